@@ -1,0 +1,68 @@
+#include "engine/octets.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vormigral {
+
+std::int32_t lireint32(const std::uint8_t* octets) {
+    const std::uint32_t u = std::uint32_t(octets[0]) | std::uint32_t(octets[1]) << 8 |
+                            std::uint32_t(octets[2]) << 16 | std::uint32_t(octets[3]) << 24;
+    return static_cast<std::int32_t>(u);
+}
+
+void ecrireint32(std::uint8_t* octets, std::int32_t valeur) {
+    const auto u = static_cast<std::uint32_t>(valeur);
+    for (int i = 0; i < 4; ++i)
+        octets[i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+
+namespace {
+
+bool ecristout(int fd, const std::uint8_t* octets, std::size_t taille) {
+    while (taille > 0) {
+        const ssize_t n = ::write(fd, octets, taille);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        octets += n;
+        taille -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The permissions a plain create would have given, since mkstemp makes the file private.
+mode_t modeparDefaut() {
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return 0666 & ~masque;
+}
+
+} // namespace
+
+bool ecrireatomique(const std::string& chemin, const std::uint8_t* octets, std::size_t taille) {
+    struct stat infos {};
+    if (::stat(chemin.c_str(), &infos) == 0 && !S_ISREG(infos.st_mode))
+        return false;
+    std::string modele = chemin + ".XXXXXX";
+    std::vector<char> nom(modele.begin(), modele.end());
+    nom.push_back('\0');
+    const int fd = ::mkstemp(nom.data());
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, modeparDefaut()) == 0 && ecristout(fd, octets, taille) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = ::rename(nom.data(), chemin.c_str()) == 0;
+    if (!ok)
+        ::unlink(nom.data());
+    return ok;
+}
+
+} // namespace vormigral

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vormigral {
+
+// One grid of a wheel table: six positions (1-based, ascending) into the ascending list of the
+// ticked numbers.
+using TGrilleTable = std::array<std::int32_t, 6>;
+
+struct TTableGrilles {
+    std::int32_t nbgrilles = 0;
+    const TGrilleTable* grilles = nullptr;  // grilles[g - 1] is grid g
+};
+
+// The wheel table of method m (1..50).
+TTableGrilles tablegrilles(int m);
+
+} // namespace vormigral
