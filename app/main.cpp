@@ -1,6 +1,18 @@
+#include "app/application.h"
+#include "app/plateforme_qt.h"
+#include "windows/form1.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    return 0;
+    QApplication programme(argc, argv);
+    vormigral::initialiseapplication();
+    vormigral::MessagesQt messages;
+    vormigral::SystemeQt systeme;
+    vormigral::AideQt aide(systeme);
+    vormigral::HasardQt hasard;
+    vormigral::Application application({messages, aide, systeme, hasard});
+    application.principale().show();
+    application.principale().activateWindow();
+    return QApplication::exec();
 }

@@ -1,0 +1,53 @@
+#include "app/application.h"
+
+#include "windows/apropos.h"
+#include "windows/form1.h"
+#include "windows/form10.h"
+#include "windows/form2.h"
+#include "windows/form5.h"
+#include "windows/form6.h"
+#include "windows/form7.h"
+#include "windows/form8.h"
+#include "windows/form9.h"
+#include "windows/outils.h"
+
+#include <QApplication>
+
+static void initressources() {
+    Q_INIT_RESOURCE(vormigral);
+}
+
+namespace vormigral {
+
+namespace {
+
+template <class T>
+std::unique_ptr<T> cree(Contexte& contexte, T*& place) {
+    auto fenetre = std::make_unique<T>(contexte);
+    place = fenetre.get();
+    return fenetre;
+}
+
+} // namespace
+
+Application::Application(const Plateforme& plateforme) : contexte_{TEtat{}, plateforme} {
+    form1_ = cree(contexte_, contexte_.form1);
+    form2_ = cree(contexte_, contexte_.form2);
+    apropos_ = cree(contexte_, contexte_.apropos);
+    form5_ = cree(contexte_, contexte_.form5);
+    form8_ = cree(contexte_, contexte_.form8);
+    form6_ = cree(contexte_, contexte_.form6);
+    form7_ = cree(contexte_, contexte_.form7);
+    form9_ = cree(contexte_, contexte_.form9);
+    form10_ = cree(contexte_, contexte_.form10);
+}
+
+Application::~Application() = default;
+
+void initialiseapplication() {
+    initressources();
+    QApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
+    installepolices();
+}
+
+} // namespace vormigral

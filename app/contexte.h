@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/etat.h"
+#include "app/plateforme.h"
+
+namespace vormigral {
+
+class TForm1;
+class TForm2;
+class Tapropos;
+class TForm5;
+class TForm8;
+class TForm6;
+class TForm7;
+class TForm9;
+class TForm10;
+
+// What every window reaches: the one working state, the platform seams and the other windows.
+// The windows are created once, in the order below, and live for the whole run.
+struct Contexte {
+    TEtat etat;
+    Plateforme plateforme;
+    TForm1* form1 = nullptr;
+    TForm2* form2 = nullptr;
+    Tapropos* apropos = nullptr;
+    TForm5* form5 = nullptr;
+    TForm8* form8 = nullptr;
+    TForm6* form6 = nullptr;
+    TForm7* form7 = nullptr;
+    TForm9* form9 = nullptr;
+    TForm10* form10 = nullptr;
+};
+
+} // namespace vormigral

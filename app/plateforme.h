@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace vormigral {
+
+// The platform seams. The program talks to the outside world only through these, so tests can
+// replace each with a recording double.
+
+enum class Icone { Aucune, Exclamation, Question, Information };
+enum class Boutons { Ok, OkAnnuler, OuiNon };
+enum class Reponse { Ok, Annuler, Oui, Non };
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A modal message box; returns the button the user pressed (closing it counts as the
+    // cancelling answer of its buttons).
+    virtual Reponse message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) = 0;
+    // The platform's default beep.
+    virtual void bip() = 0;
+};
+
+class Aide {
+public:
+    virtual ~Aide() = default;
+    // Shows the contents page of the named help file; the name carries no directory.
+    virtual void contenu(const QString& fichier) = 0;
+};
+
+class Systeme {
+public:
+    virtual ~Systeme() = default;
+    // The running executable's directory, ending with a separator.
+    virtual QString repertoireexe() const = 0;
+    // The per-user configuration folder, used when the executable's directory is read-only.
+    virtual QString repertoireconfig() const = 0;
+};
+
+class Hasard {
+public:
+    virtual ~Hasard() = default;
+    // Seeds the generator from the clock.
+    virtual void initialise() = 0;
+    // A uniformly drawn integer in 0..n-1, n > 0.
+    virtual int tire(int n) = 0;
+};
+
+struct Plateforme {
+    Messages& messages;
+    Aide& aide;
+    Systeme& systeme;
+    Hasard& hasard;
+};
+
+} // namespace vormigral

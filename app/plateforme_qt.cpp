@@ -1,0 +1,122 @@
+#include "app/plateforme_qt.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace vormigral {
+
+namespace {
+
+QMessageBox::Icon iconeqt(Icone icone) {
+    switch (icone) {
+    case Icone::Exclamation:
+        return QMessageBox::Warning;
+    case Icone::Question:
+        return QMessageBox::Question;
+    case Icone::Information:
+        return QMessageBox::Information;
+    case Icone::Aucune:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Reponse MessagesQt::message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    QMessageBox boite(iconeqt(icone), titre, texte, QMessageBox::NoButton, parent);
+    switch (boutons) {
+    case Boutons::Ok:
+        boite.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Boutons::OkAnnuler:
+        boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Boutons::OuiNon:
+        boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    switch (boite.exec()) {
+    case QMessageBox::Yes:
+        return Reponse::Oui;
+    case QMessageBox::No:
+        return Reponse::Non;
+    case QMessageBox::Cancel:
+        return Reponse::Annuler;
+    default:
+        break;
+    }
+    // Escape on a Yes/No box closes it without an answer: treat it as No, never as Yes.
+    if (boutons == Boutons::OuiNon)
+        return boite.clickedButton() == boite.button(QMessageBox::Yes) ? Reponse::Oui : Reponse::Non;
+    return Reponse::Ok;
+}
+
+void MessagesQt::bip() {
+    QApplication::beep();
+}
+
+AideQt::AideQt(const Systeme& systeme) : systeme_(systeme) {}
+
+AideQt::~AideQt() = default;
+
+QString AideQt::chemin(const QString& fichier) const {
+    const QString page = QFileInfo(fichier).completeBaseName() + QStringLiteral(".html");
+    const QString apcote = systeme_.repertoireexe() + page;
+    if (QFileInfo::exists(apcote))
+        return apcote;
+    return QStringLiteral(":/aide/") + page;
+}
+
+void AideQt::contenu(const QString& fichier) {
+    if (!fenetre_) {
+        fenetre_ = std::make_unique<QWidget>();
+        fenetre_->setObjectName(QStringLiteral("aide"));
+        fenetre_->setWindowTitle(QStringLiteral("VORMIGRAL - Aide / Help"));
+        fenetre_->resize(640, 560);
+        auto* disposition = new QVBoxLayout(fenetre_.get());
+        disposition->setContentsMargins(0, 0, 0, 0);
+        navigateur_ = new QTextBrowser(fenetre_.get());
+        navigateur_->setOpenExternalLinks(true);
+        disposition->addWidget(navigateur_);
+    }
+    const QString source = chemin(fichier);
+    navigateur_->setSource(source.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + source)
+                                                                : QUrl::fromLocalFile(source));
+    navigateur_->scrollToAnchor(QStringLiteral("contents"));
+    fenetre_->show();
+    fenetre_->raise();
+    fenetre_->activateWindow();
+}
+
+QString SystemeQt::repertoireexe() const {
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+}
+
+QString SystemeQt::repertoireconfig() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/');
+}
+
+void HasardQt::initialise() {
+    const auto instant = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    generateur_.seed(static_cast<std::mt19937::result_type>(instant ^ (instant >> 32)));
+}
+
+int HasardQt::tire(int n) {
+    std::uniform_int_distribution<int> loi(0, n - 1);
+    return loi(generateur_);
+}
+
+} // namespace vormigral

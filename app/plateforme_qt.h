@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/plateforme.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <random>
+
+class QTextBrowser;
+class QWidget;
+
+namespace vormigral {
+
+class MessagesQt final : public Messages {
+public:
+    Reponse message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) override;
+    void bip() override;
+};
+
+// Our own help viewer: the help is an HTML document shipped with the program.
+class AideQt final : public Aide {
+public:
+    explicit AideQt(const Systeme& systeme);
+    ~AideQt() override;
+    void contenu(const QString& fichier) override;
+
+    // Where the named help file is found: beside the executable first, then the built-in copy.
+    QString chemin(const QString& fichier) const;
+
+private:
+    const Systeme& systeme_;
+    std::unique_ptr<QWidget> fenetre_;
+    QTextBrowser* navigateur_ = nullptr;
+};
+
+class SystemeQt final : public Systeme {
+public:
+    QString repertoireexe() const override;
+    QString repertoireconfig() const override;
+};
+
+class HasardQt final : public Hasard {
+public:
+    void initialise() override;
+    int tire(int n) override;
+
+private:
+    std::mt19937 generateur_;
+};
+
+} // namespace vormigral

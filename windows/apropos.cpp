@@ -1,0 +1,44 @@
+#include "windows/apropos.h"
+
+#include "windows/outils.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+namespace vormigral {
+
+Tapropos::Tapropos(Contexte&) {
+    setObjectName(QStringLiteral("apropos"));
+    setWindowTitle(QStringLiteral("A propos"));
+    setFont(policestandard());
+    setFixedSize(422, 279);
+    setModal(false);
+
+    auto* panneau = place<QFrame>(this, "Panel1", {9, 8, 405, 210});
+    panneau->setFrameShape(QFrame::Panel);
+    panneau->setFrameShadow(QFrame::Raised);
+    panneau->setLineWidth(2);
+    auto* icone = place<QLabel>(panneau, "ProgramIcon", {18, 20, 32, 32});
+    icone->setPixmap(pixmapsvg(QStringLiteral(":/images/icone.svg"), {32, 32}));
+    QLabel* produit = etiquette(panneau, "ProductName", 87, 16);
+    produit->setFont(police("MS Sans Serif", 16, true));
+    produit->setText(QStringLiteral("VORMIGRAL"));
+    produit->adjustSize();
+    QLabel* version = etiquette(panneau, "lversion", 88, 40);
+    version->setFont(policestandard(true));
+
+    QPushButton* ok = boutonimage(this, "OKButton", {181, 227, 77, 46}, "ok");
+    ok->setText(QStringLiteral("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Tapropos::showEvent(QShowEvent* evenement) {
+    auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
+    version->setText(QStringLiteral("V 3.08"));
+    version->adjustSize();
+    QDialog::showEvent(evenement);
+    centreecran(this);
+}
+
+} // namespace vormigral

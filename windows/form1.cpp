@@ -1,0 +1,392 @@
+#include "windows/form1.h"
+
+#include "app/reglages.h"
+#include "engine/cases.h"
+#include "windows/apropos.h"
+#include "windows/form10.h"
+#include "windows/form2.h"
+#include "windows/form5.h"
+#include "windows/form6.h"
+#include "windows/form7.h"
+#include "windows/form8.h"
+#include "windows/form9.h"
+#include "windows/legendes.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace vormigral {
+
+TForm1::TForm1(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+    setObjectName(QStringLiteral("Form1"));
+    construitfenetre();
+    construitmenus();
+    creat();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::construitfenetre() {
+    setWindowTitle(QStringLiteral("VORMIGRAL"));
+    setWindowIcon(QIcon(pixmapsvg(QStringLiteral(":/images/icone.svg"), {32, 32})));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(policestandard(true));
+
+    auto* zone = new QWidget(this);
+    zone->setObjectName(QStringLiteral("zone"));
+    zone->setFixedSize(619, 375);
+    setCentralWidget(zone);
+
+    auto* banniere = place<QLabel>(zone, "Image3", {2, 5, 610, 50});
+    banniere->setPixmap(pixmapsvg(QStringLiteral(":/images/banniere.svg"), {610, 50}));
+    banniere->setScaledContents(true);
+
+    auto* infos = place<QToolButton>(zone, "SpeedButton2", {16, 13, 28, 29});
+    infos->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/infos.svg"), {16, 16})));
+    infos->setAutoRaise(true);
+    infos->setToolTip(QStringLiteral("Informations"));
+    connect(infos, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+
+    auto* aide = place<QToolButton>(zone, "boutaide", {573, 13, 28, 29});
+    aide->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/aide.svg"), {16, 16})));
+    aide->setAutoRaise(true);
+    connect(aide, &QToolButton::clicked, this, &TForm1::boutaideClick);
+
+    coche_ = pixmapsvg(QStringLiteral(":/images/coche.svg"), {14, 20});
+    bloc_ = std::make_unique<BlocNumeros>(zone, QPoint(30, 59));
+    for (int numero = 1; numero <= 49; ++numero) {
+        ImageCliquable* cellule = bloc_->cellule(numero);
+        cellule->setCursor(Qt::PointingHandCursor);
+        connect(cellule, &ImageCliquable::clique, this, [this, cellule] { casecoch(cellule->tag()); });
+    }
+
+    etiquette(zone, "ltitrechoix", 218, 63);
+    ComboBox1 = place<QComboBox>(zone, "ComboBox1", {218, 81, 394, 21});
+    ComboBox1->setEditable(false);
+    ComboBox1->setFont(policestandard(false));
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::affichestatut);
+
+    struct Commande {
+        const char* nom;
+        QRect geometrie;
+        const char* image;
+        void (TForm1::*action)();
+    };
+    const Commande commandes[] = {
+        {"bvoirbulletin", {293, 106, 292, 31}, "voir", &TForm1::bvoirbulletinClick},
+        {"bimplistbull", {293, 141, 145, 31}, "liste", &TForm1::bimplistbullClick},
+        {"bimpbull", {441, 140, 144, 32}, "imprimer", &TForm1::bimpbullClick},
+        {"bcomparer", {293, 176, 292, 31}, "comparer", &TForm1::bcomparerClick},
+        {"beffacer", {293, 210, 292, 31}, "effacer", &TForm1::beffacerClick},
+        {"bnaleat", {294, 244, 292, 33}, "hasard", &TForm1::aleaclick},
+        {"bquitter", {453, 282, 132, 69}, "quitter", &TForm1::bquitterClick},
+    };
+    for (const Commande& c : commandes) {
+        QPushButton* bouton = boutonimage(zone, c.nom, c.geometrie, c.image);
+        bouton->setFont(policestandard(c.action == &TForm1::bquitterClick));
+        connect(bouton, &QPushButton::clicked, this, c.action);
+    }
+
+    auto* cadre = place<QGroupBox>(zone, "GroupBox1", {293, 279, 133, 69});
+    nbcoch = etiquette(cadre, "nbcoch", 53, 35);
+    nbcoch->setFont(police("MS Sans Serif", 16, true));
+    QPalette couleurs = nbcoch->palette();
+    couleurs.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    nbcoch->setPalette(couleurs);
+    nbcoch->setText(QStringLiteral("0"));
+    nbcoch->adjustSize();
+
+    auto* statut = place<QFrame>(zone, "Panel1", {0, 354, 638, 18});
+    statut->setFrameShape(QFrame::Panel);
+    statut->setFrameShadow(QFrame::Sunken);
+    Label2 = place<QLabel>(statut, "Label2", {10, 4, 547, 13});
+    Label2->setFont(policestandard(false));
+
+    auto* vide = place<QLabel>(zone, "imagevide", {11, 123, 14, 20});
+    vide->setAlignment(Qt::AlignCenter);
+    auto* cochee = place<QLabel>(zone, "imagecochee", {11, 65, 14, 20});
+    cochee->setPixmap(coche_);
+    cochee->hide();
+
+    QWidget* ordre[] = {ComboBox1,
+                        zone->findChild<QWidget*>(QStringLiteral("bvoirbulletin")),
+                        zone->findChild<QWidget*>(QStringLiteral("bimplistbull")),
+                        zone->findChild<QWidget*>(QStringLiteral("bimpbull")),
+                        zone->findChild<QWidget*>(QStringLiteral("bcomparer")),
+                        zone->findChild<QWidget*>(QStringLiteral("beffacer")),
+                        zone->findChild<QWidget*>(QStringLiteral("bquitter")),
+                        zone->findChild<QWidget*>(QStringLiteral("bnaleat"))};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+    ComboBox1->setFocus();
+}
+
+void TForm1::construitmenus() {
+    struct Entree {
+        const char* nom;
+        void (TForm1::*action)();
+    };
+    const auto menu = [this](const char* nom, std::initializer_list<Entree> entrees) {
+        QMenu* m = menuBar()->addMenu(QString());
+        m->setObjectName(QString::fromLatin1(nom));
+        for (const Entree& e : entrees) {
+            QAction* action = m->addAction(QString());
+            action->setObjectName(QString::fromLatin1(e.nom));
+            connect(action, &QAction::triggered, this, e.action);
+        }
+        return m;
+    };
+    menuBar()->setFont(policestandard(false));
+    menu("Fichier1", {{"Chargerbulletin1", &TForm1::Chargerbulletin1Click},
+                      {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click},
+                      {"mQuitter1", &TForm1::bquitterClick}});
+    menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
+                          {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
+                          {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
+                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick}});
+    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}})->setTitle(QStringLiteral("Options"));
+    menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
+}
+
+void TForm1::creat() {
+    etat_.parexiste = chargeparametres(etat_, contexte_.plateforme.systeme);
+    initmethodes();
+    effacecases();
+    traduitprincipale();
+    initbulletins(etat_.typesbulletin);
+}
+
+void TForm1::activate() {
+    if (etat_.parexiste)
+        return;
+    etat_.parexiste = true;
+    contexte_.form10->exec();
+    traduitprincipale();
+    initmethodes();
+}
+
+bool TForm1::event(QEvent* evenement) {
+    const bool resultat = QMainWindow::event(evenement);
+    if (evenement->type() == QEvent::WindowActivate)
+        activate();
+    return resultat;
+}
+
+void TForm1::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    if (!centree_) {
+        centree_ = true;
+        adjustSize();
+        setFixedSize(size());
+        centreecran(this);
+    }
+}
+
+std::int32_t TForm1::methodechoisie() const {
+    if (ComboBox1->currentIndex() < 0)
+        return -1;
+    return methodedutexte(ComboBox1->currentText().toStdString());
+}
+
+std::int32_t TForm1::comptecoches() const {
+    return vormigral::comptecoches(etat_);
+}
+
+void TForm1::affichenbcoch() {
+    nbcoch->setText(QString::number(comptecoches()));
+    nbcoch->adjustSize();
+    affichestatut();
+}
+
+void TForm1::construitnumcoch() {
+    vormigral::construitnumcoch(etat_);
+    affichenbcoch();
+}
+
+void TForm1::effacecases() {
+    vormigral::effacecases(etat_);
+    affichecases();
+}
+
+void TForm1::affichecases() {
+    for (int numero = 1; numero <= 49; ++numero)
+        bloc_->marque(numero, etat_.casescoch[numero] != 0, coche_);
+}
+
+void TForm1::tirealeatoire(std::int32_t n) {
+    Hasard& hasard = contexte_.plateforme.hasard;
+    hasard.initialise();
+    vormigral::tirealeatoire(etat_, n, [&hasard](int l) { return hasard.tire(l); });
+    affichecases();
+}
+
+void TForm1::traduitprincipale() {
+    const bool en = anglais(etat_);
+    appliquelegendes(this,
+                     {
+                         {"ltitrechoix", "Choix de la méthode", "Choose the method"},
+                         {"bvoirbulletin", "Voir les grilles", "View the grids"},
+                         {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
+                         {"bimpbull", "Imprimer les grilles", "Print the grids"},
+                         {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
+                         {"beffacer", "Effacer la grille", "Clear the bill"},
+                         {"bnaleat", "Numéros aléatoires", "Random numbers"},
+                         {"bquitter", "Quitter", "Quit"},
+                         {"GroupBox1", "Cases cochées", "numbers selected"},
+                         {"Fichier1", "Fichiers", "Files"},
+                         {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
+                         {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
+                         {"mQuitter1", "Quitter", "Quit"},
+                         {"Utilisation1", "Utilisation", "Utilize"},
+                         {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
+                         {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
+                         {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
+                         {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+                         {"Paramtres1", "Paramètres", "Parameters"},
+                         {"Aide1", "Aide", "Help"},
+                         {"Aideenligne1", "Aide en ligne", "Help"},
+                         {"Infos1", "Infos", "Infos"},
+                     },
+                     en);
+    findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(en ? QStringLiteral("Help") : QStringLiteral("Aide"));
+    appliquebulles(this,
+                   {
+                       {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
+                       {"bimplistbull", "Visualiser la liste des bulletins", nullptr},
+                       {"bimpbull", "Effectuer l'impression des bulletins", nullptr},
+                       {"bcomparer", "Comparer la grille et la méthode choisies avec les résultats", nullptr},
+                       {"beffacer", "Effacer la grille", nullptr},
+                       {"bquitter", "Quitter le logiciel", nullptr},
+                   },
+                   !en);
+    affichestatut();
+}
+
+void TForm1::initmethodes() {
+    vormigral::initmethodes(etat_.methodes);
+    QSignalBlocker bloqueur(ComboBox1);
+    ComboBox1->clear();
+    for (const std::string& item : listemethodes(etat_.methodes, etat_.parametres.langue))
+        ComboBox1->addItem(QString::fromStdString(item));
+    ComboBox1->setCurrentIndex(0);
+    bloqueur.unblock();
+    affichestatut();
+}
+
+void TForm1::affichestatut() {
+    if (!Label2)
+        return;
+    const TMethode* m = methode(etat_.methodes, methodechoisie());
+    if (!m) {
+        Label2->clear();
+        return;
+    }
+    const int coches = comptecoches();
+    const QString texte = anglais(etat_) ? QStringLiteral("Method %1: tick %2 numbers, %3 ticked.")
+                                         : QStringLiteral("Méthode %1 : %2 numéros à cocher, %3 cochés.");
+    Label2->setText(texte.arg(methodechoisie()).arg(m->nbnumeros).arg(coches));
+}
+
+void TForm1::casecoch(int numero) {
+    if (numero < 1 || numero > 49)
+        return;
+    const bool cochee = etat_.casescoch[numero] == 0;
+    etat_.casescoch[numero] = cochee ? 1 : 0;
+    bloc_->marque(numero, cochee, coche_);
+    affichenbcoch();
+}
+
+void TForm1::beffacerClick() {
+    effacecases();
+    affichenbcoch();
+}
+
+void TForm1::aleaclick() {
+    const TMethode* m = methode(etat_.methodes, methodechoisie());
+    if (!m || m->nbnumeros <= 0)
+        return;
+    tirealeatoire(m->nbnumeros);
+    affichenbcoch();
+}
+
+void TForm1::commande(QDialog* fenetre) {
+    const TMethode* m = methode(etat_.methodes, methodechoisie());
+    if (m && comptecoches() == m->nbnumeros) {
+        construitnumcoch();
+        fenetre->exec();
+        return;
+    }
+    const bool en = anglais(etat_);
+    contexte_.plateforme.messages.message(en ? QStringLiteral("Incorrect Selection")
+                                             : QStringLiteral("Sélection incorrecte"),
+                                          en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"),
+                                          Boutons::Ok, Icone::Exclamation);
+}
+
+void TForm1::bvoirbulletinClick() {
+    commande(contexte_.form2);
+}
+
+void TForm1::bimplistbullClick() {
+    commande(contexte_.form5);
+}
+
+void TForm1::bcomparerClick() {
+    commande(contexte_.form8);
+}
+
+void TForm1::bimpbullClick() {
+    commande(contexte_.form7);
+}
+
+void TForm1::Paramtres1Click() {
+    const std::int32_t avant = etat_.parametres.langue;
+    contexte_.form9->exec();
+    if (etat_.parametres.langue != avant) {
+        traduitprincipale();
+        initmethodes();
+    }
+}
+
+void TForm1::boutaideClick() {
+    contexte_.plateforme.aide.contenu(QStringLiteral("vormigral.hlp"));
+}
+
+void TForm1::SpeedButton2Click() {
+    contexte_.apropos->show();
+    contexte_.apropos->raise();
+    contexte_.apropos->activateWindow();
+}
+
+void TForm1::Chargerbulletin1Click() {
+    chargebulletin(contexte_);
+}
+
+void TForm1::EnregistrerBulletin1Click() {
+    enregistrebulletin(contexte_);
+}
+
+void TForm1::bquitterClick() {
+    sauveparametres(etat_, contexte_.plateforme);
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* evenement) {
+    QMainWindow::closeEvent(evenement);
+    // Closing the main window ends the run even while the about box or the help is open.
+    if (evenement->isAccepted())
+        QCoreApplication::quit();
+}
+
+} // namespace vormigral

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/contexte.h"
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace vormigral {
+
+// The language chooser of the first run. The language changes as soon as a button is checked.
+class TForm10 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm10(Contexte& contexte);
+
+    void lfrancaisClick();
+    void cochanglais();
+    void selfran();
+    void selang();
+    void bokClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    TEtat& etat_;
+    QRadioButton* lfrancais = nullptr;
+    QRadioButton* langlais = nullptr;
+};
+
+} // namespace vormigral

@@ -1,0 +1,110 @@
+#include "windows/form9.h"
+
+#include "engine/saisie.h"
+#include "windows/filtretouches.h"
+#include "windows/legendes.h"
+#include "windows/outils.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vormigral {
+
+TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
+    setObjectName(QStringLiteral("Form9"));
+    setFont(policestandard());
+    setFixedSize(455, 288);
+    setModal(true);
+
+    auto* imprimante = place<QGroupBox>(this, "GroupBox1", {82, 14, 290, 115});
+    etiquette(imprimante, "hdec", 17, 30);
+    edech = place<QLineEdit>(imprimante, "edech", {130, 26, 67, 21});
+    etiquette(imprimante, "Label4", 205, 30)->setText(QStringLiteral("mm"));
+    etiquette(imprimante, "ldec", 17, 62);
+    edecv = place<QLineEdit>(imprimante, "edecv", {131, 58, 67, 21});
+    etiquette(imprimante, "Label3", 204, 63)->setText(QStringLiteral("mm"));
+    auto* filtre = new FiltreTouches("-+0123456789", this);
+    for (QLineEdit* edit : {edech, edecv}) {
+        edit->setMaxLength(5);
+        edit->installEventFilter(filtre);
+    }
+
+    auto* langue = place<QGroupBox>(this, "glangue", {83, 136, 290, 101});
+    lfrancais = place<QRadioButton>(langue, "lfrancais", {18, 18, 61, 17});
+    lfrancais->setText(QStringLiteral("Français"));
+    auto* france = place<ImageCliquable>(langue, "Image1", {84, 9, 45, 37});
+    france->setPixmap(pixmapsvg(QStringLiteral(":/images/france.svg"), {32, 32}));
+    france->setAlignment(Qt::AlignCenter);
+    langlais = place<QRadioButton>(langue, "langlais", {18, 64, 59, 17});
+    langlais->setText(QStringLiteral("English"));
+    auto* bretagne = place<ImageCliquable>(langue, "Image2", {84, 54, 45, 37});
+    bretagne->setPixmap(pixmapsvg(QStringLiteral(":/images/grandebretagne.svg"), {32, 32}));
+    bretagne->setAlignment(Qt::AlignCenter);
+    connect(france, &ImageCliquable::clique, this, &TForm9::clickfrancais);
+    connect(bretagne, &ImageCliquable::clique, this, &TForm9::clickeng);
+
+    QPushButton* ok = boutonimage(this, "bok", {189, 239, 77, 46}, "ok");
+    ok->setText(QStringLiteral("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TForm9::bokClick);
+
+    FormCreate();
+}
+
+void TForm9::FormCreate() {
+    remplit();
+    traduitparametres();
+}
+
+void TForm9::remplit() {
+    edech->setText(QString::number(etat_.parametres.decalh));
+    edecv->setText(QString::number(etat_.parametres.decalv));
+    // Neither button shows checked for a language the program does not know.
+    lfrancais->setAutoExclusive(false);
+    langlais->setAutoExclusive(false);
+    lfrancais->setChecked(etat_.parametres.langue == 1);
+    langlais->setChecked(etat_.parametres.langue == 2);
+    lfrancais->setAutoExclusive(true);
+    langlais->setAutoExclusive(true);
+}
+
+void TForm9::traduitparametres() {
+    appliquelegendes(this,
+                     {
+                         {"", "Paramètres", "Parameters"},
+                         {"GroupBox1", "Imprimante", "Printer"},
+                         {"hdec", "Décalage horizontal", "Horizontal Adjustment"},
+                         {"ldec", "Décalage vertical", "Vertical Adjustment"},
+                         {"glangue", "Langue", "Language"},
+                     },
+                     anglais(etat_));
+}
+
+void TForm9::showEvent(QShowEvent* evenement) {
+    remplit();
+    traduitparametres();
+    QDialog::showEvent(evenement);
+    centreecran(this);
+}
+
+void TForm9::clickfrancais() {
+    lfrancais->setChecked(true);
+}
+
+void TForm9::clickeng() {
+    langlais->setChecked(true);
+}
+
+void TForm9::bokClick() {
+    etat_.parametres.decalh = valeurtexte(edech->text().toStdString());
+    etat_.parametres.decalv = valeurtexte(edecv->text().toStdString());
+    if (lfrancais->isChecked())
+        etat_.parametres.langue = 1;
+    else if (langlais->isChecked())
+        etat_.parametres.langue = 2;
+    accept();
+}
+
+} // namespace vormigral

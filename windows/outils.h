@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QPushButton;
+
+namespace vormigral {
+
+// Fonts are named as the program's classic Windows look names them; start-up maps those names to
+// the closest faces installed here (see installepolices).
+void installepolices();
+QFont police(const char* famille, int pixels, bool gras = false);
+QFont policestandard(bool gras = false);  // "MS Sans Serif", 8 point
+
+// Renders an SVG from the resources at a size, sharp on high-density screens.
+QPixmap pixmapsvg(const QString& chemin, QSize taille);
+
+void centreecran(QWidget* fenetre);
+
+// A child widget named and placed as the window layout gives it.
+template <class T>
+T* place(QWidget* parent, const char* nom, const QRect& geometrie) {
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(nom));
+    widget->setGeometry(geometrie);
+    return widget;
+}
+
+// A label placed by its top-left corner only, sized by its text.
+QLabel* etiquette(QWidget* parent, const char* nom, int x, int y);
+
+// A command button carrying a small picture beside its caption.
+QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image);
+
+// A picture that reports clicks; cells of the number block carry their number as their tag.
+class ImageCliquable : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageCliquable(QWidget* parent = nullptr);
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+signals:
+    void clique();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+
+private:
+    int tag_ = 0;
+};
+
+} // namespace vormigral
