@@ -1,0 +1,53 @@
+#include "tests/support/doubles.h"
+
+#include "windows/blocnumeros.h"
+#include "windows/form1.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+namespace vormigral::test {
+
+Reponse MessagesDouble::message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) {
+    const MessageEnregistre m{texte, titre, boutons, icone};
+    messages << m;
+    journal << QStringLiteral("message:") + texte;
+    if (pendant)
+        pendant(m);
+    if (!reponses.empty()) {
+        const Reponse r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    return boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
+}
+
+SystemeDouble::SystemeDouble() = default;
+
+Banc::Banc() = default;
+
+Banc::~Banc() = default;
+
+void Banc::demarre() {
+    application_ = std::make_unique<Application>(plateforme());
+}
+
+void pendantmodal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY2(modal, "no modal window is open");
+        action(modal);
+        if (auto* dialogue = qobject_cast<QDialog*>(modal); dialogue && dialogue->isVisible())
+            dialogue->reject();
+    });
+}
+
+void cliquecase(QWidget* fenetre, int numero) {
+    auto* cellule = fenetre->findChild<QWidget*>(BlocNumeros::nomcellule(numero));
+    QVERIFY2(cellule, "no such cell");
+    QTest::mouseClick(cellule, Qt::LeftButton);
+}
+
+} // namespace vormigral::test

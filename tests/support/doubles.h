@@ -1,0 +1,110 @@
+#pragma once
+
+#include "app/application.h"
+#include "app/plateforme.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <random>
+
+namespace vormigral::test {
+
+struct MessageEnregistre {
+    QString texte;
+    QString titre;
+    Boutons boutons;
+    Icone icone;
+};
+
+// Records every message box instead of showing it; answers from a queue, else the first button.
+class MessagesDouble final : public Messages {
+public:
+    Reponse message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) override;
+    void bip() override {
+        ++bips;
+        journal << QStringLiteral("bip");
+    }
+
+    QList<MessageEnregistre> messages;
+    int bips = 0;
+    std::deque<Reponse> reponses;
+    // Runs while a message is "on screen", e.g. to check what the window shows behind it.
+    std::function<void(const MessageEnregistre&)> pendant;
+    // Order of beeps and messages, to check that a beep precedes its message.
+    QStringList journal;
+};
+
+class AideDouble final : public Aide {
+public:
+    void contenu(const QString& fichier) override { fichiers << fichier; }
+    QStringList fichiers;
+};
+
+// The executable's directory and the per-user folder are two fresh temporary directories.
+class SystemeDouble final : public Systeme {
+public:
+    SystemeDouble();
+    QString repertoireexe() const override { return exe_.path() + QLatin1Char('/'); }
+    QString repertoireconfig() const override { return config_.path() + QStringLiteral("/config/"); }
+
+private:
+    QTemporaryDir exe_;
+    QTemporaryDir config_;
+};
+
+// A real generator whose clock seeding is replaced by a counter, so runs are repeatable while
+// each press still draws from a fresh seed.
+class HasardDouble final : public Hasard {
+public:
+    void initialise() override { generateur_.seed(++graines); }
+    int tire(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(generateur_); }
+    unsigned graines = 0;
+
+private:
+    std::mt19937 generateur_;
+};
+
+// The whole program on recording doubles. Write a settings file into systeme's directories
+// before demarre() to start from it.
+class Banc {
+public:
+    Banc();
+    ~Banc();
+
+    void demarre();
+    Application& application() { return *application_; }
+    Contexte& contexte() { return application_->contexte(); }
+    TEtat& etat() { return application_->contexte().etat; }
+    TForm1& principale() { return application_->principale(); }
+    Plateforme plateforme() { return {messages, aide, systeme, hasard}; }
+
+    MessagesDouble messages;
+    AideDouble aide;
+    SystemeDouble systeme;
+    HasardDouble hasard;
+
+private:
+    std::unique_ptr<Application> application_;
+};
+
+// A named control of a window; fails the test when it is missing.
+template <class T>
+T* controle(QWidget* fenetre, const char* nom) {
+    return fenetre->findChild<T*>(QString::fromLatin1(nom));
+}
+
+// Runs `action` on the modal window once it is shown by the next call that opens one; closes it
+// afterwards (reject) if the action left it open.
+void pendantmodal(std::function<void(QWidget*)> action);
+
+// Clicks the cell of a number in a window's number block.
+void cliquecase(QWidget* fenetre, int numero);
+
+} // namespace vormigral::test
