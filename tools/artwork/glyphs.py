@@ -41,19 +41,3 @@ LETTERS = {
     "L": (4.0, "M0,0 L0,7 L4,7"),
 }
 
-
-def word(text, table, x, y, scale, spacing):
-    """Return (path elements' d strings with transforms, total width) for text."""
-    parts = []
-    pen = x
-    for ch in text:
-        w, d = table[ch]
-        parts.append((pen, y, d))
-        pen += (w + spacing) * scale
-    total = pen - x - spacing * scale
-    return parts, total
-
-
-def advance(text, table, scale, spacing):
-    w = sum(table[ch][0] for ch in text) + spacing * (len(text) - 1)
-    return w * scale
