@@ -37,42 +37,45 @@ def msg_en(text):
     return f'<span class="msg">“{text}”</span>'
 
 
-def table_fr():
+def table(lib, header, guarantee, footnote, intro, colon):
     rows = ['<table border="1" cellspacing="0" cellpadding="2" width="100%">',
-            '<tr><th>Méthode, telle qu\'elle figure dans la liste</th><th>À cocher</th>'
-            '<th>Grilles</th><th>Garantie</th><th>* Exceptions</th></tr>']
+            '<tr>' + "".join(f'<th width="{w}">{t}</th>' for t, w in zip(header, ("58%", "14%", "12%", "16%")))
+            + '</tr>']
+    notes = []
     for i, m in enumerate(ORDRE_LISTE):
         x, y, n, g = METHODES[m]
-        note = "&nbsp;"
+        star = ""
         if m in EXCEPTIONS:
+            star = " *"
             k, total = EXCEPTIONS[m]
-            note = f"au plus {k} cas sur {total} : {x - 1} seulement"
+            notes.append(f"<li>{lib(m)}{colon} {footnote(k, total, x - 1)}</li>")
         bg = ' bgcolor="#f4f6fb"' if i % 2 else ""
-        star = " *" if m in EXCEPTIONS else ""
-        rows.append(f'<tr{bg}><td nowrap>{libfr(m)}</td><td align="center">{n}</td>'
-                    f'<td align="center">{g}</td><td align="center" nowrap>{x} si {y}{star}</td>'
-                    f'<td><small>{note}</small></td></tr>')
+        rows.append(f'<tr{bg}><td>{lib(m)}</td><td align="center">{n}</td><td align="center">{g}</td>'
+                    f'<td align="center">{guarantee(x, y)}{star}</td></tr>')
     rows.append('</table>')
+    rows.append(f'<p>* {intro}</p><ul>' + "\n".join(notes) + '</ul>')
     return "\n".join(rows)
+
+
+def table_fr():
+    return table(libfr, ("Méthode, telle qu'elle figure dans la liste", "À cocher", "Grilles", "Garantie"),
+                 lambda x, y: f"{x} si {y}",
+                 lambda k, total, less: f"au plus {k} des {total} cas possibles "
+                                        f"{'ne donne' if k == 1 else 'ne donnent'} que {less}.",
+                 "Exceptions. Un cas est une des façons dont Y numéros gagnants peuvent se trouver parmi vos "
+                 "N numéros cochés&nbsp;; dans les cas indiqués, la meilleure grille contient un numéro de "
+                 "moins que la garantie&nbsp;:",
+                 "&nbsp;:")
 
 
 def table_en():
-    rows = ['<table border="1" cellspacing="0" cellpadding="2" width="100%">',
-            '<tr><th>Method, as shown in the list</th><th>To tick</th>'
-            '<th>Grids</th><th>Guarantee</th><th>* Exceptions</th></tr>']
-    for i, m in enumerate(ORDRE_LISTE):
-        x, y, n, g = METHODES[m]
-        note = "&nbsp;"
-        if m in EXCEPTIONS:
-            k, total = EXCEPTIONS[m]
-            note = f"at most {k} cases out of {total}: only {x - 1}"
-        bg = ' bgcolor="#f4f6fb"' if i % 2 else ""
-        star = " *" if m in EXCEPTIONS else ""
-        rows.append(f'<tr{bg}><td nowrap>{libang(m)}</td><td align="center">{n}</td>'
-                    f'<td align="center">{g}</td><td align="center" nowrap>{x} if {y}{star}</td>'
-                    f'<td><small>{note}</small></td></tr>')
-    rows.append('</table>')
-    return "\n".join(rows)
+    return table(libang, ("Method, as shown in the list", "To tick", "Grids", "Guarantee"),
+                 lambda x, y: f"{x} if {y}",
+                 lambda k, total, less: f"at most {k} of the {total} possible cases "
+                                        f"{'gives' if k == 1 else 'give'} only {less}.",
+                 "Exceptions. A case is one of the ways in which Y winning numbers can lie among your N ticked "
+                 "numbers; in the cases stated, the best grid holds one number fewer than the guarantee:",
+                 ":")
 
 
 def back_fr():
@@ -194,8 +197,8 @@ rangs (le plus petit, le deuxième, …), pas sur leurs valeurs.</li>
 coûte à jouer. À nombre de numéros égal, une garantie plus forte demande davantage de grilles.</li>
 </ul>
 <p>Les méthodes marquées d'un astérisque (*) dans le tableau ci-dessous tiennent leur garantie pour
-presque toutes les combinaisons&nbsp;: dans quelques cas rares, dont le nombre maximal est indiqué,
-la meilleure grille contient un numéro de moins que promis.</p>
+presque toutes les combinaisons&nbsp;: dans quelques cas rares, dont le nombre maximal est indiqué
+sous le tableau, la meilleure grille contient un numéro de moins que promis.</p>
 <p>La liste est rangée par ordre alphabétique de ses textes, dans le même ordre en français et en
 anglais. Lorsque vous changez de langue, la liste est reconstruite et revient à sa première méthode
 (« 3 numéros si 3 numéros parmi les 07 en 4 grilles »)&nbsp;: choisissez alors de nouveau la vôtre.</p>
@@ -429,8 +432,8 @@ smallest, …), not on their values.</li>
 For the same count of numbers, a stronger guarantee needs more grids.</li>
 </ul>
 <p>The methods marked with an asterisk (*) in the table below keep their guarantee for nearly every
-combination: in a few rare cases, whose greatest number is given, the best grid holds one number fewer
-than promised.</p>
+combination: in a few rare cases, whose greatest number is given below the table, the best grid holds
+one number fewer than promised.</p>
 <p>The list is sorted by its texts, in the same order in French and in English. When you change the
 language the list is rebuilt and goes back to its first method (“3 numbers if 3 numbers in the 07 in
 4 grids”): choose yours again.</p>
