@@ -1,0 +1,629 @@
+#!/usr/bin/env python3
+"""Generate resources/aide/vormigral.html, the bilingual help.
+
+The prose lives here; the two tables of methods are built from methodes.py so
+that they cannot drift from the program's own list. The help viewer is a
+QTextBrowser, so the page keeps to plain HTML 4 with a small inline style.
+"""
+import os
+import sys
+
+from methodes import EXCEPTIONS, METHODES, ORDRE_LISTE, libang, libfr
+
+STYLE = """
+body { font-family: sans-serif; color: #1a1a1a; }
+h1 { color: #1b3585; }
+h2 { color: #1b3585; margin-top: 24px; }
+h3 { color: #b01e2a; margin-top: 18px; }
+td, th { padding: 2px 6px; }
+th { background-color: #dfe6f5; }
+.retour { font-size: small; }
+.cap { font-weight: bold; color: #1b3585; }
+.msg { font-style: italic; }
+"""
+
+
+def cap(text):
+    """A caption of the program, as written on screen."""
+    return f'<span class="cap">{text}</span>'
+
+
+def msg(text):
+    """A message the program shows."""
+    return f'<span class="msg">« {text} »</span>'
+
+
+def msg_en(text):
+    return f'<span class="msg">“{text}”</span>'
+
+
+def table(lib, header, guarantee, footnote, intro, colon):
+    rows = ['<table border="1" cellspacing="0" cellpadding="2" width="100%">',
+            '<tr>' + "".join(f'<th width="{w}">{t}</th>' for t, w in zip(header, ("58%", "14%", "12%", "16%")))
+            + '</tr>']
+    notes = []
+    for i, m in enumerate(ORDRE_LISTE):
+        x, y, n, g = METHODES[m]
+        star = ""
+        if m in EXCEPTIONS:
+            star = " *"
+            k, total = EXCEPTIONS[m]
+            notes.append(f"<li>{lib(m)}{colon} {footnote(k, total, x - 1)}</li>")
+        bg = ' bgcolor="#f4f6fb"' if i % 2 else ""
+        rows.append(f'<tr{bg}><td>{lib(m)}</td><td align="center">{n}</td><td align="center">{g}</td>'
+                    f'<td align="center">{guarantee(x, y)}{star}</td></tr>')
+    rows.append('</table>')
+    rows.append(f'<p>* {intro}</p><ul>' + "\n".join(notes) + '</ul>')
+    return "\n".join(rows)
+
+
+def table_fr():
+    return table(libfr, ("Méthode, telle qu'elle figure dans la liste", "À cocher", "Grilles", "Garantie"),
+                 lambda x, y: f"{x} si {y}",
+                 lambda k, total, less: f"au plus {k} des {total} cas possibles "
+                                        f"{'ne donne' if k == 1 else 'ne donnent'} que {less}.",
+                 "Exceptions. Un cas est une des façons dont Y numéros gagnants peuvent se trouver parmi vos "
+                 "N numéros cochés&nbsp;; dans les cas indiqués, la meilleure grille contient un numéro de "
+                 "moins que la garantie&nbsp;:",
+                 "&nbsp;:")
+
+
+def table_en():
+    return table(libang, ("Method, as shown in the list", "To tick", "Grids", "Guarantee"),
+                 lambda x, y: f"{x} if {y}",
+                 lambda k, total, less: f"at most {k} of the {total} possible cases "
+                                        f"{'gives' if k == 1 else 'give'} only {less}.",
+                 "Exceptions. A case is one of the ways in which Y winning numbers can lie among your N ticked "
+                 "numbers; in the cases stated, the best grid holds one number fewer than the guarantee:",
+                 ":")
+
+
+def back_fr():
+    return '<p class="retour"><a href="#fr">Sommaire de l\'aide en français</a> · <a href="#contents">Accueil</a></p>'
+
+
+def back_en():
+    return '<p class="retour"><a href="#en">English contents</a> · <a href="#contents">Home</a></p>'
+
+
+SECTIONS_FR = [
+    ("fr-presentation", "Ce que fait VORMIGRAL"),
+    ("fr-cocher", "Cocher les numéros"),
+    ("fr-methode", "Choisir une méthode et comprendre sa garantie"),
+    ("fr-methodes", "Les 50 méthodes"),
+    ("fr-voir", "Voir les grilles une à une"),
+    ("fr-liste", "La liste des grilles et son impression"),
+    ("fr-bulletins", "Imprimer les grilles sur les bulletins"),
+    ("fr-comparer", "Comparer avec un tirage"),
+    ("fr-fichiers", "Enregistrer et charger les numéros cochés"),
+    ("fr-parametres", "Paramètres : décalages de l'imprimante et langue"),
+    ("fr-langue", "Le choix de la langue au premier lancement"),
+    ("fr-quitter", "Quitter"),
+]
+
+SECTIONS_EN = [
+    ("en-overview", "What VORMIGRAL does"),
+    ("en-ticking", "Ticking numbers"),
+    ("en-method", "Choosing a method and understanding its guarantee"),
+    ("en-methods", "The 50 methods"),
+    ("en-viewing", "Viewing the grids one by one"),
+    ("en-list", "The grid list and printing it"),
+    ("en-slips", "Printing the grids on play slips"),
+    ("en-compare", "Comparing with a draw"),
+    ("en-files", "Saving and loading the ticked numbers"),
+    ("en-parameters", "Parameters: printer offsets and language"),
+    ("en-language", "Choosing the language at first start"),
+    ("en-quit", "Quitting"),
+]
+
+
+def toc(sections):
+    return "<ol>\n" + "\n".join(f'<li><a href="#{a}">{t}</a></li>' for a, t in sections) + "\n</ol>"
+
+
+def section(anchor, title):
+    return f'<h3 id="{anchor}"><a name="{anchor}"></a>{title}</h3>'
+
+
+def title_of(sections, anchor):
+    return dict(sections)[anchor]
+
+
+def francais():
+    s = SECTIONS_FR
+    h = lambda a: section(a, title_of(s, a))  # noqa: E731
+    return f"""
+<hr>
+<h2 id="fr"><a name="fr"></a>Aide en français</h2>
+{toc(s)}
+
+{h("fr-presentation")}
+<p>VORMIGRAL aide les joueurs des lotos « 6 numéros sur 49 » avec numéro complémentaire à jouer
+plus de numéros qu'une seule grille n'en contient, sans jouer toutes les combinaisons. Vous cochez
+vos numéros sur l'image du bulletin, vous choisissez une méthode (un « système réduit »), et le
+programme répartit vos numéros en grilles de six numéros.</p>
+<p>Vous pouvez ensuite&nbsp;:</p>
+<ul>
+<li>regarder les grilles une à une ({cap("Voir les grilles")})&nbsp;;</li>
+<li>en afficher et en imprimer la liste ({cap("Voir la liste des grilles")})&nbsp;;</li>
+<li>les imprimer directement sur vos bulletins de jeu ({cap("Imprimer les grilles")})&nbsp;;</li>
+<li>les comparer avec un tirage ({cap("Comparer avec les résultats")})&nbsp;;</li>
+<li>enregistrer vos numéros cochés dans un fichier et les recharger plus tard (menu {cap("Fichiers")}).</li>
+</ul>
+<p>Les grilles ne sont jamais stockées&nbsp;: elles sont recalculées chaque fois à partir de vos
+numéros cochés et de la méthode choisie, et donnent toujours le même résultat pour les mêmes numéros.</p>
+<p>Les deux petits boutons aux extrémités de la bannière ouvrent, à gauche ({cap("i")}), la fenêtre
+d'informations qui indique la version du programme, et à droite ({cap("?")}), cette aide. Le menu
+{cap("Aide")} offre les mêmes commandes&nbsp;: {cap("Aide en ligne")} et {cap("Infos")}.</p>
+{back_fr()}
+
+{h("fr-cocher")}
+<p>La fenêtre principale montre la grille des 49 numéros, disposée comme sur un bulletin&nbsp;: cinq
+colonnes (1 à 9, 10 à 19, 20 à 29, 30 à 39, 40 à 49) de dix lignes.</p>
+<ul>
+<li>Cliquez sur un numéro pour le cocher&nbsp;: une croix bleue apparaît dans sa case. Cliquez de
+nouveau pour le décocher.</li>
+<li>Le cadre {cap("Cases cochées")} indique combien de numéros sont cochés.</li>
+<li>{cap("Effacer la grille")} décoche tous les numéros.</li>
+<li>{cap("Numéros aléatoires")} efface la grille puis coche au hasard exactement autant de numéros
+que la méthode choisie en demande. Chaque clic donne un nouveau tirage.</li>
+</ul>
+<p>Vous pouvez cocher autant de numéros que vous voulez, mais les commandes qui travaillent sur les
+grilles ({cap("Voir les grilles")}, {cap("Voir la liste des grilles")}, {cap("Imprimer les grilles")},
+{cap("Comparer avec les résultats")} et les mêmes commandes du menu {cap("Utilisation")}) ne
+s'ouvrent que si le nombre de numéros cochés est <b>exactement</b> celui que demande la méthode
+choisie. Sinon le message {msg("Sélection incorrecte")} apparaît&nbsp;: cochez ou décochez des
+numéros jusqu'au bon compte, ou choisissez une autre méthode.</p>
+{back_fr()}
+
+{h("fr-methode")}
+<p>La liste {cap("Choix de la méthode")} propose 50 méthodes. Chacune est décrite par une phrase
+comme&nbsp;:</p>
+<p align="center"><b>3 numéros si 3 numéros parmi les 11 en 11 grilles</b></p>
+<p>Elle se lit ainsi&nbsp;: <i>vous cochez 11 numéros&nbsp;; la méthode en tire 11 grilles&nbsp;; si 3
+des 6 numéros gagnants font partie de vos 11 numéros, alors au moins une des 11 grilles contient ces 3
+numéros</i>. C'est la garantie de la méthode.</p>
+<p>De façon générale, « <b>X</b> numéros si <b>Y</b> numéros parmi les <b>N</b> en <b>G</b>
+grilles » signifie&nbsp;: vous cochez <b>N</b> numéros, la méthode produit <b>G</b> grilles, et dès
+que <b>Y</b> des six numéros tirés (ou plus) sont parmi vos <b>N</b> numéros, au moins une grille en
+contient au moins <b>X</b>.</p>
+<ul>
+<li>La garantie est un minimum&nbsp;: le tirage peut très bien donner mieux.</li>
+<li>Elle ne promet rien si moins de <b>Y</b> numéros gagnants sont parmi vos numéros cochés.</li>
+<li>Elle porte sur les six numéros principaux&nbsp;; le numéro complémentaire n'y entre pas.</li>
+<li>Elle vaut quels que soient les numéros que vous avez cochés&nbsp;: la méthode travaille sur leurs
+rangs (le plus petit, le deuxième, …), pas sur leurs valeurs.</li>
+<li>Chaque grille se joue comme une grille ordinaire&nbsp;: plus une méthode a de grilles, plus elle
+coûte à jouer. À nombre de numéros égal, une garantie plus forte demande davantage de grilles.</li>
+</ul>
+<p>Les méthodes marquées d'un astérisque (*) dans le tableau ci-dessous tiennent leur garantie pour
+presque toutes les combinaisons&nbsp;: dans quelques cas rares, dont le nombre maximal est indiqué
+sous le tableau, la meilleure grille contient un numéro de moins que promis.</p>
+<p>La liste est rangée par ordre alphabétique de ses textes, dans le même ordre en français et en
+anglais. Lorsque vous changez de langue, la liste est reconstruite et revient à sa première méthode
+(« 3 numéros si 3 numéros parmi les 07 en 4 grilles »)&nbsp;: choisissez alors de nouveau la vôtre.</p>
+{back_fr()}
+
+{h("fr-methodes")}
+<p>Les méthodes dans l'ordre de la liste. « Garantie » se lit «&nbsp;X si Y&nbsp;»&nbsp;: au moins X
+bons numéros dans une grille si Y des numéros tirés sont parmi vos numéros cochés.</p>
+{table_fr()}
+{back_fr()}
+
+{h("fr-voir")}
+<p>{cap("Voir les grilles")} (ou le menu {cap("Utilisation")} › {cap("Voir les bulletins")}) ouvre la
+fenêtre {cap("Bulletins à cocher")}. Elle montre l'image du bulletin avec les six numéros de la grille
+en cours marqués d'une croix, le texte de la méthode dans le cadre {cap("Methode Sélectionnée")}, et
+le compteur {cap("Bulletin")} qui indique le numéro de la grille et, après la barre oblique, le
+nombre total de grilles.</p>
+<ul>
+<li>{cap("&gt;")} passe à la grille suivante, {cap("&lt;")} revient à la précédente. Le défilement
+s'arrête à la première et à la dernière grille.</li>
+<li>{cap("Retour")} ferme la fenêtre. À chaque ouverture, l'affichage repart de la grille 1.</li>
+</ul>
+{back_fr()}
+
+{h("fr-liste")}
+<p>{cap("Voir la liste des grilles")} (ou {cap("Utilisation")} › {cap("Voir la liste des bulletins")})
+ouvre la fenêtre {cap("Liste des bulletins à cocher")}, qui montre toutes les grilles, une par ligne,
+par exemple&nbsp;:</p>
+<pre>Bull.: 001 :-03-08-19-27-33-45</pre>
+<p>c'est-à-dire la grille numéro 1, composée des numéros 3, 8, 19, 27, 33 et 45.</p>
+<ul>
+<li>{cap("Imprimer la liste des bulletins")} imprime cette liste sur papier ordinaire, sur
+l'imprimante par défaut&nbsp;: un titre, puis une ligne par grille (son numéro et ses six numéros),
+sur autant de pages qu'il faut.</li>
+<li>{cap("Imprimer les bulletins")} ouvre l'impression sur les bulletins de jeu (voir la section
+suivante).</li>
+<li>{cap("Retour")} ferme la fenêtre.</li>
+</ul>
+{back_fr()}
+
+{h("fr-bulletins")}
+<p>VORMIGRAL peut imprimer vos grilles directement sur les bulletins de jeu pré-imprimés&nbsp;: une
+croix « X » est imprimée dans la case de chaque numéro de chaque grille. Rien d'autre n'est imprimé.
+Ouvrez la fenêtre {cap("Imprimer les bulletins")} par le bouton {cap("Imprimer les grilles")}, par le
+menu {cap("Utilisation")} › {cap("Imprimer les grilles")}, ou par le bouton
+{cap("Imprimer les bulletins")} de la liste des grilles.</p>
+<ul>
+<li><b>{cap("TYPE DE BULLETIN")}</b>&nbsp;: deux types de bulletins sont prévus,
+{cap("LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES")} (8 grilles par bulletin) et
+{cap("LOTTO QUEBEC 6/49 6 grilles")} (6 grilles par bulletin).</li>
+<li><b>{cap("Grilles à imprimer")}</b>&nbsp;: {cap("Première")} et {cap("Dernière")} donnent les numéros
+de la première et de la dernière grille à imprimer. À l'ouverture, elles valent 1 et le nombre de
+grilles de la méthode. Les grilles remplissent les bulletins dans l'ordre&nbsp;: la première grille
+demandée va dans la première grille du premier bulletin, et ainsi de suite. Ces cases n'acceptent que
+des chiffres (quatre au plus)&nbsp;; la touche Retour arrière n'y agit pas&nbsp;: pour corriger,
+sélectionnez le texte et retapez-le, ou utilisez la touche Suppr. Si la première est 0 ou vide, si la
+dernière dépasse le nombre de grilles ou si elle est plus petite que la première, le message
+{msg("Numéros des grilles à imprimer incorrect")} apparaît et rien n'est imprimé.</li>
+<li><b>{cap("Type d impression")}</b>&nbsp;: {cap("Imprimer tous les bulletins à la fois")} imprime
+tout d'un trait (pour une imprimante qui prend plusieurs bulletins)&nbsp;;
+{cap("Imprimer un bulletin à la fois")} s'arrête avant chaque nouveau bulletin et demande
+{msg("Insérez le prochain bulletin et appuyer sur OK")}&nbsp;: placez le bulletin suivant puis
+cliquez sur OK, ou sur Annuler pour arrêter (les bulletins déjà imprimés restent valables). Ce choix
+est conservé jusqu'à la fin de la séance.</li>
+<li>{cap("Imprimer")} lance l'impression sur l'imprimante par défaut&nbsp;; {cap("Annuler")} ferme la
+fenêtre sans rien imprimer.</li>
+</ul>
+<p><b>Réglage de l'imprimante.</b> Chaque imprimante entraîne le papier un peu différemment. Faites
+d'abord un essai sur une feuille ordinaire et posez-la sur un bulletin, à contre-jour, pour voir si
+les croix tombent dans les cases. Si elles sont décalées, corrigez les décalages dans
+{cap("Options")} › {cap("Paramètres")}, en millimètres&nbsp;:</p>
+<ul>
+<li>{cap("Décalage horizontal")}&nbsp;: une valeur positive déplace toutes les croix vers la
+<b>droite</b>, une valeur négative vers la <b>gauche</b>&nbsp;;</li>
+<li>{cap("Décalage vertical")}&nbsp;: une valeur positive déplace toutes les croix vers le
+<b>bas</b>, une valeur négative vers le <b>haut</b>.</li>
+</ul>
+<p>Par exemple, si les croix tombent 2&nbsp;mm trop à gauche et 1&nbsp;mm trop bas, augmentez le
+décalage horizontal de 2 et diminuez le décalage vertical de 1.</p>
+{back_fr()}
+
+{h("fr-comparer")}
+<p>Après un tirage, {cap("Comparer avec les résultats")} (ou {cap("Utilisation")} ›
+{cap("Comparer avec les resultats")}) ouvre la fenêtre {cap("Analyser Résultats")}.</p>
+<ol>
+<li>Sous {cap("BULLETIN GAGNANT")}, choisissez les six numéros tirés dans les listes {cap("1")} à
+{cap("6")} et le numéro complémentaire dans la liste {cap("C")}. À l'ouverture toutes les listes
+montrent 1&nbsp;: réglez-les toutes. Un même numéro ne peut figurer qu'une fois, complémentaire
+compris&nbsp;; sinon le message {msg("Un même numéro ne peut pas être selectionné plusieurs fois")}
+apparaît.</li>
+<li>Cliquez sur {cap("Afficher résultats")}.</li>
+</ol>
+<p>La liste montre alors chaque grille avec ses numéros et le nombre de bons numéros, par
+exemple&nbsp;:</p>
+<pre>B.:012 :-03-08-19-27-33-45 -&gt;3 + Complémentaire.</pre>
+<p>c'est-à-dire que la grille 12 contient 3 des numéros tirés et le numéro complémentaire.</p>
+<p>Le cadre {cap("Nombre de bons résultats")} compte les grilles par rang de gain&nbsp;:
+{cap("6 numéros")}, {cap("5 + Comp.")} (5 numéros et le complémentaire), {cap("5 numéros")},
+{cap("4+Comp.")}, {cap("4 numeros")}, {cap("3 + Comp.")} et {cap("3 numéros")}. Chaque grille n'est
+comptée qu'une fois, dans son meilleur rang&nbsp;; une grille de moins de 3 bons numéros n'est pas
+comptée. Les sommes gagnées dépendent de la loterie et du tirage&nbsp;: le programme ne les calcule
+pas. {cap("Retour")} ferme la fenêtre.</p>
+{back_fr()}
+
+{h("fr-fichiers")}
+<p>Le menu {cap("Fichiers")} permet de garder vos numéros pour plus tard. Un fichier de grille
+contient vos numéros cochés et la méthode choisie dans la liste (pas les grilles, qui sont
+recalculées).</p>
+<ul>
+<li>{cap("Enregistrer bulletin")}&nbsp;: choisissez le lecteur et le dossier, tapez le nom du fichier
+à la place de l'étoile «&nbsp;*&nbsp;», puis cliquez sur {cap("Ok")}. Le nom est pris tel quel,
+sans extension ajoutée. Si le fichier existe déjà, la question {msg("Continuer quand même ?")} vous
+permet de le remplacer ou non.</li>
+<li>{cap("Charger bulletin")}&nbsp;: choisissez le dossier, cliquez sur le fichier dans la liste,
+puis sur {cap("Ok")}. Les numéros enregistrés remplacent les numéros cochés et la méthode enregistrée
+est sélectionnée de nouveau.</li>
+<li>{cap("Annule")} ferme la fenêtre sans rien faire.</li>
+</ul>
+<p>Messages possibles&nbsp;: {msg("Fichier inexistant")} (aucun fichier de ce nom, par exemple si vous
+avez cliqué sur {cap("Ok")} sans choisir de fichier), {msg("Erreur à la lecture du fichier")},
+{msg("Ce n'est pas un fichier grille")} (le fichier n'a pas été créé par VORMIGRAL), et à
+l'enregistrement {msg("Il y a eu un problème")} (dossier protégé, nom non valable&nbsp;: le fichier
+n'a pas été enregistré).</p>
+{back_fr()}
+
+{h("fr-parametres")}
+<p>{cap("Options")} › {cap("Paramètres")} ouvre la fenêtre {cap("Paramètres")}&nbsp;:</p>
+<ul>
+<li>Cadre {cap("Imprimante")}&nbsp;: {cap("Décalage horizontal")} et {cap("Décalage vertical")}, en
+millimètres entiers, déplacent toutes les croix imprimées sur les bulletins (voir
+<a href="#fr-bulletins">Imprimer les grilles sur les bulletins</a> pour le sens). Ces cases
+acceptent les chiffres et les signes «&nbsp;-&nbsp;» et «&nbsp;+&nbsp;», cinq caractères au plus&nbsp;;
+pour corriger, sélectionnez le texte et retapez-le, ou utilisez la touche Suppr (Retour arrière n'agit
+pas). Une case vide vaut 0.</li>
+<li>Cadre {cap("Langue")}&nbsp;: cliquez sur {cap("Français")} ou {cap("English")}, ou sur le
+drapeau correspondant.</li>
+<li>{cap("OK")} applique les réglages. Fermer la fenêtre par sa case de fermeture ne change rien.</li>
+</ul>
+<p>Un changement de langue s'applique aussitôt à la fenêtre principale (dont la liste des méthodes
+revient à sa première méthode&nbsp;; vos numéros cochés sont conservés), et aux autres fenêtres à leur
+prochaine ouverture. Les réglages ne sont enregistrés que lorsque vous quittez par
+{cap("Quitter")} (voir <a href="#fr-quitter">Quitter</a>).</p>
+{back_fr()}
+
+{h("fr-langue")}
+<p>Au tout premier lancement, la fenêtre {cap("Langue - Language")} demande la langue&nbsp;:
+cliquez sur {cap("Français")} ou {cap("English")} (ou sur un drapeau), puis sur {cap("OK")}. Si vous la
+fermez sans choisir, le programme reste en français. Vous pourrez changer de langue à tout moment dans
+les paramètres.</p>
+<p>Ce choix est enregistré lorsque vous quittez par {cap("Quitter")}. Si vous fermez la fenêtre
+principale autrement, la question sera posée de nouveau au prochain lancement.</p>
+{back_fr()}
+
+{h("fr-quitter")}
+<p>Quittez par le bouton {cap("Quitter")} ou par le menu {cap("Fichiers")} › {cap("Quitter")}&nbsp;:
+la langue et les décalages de l'imprimante sont alors enregistrés dans le fichier de réglages
+VORMIG.PAR, à côté du programme, et repris au lancement suivant.</p>
+<p>Si vous fermez la fenêtre principale par sa case de fermeture (la croix de la barre de titre), le
+programme se termine <b>sans</b> enregistrer les réglages de la séance.</p>
+<p>Dans les deux cas, les numéros cochés ne sont pas gardés&nbsp;: enregistrez-les d'abord par
+{cap("Fichiers")} › {cap("Enregistrer bulletin")} si vous voulez les retrouver. Si les réglages ne
+peuvent pas être écrits (dossier du programme protégé en écriture), le programme émet un bip et
+affiche {msg("Il y a eu un problème")} avant de se fermer.</p>
+{back_fr()}
+"""
+
+
+def english():
+    s = SECTIONS_EN
+    h = lambda a: section(a, title_of(s, a))  # noqa: E731
+    return f"""
+<hr>
+<h2 id="en"><a name="en"></a>Help in English</h2>
+{toc(s)}
+
+{h("en-overview")}
+<p>VORMIGRAL helps players of “6 out of 49” lotteries with a complementary (bonus) number to play more
+numbers than a single grid holds, without playing every combination. You tick your numbers on the
+picture of the play slip, choose a method (a “reduced system”), and the program spreads your numbers
+over grids of six numbers.</p>
+<p>You can then:</p>
+<ul>
+<li>look at the grids one by one ({cap("View the grids")});</li>
+<li>list them and print the list ({cap("View the list of the grids")});</li>
+<li>print them straight onto your play slips ({cap("Print the grids")});</li>
+<li>compare them with a draw ({cap("Compare with the results")});</li>
+<li>save your ticked numbers to a file and load them later (menu {cap("Files")}).</li>
+</ul>
+<p>Grids are never stored: they are worked out afresh from your ticked numbers and the chosen method
+each time, and always come out the same for the same numbers.</p>
+<p>The two small buttons at the ends of the banner open, on the left ({cap("i")}), the information
+box that shows the program's version, and on the right ({cap("?")}), this help. The {cap("Help")} menu
+has the same commands: {cap("Help")} and {cap("Infos")}.</p>
+{back_en()}
+
+{h("en-ticking")}
+<p>The main window shows the block of 49 numbers laid out as on a play slip: five columns (1 to 9,
+10 to 19, 20 to 29, 30 to 39, 40 to 49) of ten rows.</p>
+<ul>
+<li>Click a number to tick it: a blue cross appears in its box. Click again to untick it.</li>
+<li>The {cap("numbers selected")} frame shows how many numbers are ticked.</li>
+<li>{cap("Clear the bill")} unticks every number.</li>
+<li>{cap("Random numbers")} clears the block, then ticks at random exactly as many numbers as the
+chosen method needs. Each click gives a new set.</li>
+</ul>
+<p>You may tick as many numbers as you like, but the commands that work on grids
+({cap("View the grids")}, {cap("View the list of the grids")}, {cap("Print the grids")},
+{cap("Compare with the results")} and the same commands in the {cap("Utilize")} menu) open only when
+the count of ticked numbers is <b>exactly</b> what the chosen method needs. Otherwise the message
+{msg_en("Incorrect Selection")} appears: tick or untick numbers until the count is right, or choose
+another method.</p>
+{back_en()}
+
+{h("en-method")}
+<p>The {cap("Choose the method")} list offers 50 methods. Each one is described by a sentence such
+as:</p>
+<p align="center"><b>3 numbers if 3 numbers in the 11 in 11 grids</b></p>
+<p>It reads: <i>you tick 11 numbers; the method makes 11 grids of them; if 3 of the 6 winning numbers
+are among your 11 numbers, then at least one of the 11 grids holds those 3 numbers</i>. That is the
+method's guarantee.</p>
+<p>In general, “<b>X</b> numbers if <b>Y</b> numbers in the <b>N</b> in <b>G</b> grids” means: you
+tick <b>N</b> numbers, the method makes <b>G</b> grids, and whenever <b>Y</b> (or more) of the six drawn
+numbers are among your <b>N</b> numbers, at least one grid holds at least <b>X</b> of them.</p>
+<ul>
+<li>The guarantee is a minimum: the draw may well do better.</li>
+<li>It promises nothing when fewer than <b>Y</b> winning numbers are among your ticked numbers.</li>
+<li>It is about the six main numbers; the complementary number plays no part in it.</li>
+<li>It holds whichever numbers you ticked: the method works on their ranks (the smallest, the second
+smallest, …), not on their values.</li>
+<li>Each grid is played like an ordinary grid: the more grids a method has, the more it costs to play.
+For the same count of numbers, a stronger guarantee needs more grids.</li>
+</ul>
+<p>The methods marked with an asterisk (*) in the table below keep their guarantee for nearly every
+combination: in a few rare cases, whose greatest number is given below the table, the best grid holds
+one number fewer than promised.</p>
+<p>The list is sorted by its texts, in the same order in French and in English. When you change the
+language the list is rebuilt and goes back to its first method (“3 numbers if 3 numbers in the 07 in
+4 grids”): choose yours again.</p>
+{back_en()}
+
+{h("en-methods")}
+<p>The methods in the order of the list. “Guarantee” reads “X if Y”: at least X good numbers in one
+grid if Y of the drawn numbers are among your ticked numbers. (One method's text ends in “grilles”
+instead of “grids”; it is the same kind of method as the others.)</p>
+{table_en()}
+{back_en()}
+
+{h("en-viewing")}
+<p>{cap("View the grids")} (or the menu {cap("Utilize")} › {cap("View the grids")}) opens the
+{cap("Grids")} window. It shows the slip picture with the six numbers of the current grid crossed,
+the method's text in the {cap("Method selected")} frame, and a counter with the number of the grid and,
+after the slash, the total number of grids.</p>
+<ul>
+<li>{cap("&gt;")} moves to the next grid, {cap("&lt;")} back to the previous one. Stepping stops at the
+first and at the last grid.</li>
+<li>{cap("Return")} closes the window. Each time it opens, it starts again at grid 1.</li>
+</ul>
+{back_en()}
+
+{h("en-list")}
+<p>{cap("View the list of the grids")} (or {cap("Utilize")} › {cap("View the list of the grids")})
+opens the {cap("List of the grids")} window, which shows every grid, one per line, for example:</p>
+<pre>Bull.: 001 :-03-08-19-27-33-45</pre>
+<p>that is, grid number 1, made of the numbers 3, 8, 19, 27, 33 and 45.</p>
+<ul>
+<li>{cap("Print the list of grids")} prints this list on plain paper on the default printer: a title,
+then one line per grid (its number and its six numbers), on as many pages as needed.</li>
+<li>{cap("Print the grids")} opens printing on play slips (see the next section).</li>
+<li>{cap("Return")} closes the window.</li>
+</ul>
+{back_en()}
+
+{h("en-slips")}
+<p>VORMIGRAL can print your grids straight onto the lottery's pre-printed play slips: an “X” is
+printed in the box of each number of each grid. Nothing else is printed. Open the {cap("Print")}
+window with the {cap("Print the grids")} button, the menu {cap("Utilize")} › {cap("Print the grids")},
+or the {cap("Print the grids")} button of the grid list.</p>
+<ul>
+<li><b>{cap("TICKET TYPE")}</b>: two slip types are built in,
+{cap("LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES")} (8 grids per slip) and
+{cap("LOTTO QUEBEC 6/49 6 grilles")} (6 grids per slip).</li>
+<li><b>{cap("Grids to print")}</b>: {cap("First")} and {cap("Last")} give the numbers of the first and
+the last grid to print. When the window opens they are 1 and the method's number of grids. The grids
+fill the slips in order: the first grid asked for goes into the first grid of the first slip, and so
+on. These boxes take digits only (four at most); Backspace does not work in them: to correct, select
+the text and type it again, or use the Delete key. If the first is 0 or empty, the last is above the
+number of grids, or the last is below the first, the message
+{msg_en("Incorrect grid numbers to print")} appears and nothing is printed.</li>
+<li><b>{cap("Print Type")}</b>: {cap("Print all the tickets")} prints everything in one go (for a
+printer that takes several slips); {cap("Stop after each tickets")} pauses before each new slip and
+asks, in French, {msg("Insérez le prochain bulletin et appuyer sur OK")} (“insert the next slip and
+press OK”): put the next slip in and click OK, or Cancel to stop (the slips already printed remain
+good). This choice is kept until the program ends.</li>
+<li>{cap("Print")} starts printing on the default printer; {cap("Cancel")} closes the window without
+printing.</li>
+</ul>
+<p><b>Adjusting for your printer.</b> Every printer feeds paper a little differently. Print a test on
+plain paper first and hold it against a slip, up to the light, to see whether the crosses fall in the
+boxes. If they are off, correct the offsets in {cap("Options")} › {cap("Parameters")}, in
+millimetres:</p>
+<ul>
+<li>{cap("Horizontal Adjustment")}: a positive value moves every cross to the <b>right</b>, a negative
+value to the <b>left</b>;</li>
+<li>{cap("Vertical Adjustment")}: a positive value moves every cross <b>down</b>, a negative value
+<b>up</b>.</li>
+</ul>
+<p>For example, if the crosses land 2&nbsp;mm too far left and 1&nbsp;mm too low, add 2 to the
+horizontal adjustment and take 1 off the vertical adjustment.</p>
+{back_en()}
+
+{h("en-compare")}
+<p>After a draw, {cap("Compare with the results")} (or {cap("Utilize")} ›
+{cap("Compare with the results")}) opens the {cap("Results Analyst")} window.</p>
+<ol>
+<li>Under {cap("WINNER")}, choose the six drawn numbers in the lists {cap("1")} to {cap("6")} and the
+complementary (bonus) number in the list {cap("C")}. When the window opens every list shows 1: set them
+all. A number may appear only once, bonus included; otherwise the message
+{msg_en("A number is selected more than one time")} appears.</li>
+<li>Click {cap("View Results")}.</li>
+</ol>
+<p>The list then shows each grid with its numbers and its count of good numbers, for example:</p>
+<pre>B.:012 :-03-08-19-27-33-45 -&gt;3 + Complémentaire.</pre>
+<p>meaning that grid 12 holds 3 of the drawn numbers and the bonus number (“Complémentaire” is the
+French word for the bonus number; the list uses it in both languages).</p>
+<p>The {cap("Numbers of good results")} frame counts the grids by prize class: {cap("6 numbers")},
+{cap("5 + Bonus")}, {cap("5 numbers")}, {cap("4 + Bonus")}, {cap("4 numbers")}, {cap("3 + Bonus")}
+and {cap("3 numbers")}. Each grid is counted once, in its best class; a grid with fewer than 3 good
+numbers is not counted. The amounts won depend on the lottery and the draw: the program does not work
+them out. {cap("Return")} closes the window.</p>
+{back_en()}
+
+{h("en-files")}
+<p>The {cap("Files")} menu keeps your numbers for later. A grid file holds your ticked numbers and the
+method chosen in the list (not the grids, which are worked out again).</p>
+<ul>
+<li>{cap("Save Bill")}: choose the drive and the folder, type the file name in place of the star
+“*”, then click {cap("Ok")}. The name is used as typed, with no extension added. If the file already
+exists, the question {msg("Continuer quand même ?")} (“carry on anyway?”) lets you replace it or
+not.</li>
+<li>{cap("Load Bill")}: choose the folder, click the file in the list, then {cap("Ok")}. The saved
+numbers replace the ticked ones and the saved method is selected again.</li>
+<li>{cap("Abort")} closes the window without doing anything.</li>
+</ul>
+<p>The file messages are in French in both languages: {msg("Fichier inexistant")} (no such file, for
+instance after clicking {cap("Ok")} without choosing a file), {msg("Erreur à la lecture du fichier")}
+(the file could not be read), {msg("Ce n'est pas un fichier grille")} (not a grid file made by
+VORMIGRAL), and when saving {msg("Il y a eu un problème")} (protected folder or invalid name: the file
+was not saved).</p>
+{back_en()}
+
+{h("en-parameters")}
+<p>{cap("Options")} › {cap("Parameters")} opens the {cap("Parameters")} window:</p>
+<ul>
+<li>{cap("Printer")} frame: {cap("Horizontal Adjustment")} and {cap("Vertical Adjustment")}, in whole
+millimetres, move every cross printed on the slips (see
+<a href="#en-slips">Printing the grids on play slips</a> for the direction). These boxes take digits
+and the signs “-” and “+”, five characters at most; to correct, select the text and type it again, or
+use the Delete key (Backspace does not work). An empty box counts as 0.</li>
+<li>{cap("Language")} frame: click {cap("Français")} or {cap("English")}, or the matching flag.</li>
+<li>{cap("OK")} applies the settings. Closing the window with its close box changes nothing.</li>
+</ul>
+<p>A change of language applies at once to the main window (whose method list goes back to its first
+method; your ticked numbers are kept), and to the other windows the next time they open. The settings
+are saved only when you quit with {cap("Quit")} (see <a href="#en-quit">Quitting</a>).</p>
+{back_en()}
+
+{h("en-language")}
+<p>On the very first start, the {cap("Langue - Language")} window asks for the language: click
+{cap("Français")} or {cap("English")} (or a flag), then {cap("OK")}. If you close it without choosing,
+the program stays in French. You can change the language at any time in the parameters.</p>
+<p>The choice is saved when you quit with {cap("Quit")}. If you close the main window any other way,
+the question is asked again at the next start.</p>
+{back_en()}
+
+{h("en-quit")}
+<p>Quit with the {cap("Quit")} button or the menu {cap("Files")} › {cap("Quit")}: the language and the
+printer offsets are then saved in the settings file VORMIG.PAR, beside the program, and used again at
+the next start.</p>
+<p>If you close the main window with its close box (the cross in the title bar), the program ends
+<b>without</b> saving the session's settings.</p>
+<p>Either way, the ticked numbers are not kept: save them first with {cap("Files")} ›
+{cap("Save Bill")} if you want them back. If the settings cannot be written (the program's folder is
+write-protected), the program beeps and shows {msg("Il y a eu un problème")} (“there was a problem”)
+before it closes.</p>
+{back_en()}
+"""
+
+
+def build():
+    return f"""<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN">
+<html lang="fr">
+<head>
+<meta http-equiv="Content-Type" content="text/html; charset=utf-8">
+<meta charset="utf-8">
+<title>VORMIGRAL - Aide / Help</title>
+<style type="text/css">{STYLE}</style>
+</head>
+<body>
+<h1 id="contents"><a name="contents"></a>VORMIGRAL</h1>
+<p><b>Systèmes réduits pour les lotos 6/49 — Reduced systems for 6/49 lotteries</b></p>
+<table border="0" cellspacing="0" cellpadding="8" width="100%">
+<tr>
+<td valign="top" width="50%">
+<p><b><a href="#fr">Aide en français</a></b></p>
+{toc(SECTIONS_FR)}
+</td>
+<td valign="top" width="50%">
+<p><b><a href="#en">Help in English</a></b></p>
+{toc(SECTIONS_EN)}
+</td>
+</tr>
+</table>
+{francais()}
+{english()}
+</body>
+</html>
+"""
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "resources", "aide", "vormigral.html")
+    with open(target, "w", encoding="utf-8") as f:
+        f.write(build())
+
+
+if __name__ == "__main__":
+    main()
