@@ -35,13 +35,21 @@ void Banc::demarre() {
 }
 
 void pendantmodal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action = std::move(action)] {
+    // Polls, since the window may open only after further events (an activation, say).
+    auto* minuterie = new QTimer(qApp);
+    auto restant = std::make_shared<int>(500);
+    QObject::connect(minuterie, &QTimer::timeout, [minuterie, restant, action = std::move(action)] {
         QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY2(modal, "no modal window is open");
+        if (!modal && --*restant > 0)
+            return;
+        minuterie->stop();
+        minuterie->deleteLater();
+        QVERIFY2(modal, "no modal window opened");
         action(modal);
         if (auto* dialogue = qobject_cast<QDialog*>(modal); dialogue && dialogue->isVisible())
             dialogue->reject();
     });
+    minuterie->start(10);
 }
 
 void cliquecase(QWidget* fenetre, int numero) {

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $VORMIGRAL_BUILD).
+set -euo pipefail
+racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${VORMIGRAL_BUILD:-$racine/build}
+cmake -S "$racine" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build "$build" -j "$(nproc)"
