@@ -39,6 +39,8 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
     france->setAlignment(Qt::AlignCenter);
     langlais = place<QRadioButton>(langue, "langlais", {18, 64, 59, 17});
     langlais->setText(QStringLiteral("English"));
+    ajustelargeur(lfrancais);
+    ajustelargeur(langlais);
     auto* bretagne = place<ImageCliquable>(langue, "Image2", {84, 54, 45, 37});
     bretagne->setPixmap(pixmapsvg(QStringLiteral(":/images/grandebretagne.svg"), {32, 32}));
     bretagne->setAlignment(Qt::AlignCenter);

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace vormigral {
 
 void installepolices() {
@@ -59,6 +61,10 @@ QLabel* etiquette(QWidget* parent, const char* nom, int x, int y) {
     resultat->setProperty("autotaille", true);
     resultat->move(x, y);
     return resultat;
+}
+
+void ajustelargeur(QWidget* controle) {
+    controle->resize(std::max(controle->width(), controle->sizeHint().width()), controle->height());
 }
 
 QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image) {

@@ -33,6 +33,9 @@ T* place(QWidget* parent, const char* nom, const QRect& geometrie) {
 // A label placed by its top-left corner only, sized by its text.
 QLabel* etiquette(QWidget* parent, const char* nom, int x, int y);
 
+// Widens a control placed with a fixed width when this platform's font needs more room for its text.
+void ajustelargeur(QWidget* controle);
+
 // A command button carrying a small picture beside its caption.
 QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image);
 
