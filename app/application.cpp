@@ -21,8 +21,7 @@ namespace vormigral {
 
 namespace {
 
-template <class T>
-std::unique_ptr<T> cree(Contexte& contexte, T*& place) {
+template <class T> std::unique_ptr<T> cree(Contexte& contexte, T*& place) {
     auto fenetre = std::make_unique<T>(contexte);
     place = fenetre.get();
     return fenetre;

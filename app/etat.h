@@ -12,18 +12,18 @@
 namespace vormigral {
 
 struct TParametres {
-    std::int32_t reserve = 0;  // carried from the file back to the file, never read
-    std::int32_t langue = 1;   // 2 English; anything else shows French
-    std::int32_t decalh = 0;   // printer offsets in millimetres
+    std::int32_t reserve = 0; // carried from the file back to the file, never read
+    std::int32_t langue = 1;  // 2 English; anything else shows French
+    std::int32_t decalh = 0;  // printer offsets in millimetres
     std::int32_t decalv = 0;
 };
 
 // The working state every window shares. Arrays are indexed from 1 as the program counts
 // numbers, grids and methods; entry 0 is never used.
 struct TEtat {
-    std::array<std::int32_t, 51> casescoch{};   // 1..49 ticked flags; 50 only set by a loaded file
-    std::array<std::int32_t, 50> numcoch{};     // ticked numbers ascending, then zeros
-    std::array<std::int32_t, 50> grillecour{};  // flags of the grid last expanded
+    std::array<std::int32_t, 51> casescoch{};  // 1..49 ticked flags; 50 only set by a loaded file
+    std::array<std::int32_t, 50> numcoch{};    // ticked numbers ascending, then zeros
+    std::array<std::int32_t, 50> grillecour{}; // flags of the grid last expanded
     std::int32_t methodecour = 0;
     std::int32_t nbgrilles = 0;
     std::int32_t numgrille = 0;

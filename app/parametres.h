@@ -10,9 +10,9 @@ constexpr const char* nomparametres = "VORMIG.PAR";
 constexpr std::size_t tailleparametres = 16;
 
 enum class LectureParametres {
-    Absent,     // no file at the path
-    Lu,         // all 16 bytes read
-    Illisible,  // present, but unreadable or too short: nothing was changed
+    Absent,    // no file at the path
+    Lu,        // all 16 bytes read
+    Illisible, // present, but unreadable or too short: nothing was changed
 };
 
 // Reads the first 16 bytes as four little-endian 32-bit integers. A failed read changes nothing.

@@ -94,7 +94,7 @@ void AideQt::contenu(const QString& fichier) {
     }
     const QString source = chemin(fichier);
     navigateur_->setSource(source.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + source)
-                                                                : QUrl::fromLocalFile(source));
+                                                               : QUrl::fromLocalFile(source));
     navigateur_->scrollToAnchor(QStringLiteral("contents"));
     fenetre_->show();
     fenetre_->raise();

@@ -23,7 +23,8 @@ QString nomfichier() {
 QString cheminlecture(const Systeme& systeme) {
     const QString exe = systeme.repertoireexe() + nomfichier();
     const QString utilisateur = systeme.repertoireconfig() + nomfichier();
-    if (QFileInfo::exists(exe) && (repertoireinscriptible(systeme.repertoireexe()) || !QFileInfo::exists(utilisateur)))
+    if (QFileInfo::exists(exe) &&
+        (repertoireinscriptible(systeme.repertoireexe()) || !QFileInfo::exists(utilisateur)))
         return exe;
     if (QFileInfo::exists(utilisateur))
         return utilisateur;
@@ -39,7 +40,8 @@ QString cheminecriture(const Systeme& systeme) {
 
 bool chargeparametres(TEtat& etat, const Systeme& systeme) {
     const QString chemin = cheminlecture(systeme);
-    if (lireparametres(QFile::encodeName(chemin).toStdString(), etat.parametres) == LectureParametres::Absent) {
+    if (lireparametres(QFile::encodeName(chemin).toStdString(), etat.parametres) ==
+        LectureParametres::Absent) {
         etat.parametres.langue = 1;
         etat.parametres.decalh = 0;
         etat.parametres.decalv = 0;
@@ -53,8 +55,8 @@ void sauveparametres(const TEtat& etat, const Plateforme& plateforme) {
     if (ecrireparametres(QFile::encodeName(chemin).toStdString(), etat.parametres))
         return;
     plateforme.messages.bip();
-    plateforme.messages.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
-                                Boutons::Ok, Icone::Aucune);
+    plateforme.messages.message(QStringLiteral("Il y a eu un problème"),
+                                QStringLiteral("Fichier non sauvegardé !!"), Boutons::Ok, Icone::Aucune);
 }
 
 } // namespace vormigral

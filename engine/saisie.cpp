@@ -16,7 +16,8 @@ std::int32_t valeurtexte(const std::string& texte) {
     }
     long long valeur = 0;
     for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i)
-        valeur = std::min<long long>(valeur * 10 + (texte[i] - '0'), std::numeric_limits<std::int32_t>::max() + 1LL);
+        valeur = std::min<long long>(valeur * 10 + (texte[i] - '0'),
+                                     std::numeric_limits<std::int32_t>::max() + 1LL);
     const bool complet = i == texte.size();
     if (complet && negatif)
         valeur = -valeur;

@@ -11,7 +11,7 @@ using TGrilleTable = std::array<std::int32_t, 6>;
 
 struct TTableGrilles {
     std::int32_t nbgrilles = 0;
-    const TGrilleTable* grilles = nullptr;  // grilles[g - 1] is grid g
+    const TGrilleTable* grilles = nullptr; // grilles[g - 1] is grid g
 };
 
 // The wheel table of method m (1..50).

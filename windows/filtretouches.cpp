@@ -8,7 +8,8 @@
 
 namespace vormigral {
 
-FiltreTouches::FiltreTouches(std::string permis, QObject* parent) : QObject(parent), permis_(std::move(permis)) {}
+FiltreTouches::FiltreTouches(std::string permis, QObject* parent)
+    : QObject(parent), permis_(std::move(permis)) {}
 
 bool FiltreTouches::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress) {

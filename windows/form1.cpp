@@ -13,10 +13,10 @@
 #include "windows/legendes.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -39,8 +39,9 @@ TForm1::~TForm1() = default;
 void TForm1::construitfenetre() {
     setWindowTitle(QStringLiteral("VORMIGRAL"));
     setWindowIcon(QIcon(pixmapsvg(QStringLiteral(":/images/icone.svg"), {32, 32})));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(policestandard(true));
 
     auto* zone = new QWidget(this);
@@ -233,33 +234,35 @@ void TForm1::tirealeatoire(std::int32_t n) {
 
 void TForm1::traduitprincipale() {
     const bool en = anglais(etat_);
-    appliquelegendes(this,
-                     {
-                         {"ltitrechoix", "Choix de la méthode", "Choose the method"},
-                         {"bvoirbulletin", "Voir les grilles", "View the grids"},
-                         {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
-                         {"bimpbull", "Imprimer les grilles", "Print the grids"},
-                         {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
-                         {"beffacer", "Effacer la grille", "Clear the bill"},
-                         {"bnaleat", "Numéros aléatoires", "Random numbers"},
-                         {"bquitter", "Quitter", "Quit"},
-                         {"GroupBox1", "Cases cochées", "numbers selected"},
-                         {"Fichier1", "Fichiers", "Files"},
-                         {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
-                         {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
-                         {"mQuitter1", "Quitter", "Quit"},
-                         {"Utilisation1", "Utilisation", "Utilize"},
-                         {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
-                         {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
-                         {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
-                         {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
-                         {"Paramtres1", "Paramètres", "Parameters"},
-                         {"Aide1", "Aide", "Help"},
-                         {"Aideenligne1", "Aide en ligne", "Help"},
-                         {"Infos1", "Infos", "Infos"},
-                     },
-                     en);
-    findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(en ? QStringLiteral("Help") : QStringLiteral("Aide"));
+    appliquelegendes(
+        this,
+        {
+            {"ltitrechoix", "Choix de la méthode", "Choose the method"},
+            {"bvoirbulletin", "Voir les grilles", "View the grids"},
+            {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
+            {"bimpbull", "Imprimer les grilles", "Print the grids"},
+            {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
+            {"beffacer", "Effacer la grille", "Clear the bill"},
+            {"bnaleat", "Numéros aléatoires", "Random numbers"},
+            {"bquitter", "Quitter", "Quit"},
+            {"GroupBox1", "Cases cochées", "numbers selected"},
+            {"Fichier1", "Fichiers", "Files"},
+            {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
+            {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
+            {"mQuitter1", "Quitter", "Quit"},
+            {"Utilisation1", "Utilisation", "Utilize"},
+            {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
+            {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
+            {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
+            {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+            {"Paramtres1", "Paramètres", "Parameters"},
+            {"Aide1", "Aide", "Help"},
+            {"Aideenligne1", "Aide en ligne", "Help"},
+            {"Infos1", "Infos", "Infos"},
+        },
+        en);
+    findChild<QWidget*>(QStringLiteral("boutaide"))
+        ->setToolTip(en ? QStringLiteral("Help") : QStringLiteral("Aide"));
     appliquebulles(this,
                    {
                        {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
@@ -328,10 +331,9 @@ void TForm1::commande(QDialog* fenetre) {
         return;
     }
     const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(en ? QStringLiteral("Incorrect Selection")
-                                             : QStringLiteral("Sélection incorrecte"),
-                                          en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"),
-                                          Boutons::Ok, Icone::Exclamation);
+    contexte_.plateforme.messages.message(
+        en ? QStringLiteral("Incorrect Selection") : QStringLiteral("Sélection incorrecte"),
+        en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"), Boutons::Ok, Icone::Exclamation);
 }
 
 void TForm1::bvoirbulletinClick() {

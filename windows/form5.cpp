@@ -14,7 +14,8 @@ TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
 }
 
 void TForm5::traduitliste() {
-    appliquelegendes(this, {{"", "Liste des bulletins à cocher", "List of the grids "}}, anglais(contexte_.etat));
+    appliquelegendes(this, {{"", "Liste des bulletins à cocher", "List of the grids "}},
+                     anglais(contexte_.etat));
 }
 
 void TForm5::showEvent(QShowEvent* evenement) {

@@ -69,7 +69,8 @@ void ajustelargeur(QWidget* controle) {
 
 QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image) {
     auto* bouton = place<QPushButton>(parent, nom, geometrie);
-    bouton->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16})));
+    bouton->setIcon(
+        QIcon(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16})));
     bouton->setIconSize({16, 16});
     return bouton;
 }

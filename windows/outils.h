@@ -14,7 +14,7 @@ namespace vormigral {
 // the closest faces installed here (see installepolices).
 void installepolices();
 QFont police(const char* famille, int pixels, bool gras = false);
-QFont policestandard(bool gras = false);  // "MS Sans Serif", 8 point
+QFont policestandard(bool gras = false); // "MS Sans Serif", 8 point
 
 // Renders an SVG from the resources at a size, sharp on high-density screens.
 QPixmap pixmapsvg(const QString& chemin, QSize taille);
@@ -22,8 +22,7 @@ QPixmap pixmapsvg(const QString& chemin, QSize taille);
 void centreecran(QWidget* fenetre);
 
 // A child widget named and placed as the window layout gives it.
-template <class T>
-T* place(QWidget* parent, const char* nom, const QRect& geometrie) {
+template <class T> T* place(QWidget* parent, const char* nom, const QRect& geometrie) {
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(nom));
     widget->setGeometry(geometrie);

@@ -129,7 +129,8 @@ void TestParametres::echecgardelancien() {
     QVERIFY(!ecrireparametres(dossier.filePath(QStringLiteral("absent/VORMIG.PAR")).toStdString(), {}));
     QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool ecrit = ecrireparametres(chemin().toStdString(), {0, 1, 0, 0});
-    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dossier.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (ecrit)
         QSKIP("running with rights that ignore directory permissions");
     QCOMPARE(lis(chemin()), octets({0, 2, 1, 1}));

@@ -22,7 +22,8 @@ using namespace vormigral::test;
 namespace {
 
 void ecrisparametres(Banc& banc, int langue, int decalh = 0, int decalv = 0) {
-    QVERIFY(ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(), {0, langue, decalh, decalv}));
+    QVERIFY(ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(),
+                             {0, langue, decalh, decalv}));
 }
 
 QString texte(QWidget* fenetre, const char* nom) {
@@ -95,7 +96,7 @@ void TestPrincipale::cocheetdecoche() {
     cochenumeros(f, {1, 10, 49});
     QCOMPARE(compte->text(), QStringLiteral("3"));
     QCOMPARE(banc.etat().casescoch[10], 1);
-    QVERIFY(!controle<QLabel>(&f, "Image43")->pixmap().isNull() == false);  // number 2 untouched
+    QVERIFY(!controle<QLabel>(&f, "Image43")->pixmap().isNull() == false); // number 2 untouched
     QVERIFY(!controle<QLabel>(&f, "Image51")->pixmap().isNull());          // number 10 ticked
     cliquecase(&f, 10);
     QCOMPARE(compte->text(), QStringLiteral("2"));
@@ -132,7 +133,9 @@ void TestPrincipale::hasard() {
     QCOMPARE(controle<QLabel>(&f, "nbcoch")->text(), QStringLiteral("12"));
     int marquees = 0;
     for (int t = 1; t <= 49; ++t)
-        marquees += controle<QLabel>(&f, BlocNumeros::nomcellule(t).toLatin1().constData())->pixmap().isNull() ? 0 : 1;
+        marquees += controle<QLabel>(&f, BlocNumeros::nomcellule(t).toLatin1().constData())->pixmap().isNull()
+                        ? 0
+                        : 1;
     QCOMPARE(marquees, 12);
     const auto premier = banc.etat().casescoch;
     QTest::mouseClick(bouton, Qt::LeftButton);
@@ -145,14 +148,10 @@ void TestPrincipale::porte_data() {
     QTest::addColumn<QString>("commande");
     QTest::addColumn<QString>("fenetre");
     QTest::addColumn<int>("langue");
-    const char* commandes[][2] = {{"bvoirbulletin", "Form2"},
-                                  {"mVoirlesbulletins1", "Form2"},
-                                  {"bimplistbull", "Form5"},
-                                  {"mVoirlalistedesbulletins1", "Form5"},
-                                  {"bcomparer", "Form8"},
-                                  {"mCompareraveclesrsultats1", "Form8"},
-                                  {"bimpbull", "Form7"},
-                                  {"Imprimerlesbulletins1", "Form7"}};
+    const char* commandes[][2] = {{"bvoirbulletin", "Form2"}, {"mVoirlesbulletins1", "Form2"},
+                                  {"bimplistbull", "Form5"},  {"mVoirlalistedesbulletins1", "Form5"},
+                                  {"bcomparer", "Form8"},     {"mCompareraveclesrsultats1", "Form8"},
+                                  {"bimpbull", "Form7"},      {"Imprimerlesbulletins1", "Form7"}};
     for (int langue : {1, 2})
         for (const auto& c : commandes)
             QTest::addRow("%s %s", c[0], langue == 2 ? "en" : "fr")
@@ -169,7 +168,7 @@ void TestPrincipale::porte() {
     ecrisparametres(banc, langue);
     banc.demarre();
     TForm1& f = banc.principale();
-    choisismethode(f, 3);  // ten numbers
+    choisismethode(f, 3); // ten numbers
     QObject* objet = f.findChild<QObject*>(commande);
     QVERIFY(objet);
     const auto declenche = [objet] {
@@ -187,7 +186,8 @@ void TestPrincipale::porte() {
         declenche();
         QCOMPARE(banc.messages.messages.size(), 1);
         const MessageEnregistre& m = banc.messages.messages.first();
-        QCOMPARE(m.texte, langue == 2 ? QStringLiteral("Incorrect Selection") : QStringLiteral("Sélection incorrecte"));
+        QCOMPARE(m.texte, langue == 2 ? QStringLiteral("Incorrect Selection")
+                                      : QStringLiteral("Sélection incorrecte"));
         QCOMPARE(m.titre, langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
         QCOMPARE(m.icone, Icone::Exclamation);
         QCOMPARE(m.boutons, Boutons::Ok);
@@ -306,18 +306,20 @@ void TestPrincipale::changementdelangue() {
         const char* fr;
         const char* en;
     };
-    const Attendu attendus[] = {{"ltitrechoix", "Choix de la méthode", "Choose the method"},
-                                {"beffacer", "Effacer la grille", "Clear the bill"},
-                                {"GroupBox1", "Cases cochées", "numbers selected"},
-                                {"Fichier1", "Fichiers", "Files"},
-                                {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
-                                {"Options1", "Options", "Options"},
-                                {"Aideenligne1", "Aide en ligne", "Help"}};
+    const Attendu attendus[] = {
+        {"ltitrechoix", "Choix de la méthode", "Choose the method"},
+        {"beffacer", "Effacer la grille", "Clear the bill"},
+        {"GroupBox1", "Cases cochées", "numbers selected"},
+        {"Fichier1", "Fichiers", "Files"},
+        {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
+        {"Options1", "Options", "Options"},
+        {"Aideenligne1", "Aide en ligne", "Help"}};
     for (const Attendu& a : attendus)
         QCOMPARE(texte(&f, a.nom), QString::fromUtf8(versanglais ? a.en : a.fr));
     QCOMPARE(controle<QWidget>(&f, "bquitter")->toolTip(),
              versanglais ? QString() : QStringLiteral("Quitter le logiciel"));
-    QCOMPARE(controle<QWidget>(&f, "boutaide")->toolTip(), versanglais ? QStringLiteral("Help") : QStringLiteral("Aide"));
+    QCOMPARE(controle<QWidget>(&f, "boutaide")->toolTip(),
+             versanglais ? QStringLiteral("Help") : QStringLiteral("Aide"));
     QCOMPARE(controle<QWidget>(&f, "SpeedButton2")->toolTip(), QStringLiteral("Informations"));
     QCOMPARE(f.windowTitle(), QStringLiteral("VORMIGRAL"));
 }
@@ -479,7 +481,8 @@ void TestPrincipale::aideetapropos() {
     TForm1& f = banc.principale();
     QTest::mouseClick(controle<QToolButton>(&f, "boutaide"), Qt::LeftButton);
     controle<QAction>(&f, "Aideenligne1")->trigger();
-    QCOMPARE(banc.aide.fichiers, QStringList({QStringLiteral("vormigral.hlp"), QStringLiteral("vormigral.hlp")}));
+    QCOMPARE(banc.aide.fichiers,
+             QStringList({QStringLiteral("vormigral.hlp"), QStringLiteral("vormigral.hlp")}));
     f.show();
     QTest::mouseClick(controle<QToolButton>(&f, "SpeedButton2"), Qt::LeftButton);
     Tapropos* apropos = banc.contexte().apropos;

@@ -95,8 +95,7 @@ private:
 };
 
 // A named control of a window; fails the test when it is missing.
-template <class T>
-T* controle(QWidget* fenetre, const char* nom) {
+template <class T> T* controle(QWidget* fenetre, const char* nom) {
     return fenetre->findChild<T*>(QString::fromLatin1(nom));
 }
 

@@ -1,0 +1,149 @@
+#include "tests/support/doubles.h"
+
+#include "app/parametres.h"
+#include "app/plateforme_qt.h"
+#include "app/reglages.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace vormigral;
+using namespace vormigral::test;
+
+namespace {
+
+// The executable's directory, replaceable by a path that cannot be written.
+class SystemeReglable final : public Systeme {
+public:
+    QString exe;
+    QString config;
+    QString repertoireexe() const override { return exe; }
+    QString repertoireconfig() const override { return config; }
+};
+
+void ecris(const QString& chemin, int langue) {
+    QVERIFY(ecrireparametres(chemin.toStdString(), {0, langue, 0, 0}));
+}
+
+} // namespace
+
+class TestPlateforme : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier;
+
+private slots:
+    void initTestCase() { initialiseapplication(); }
+    void emplacementdesreglages();
+    void reglagesutilisateur();
+    void reponsesdesmessages_data();
+    void reponsesdesmessages();
+    void aideouvertesurlesommaire();
+};
+
+void TestPlateforme::emplacementdesreglages() {
+    SystemeReglable s;
+    s.exe = dossier.filePath(QStringLiteral("exe/"));
+    s.config = dossier.filePath(QStringLiteral("config/"));
+    QVERIFY(QDir().mkpath(s.exe));
+    QCOMPARE(cheminecriture(s), s.exe + "VORMIG.PAR");
+    QCOMPARE(cheminlecture(s), s.exe + "VORMIG.PAR");
+    TEtat etat;
+    etat.parametres = {0, 7, 7, 7};
+    QVERIFY(!chargeparametres(etat, s));
+    QCOMPARE(etat.parametres.langue, 1);
+    QCOMPARE(etat.parametres.decalh, 0);
+    QCOMPARE(etat.parametres.decalv, 0);
+    ecris(s.exe + "VORMIG.PAR", 2);
+    QVERIFY(chargeparametres(etat, s));
+    QCOMPARE(etat.parametres.langue, 2);
+}
+
+// An executable's directory that cannot take the file sends it to the per-user folder, and the
+// next start reads it back from there rather than an older copy beside the executable.
+void TestPlateforme::reglagesutilisateur() {
+    SystemeReglable s;
+    const QString fichier = dossier.filePath(QStringLiteral("pas-un-repertoire"));
+    QFile f(fichier);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    s.exe = fichier + "/";
+    s.config = dossier.filePath(QStringLiteral("utilisateur/vormigral/"));
+    QCOMPARE(cheminecriture(s), s.config + "VORMIG.PAR");
+    QVERIFY(QDir(s.config).exists());
+    MessagesDouble messages;
+    AideDouble aide;
+    HasardDouble hasard;
+    TEtat etat;
+    etat.parametres.langue = 2;
+    sauveparametres(etat, {messages, aide, s, hasard});
+    QCOMPARE(messages.messages.size(), 0);
+    QCOMPARE(QFileInfo(s.config + "VORMIG.PAR").size(), 16);
+    etat.parametres.langue = 1;
+    QVERIFY(chargeparametres(etat, s));
+    QCOMPARE(etat.parametres.langue, 2);
+}
+
+void TestPlateforme::reponsesdesmessages_data() {
+    QTest::addColumn<int>("boutons");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<int>("attendu");
+    QTest::newRow("ok") << int(Boutons::Ok) << int(Qt::Key_Return) << int(Reponse::Ok);
+    QTest::newRow("oui") << int(Boutons::OuiNon) << int(Qt::Key_Y) << int(Reponse::Oui);
+    QTest::newRow("non") << int(Boutons::OuiNon) << int(Qt::Key_N) << int(Reponse::Non);
+    QTest::newRow("echap sur oui/non") << int(Boutons::OuiNon) << int(Qt::Key_Escape) << int(Reponse::Non);
+    QTest::newRow("echap sur ok/annuler")
+        << int(Boutons::OkAnnuler) << int(Qt::Key_Escape) << int(Reponse::Annuler);
+}
+
+// Closing a question without answering must never count as consent.
+void TestPlateforme::reponsesdesmessages() {
+    QFETCH(int, boutons);
+    QFETCH(int, touche);
+    QString titre;
+    QTimer::singleShot(50, [touche, &titre] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(boite);
+        titre = boite->windowTitle();
+        QTest::keyClick(boite, Qt::Key(touche));
+    });
+    MessagesQt messages;
+    const Reponse r =
+        messages.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
+                         Boutons(boutons), Icone::Aucune);
+    QFETCH(int, attendu);
+    QCOMPARE(int(r), attendu);
+    QCOMPARE(titre, QStringLiteral("Fichier existant !!"));
+}
+
+void TestPlateforme::aideouvertesurlesommaire() {
+    SystemeReglable s;
+    s.exe = dossier.filePath(QStringLiteral("aide/"));
+    QVERIFY(QDir().mkpath(s.exe));
+    AideQt aide(s);
+    QCOMPARE(aide.chemin(QStringLiteral("vormigral.hlp")), QStringLiteral(":/aide/vormigral.html"));
+    aide.contenu(QStringLiteral("vormigral.hlp"));
+    QTextBrowser* navigateur = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("aide") && w->isVisible())
+            navigateur = w->findChild<QTextBrowser*>();
+    QVERIFY(navigateur);
+    const QString html = navigateur->toHtml();
+    QVERIFY(html.contains(QStringLiteral("VORMIGRAL")));
+    QVERIFY(navigateur->document()->toPlainText().contains(QStringLiteral("Aide")));
+    // A copy beside the executable takes precedence, so the help can be updated without a rebuild.
+    QFile local(s.exe + "vormigral.html");
+    QVERIFY(local.open(QIODevice::WriteOnly));
+    local.write("<html><body><p id=\"contents\">locale</p></body></html>");
+    local.close();
+    aide.contenu(QStringLiteral("vormigral.hlp"));
+    QCOMPARE(navigateur->document()->toPlainText().trimmed(), QStringLiteral("locale"));
+}
+
+QTEST_MAIN(TestPlateforme)
+#include "test_plateforme.moc"
