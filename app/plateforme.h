@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/volumes.h"
+
 #include <QString>
 
 namespace vormigral {
@@ -51,6 +53,7 @@ struct Plateforme {
     Aide& aide;
     Systeme& systeme;
     Hasard& hasard;
+    Volumes& volumes;
 };
 
 } // namespace vormigral
