@@ -22,7 +22,7 @@ namespace vormigral {
 
 namespace {
 
-constexpr int roleChemin = Qt::UserRole;
+constexpr int rolechemin = Qt::UserRole;
 
 bool dans(const QString& chemin, const QString& racine) {
     if (chemin == racine)
@@ -189,7 +189,7 @@ void TForm6::ouvre(const QString& chemin) {
 
     auto* element = new QTreeWidgetItem(DirectoryListBox1, {volume_});
     element->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
-    element->setData(0, roleChemin, volume_);
+    element->setData(0, rolechemin, volume_);
     const QString relatif = QDir(volume_).relativeFilePath(repertoire_);
     QString courant = volume_;
     if (relatif != QLatin1String(".")) {
@@ -197,7 +197,7 @@ void TForm6::ouvre(const QString& chemin) {
             courant = QDir(courant).filePath(partie);
             element = new QTreeWidgetItem(element, {partie});
             element->setIcon(0, ouvert);
-            element->setData(0, roleChemin, courant);
+            element->setData(0, rolechemin, courant);
         }
     }
     QTreeWidgetItem* ouvertici = element;
@@ -206,7 +206,7 @@ void TForm6::ouvre(const QString& chemin) {
     for (const QString& nom : sousrepertoires) {
         auto* sous = new QTreeWidgetItem(ouvertici, {nom});
         sous->setIcon(0, ferme);
-        sous->setData(0, roleChemin, QDir(repertoire_).filePath(nom));
+        sous->setData(0, rolechemin, QDir(repertoire_).filePath(nom));
     }
     DirectoryListBox1->expandAll();
     DirectoryListBox1->setCurrentItem(ouvertici);
@@ -220,7 +220,7 @@ void TForm6::ouvre(const QString& chemin) {
 
 void TForm6::ouvreelement(QTreeWidgetItem* element) {
     if (element)
-        ouvre(element->data(0, roleChemin).toString());
+        ouvre(element->data(0, rolechemin).toString());
 }
 
 void TForm6::remplitfichiers() {
