@@ -53,7 +53,8 @@ struct Plateforme {
     Aide& aide;
     Systeme& systeme;
     Hasard& hasard;
-    Volumes& volumes;
+    // The file chooser's volumes: the system's own unless a double is given.
+    Volumes& volumes = volumessysteme();
 };
 
 } // namespace vormigral

@@ -24,4 +24,7 @@ public:
     virtual QString courant() const = 0;
 };
 
+// The mounted volumes of this system.
+Volumes& volumessysteme();
+
 } // namespace vormigral

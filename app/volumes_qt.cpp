@@ -33,4 +33,9 @@ QString VolumesQt::courant() const {
     return QDir::currentPath();
 }
 
+Volumes& volumessysteme() {
+    static VolumesQt volumes;
+    return volumes;
+}
+
 } // namespace vormigral
