@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/volumes.h"
+
 #include <QString>
 
 namespace vormigral {
@@ -51,6 +53,8 @@ struct Plateforme {
     Aide& aide;
     Systeme& systeme;
     Hasard& hasard;
+    // The file chooser's volumes: the system's own unless a double is given.
+    Volumes& volumes = volumessysteme();
 };
 
 } // namespace vormigral
