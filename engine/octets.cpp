@@ -48,15 +48,22 @@ mode_t modeparDefaut() {
 
 bool ecrireatomique(const std::string& chemin, const std::uint8_t* octets, std::size_t taille) {
     struct stat infos {};
-    if (::stat(chemin.c_str(), &infos) == 0 && !S_ISREG(infos.st_mode))
+    const bool existe = ::stat(chemin.c_str(), &infos) == 0;
+    if (existe && !S_ISREG(infos.st_mode))
         return false;
-    std::string modele = chemin + ".XXXXXX";
+    // A short temporary name in the same directory, so that a target name near the system's length
+    // limit can still be saved and the final rename stays within one file system.
+    const std::string::size_type barre = chemin.rfind('/');
+    const std::string repertoire = barre == std::string::npos ? std::string() : chemin.substr(0, barre + 1);
+    std::string modele = repertoire + ".vormigral.XXXXXX";
     std::vector<char> nom(modele.begin(), modele.end());
     nom.push_back('\0');
     const int fd = ::mkstemp(nom.data());
     if (fd < 0)
         return false;
-    bool ok = ::fchmod(fd, modeparDefaut()) == 0 && ecristout(fd, octets, taille) && ::fsync(fd) == 0;
+    // The replacement keeps the permissions of the file it replaces; a new file gets the default ones.
+    const mode_t mode = existe ? (infos.st_mode & 07777) : modeparDefaut();
+    bool ok = ::fchmod(fd, mode) == 0 && ecristout(fd, octets, taille) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok)
         ok = ::rename(nom.data(), chemin.c_str()) == 0;

@@ -94,11 +94,7 @@ bool ecriregrille(const std::string& chemin, const TFichierGrille& fiche) {
     if (remplace && ::access(cible.c_str(), W_OK) != 0)
         return false;
     const auto octets = encodegrille(fiche);
-    if (!ecrireatomique(cible, octets.data(), octets.size()))
-        return false;
-    if (remplace)
-        (void)::chmod(cible.c_str(), infos.st_mode & 07777);
-    return true;
+    return ecrireatomique(cible, octets.data(), octets.size());
 }
 
 } // namespace vormigral

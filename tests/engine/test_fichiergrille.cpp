@@ -116,6 +116,7 @@ private slots:
     void disqueplein();
     void fichierprotege();
     void remplacement();
+    void nomlong();
 };
 
 void TestFichierGrille::init() {
@@ -384,6 +385,16 @@ void TestFichierGrille::remplacement() {
     QVERIFY(!(droits & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther)));
     QVERIFY(ecriregrille(s(chemin("neuf")), grilledecases(4, {})));
     QVERIFY(QFile::permissions(chemin("neuf")) & QFileDevice::ReadOwner);
+}
+
+// Names close to the system's limit must still save: the temporary name may not grow with them.
+void TestFichierGrille::nomlong() {
+    const QString nom(250, QLatin1Char('g'));
+    QVERIFY(ecriregrille(s(chemin(nom.toLatin1().constData())), grilledecases(1, {})));
+    QCOMPARE(lis(chemin(nom.toLatin1().constData())), fichier(1, {}));
+    QCOMPARE(
+        QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("vormigral")).size(),
+        0);
 }
 
 QTEST_APPLESS_MAIN(TestFichierGrille)
