@@ -308,12 +308,12 @@ pas. {cap("Retour")} ferme la fenêtre.</p>
 contient vos numéros cochés et la méthode choisie dans la liste (pas les grilles, qui sont
 recalculées).</p>
 <ul>
-<li>{cap("Enregistrer bulletin")}&nbsp;: choisissez le lecteur et le dossier, tapez le nom du fichier
+<li>{cap("Enregistrer bulletin")}&nbsp;: choisissez le volume (le disque) et le dossier, tapez le nom du fichier
 à la place de l'étoile «&nbsp;*&nbsp;», puis cliquez sur {cap("Ok")}. Le nom est pris tel quel,
 sans extension ajoutée. Si le fichier existe déjà, la question {msg("Continuer quand même ?")} vous
 permet de le remplacer ou non.</li>
 <li>{cap("Charger bulletin")}&nbsp;: choisissez le dossier, cliquez sur le fichier dans la liste,
-puis sur {cap("Ok")}. Les numéros enregistrés remplacent les numéros cochés et la méthode enregistrée
+puis sur {cap("Ok")} (ou double-cliquez sur le fichier). Les numéros enregistrés remplacent les numéros cochés et la méthode enregistrée
 est sélectionnée de nouveau.</li>
 <li>{cap("Annule")} ferme la fenêtre sans rien faire.</li>
 </ul>
@@ -534,11 +534,12 @@ them out. {cap("Return")} closes the window.</p>
 <p>The {cap("Files")} menu keeps your numbers for later. A grid file holds your ticked numbers and the
 method chosen in the list (not the grids, which are worked out again).</p>
 <ul>
-<li>{cap("Save Bill")}: choose the drive and the folder, type the file name in place of the star
+<li>{cap("Save Bill")}: choose the volume (the disk) and the folder, type the file name in place of the star
 “*”, then click {cap("Ok")}. The name is used as typed, with no extension added. If the file already
 exists, the question {msg("Continuer quand même ?")} (“carry on anyway?”) lets you replace it or
 not.</li>
-<li>{cap("Load Bill")}: choose the folder, click the file in the list, then {cap("Ok")}. The saved
+<li>{cap("Load Bill")}: choose the folder, click the file in the list, then {cap("Ok")} (or
+double-click the file). The saved
 numbers replace the ticked ones and the saved method is selected again.</li>
 <li>{cap("Abort")} closes the window without doing anything.</li>
 </ul>
