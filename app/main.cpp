@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/plateforme_qt.h"
+#include "printing/imprimantes_qt.h"
 #include "windows/form1.h"
 
 #include <QApplication>
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
     vormigral::SystemeQt systeme;
     vormigral::AideQt aide(systeme);
     vormigral::HasardQt hasard;
-    vormigral::Application application({messages, aide, systeme, hasard});
+    vormigral::ImprimantesQt imprimantes;
+    vormigral::Application application({messages, aide, systeme, hasard, imprimantes});
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();

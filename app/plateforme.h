@@ -46,11 +46,16 @@ public:
     virtual int tire(int n) = 0;
 };
 
+class Imprimantes;
+// The system's printers (printing/imprimantes_qt.cpp), for bundles that do not name their own.
+Imprimantes& imprimantessysteme();
+
 struct Plateforme {
     Messages& messages;
     Aide& aide;
     Systeme& systeme;
     Hasard& hasard;
+    Imprimantes& imprimantes = imprimantessysteme();
 };
 
 } // namespace vormigral

@@ -10,11 +10,11 @@ namespace vormigral {
 // top-left corner.
 struct TTypeBulletin {
     std::string nom;
-    double xdep = 0;       // column 0 of the first grid
-    double ydep = 0;       // row 0 of every grid
-    double pascol = 0;     // between two columns of a grid
-    double paslig = 0;     // between two rows of a grid
-    double pasgrille = 0;  // between two grids of a slip
+    double xdep = 0;      // column 0 of the first grid
+    double ydep = 0;      // row 0 of every grid
+    double pascol = 0;    // between two columns of a grid
+    double paslig = 0;    // between two rows of a grid
+    double pasgrille = 0; // between two grids of a slip
     std::int32_t nbgrillesbull = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/plateforme.h"
+#include "tests/support/surfacedouble.h"
 
 #include <QList>
 #include <QString>
@@ -83,12 +84,13 @@ public:
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
-    Plateforme plateforme() { return {messages, aide, systeme, hasard}; }
+    Plateforme plateforme() { return {messages, aide, systeme, hasard, imprimantes}; }
 
     MessagesDouble messages;
     AideDouble aide;
     SystemeDouble systeme;
     HasardDouble hasard;
+    ImprimantesDouble imprimantes;
 
 private:
     std::unique_ptr<Application> application_;
