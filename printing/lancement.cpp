@@ -9,7 +9,7 @@ namespace vormigral {
 
 namespace {
 
-QString tr2(bool anglais, const char* francais, const char* english) {
+QString selon(bool anglais, const char* francais, const char* english) {
     return QString::fromUtf8(anglais ? english : francais);
 }
 
@@ -27,10 +27,10 @@ bool execute(Contexte& contexte, SurfaceImpression& surface,
         raison = QString::fromLocal8Bit(erreur.what());
     }
     contexte.plateforme.messages.message(
-        tr2(en, "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
-            "Printing failed: %1\nThe print job was abandoned.")
+        selon(en, "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
+              "Printing failed: %1\nThe print job was abandoned.")
             .arg(raison),
-        tr2(en, "Problème !!", "Problem !!"), Boutons::Ok, Icone::Exclamation);
+        selon(en, "Problème !!", "Problem !!"), Boutons::Ok, Icone::Exclamation);
     return false;
 }
 
@@ -45,13 +45,13 @@ bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpress
         return execute(contexte, *surface, travail);
     }
 
-    const QString titre = tr2(en, "Impression", "Printing");
+    const QString titre = selon(en, "Impression", "Printing");
     const Reponse reponse =
-        messages.message(tr2(en,
-                             "Aucune imprimante n'est installée : rien ne peut être imprimé.\n\n"
-                             "Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?",
-                             "No printer is installed: nothing can be printed.\n\n"
-                             "Do you want to save the same pages to a PDF file?"),
+        messages.message(selon(en,
+                               "Aucune imprimante n'est installée : rien ne peut être imprimé.\n\n"
+                               "Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?",
+                               "No printer is installed: nothing can be printed.\n\n"
+                               "Do you want to save the same pages to a PDF file?"),
                          titre, Boutons::OuiNon, Icone::Question);
     if (reponse != Reponse::Oui)
         return false;
@@ -62,8 +62,8 @@ bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpress
     const std::unique_ptr<SurfaceImpression> surface = imprimantes.pdf(chemin);
     if (!execute(contexte, *surface, travail))
         return false;
-    messages.message(tr2(en, "Les pages ont été enregistrées dans le fichier PDF :\n%1",
-                         "The pages were saved to the PDF file:\n%1")
+    messages.message(selon(en, "Les pages ont été enregistrées dans le fichier PDF :\n%1",
+                           "The pages were saved to the PDF file:\n%1")
                          .arg(QString::fromStdString(chemin)),
                      titre, Boutons::Ok, Icone::Information);
     return true;

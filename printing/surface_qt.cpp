@@ -122,7 +122,7 @@ void SurfaceQt::peint() {
             break;
     }
     const bool fini = peintre.end();
-    if (!pages || !fini || imprimante_.printerState() == QPrinter::Error) {
+    if (!pages || !fini) {
         if (!fichier_.isEmpty())
             QFile::remove(fichier_);
         throw ErreurImpression("L'impression sur « " + nom + " » s'est interrompue.",
