@@ -106,6 +106,8 @@ void SurfaceQt::peint() {
     for (const Trace& trace : traces_) {
         switch (trace.genre) {
         case Trace::Genre::Page:
+            // Qt refuses a page only to a painter that is not active; should it happen, ending the
+            // painter below still hands the pages so far to a printer, and the error says so.
             pages = imprimante_.newPage();
             // Re-selected on the new page, whatever the engine keeps across pages.
             peintre.setFont(trace.police);
@@ -123,10 +125,14 @@ void SurfaceQt::peint() {
     }
     const bool fini = peintre.end();
     if (!pages || !fini) {
-        if (!fichier_.isEmpty())
+        if (!fichier_.isEmpty()) {
             QFile::remove(fichier_);
-        throw ErreurImpression("L'impression sur « " + nom + " » s'est interrompue.",
-                               "Printing on \"" + nom + "\" broke off.");
+            throw ErreurImpression("L'écriture du fichier « " + nom + " » s'est interrompue.",
+                                   "Writing the file \"" + nom + "\" broke off.");
+        }
+        throw ErreurImpression(
+            "L'impression sur « " + nom + " » s'est interrompue ; les pages déjà préparées ont pu partir.",
+            "Printing on \"" + nom + "\" broke off; the pages already prepared may have gone.");
     }
 }
 
