@@ -79,9 +79,11 @@ void TestPlateforme::reglagesutilisateur() {
     MessagesDouble messages;
     AideDouble aide;
     HasardDouble hasard;
+    VolumesDouble volumes;
+    ImprimantesDouble imprimantes;
     TEtat etat;
     etat.parametres.langue = 2;
-    sauveparametres(etat, {messages, aide, s, hasard});
+    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes});
     QCOMPARE(messages.messages.size(), 0);
     QCOMPARE(QFileInfo(s.config + "VORMIG.PAR").size(), 16);
     etat.parametres.langue = 1;

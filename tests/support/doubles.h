@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/plateforme.h"
 #include "tests/support/volumesdouble.h"
+#include "tests/support/surfacedouble.h"
 
 #include <QList>
 #include <QString>
@@ -84,13 +85,14 @@ public:
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
-    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes}; }
+    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes, imprimantes}; }
 
     MessagesDouble messages;
     AideDouble aide;
     SystemeDouble systeme;
     HasardDouble hasard;
     VolumesDouble volumes;
+    ImprimantesDouble imprimantes;
 
 private:
     std::unique_ptr<Application> application_;
