@@ -52,13 +52,18 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
         calculgrille(etat, g);
         ++p;
         if (p > bulletin.nbgrillesbull) {
+            p = 1;
+            // One slip at a time: the slip just marked comes out before the user is asked to
+            // insert the next, and a refusal leaves no blank sheet behind.
+            if (mode == 2) {
+                surface.envoie();
+                if (!(suivant && suivant())) {
+                    bilan.interrompu = true;
+                    break;
+                }
+            }
             surface.nouvellepage();
             ++bilan.pages;
-            p = 1;
-            if (mode == 2 && !(suivant && suivant())) {
-                bilan.interrompu = true;
-                break;
-            }
         }
         for (std::int32_t n = 1; n <= 49; ++n) {
             if (etat.grillecour[n] != 1)

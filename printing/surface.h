@@ -27,6 +27,10 @@ public:
     // A print job named `document` in the printer's queue; its first page is begun.
     virtual void ouvre(const std::string& document) = 0;
     virtual void nouvellepage() = 0;
+    // Hands the pages drawn so far to the printer at once, so that they come out before the user is
+    // asked for the next slip; the job goes on, its next page begun by nouvellepage() as usual. A
+    // surface writing a file keeps every page in that one file.
+    virtual void envoie() = 0;
     // Ends the job and hands it to the printer.
     virtual void ferme() = 0;
     // Drops an open job so that none of it is printed; harmless when no job is open.

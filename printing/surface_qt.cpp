@@ -68,19 +68,39 @@ void SurfaceQt::ouvre(const std::string& document) {
     }
     document_ = QString::fromStdString(document);
     ouvert_ = true;
+    envoye_ = false;
     traces_.push_back({Trace::Genre::Police, police_, {}, {}});
 }
 
 void SurfaceQt::nouvellepage() {
     verifieouvert("nouvelle page");
+    if (envoye_) {
+        // The printer starts the next job on a fresh sheet.
+        envoye_ = false;
+        return;
+    }
     traces_.push_back({Trace::Genre::Page, police_, {}, {}});
+}
+
+void SurfaceQt::envoie() {
+    verifieouvert("envoi");
+    if (!fichier_.isEmpty())
+        return;
+    // CUPS receives a job only when its painting ends, so the pages drawn so far become a job of
+    // their own; nothing else would reach the printer before the user answers.
+    peint();
+    traces_.assign(1, {Trace::Genre::Police, police_, {}, {}});
+    envoye_ = true;
 }
 
 void SurfaceQt::ferme() {
     verifieouvert("fin");
-    peint();
+    // After a send with no page begun since, there is nothing left to print.
+    if (!envoye_)
+        peint();
     traces_.clear();
     ouvert_ = false;
+    envoye_ = false;
 }
 
 void SurfaceQt::abandonne() noexcept {
@@ -88,6 +108,7 @@ void SurfaceQt::abandonne() noexcept {
     if (ouvert_ && !fichier_.isEmpty())
         QFile::remove(fichier_);
     ouvert_ = false;
+    envoye_ = false;
 }
 
 void SurfaceQt::peint() {

@@ -22,6 +22,7 @@ public:
 
     void ouvre(const std::string& document) override;
     void nouvellepage() override;
+    void envoie() override;
     void ferme() override;
     void abandonne() noexcept override;
 
@@ -59,6 +60,8 @@ private:
     QFont police_;
     std::vector<Trace> traces_;
     bool ouvert_ = false;
+    // The pages so far went to the printer as a job of their own; the next page starts the next one.
+    bool envoye_ = false;
 };
 
 } // namespace vormigral

@@ -71,7 +71,8 @@ mkdir -p "$sortie"
 "$pilote" imprime "$sortie/attentes.txt"
 
 # The jobs leave the queue one by one; each file is complete once it ends with %%EOF.
-attendus=3
+# One PDF file per job the driver expects.
+attendus=$(grep -c '^travail ' "$sortie/attentes.txt")
 nouveaux=()
 for _ in $(seq 1 600); do
     nouveaux=()

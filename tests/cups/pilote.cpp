@@ -75,6 +75,7 @@ public:
         cible_.nouvellepage();
         pages.emplace_back();
     }
+    void envoie() override { cible_.envoie(); }
     void ferme() override { cible_.ferme(); }
     void abandonne() noexcept override { cible_.abandonne(); }
     void police(const std::string& n, std::int32_t p, bool g) override {
@@ -118,10 +119,10 @@ double enpoints(double dots, int resolution) {
 }
 
 // Grids premier..dernier of method m on slips of type `type`: where each mark must go.
-Travail bulletins(SurfaceImpression& surface, int m, int type, int premier, int dernier) {
+Travail bulletins(SurfaceImpression& surface, int m, int type, int premier, int dernier, int mode = 1) {
     TEtat etat = etatpour(m);
     Enregistreuse enregistreuse(surface);
-    imprimebulletins(etat, enregistreuse, m, type, 1, premier, dernier, {});
+    imprimebulletins(etat, enregistreuse, m, type, mode, premier, dernier, [] { return true; });
 
     Travail travail{QStringLiteral("bulletins"), int(enregistreuse.pages.size()), {}, {}, 0};
     TEtat grilles = etatpour(m);
@@ -166,7 +167,26 @@ Travail liste(SurfaceImpression& surface, int m) {
     return travail;
 }
 
-Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& surface) {
+// Slips one at a time: a printer gets each slip as a job of its own, a file keeps them all.
+std::vector<Travail> unparun(SurfaceImpression& surface, int m, int type, int premier, int dernier,
+                             bool separe) {
+    const Travail tout = bulletins(surface, m, type, premier, dernier, 2);
+    if (!separe)
+        return {tout};
+    std::vector<Travail> travaux(static_cast<std::size_t>(tout.pages));
+    for (Travail& t : travaux) {
+        t.genre = tout.genre;
+        t.pages = 1;
+    }
+    for (MarqueAttendue marque : tout.marques) {
+        const int page = marque.page;
+        marque.page = 0;
+        travaux.at(static_cast<std::size_t>(page)).marques.push_back(marque);
+    }
+    return travaux;
+}
+
+Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& surface, bool surimprimante) {
     Attentes attentes;
     {
         const std::unique_ptr<SurfaceImpression> s = surface(0);
@@ -179,6 +199,11 @@ Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& s
     {
         const std::unique_ptr<SurfaceImpression> s = surface(2);
         attentes.travaux.push_back(liste(*s, 47));
+    }
+    {
+        const std::unique_ptr<SurfaceImpression> s = surface(3);
+        for (Travail& t : unparun(*s, 1, 2, 3, 10, surimprimante))
+            attentes.travaux.push_back(std::move(t));
     }
     // The ink of an "X" from its cell's corner, measured on the printer's own font metrics.
     QPrinter imprimante(QPrinter::HighResolution);
@@ -449,7 +474,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         try {
-            const Attentes a = imprime([&imprimantes](int) { return imprimantes.imprimante(); });
+            const Attentes a = imprime([&imprimantes](int) { return imprimantes.imprimante(); }, true);
             return ecris(a, args[1]) ? 0 : 1;
         } catch (const ErreurImpression& e) {
             std::fprintf(stderr, "printing failed: %s\n", e.what());
@@ -473,10 +498,12 @@ int main(int argc, char* argv[]) {
             dossier.remove(ancien);
         QStringList pdfs;
         try {
-            const Attentes a = imprime([&](int i) {
-                pdfs << dossier.filePath(QStringLiteral("direct-%1.pdf").arg(i + 1));
-                return std::make_unique<SurfaceQt>(pdfs.back());
-            });
+            const Attentes a = imprime(
+                [&](int i) {
+                    pdfs << dossier.filePath(QStringLiteral("direct-%1.pdf").arg(i + 1));
+                    return std::make_unique<SurfaceQt>(pdfs.back());
+                },
+                false);
             return verifie(a, pdfs, dossier.path(), true);
         } catch (const ErreurImpression& e) {
             std::fprintf(stderr, "printing failed: %s\n", e.what());

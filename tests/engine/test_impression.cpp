@@ -100,9 +100,9 @@ void TestImpression::decoupage_data() {
     QTest::newRow("13 grids on type 2, mode 1, no prompt")
         << 2 << 2 << 1 << 1 << 13 << QList<bool>{} << L{{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13}} << 0;
     QTest::newRow("cancel at the first prompt")
-        << 2 << 2 << 2 << 1 << 13 << QList<bool>{false} << L{{1, 2, 3, 4, 5, 6}, {}} << 1;
+        << 2 << 2 << 2 << 1 << 13 << QList<bool>{false} << L{{1, 2, 3, 4, 5, 6}} << 1;
     QTest::newRow("cancel at the second prompt") << 2 << 2 << 2 << 1 << 13 << QList<bool>{true, false}
-                                                 << L{{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {}} << 2;
+                                                 << L{{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}} << 2;
     QTest::newRow("first = last, mode 1") << 1 << 1 << 1 << 4 << 4 << QList<bool>{} << L{{4}} << 0;
     QTest::newRow("first = last, mode 2") << 1 << 2 << 2 << 11 << 11 << QList<bool>{} << L{{11}} << 0;
     QTest::newRow("a full slip, no prompt after it")
@@ -140,6 +140,12 @@ void TestImpression::decoupage() {
                          [&posees, &reponses] { return reponses.value(posees++, true); });
 
     QCOMPARE(posees, invites);
+    // Each prompt follows the sending of the slip before it.
+    QCOMPARE(surface.compte(Genre::Envoi), invites);
+    for (std::size_t i = 0; i + 1 < surface.traces.size(); ++i)
+        if (surface.traces[i].genre == Genre::Envoi)
+            QVERIFY(surface.traces[i + 1].genre == Genre::Page ||
+                    surface.traces[i + 1].genre == Genre::Ferme);
     QCOMPARE(surface.compte(Genre::Ouvre), 1);
     QCOMPARE(surface.compte(Genre::Ferme), 1);
     QCOMPARE(surface.compte(Genre::Abandon), 0);

@@ -12,6 +12,7 @@ public:
     explicit Relais(std::shared_ptr<SurfaceImpression> cible) : cible_(std::move(cible)) {}
     void ouvre(const std::string& document) override { cible_->ouvre(document); }
     void nouvellepage() override { cible_->nouvellepage(); }
+    void envoie() override { cible_->envoie(); }
     void ferme() override { cible_->ferme(); }
     void abandonne() noexcept override { cible_->abandonne(); }
     void police(const std::string& nom, std::int32_t points, bool gras) override {
@@ -44,6 +45,10 @@ public:
     void nouvellepage() override {
         reel_.nouvellepage();
         SurfaceDouble::nouvellepage();
+    }
+    void envoie() override {
+        reel_.envoie();
+        SurfaceDouble::envoie();
     }
     void ferme() override {
         reel_.ferme();

@@ -13,7 +13,7 @@ namespace vormigral::test {
 
 // One thing a print run did to its surface.
 struct TraceImpression {
-    enum class Genre { Ouvre, Page, Ferme, Abandon, Police, Texte } genre;
+    enum class Genre { Ouvre, Page, Envoi, Ferme, Abandon, Police, Texte } genre;
     std::string texte; // document name, font name or drawn text
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -66,6 +66,10 @@ public:
         if (echouepage && ++pages_ == echouepage)
             throw ErreurImpression("page refusée", "page refused");
         trace({TraceImpression::Genre::Page, {}});
+    }
+    void envoie() override {
+        exigeouvert();
+        trace({TraceImpression::Genre::Envoi, {}});
     }
     void ferme() override {
         exigeouvert();
