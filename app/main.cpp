@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     vormigral::VolumesQt volumes;
     vormigral::ImprimantesQt imprimantes;
     vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    messages.suitlangue(&application.contexte().etat.parametres.langue);
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();
