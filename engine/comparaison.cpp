@@ -1,5 +1,7 @@
 #include "engine/comparaison.h"
 
+#include "engine/calculgrille.h"
+
 namespace vormigral {
 
 namespace {
@@ -76,8 +78,20 @@ std::string lignecomparaison(std::int32_t g, const TDrapeaux& grille, const TTir
     ligne += " ->";
     ligne += std::to_string(resultat.bons);
     if (resultat.complementaire)
-        ligne += " + Compl\xC3\xA9mentaire.";
+        ligne += " + Complémentaire.";
     return ligne;
+}
+
+TComparaison comparemethode(TEtat& etat, const TTirage& tirage) {
+    TComparaison comparaison;
+    if (etat.nbgrilles > 0)
+        comparaison.lignes.reserve(static_cast<std::size_t>(etat.nbgrilles));
+    for (std::int32_t g = 1; g <= etat.nbgrilles; ++g) {
+        calculgrille(etat, g);
+        comparaison.lignes.push_back(lignecomparaison(g, etat.grillecour, tirage));
+        comparaison.compteurs.compte(classe(comparegrille(etat.grillecour, tirage)));
+    }
+    return comparaison;
 }
 
 } // namespace vormigral

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/etat.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vormigral {
 
@@ -50,5 +53,15 @@ TClasse classe(const TResultat& resultat);
 // number on three digits at least, the grid's numbers ascending on two digits each, the hit count,
 // and the complementary mention when the grid holds it.
 std::string lignecomparaison(std::int32_t g, const TDrapeaux& grille, const TTirage& tirage);
+
+struct TComparaison {
+    std::vector<std::string> lignes; // one per grid, in grid order
+    TCompteurs compteurs;
+};
+
+// Expands grids 1..etat.nbgrilles of etat.methodecour one after another (each expansion redraws
+// the viewer through etat.affichegrille) and compares each with the draw. Nothing is compared when
+// nbgrilles is 0 or less. Afterwards grillecour holds the last grid.
+TComparaison comparemethode(TEtat& etat, const TTirage& tirage);
 
 } // namespace vormigral

@@ -1,16 +1,25 @@
 #include "engine/comparaison.h"
 
+#include "engine/cases.h"
+#include "engine/tablegrilles.h"
+
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 using namespace vormigral;
 
 using Six = std::array<std::int32_t, 6>;
 Q_DECLARE_METATYPE(Six)
 Q_DECLARE_METATYPE(TClasse)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -42,6 +51,9 @@ private slots:
     void validite_data();
     void validite();
     void compteurs();
+    void methodeentiere_data();
+    void methodeentiere();
+    void aucunegrille();
 };
 
 void TestComparaison::unegrille_data() {
@@ -168,6 +180,106 @@ void TestComparaison::compteurs() {
     QCOMPARE(c[TClasse::nb6], 1);
     QCOMPARE(c[TClasse::nb5], 0);
     QCOMPARE(c[TClasse::nb3c], 0);
+}
+
+void TestComparaison::methodeentiere_data() {
+    QTest::addColumn<int>("m");
+    QTest::addColumn<std::vector<int>>("coches");
+    QTest::addColumn<Six>("principaux");
+    QTest::addColumn<int>("complementaire");
+    const std::vector<int> quatorze = {2, 5, 9, 14, 17, 23, 26, 30, 34, 39, 41, 44, 46, 48};
+    QTest::newRow("47, six parmi les coches") << 47 << quatorze << Six{5, 14, 23, 30, 41, 46} << 9;
+    QTest::newRow("47, cinq parmi les coches") << 47 << quatorze << Six{2, 9, 17, 26, 39, 1} << 48;
+    QTest::newRow("47, trois parmi les coches") << 47 << quatorze << Six{44, 46, 48, 1, 3, 4} << 2;
+    QTest::newRow("47, complementaire seul") << 47 << quatorze << Six{1, 3, 4, 6, 7, 8} << 30;
+    QTest::newRow("41, quatre parmi les coches")
+        << 41 << std::vector<int>{1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 43}
+        << Six{4, 10, 16, 43, 2, 3} << 22;
+    QTest::newRow("12") << 12 << std::vector<int>{3, 8, 19, 27, 33, 40, 45} << Six{3, 8, 19, 40, 41, 42}
+                        << 45;
+}
+
+// A whole method against a draw, checked against a count made straight from the wheel table.
+void TestComparaison::methodeentiere() {
+    QFETCH(int, m);
+    QFETCH(std::vector<int>, coches);
+    QFETCH(Six, principaux);
+    QFETCH(int, complementaire);
+    TEtat etat;
+    initmethodes(etat.methodes);
+    for (int n : coches)
+        etat.casescoch[static_cast<std::size_t>(n)] = 1;
+    construitnumcoch(etat);
+    etat.methodecour = m;
+    etat.nbgrilles = etat.methodes[m].nbgrilles;
+    int redessins = 0;
+    etat.affichegrille = [&redessins] { ++redessins; };
+    const TTirage t = tirage(principaux, complementaire);
+    QVERIFY(tiragevalide(t));
+
+    const TComparaison resultat = comparemethode(etat, t);
+
+    const TTableGrilles table = tablegrilles(m);
+    QCOMPARE(table.nbgrilles, etat.nbgrilles);
+    std::vector<int> tries = coches;
+    std::sort(tries.begin(), tries.end());
+    const std::set<int> tires(principaux.begin(), principaux.end());
+    // 6, 5+C, 5, 4+C, 4, 3+C, 3, nothing
+    std::array<int, 8> attendus{};
+    std::set<int> derniere;
+    QCOMPARE(static_cast<int>(resultat.lignes.size()), table.nbgrilles);
+    for (int g = 1; g <= table.nbgrilles; ++g) {
+        std::set<int> numeros;
+        for (const std::int32_t p : table.grilles[g - 1])
+            numeros.insert(tries.at(static_cast<std::size_t>(p - 1)));
+        std::vector<int> communs;
+        std::set_intersection(numeros.begin(), numeros.end(), tires.begin(), tires.end(),
+                              std::back_inserter(communs));
+        const int bons = static_cast<int>(communs.size());
+        const bool c = numeros.count(complementaire) > 0;
+        const int rang = bons == 6   ? 0
+                         : bons == 5 ? (c ? 1 : 2)
+                         : bons == 4 ? (c ? 3 : 4)
+                         : bons == 3 ? (c ? 5 : 6)
+                                     : 7;
+        ++attendus[static_cast<std::size_t>(rang)];
+
+        char texte[80];
+        auto it = numeros.begin();
+        const int a = *it++, b = *it++, cc = *it++, d = *it++, e = *it++, f = *it;
+        std::snprintf(texte, sizeof texte, "B.:%03d :-%02d-%02d-%02d-%02d-%02d-%02d ->%d%s", g, a, b, cc, d,
+                      e, f, bons, c ? " + Compl\xC3\xA9mentaire." : "");
+        QCOMPARE(QString::fromStdString(resultat.lignes[static_cast<std::size_t>(g - 1)]),
+                 QString::fromUtf8(texte));
+        derniere = numeros;
+    }
+    const TCompteurs& n = resultat.compteurs;
+    const std::array<int, 7> obtenus = {n[TClasse::nb6], n[TClasse::nb5c], n[TClasse::nb5], n[TClasse::nb4c],
+                                        n[TClasse::nb4], n[TClasse::nb3c], n[TClasse::nb3]};
+    for (std::size_t k = 0; k < obtenus.size(); ++k)
+        QCOMPARE(obtenus[k], attendus[k]);
+    QCOMPARE(redessins, table.nbgrilles);
+    std::set<int> finale;
+    for (int x = 1; x <= 49; ++x)
+        if (etat.grillecour[static_cast<std::size_t>(x)] == 1)
+            finale.insert(x);
+    QCOMPARE(finale, derniere);
+}
+
+// No grids, nothing compared, nothing redrawn.
+void TestComparaison::aucunegrille() {
+    TEtat etat;
+    initmethodes(etat.methodes);
+    etat.methodecour = 12;
+    etat.nbgrilles = 0;
+    etat.grillecour[7] = 1;
+    int redessins = 0;
+    etat.affichegrille = [&redessins] { ++redessins; };
+    const TComparaison resultat = comparemethode(etat, tirage({1, 2, 3, 4, 5, 6}, 7));
+    QVERIFY(resultat.lignes.empty());
+    QCOMPARE(resultat.compteurs[TClasse::nb3], 0);
+    QCOMPARE(redessins, 0);
+    QCOMPARE(etat.grillecour[7], 1);
 }
 
 QTEST_APPLESS_MAIN(TestComparaison)
