@@ -5,8 +5,10 @@
 //   bench_comparaison [repetitions]
 
 #include "app/application.h"
+#include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
+#include "printing/imprimantes_qt.h"
 #include "windows/form1.h"
 #include "windows/form8.h"
 
@@ -111,7 +113,9 @@ int main(int argc, char* argv[]) {
     AideMuette aide;
     SystemeTemporaire systeme;
     HasardFixe hasard;
-    Application application({messages, aide, systeme, hasard});
+    VolumesQt volumes;
+    ImprimantesQt imprimantes;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes});
     TForm1& principale = application.principale();
     QComboBox* liste = principale.methodes();
     for (int i = 0; i < liste->count(); ++i)
