@@ -33,22 +33,6 @@ const char* const compteurs[7] = {"lnb6", "lnb5c", "lnb5", "lnb4c", "lnb4", "lnb
 // Method 12 (7 numbers, 4 grids: positions 123456 / 123457 / 123467 / 123567) over these numbers.
 const std::initializer_list<int> coches12 = {3, 8, 19, 27, 33, 40, 45};
 
-void ecrisparametres(Banc& banc, int langue) {
-    QVERIFY(
-        ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(), {0, langue, 0, 0}));
-}
-
-void choisismethode(TForm1& f, int m) {
-    QComboBox* liste = f.methodes();
-    for (int i = 0; i < liste->count(); ++i) {
-        if (liste->itemText(i).endsWith(QStringLiteral(" %1").arg(m))) {
-            liste->setCurrentIndex(i);
-            return;
-        }
-    }
-    QFAIL("method not in the list");
-}
-
 void prepare(Banc& banc, int langue, int m, std::initializer_list<int> coches) {
     ecrisparametres(banc, langue);
     banc.demarre();

@@ -27,17 +27,9 @@ namespace {
 
 using Genre = TraceImpression::Genre;
 
-void ecrisparametres(Banc& banc, int langue) {
-    QVERIFY(
-        ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(), {0, langue, 0, 0}));
-}
-
 // Method m selected in the main window, with as many numbers ticked as it needs.
 void choisit(Banc& banc, int m) {
-    QComboBox* liste = banc.principale().methodes();
-    for (int i = 0; i < liste->count(); ++i)
-        if (methodedutexte(liste->itemText(i).toStdString()) == m)
-            liste->setCurrentIndex(i);
+    choisismethode(banc.principale(), m);
     QCOMPARE(banc.principale().methodechoisie(), m);
     banc.etat().casescoch.fill(0);
     for (int t = 1; t <= banc.etat().methodes[m].nbnumeros; ++t)
@@ -78,17 +70,6 @@ void saisit(QLineEdit* champ, const QString& texte) {
 
 void lance(QWidget* w) {
     QTest::mouseClick(controle<QPushButton>(w, "boutlancer"), Qt::LeftButton);
-}
-
-QString texte(QWidget* w, const char* nom) {
-    QObject* objet = w->findChild<QObject*>(QString::fromLatin1(nom));
-    if (auto* l = qobject_cast<QLabel*>(objet))
-        return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(objet))
-        return b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(objet))
-        return g->title();
-    return QStringLiteral("<absent>");
 }
 
 } // namespace

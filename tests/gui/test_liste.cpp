@@ -21,10 +21,7 @@ namespace {
 using Genre = TraceImpression::Genre;
 
 void choisit(Banc& banc, int m, int depuis = 4) {
-    QComboBox* liste = banc.principale().methodes();
-    for (int i = 0; i < liste->count(); ++i)
-        if (methodedutexte(liste->itemText(i).toStdString()) == m)
-            liste->setCurrentIndex(i);
+    choisismethode(banc.principale(), m);
     QCOMPARE(banc.principale().methodechoisie(), m);
     banc.etat().casescoch.fill(0);
     for (int t = 0; t < banc.etat().methodes[m].nbnumeros; ++t)

@@ -24,22 +24,6 @@ namespace {
 
 using Numeros = std::set<int>;
 
-void ecrisparametres(Banc& banc, int langue) {
-    QVERIFY(
-        ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(), {0, langue, 0, 0}));
-}
-
-void choisismethode(TForm1& f, int m) {
-    QComboBox* liste = f.methodes();
-    for (int i = 0; i < liste->count(); ++i) {
-        if (liste->itemText(i).endsWith(QStringLiteral(" %1").arg(m))) {
-            liste->setCurrentIndex(i);
-            return;
-        }
-    }
-    QFAIL("method not in the list");
-}
-
 // A started program in the given language with method m selected and the numbers ticked.
 void prepare(Banc& banc, int langue, int m, const Numeros& coches) {
     ecrisparametres(banc, langue);
@@ -54,10 +38,6 @@ Numeros consecutifs(int premier, int combien) {
     for (int i = 0; i < combien; ++i)
         n.insert(premier + i);
     return n;
-}
-
-QString texte(QWidget* w, const char* nom) {
-    return controle<QLabel>(w, nom)->text();
 }
 
 // The numbers whose cell shows the tick mark.
