@@ -2,9 +2,10 @@
 // as the generated engine source.
 //
 //   wheelsearch [--graine S] [--essais K] [--orbite C] [--echantillon E] [--pas L] [--tabou T]
-//               [--grilles G] [--affiche] M
+//               [--grilles G] [--suivi N] [--affiche] M
 //       searches method M with seeds S .. S+K-1 and reports each run (--affiche prints a table
-//       found; --grilles tries another grid count, to see how far a table could shrink).
+//       found; --grilles tries another grid count, to see how far a table could shrink; --suivi N
+//       reports the cost every N steps).
 //   wheelsearch --generer FICHIER [M:S[:oC][:eE] ...]
 //       runs the program's plan (or the entries given: method, seed, orbit length, failing sets
 //       per step) and writes the tables to FICHIER once every one has passed the exhaustive check.
@@ -28,7 +29,7 @@ namespace {
 
 int usage() {
     std::cerr << "usage: wheelsearch [--graine S] [--essais K] [--orbite C] [--echantillon E] [--pas L]\n"
-                 "                   [--tabou T] [--grilles G] [--affiche] M\n"
+                 "                   [--tabou T] [--grilles G] [--suivi N] [--affiche] M\n"
                  "       wheelsearch --generer FICHIER [M:S[:oC][:eE] ...]\n";
     return 2;
 }
@@ -246,6 +247,7 @@ int main(int argc, char** argv) {
     long long methode = 0;
     long long grilles = 0;
     long long echantillon = 1;
+    long long suivi = 0;
     bool affiche = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -264,6 +266,8 @@ int main(int argc, char** argv) {
             cible = &grilles;
         else if (a == "--echantillon")
             cible = &echantillon;
+        else if (a == "--suivi")
+            cible = &suivi;
         else if (a == "--affiche") {
             affiche = true;
             continue;
@@ -276,7 +280,7 @@ int main(int argc, char** argv) {
         ++i;
     }
     if (methode < 1 || methode > nbmethodes || essais < 1 || graine < 0 || pas < 0 || tabou < 0 ||
-        orbite < 0 || echantillon < 1 || grilles < 0)
+        orbite < 0 || echantillon < 1 || grilles < 0 || suivi < 0)
         return usage();
 
     int reussis = 0;
@@ -289,6 +293,12 @@ int main(int argc, char** argv) {
         if (grilles > 0)
             param.nbgrilles = static_cast<int>(grilles);
         param.echantillon = static_cast<int>(echantillon);
+        param.suivipas = suivi;
+        param.suivi = [](std::int64_t p, std::int64_t c, std::int64_t m) {
+            std::printf("  step %lld: %lld failing, best %lld\n", static_cast<long long>(p),
+                        static_cast<long long>(c), static_cast<long long>(m));
+            std::fflush(stdout);
+        };
         const TResultatRecherche r = recherche(param);
         if (!r.erreur.empty()) {
             std::cerr << r.erreur << "\n";
