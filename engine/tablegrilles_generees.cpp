@@ -8,10 +8,13 @@
 // Each entry is method:seed; :oC means the search kept to tables made of whole orbits of the
 // permutation that turns each block of C positions one step round, :eK that it aimed at K
 // failing sets per step instead of one.
-// Without arguments --generer runs the same plan. The search is deterministic for a seed;
-// every table passed the exhaustive check of its full guarantee before being written.
+// Without arguments --generer runs the same plan.
+// The search is deterministic for a seed; every table passed the exhaustive check of its
+// full guarantee before being written.
 
 #include "engine/tablegrilles.h"
+
+#include <cstddef>
 
 namespace vormigral {
 
