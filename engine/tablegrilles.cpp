@@ -2,6 +2,8 @@
 
 #include "engine/methodes.h"
 
+#include <cstddef>
+
 namespace vormigral {
 
 namespace {

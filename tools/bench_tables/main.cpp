@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
 
     if (voulues.empty())
         return 0;
-    std::printf("search of the planned tables:\n");
+    std::printf("search of the planned tables (method:seed, :oC orbits, :eK sets per step):\n");
     double recherches = 0;
     bool toutesegales = true;
     for (const TPlan& plan : planprogramme()) {
@@ -106,9 +106,13 @@ int main(int argc, char** argv) {
         recherches += r.secondes;
         const bool egale = r.reussi && memetable(r.grilles, tablecherchee(plan.methode));
         toutesegales = toutesegales && egale;
-        std::printf("  method %2d  seed %-4u%s %10lld steps %9.3f s  %s\n", plan.methode, plan.graine,
-                    plan.orbite != 0 ? ("orbits " + std::to_string(plan.orbite)).c_str() : "        ",
-                    static_cast<long long>(r.pas), r.secondes,
+        std::string entree = std::to_string(plan.methode) + ":" + std::to_string(plan.graine);
+        if (plan.orbite != 0)
+            entree += ":o" + std::to_string(plan.orbite);
+        if (plan.echantillon != 1)
+            entree += ":e" + std::to_string(plan.echantillon);
+        std::printf("  %-9s %10lld steps %9.3f s  %s\n", entree.c_str(), static_cast<long long>(r.pas),
+                    r.secondes,
                     !r.reussi ? "NOT SOLVED"
                     : egale   ? "same table as the engine's"
                               : "DIFFERS from the engine's");

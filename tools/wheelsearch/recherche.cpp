@@ -54,7 +54,8 @@ class Recherche {
 public:
     explicit Recherche(const TParamRecherche& p)
         : n_(p.nbnumeros), g_(p.nbgrilles), x_(p.x), y_(p.y), c_(p.orbite > 0 ? p.orbite : 1),
-          nbbase_(p.nbgrilles / c_), tenure_(p.tabou), echantillon_(p.echantillon), hasard_(p.graine) {}
+          nbbase_(p.nbgrilles / c_), tenure_(p.tabou), echantillon_(p.echantillon), hasard_(p.graine),
+          suivipas_(p.suivipas), suivi_(p.suivi) {}
 
     TResultatRecherche lance(std::int64_t paslimite);
 
@@ -96,6 +97,8 @@ private:
     std::vector<Masque> combx_;             // (x-1)-subsets of 5 slots
     std::vector<Masque> comby_;             // (y-x)-subsets of n-7 slots
     std::int64_t pas_ = 0;
+    std::int64_t suivipas_;
+    std::function<void(std::int64_t, std::int64_t, std::int64_t)> suivi_;
 };
 
 void Recherche::prepare() {
@@ -424,6 +427,8 @@ TResultatRecherche Recherche::lance(std::int64_t paslimite) {
                 alourdit(s);
         cout = static_cast<std::int64_t>(echecs_.size()) + inutiles_;
         meilleurcout = std::min(meilleurcout, cout);
+        if (suivi_ && suivipas_ > 0 && pas_ % suivipas_ == 0)
+            suivi_(pas_, cout, meilleurcout);
     }
     TResultatRecherche r;
     r.pas = pas_;
@@ -452,11 +457,14 @@ TResultatRecherche recherche(const TParamRecherche& param) {
     return Recherche(param).lance(param.paslimite);
 }
 
+// Seed 1 where it solves quickly. Method 47 stalls a few sets short unless kept to orbits of
+// (1..7)(8..14); methods 48 and 50 need two failing sets per step, and even then only some seeds
+// succeed within a few million steps (48: seed 4 of the ten tried, after 1..3 and 6..8 stalled).
 const std::vector<TPlan>& planprogramme() {
     static const std::vector<TPlan> plan = {
-        {2, 1},  {14, 1}, {17, 1}, {18, 1}, {20, 1},    {21, 1}, {30, 1}, {31, 1}, {32, 1},
-        {33, 1}, {34, 1}, {35, 1}, {36, 1}, {37, 1},    {38, 1}, {39, 1}, {40, 1}, {41, 1},
-        {43, 1}, {44, 1}, {45, 1}, {46, 1}, {47, 1, 7}, {48, 1}, {49, 1}, {50, 1},
+        {2, 1},  {14, 1}, {17, 1}, {18, 1}, {20, 1},    {21, 1},       {30, 1}, {31, 1},       {32, 1},
+        {33, 1}, {34, 1}, {35, 1}, {36, 2}, {37, 1},    {38, 1},       {39, 1}, {40, 1},       {41, 2},
+        {43, 1}, {44, 1}, {45, 1}, {46, 1}, {47, 3, 7}, {48, 4, 0, 2}, {49, 2}, {50, 3, 0, 2},
     };
     return plan;
 }

@@ -3,6 +3,7 @@
 #include "engine/tablegrilles.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct TParamRecherche {
     int echantillon = 1;
     std::int64_t paslimite = 20'000'000;
     int tabou = 3; // steps during which a point taken out of a grid may not return to it
+    // Called every suivipas steps with the step, the current cost and the best cost so far.
+    std::int64_t suivipas = 0;
+    std::function<void(std::int64_t, std::int64_t, std::int64_t)> suivi;
 };
 
 struct TResultatRecherche {
