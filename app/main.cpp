@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
+#include "printing/imprimantes_qt.h"
 #include "windows/form1.h"
 
 #include <QApplication>
@@ -13,7 +14,9 @@ int main(int argc, char* argv[]) {
     vormigral::AideQt aide(systeme);
     vormigral::HasardQt hasard;
     vormigral::VolumesQt volumes;
-    vormigral::Application application({messages, aide, systeme, hasard, volumes});
+    vormigral::ImprimantesQt imprimantes;
+    vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    messages.suitlangue(&application.contexte().etat.parametres.langue);
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();

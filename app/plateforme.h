@@ -48,13 +48,15 @@ public:
     virtual int tire(int n) = 0;
 };
 
+class Imprimantes;
+
 struct Plateforme {
     Messages& messages;
     Aide& aide;
     Systeme& systeme;
     Hasard& hasard;
-    // The file chooser's volumes: the system's own unless a double is given.
-    Volumes& volumes = volumessysteme();
+    Volumes& volumes;
+    Imprimantes& imprimantes;
 };
 
 } // namespace vormigral

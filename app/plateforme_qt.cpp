@@ -1,5 +1,6 @@
 #include "app/plateforme_qt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -48,6 +49,16 @@ Reponse MessagesQt::message(const QString& texte, const QString& titre, Boutons 
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
+    const bool en = langue_ && *langue_ == 2;
+    const std::pair<QMessageBox::StandardButton, const char*> legendes[] = {
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, en ? "&Cancel" : "&Annuler"},
+        {QMessageBox::Yes, en ? "&Yes" : "&Oui"},
+        {QMessageBox::No, en ? "&No" : "&Non"},
+    };
+    for (const auto& [bouton, legende] : legendes)
+        if (QAbstractButton* b = boite.button(bouton))
+            b->setText(QString::fromLatin1(legende));
     switch (boite.exec()) {
     case QMessageBox::Yes:
         return Reponse::Oui;

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <cstdint>
 #include <memory>
 #include <random>
 
@@ -16,6 +17,12 @@ class MessagesQt final : public Messages {
 public:
     Reponse message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) override;
     void bip() override;
+
+    // The buttons speak the program's language, not the system's; until this is called, French.
+    void suitlangue(const std::int32_t* langue) { langue_ = langue; }
+
+private:
+    const std::int32_t* langue_ = nullptr;
 };
 
 // Our own help viewer: the help is an HTML document shipped with the program.

@@ -24,7 +24,4 @@ public:
     virtual QString courant() const = 0;
 };
 
-// The mounted volumes of this system.
-Volumes& volumessysteme();
-
 } // namespace vormigral

@@ -33,9 +33,4 @@ QString VolumesQt::courant() const {
     return QDir::currentPath();
 }
 
-Volumes& volumessysteme() {
-    static VolumesQt volumes;
-    return volumes;
-}
-
 } // namespace vormigral

@@ -1,5 +1,6 @@
 #include "windows/form10.h"
 
+#include "windows/choixlangue.h"
 #include "windows/outils.h"
 
 #include <QGroupBox>
@@ -15,24 +16,14 @@ TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
     setFixedSize(390, 198);
     setModal(true);
 
-    auto* langue = place<QGroupBox>(this, "glangue", {58, 31, 290, 101});
-    lfrancais = place<QRadioButton>(langue, "lfrancais", {18, 18, 61, 17});
-    lfrancais->setText(QStringLiteral("Français"));
-    auto* france = place<ImageCliquable>(langue, "Image1", {84, 9, 45, 37});
-    france->setPixmap(pixmapsvg(QStringLiteral(":/images/france.svg"), {32, 32}));
-    france->setAlignment(Qt::AlignCenter);
-    langlais = place<QRadioButton>(langue, "langlais", {18, 64, 59, 17});
-    langlais->setText(QStringLiteral("English"));
-    ajustelargeur(lfrancais);
-    ajustelargeur(langlais);
-    auto* bretagne = place<ImageCliquable>(langue, "Image2", {84, 54, 45, 37});
-    bretagne->setPixmap(pixmapsvg(QStringLiteral(":/images/grandebretagne.svg"), {32, 32}));
-    bretagne->setAlignment(Qt::AlignCenter);
-
+    const ChoixLangue choix = creechoixlangue(this, {58, 31});
+    lfrancais = choix.lfrancais;
+    langlais = choix.langlais;
+    // Checking a button, by itself or through its flag, switches the language at once.
     connect(lfrancais, &QRadioButton::toggled, this, &TForm10::lfrancaisClick);
     connect(langlais, &QRadioButton::toggled, this, &TForm10::cochanglais);
-    connect(france, &ImageCliquable::clique, this, &TForm10::selfran);
-    connect(bretagne, &ImageCliquable::clique, this, &TForm10::selang);
+    connect(choix.Image1, &ImageCliquable::clique, this, &TForm10::selfran);
+    connect(choix.Image2, &ImageCliquable::clique, this, &TForm10::selang);
 
     QPushButton* ok = boutonimage(this, "bok", {143, 151, 102, 38}, "ok");
     ok->setText(QStringLiteral("OK"));

@@ -1,25 +1,146 @@
 #include "windows/form2.h"
 
+#include "engine/calculgrille.h"
+#include "windows/form1.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QShowEvent>
+
 namespace vormigral {
 
-TForm2::TForm2(Contexte& contexte) : contexte_(contexte) {
+TForm2::TForm2(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
     setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(policestandard());
     setFixedSize(611, 333);
     setModal(true);
+    construitfenetre();
+    etat_.affichegrille = [this] { affichegrille(); };
     traduitvisu();
+}
+
+TForm2::~TForm2() {
+    etat_.affichegrille = nullptr;
+}
+
+void TForm2::construitfenetre() {
+    // The cells only show the grid here; nothing listens to their clicks.
+    bloc_ = std::make_unique<BlocNumeros>(this, QPoint(67, 28));
+
+    auto* methode = place<QGroupBox>(this, "GroupBox2", {327, 23, 274, 38});
+    ltitmet = place<QLabel>(methode, "ltitmet", {4, 16, 266, 18});
+    ltitmet->setFont(police("Times New Roman", 12));
+    QPalette bleu = ltitmet->palette();
+    bleu.setColor(QPalette::WindowText, Qt::blue);
+    ltitmet->setPalette(bleu);
+
+    // The counter and the arrows sit inside the frame; their places are given in window coordinates.
+    const QPoint cadre(329, 65);
+    auto* compteur = place<QGroupBox>(this, "GroupBox1", QRect(cadre, QSize(228, 119)));
+    auto* panneau = place<QFrame>(compteur, "Panel1", QRect(QPoint(357, 88) - cadre, QSize(163, 41)));
+    panneau->setFrameShape(QFrame::Panel);
+    panneau->setFrameShadow(QFrame::Raised);
+    place<QLabel>(panneau, "ltitre", {2, 3, 159, 16})->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    lnubul = place<QLabel>(panneau, "lnubul", {45, 21, 32, 16});
+    lnubul->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* barre = place<QLabel>(panneau, "Label2", {78, 21, 7, 16});
+    barre->setAlignment(Qt::AlignCenter);
+    barre->setText(QStringLiteral("/"));
+    Lnumax = place<QLabel>(panneau, "Lnumax", {86, 21, 43, 16});
+    Lnumax->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    QPushButton* precedent =
+        boutonimage(compteur, "BitBtn3", QRect(QPoint(335, 144) - cadre, QSize(104, 29)), "precedent");
+    precedent->setText(QStringLiteral("<"));
+    precedent->setToolTip(QStringLiteral("voir bulletin précédent"));
+    connect(precedent, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    QPushButton* suivant =
+        boutonimage(compteur, "BitBtn4", QRect(QPoint(444, 144) - cadre, QSize(104, 29)), "suivant");
+    suivant->setText(QStringLiteral("> "));
+    suivant->setToolTip(QStringLiteral("voir bulletin suivant"));
+    connect(suivant, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
+
+    QPushButton* retour = boutonimage(this, "BitBtn1", {333, 266, 270, 34}, "retour");
+    retour->setToolTip(QStringLiteral("Revenir à l'ecran précédent"));
+    connect(retour, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
 }
 
 void TForm2::traduitvisu() {
-    appliquelegendes(this, {{"", "Bulletins à cocher", "Grids"}}, anglais(contexte_.etat));
+    appliquelegendes(this,
+                     {
+                         {"", "Bulletins à cocher", "Grids"},
+                         {"GroupBox2", "Methode Sélectionnée", "Method selected"},
+                         {"ltitre", "Bulletin", "Grids"},
+                         {"BitBtn1", "Retour", "Return"},
+                     },
+                     anglais(etat_));
+}
+
+void TForm2::affichegrille() {
+    static const QPixmap vide;
+    const QPixmap& coche = contexte_.form1 ? contexte_.form1->imagecochee() : vide;
+    for (int numero = 1; numero <= 49; ++numero)
+        bloc_->marque(numero, etat_.grillecour[static_cast<std::size_t>(numero)] != 0, coche);
+}
+
+void TForm2::affichenumero() {
+    lnubul->setText(QString::number(etat_.numgrille));
+    Lnumax->setText(QString::number(etat_.nbgrilles));
+}
+
+void TForm2::FormShow() {
+    traduitvisu();
+    etat_.numgrille = 1;
+    const std::int32_t m = contexte_.form1 ? contexte_.form1->methodechoisie() : -1;
+    const TMethode* choisie = methode(etat_.methodes, m);
+    if (!choisie) {
+        // Nothing to step through: both arrows stay inert and nothing expands a method that does
+        // not exist. The counter, description and cells keep what they showed.
+        etat_.nbgrilles = 0;
+        return;
+    }
+    etat_.methodecour = m;
+    etat_.nbgrilles = choisie->nbgrilles;
+    ltitmet->setText(QString::fromStdString(anglais(etat_) ? choisie->libang : choisie->libfr));
+    affichenumero();
+    calculgrille(etat_, etat_.numgrille);
+}
+
+void TForm2::BitBtn4Click() {
+    if (etat_.numgrille >= etat_.nbgrilles)
+        return;
+    ++etat_.numgrille;
+    affichenumero();
+    calculgrille(etat_, etat_.numgrille);
+}
+
+void TForm2::BitBtn3Click() {
+    if (etat_.numgrille <= 1)
+        return;
+    --etat_.numgrille;
+    affichenumero();
+    calculgrille(etat_, etat_.numgrille);
+}
+
+void TForm2::BitBtn1Click() {
+    close();
 }
 
 void TForm2::showEvent(QShowEvent* evenement) {
-    traduitvisu();
     QDialog::showEvent(evenement);
+    // The platform's own show events (a window restored from the task bar, say) are not a new
+    // showing: the window keeps its grid and its place.
+    if (evenement->spontaneous())
+        return;
+    FormShow();
+    // Stepping forward is what the viewer is opened for.
+    findChild<QWidget*>(QStringLiteral("BitBtn4"))->setFocus();
     centreecran(this);
 }
 

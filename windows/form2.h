@@ -1,23 +1,45 @@
 #pragma once
 
 #include "app/contexte.h"
+#include "windows/blocnumeros.h"
 
 #include <QDialog>
 
+#include <memory>
+
+class QLabel;
+
 namespace vormigral {
 
+// The grid viewer: one grid of the selected method at a time, marked on the slip's number block.
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm2(Contexte& contexte);
+    ~TForm2() override;
 
     void traduitvisu();
+    // Redraws the 49 cells from grillecour; every expansion ends with it, whoever asked for it.
+    void affichegrille();
+    void affichenumero();
+
+    void FormShow();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn1Click();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    void construitfenetre();
+
     Contexte& contexte_;
+    TEtat& etat_;
+    std::unique_ptr<BlocNumeros> bloc_;
+    QLabel* ltitmet = nullptr;
+    QLabel* lnubul = nullptr;
+    QLabel* Lnumax = nullptr;
 };
 
 } // namespace vormigral

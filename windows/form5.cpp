@@ -1,27 +1,142 @@
 #include "windows/form5.h"
 
+#include "engine/calculgrille.h"
+#include "engine/methodes.h"
+#include "printing/lancement.h"
+#include "printing/liste.h"
+#include "windows/form1.h"
+#include "windows/form7.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
 namespace vormigral {
+
+namespace {
+
+// A command button whose caption wraps onto a second line when one is too narrow for it, as the
+// long French captions of this window need with the faces found here.
+class BoutonLignes final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter peintre(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        option.icon = QIcon();
+        peintre.drawControl(QStyle::CE_PushButton, option);
+        constexpr int ecart = 4;
+        const QRect zone = rect().adjusted(6, 3, -6, -3);
+        const QSize icone = iconSize();
+        const int drapeaux = Qt::TextWordWrap | Qt::AlignCenter;
+        const QRect bloc = fontMetrics().boundingRect(
+            QRect(0, 0, zone.width() - icone.width() - ecart, zone.height()), drapeaux, text());
+        int x = zone.left() + (zone.width() - icone.width() - ecart - bloc.width()) / 2;
+        icon().paint(&peintre, QRect(QPoint(x, zone.center().y() - icone.height() / 2), icone));
+        x += icone.width() + ecart;
+        peintre.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        peintre.drawText(QRect(x, zone.top(), bloc.width(), zone.height()), drapeaux, text());
+    }
+};
+
+QPushButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, const char* image) {
+    auto* resultat = place<BoutonLignes>(parent, nom, geometrie);
+    resultat->setIcon(
+        QIcon(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16})));
+    resultat->setIconSize({16, 16});
+    return resultat;
+}
+
+} // namespace
 
 TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
     setObjectName(QStringLiteral("Form5"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(policestandard());
     setFixedSize(509, 346);
     setModal(true);
+
+    listbull = place<QListWidget>(this, "listbull", {24, 16, 466, 228});
+    QFont fixe = police("Courier", 13);
+    fixe.setStyleHint(QFont::TypeWriter);
+    fixe.setFixedPitch(true);
+    listbull->setFont(fixe);
+    listbull->setUniformItemSizes(true);
+
+    QPushButton* liste = bouton(this, "BitBtn6", {23, 271, 147, 56}, "liste");
+    QPushButton* bulletins = bouton(this, "BitBtn2", {183, 271, 147, 56}, "imprimer");
+    QPushButton* retour = bouton(this, "BitBtn1", {341, 271, 147, 56}, "retour");
+    connect(liste, &QPushButton::clicked, this, &TForm5::imprimeliste);
+    connect(bulletins, &QPushButton::clicked, this, &TForm5::bimprimebulletins);
+    connect(retour, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
+
     traduitliste();
 }
 
 void TForm5::traduitliste() {
-    appliquelegendes(this, {{"", "Liste des bulletins à cocher", "List of the grids "}},
+    appliquelegendes(this,
+                     {
+                         {"", "Liste des bulletins à cocher", "List of the grids "},
+                         {"BitBtn6", "Imprimer la liste des bulletins", "Print the list of grids"},
+                         {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
+                         {"BitBtn1", "Retour", "Return"},
+                     },
                      anglais(contexte_.etat));
 }
 
 void TForm5::showEvent(QShowEvent* evenement) {
-    traduitliste();
+    form5show();
     QDialog::showEvent(evenement);
     centreecran(this);
+}
+
+void TForm5::form5show() {
+    traduitliste();
+    remplitliste();
+}
+
+void TForm5::remplitliste() {
+    TEtat& etat = contexte_.etat;
+    etat.numgrille = 1;
+    listbull->clear();
+    const std::int32_t choisie = contexte_.form1->methodechoisie();
+    const TMethode* m = methode(etat.methodes, choisie);
+    // Without a selected method there is nothing to expand; the list stays empty.
+    if (!m)
+        return;
+    etat.methodecour = choisie;
+    etat.nbgrilles = m->nbgrilles;
+    QStringList lignes;
+    for (std::int32_t g = 1; g <= etat.nbgrilles; ++g) {
+        calculgrille(etat, g);
+        lignes << QString::fromStdString(lignebulletin(g, etat.grillecour));
+    }
+    listbull->addItems(lignes);
+}
+
+void TForm5::imprimeliste() {
+    const std::int32_t methode = contexte_.form1->methodechoisie();
+    const bool en = anglais(contexte_.etat);
+    lanceimpression(contexte_, [&](SurfaceImpression& surface) {
+        vormigral::imprimeliste(contexte_.etat, surface, methode, en);
+    });
+}
+
+void TForm5::bimprimebulletins() {
+    contexte_.form7->exec();
+}
+
+void TForm5::BitBtn1Click() {
+    reject();
 }
 
 } // namespace vormigral

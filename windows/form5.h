@@ -4,20 +4,29 @@
 
 #include <QDialog>
 
+class QListWidget;
+
 namespace vormigral {
 
+// The list of all the grids of the selected method, with its printing.
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm5(Contexte& contexte);
 
     void traduitliste();
+    void form5show();
+    void remplitliste();
+    void imprimeliste();
+    void bimprimebulletins();
+    void BitBtn1Click();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
     Contexte& contexte_;
+    QListWidget* listbull = nullptr;
 };
 
 } // namespace vormigral

@@ -1,7 +1,19 @@
 #include "windows/form7.h"
 
+#include "engine/methodes.h"
+#include "engine/saisie.h"
+#include "printing/impression.h"
+#include "printing/lancement.h"
+#include "windows/filtretouches.h"
+#include "windows/form1.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vormigral {
 
@@ -10,17 +22,115 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     setFont(policestandard());
     setFixedSize(477, 290);
     setModal(true);
+
+    etiquette(this, "Label3", 16, 12);
+    ComboBox1 = place<QComboBox>(this, "ComboBox1", {16, 30, 445, 22});
+    ComboBox1->setEditable(false);
+
+    auto* grilles = place<QGroupBox>(this, "GroupBox3", {16, 68, 181, 125});
+    etiquette(grilles, "Label1", 16, 38);
+    Gpremier = place<QLineEdit>(grilles, "Gpremier", {96, 34, 65, 22});
+    etiquette(grilles, "Label2", 16, 82);
+    gdernier = place<QLineEdit>(grilles, "gdernier", {96, 78, 65, 22});
+    Gpremier->setToolTip(QStringLiteral("Entrez le numero de la première grille à imprimer"));
+    gdernier->setToolTip(QStringLiteral("Entrez le numero de la dernière grille à imprimer"));
+    auto* testcar = new FiltreTouches("0123456789", this);
+    testcar->setObjectName(QStringLiteral("testcar"));
+    for (QLineEdit* champ : {Gpremier, gdernier}) {
+        champ->setMaxLength(4);
+        champ->installEventFilter(testcar);
+    }
+
+    auto* mode = place<QGroupBox>(this, "GroupBox2", {209, 68, 252, 125});
+    bimptsbull = place<QRadioButton>(mode, "bimptsbull", {14, 36, 232, 20});
+    bimpunbull = place<QRadioButton>(mode, "bimpunbull", {14, 80, 232, 20});
+    bimptsbull->setChecked(true);
+
+    QPushButton* annule = boutonimage(this, "boutannule", {88, 212, 137, 52}, "annuler");
+    QPushButton* lance = boutonimage(this, "boutlancer", {252, 212, 137, 52}, "imprimer");
+    lance->setDefault(true);
+    connect(annule, &QPushButton::clicked, this, &TForm7::boutannuleClick);
+    connect(lance, &QPushButton::clicked, this, &TForm7::boutlancerClick);
+
     traduitimpression();
 }
 
 void TForm7::traduitimpression() {
-    appliquelegendes(this, {{"", "Imprimer les bulletins", "Print"}}, anglais(contexte_.etat));
+    appliquelegendes(this,
+                     {
+                         {"", "Imprimer les bulletins", "Print"},
+                         {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
+                         {"GroupBox3", "Grilles à imprimer", "Grids to print"},
+                         {"Label1", "Première", "First"},
+                         {"Label2", "Dernière", "Last"},
+                         {"GroupBox2", "Type d impression", "Print Type"},
+                         {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
+                         {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
+                         {"boutannule", "Annuler", "Cancel"},
+                         {"boutlancer", "Imprimer", "Print"},
+                     },
+                     anglais(contexte_.etat));
 }
 
 void TForm7::showEvent(QShowEvent* evenement) {
-    traduitimpression();
+    formshow();
+    activate();
     QDialog::showEvent(evenement);
     centreecran(this);
+}
+
+void TForm7::formshow() {
+    traduitimpression();
+    ComboBox1->clear();
+    for (int type = 1; type <= nbtypesbulletin; ++type)
+        ComboBox1->addItem(QString::fromStdString(contexte_.etat.typesbulletin[type].nom));
+    ComboBox1->setCurrentIndex(0);
+}
+
+void TForm7::activate() {
+    Gpremier->setText(QStringLiteral("1"));
+    gdernier->setText(QString::number(grillesmethode()));
+}
+
+std::int32_t TForm7::grillesmethode() const {
+    const TMethode* m = methode(contexte_.etat.methodes, contexte_.form1->methodechoisie());
+    return m ? m->nbgrilles : 0;
+}
+
+void TForm7::boutannuleClick() {
+    reject();
+}
+
+void TForm7::boutlancerClick() {
+    if (ComboBox1->currentIndex() < 0)
+        return;
+    const std::int32_t mode = bimptsbull->isChecked() ? 1 : 2;
+    const std::int32_t premier = valeurtexte(Gpremier->text().toStdString());
+    const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
+    // No selected method counts as no grid at all, so every range is refused.
+    if (premier < 1 || dernier > grillesmethode() || dernier < premier) {
+        const bool en = anglais(contexte_.etat);
+        contexte_.plateforme.messages.message(en ? QStringLiteral("Incorrect grid numbers to print")
+                                                 : QStringLiteral("Numéros des grilles à imprimer incorrect"),
+                                              en ? QStringLiteral("Problem !!")
+                                                 : QStringLiteral("Problème !!"),
+                                              Boutons::Ok, Icone::Exclamation);
+        return;
+    }
+    const std::int32_t type = ComboBox1->currentIndex() + 1;
+    const std::int32_t methode = contexte_.form1->methodechoisie();
+    Messages& messages = contexte_.plateforme.messages;
+    const auto suivant = [&messages] {
+        return messages.message(QString::fromUtf8(textebulletinsuivant),
+                                QString::fromUtf8(titrebulletinsuivant), Boutons::OkAnnuler,
+                                Icone::Question) == Reponse::Ok;
+    };
+    const bool fait = lanceimpression(contexte_, [&](SurfaceImpression& surface) {
+        imprimebulletins(contexte_.etat, surface, methode, type, mode, premier, dernier, suivant);
+    });
+    // A failed run leaves the dialog open, with the request as it was.
+    if (fait)
+        accept();
 }
 
 } // namespace vormigral

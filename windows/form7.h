@@ -4,20 +4,40 @@
 
 #include <QDialog>
 
+#include <cstdint>
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
 namespace vormigral {
 
+// The print dialog: ticket type, range of grids and print mode, then the print run.
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm7(Contexte& contexte);
 
     void traduitimpression();
+    // Each showing: captions, the ticket types with the first selected, then the range 1..N.
+    void formshow();
+    void activate();
+    void boutannuleClick();
+    void boutlancerClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    // The grid count of the method selected in the main window; 0 when none is selected.
+    std::int32_t grillesmethode() const;
+
     Contexte& contexte_;
+    QComboBox* ComboBox1 = nullptr;
+    QLineEdit* Gpremier = nullptr;
+    QLineEdit* gdernier = nullptr;
+    QRadioButton* bimptsbull = nullptr;
+    QRadioButton* bimpunbull = nullptr;
 };
 
 } // namespace vormigral

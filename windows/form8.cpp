@@ -1,25 +1,240 @@
 #include "windows/form8.h"
 
+#include "windows/form1.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QStringList>
+
 namespace vormigral {
 
-TForm8::TForm8(Contexte& contexte) : contexte_(contexte) {
+namespace {
+
+// The client area that a 606 x 413 window keeps inside a 4-pixel border and its title bar; the
+// controls' places below are given within it.
+constexpr int largeurbase = 598;
+constexpr int hauteurbase = 386;
+constexpr QSize tailleexterieure(606, 413);
+
+void colore(QLabel* etiquette, const QColor& texte, const QColor& fond) {
+    QPalette couleurs = etiquette->palette();
+    couleurs.setColor(QPalette::WindowText, texte);
+    couleurs.setColor(QPalette::Window, fond);
+    etiquette->setPalette(couleurs);
+    etiquette->setAutoFillBackground(true);
+}
+
+QLabel* tag(QWidget* parent, const char* nom, const QRect& geometrie, const char* texte, const QColor& fond) {
+    auto* etiquette = place<QLabel>(parent, nom, geometrie);
+    etiquette->setText(QString::fromLatin1(texte));
+    etiquette->setAlignment(Qt::AlignCenter);
+    etiquette->setFont(policestandard(true));
+    colore(etiquette, Qt::black, fond);
+    return etiquette;
+}
+
+} // namespace
+
+TForm8::TForm8(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
     setObjectName(QStringLiteral("Form8"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
-    setFixedSize(606, 413);
     setModal(true);
+    setMinimumSize(largeurbase, hauteurbase);
+    // The counters' frames are 39 pixels high: their titles must sit on the frame line, as in the
+    // classic look, to leave room for the counter. Some styles also open a selector's list over the
+    // whole screen and ignore its row count; the drop-down list keeps it short, below the selector.
+    // A widget that a rule applies to no longer inherits the window's font: each is given it.
+    setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
+                       "QComboBox { combobox-popup: 0; }"));
+    construitfenetre();
+    resize(largeurbase, hauteurbase);
+    FormCreate();
+}
+
+void TForm8::construitfenetre() {
+    Panel1 = place<QFrame>(this, "Panel1", {5, 0, 130, 380});
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    auto* titre = place<QLabel>(Panel1, "lbullgagnant", {4, 6, 122, 22});
+    titre->setAlignment(Qt::AlignCenter);
+    titre->setFont(policestandard(true));
+    colore(titre, Qt::red, Qt::yellow);
+
+    QStringList numeros;
+    for (int n = 1; n <= 49; ++n)
+        numeros << QString::number(n);
+    const char* noms[7][2] = {{"Label2", "ComboBox1"}, {"Label3", "ComboBox2"}, {"Label4", "ComboBox3"},
+                              {"Label5", "ComboBox4"}, {"Label6", "ComboBox5"}, {"Label7", "ComboBox6"},
+                              {"Label8", "ComboBox7"}};
+    const char* tags[7] = {"1", "2", "3", "4", "5", "6", "C"};
+    for (int i = 0; i < 7; ++i) {
+        // The complementary stands a little apart from the six main numbers.
+        const int y = i < 6 ? 42 + i * 44 : 42 + 6 * 44 + 14;
+        tag(Panel1, noms[i][0], {14, y, 26, 21}, tags[i], i < 6 ? QColor(Qt::green) : QColor(Qt::cyan));
+        auto* selecteur = place<QComboBox>(Panel1, noms[i][1], {48, y, 68, 21});
+        selecteur->setEditable(false);
+        selecteur->setFont(policestandard());
+        selecteur->view()->setFont(policestandard());
+        selecteur->addItems(numeros);
+        selecteur->setMaxVisibleItems(4);
+        selecteurs_[static_cast<std::size_t>(i)] = selecteur;
+    }
+
+    listresul = place<QListWidget>(this, "listresul", {140, 7, 453, 206});
+    listresul->setFont(police("Courier", 11));
+
+    GroupBox1 = place<QGroupBox>(this, "GroupBox1", {144, 214, 448, 91});
+    GroupBox1->setFont(policestandard());
+    struct Compteur {
+        const char* cadre;
+        const char* nom;
+        TClasse classe;
+        int colonne;
+        int rang;
+    };
+    const Compteur places[7] = {
+        {"GroupBox2", "lnb4c", TClasse::nb4c, 0, 0}, {"GroupBox3", "lnb5", TClasse::nb5, 1, 0},
+        {"GroupBox4", "lnb5c", TClasse::nb5c, 2, 0}, {"GroupBox5", "lnb6", TClasse::nb6, 3, 0},
+        {"GroupBox8", "lnb3", TClasse::nb3, 0, 1},   {"GroupBox7", "lnb3c", TClasse::nb3c, 1, 1},
+        {"GroupBox6", "lnb4", TClasse::nb4, 2, 1},
+    };
+    for (std::size_t i = 0; i < std::size(places); ++i) {
+        const Compteur& c = places[i];
+        auto* cadre = place<QGroupBox>(GroupBox1, c.cadre, {17 + c.colonne * 108, 12 + c.rang * 39, 90, 39});
+        cadre->setFont(policestandard());
+        auto* compte = place<QLabel>(cadre, c.nom, {13, 16, 63, 18});
+        compte->setAlignment(Qt::AlignCenter);
+        compte->setFont(policestandard(true));
+        colore(compte, Qt::red, Qt::yellow);
+        compteurs_[i] = {c.classe, compte};
+    }
+
+    Button1 = place<QPushButton>(this, "Button1", {148, 319, 129, 64});
+    Button1->setToolTip(QStringLiteral("Afficher les résultats en fonction du bulletin gagnant"));
+    connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
+    BitBtn1 = boutonimage(this, "BitBtn1", {447, 325, 147, 56}, "retour");
+    BitBtn1->setToolTip(QStringLiteral("Revenir à l'écran principal"));
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+}
+
+void TForm8::FormCreate() {
     traduitcomparaison();
 }
 
 void TForm8::traduitcomparaison() {
-    appliquelegendes(this, {{"", "Analyser Résultats", "Results Analyst"}}, anglais(contexte_.etat));
+    appliquelegendes(this,
+                     {
+                         {"", "Analyser Résultats", "Results Analyst"},
+                         {"lbullgagnant", "BULLETIN GAGNANT", "WINNER"},
+                         {"GroupBox1", "Nombre de bons résultats", "Numbers of good results"},
+                         {"Button1", "Afficher résultats", "View Results"},
+                         {"BitBtn1", "Retour", "Return"},
+                         {"GroupBox2", "4+Comp.", "4 + Bonus"},
+                         {"GroupBox3", "5 numéros", "5 numbers"},
+                         {"GroupBox4", "5 + Comp.", "5 + Bonus"},
+                         {"GroupBox5", "6 numéros", "6 numbers"},
+                         {"GroupBox6", "4 numeros", "4 numbers"},
+                         {"GroupBox7", "3 + Comp.", "3 + Bonus"},
+                         {"GroupBox8", "3 numéros", "3 numbers"},
+                     },
+                     anglais(etat_));
+}
+
+void TForm8::initform() {
+    traduitcomparaison();
+    for (QComboBox* selecteur : selecteurs_)
+        selecteur->setCurrentIndex(0);
+    for (const auto& compteur : compteurs_)
+        compteur.second->clear();
+    listresul->clear();
+}
+
+TTirage TForm8::tirage() const {
+    TTirage resultat;
+    for (std::size_t i = 0; i < 6; ++i)
+        resultat.numeros[i] = selecteurs_[i]->currentIndex() + 1;
+    resultat.complementaire = selecteurs_[6]->currentIndex() + 1;
+    return resultat;
+}
+
+void TForm8::Button1Click() {
+    if (tiragevalide(tirage())) {
+        comparegrilles();
+        return;
+    }
+    const bool en = anglais(etat_);
+    contexte_.plateforme.messages.message(
+        en ? QStringLiteral("A number is selected more than one time")
+           : QStringLiteral("Un même numéro ne peut pas être selectionné plusieurs fois"),
+        en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"), Boutons::Ok, Icone::Exclamation);
+}
+
+void TForm8::comparegrilles() {
+    const TTirage t = tirage();
+    etat_.numgrille = 1;
+    const std::int32_t m = contexte_.form1 ? contexte_.form1->methodechoisie() : -1;
+    if (const TMethode* choisie = methode(etat_.methodes, m)) {
+        etat_.methodecour = m;
+        etat_.nbgrilles = choisie->nbgrilles;
+    } else {
+        // No method selected: there is nothing to compare, and -1 never becomes the method.
+        etat_.nbgrilles = 0;
+    }
+    listresul->clear();
+    const TComparaison resultat = comparemethode(etat_, t);
+    QStringList lignes;
+    lignes.reserve(static_cast<qsizetype>(resultat.lignes.size()));
+    for (const std::string& ligne : resultat.lignes)
+        lignes << QString::fromStdString(ligne);
+    listresul->addItems(lignes);
+    for (const auto& [classe, etiquette] : compteurs_)
+        etiquette->setText(QString::number(resultat.compteurs[classe]));
+}
+
+void TForm8::BitBtn1Click() {
+    close();
+}
+
+void TForm8::disposition() {
+    const int dx = width() - largeurbase;
+    const int dy = height() - hauteurbase;
+    Panel1->setGeometry(5, 0, 130, 380 + dy);
+    listresul->setGeometry(140, 7, 453 + dx, 206 + dy);
+    const int decalage = dx / 2;
+    GroupBox1->setGeometry(144 + decalage, 214 + dy, 448, 91);
+    Button1->setGeometry(148 + decalage, 319 + dy, 129, 64);
+    BitBtn1->setGeometry(447 + decalage, 325 + dy, 147, 56);
+}
+
+void TForm8::resizeEvent(QResizeEvent* evenement) {
+    QDialog::resizeEvent(evenement);
+    disposition();
 }
 
 void TForm8::showEvent(QShowEvent* evenement) {
-    traduitcomparaison();
     QDialog::showEvent(evenement);
+    if (evenement->spontaneous())
+        return;
+    initform();
+    if (premiere_) {
+        premiere_ = false;
+        // Where the platform knows its window frame, the outer size is the classic 606 x 413.
+        const QSize cadre = frameGeometry().size() - size();
+        if (!cadre.isEmpty())
+            resize((tailleexterieure - cadre).expandedTo(minimumSize()));
+    }
     centreecran(this);
 }
 

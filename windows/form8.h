@@ -1,23 +1,58 @@
 #pragma once
 
 #include "app/contexte.h"
+#include "engine/comparaison.h"
 
 #include <QDialog>
 
+#include <array>
+#include <utility>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
 namespace vormigral {
 
+// The comparison of every grid of the selected method with a draw.
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm8(Contexte& contexte);
 
     void traduitcomparaison();
+    void initform();
+    void Button1Click();
+    void comparegrilles();
+    void BitBtn1Click();
+
+    // The draw as the seven selectors show it.
+    TTirage tirage() const;
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    void construitfenetre();
+    void FormCreate();
+    // Places the controls for the current size: the list takes any extra room, the counters and
+    // the buttons keep their places relative to each other along the bottom.
+    void disposition();
+
     Contexte& contexte_;
+    TEtat& etat_;
+    QFrame* Panel1 = nullptr;
+    std::array<QComboBox*, 7> selecteurs_{};
+    QListWidget* listresul = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    std::array<std::pair<TClasse, QLabel*>, 7> compteurs_{};
+    bool premiere_ = true;
 };
 
 } // namespace vormigral

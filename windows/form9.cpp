@@ -1,6 +1,7 @@
 #include "windows/form9.h"
 
 #include "engine/saisie.h"
+#include "windows/choixlangue.h"
 #include "windows/filtretouches.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
@@ -31,21 +32,11 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
         edit->installEventFilter(filtre);
     }
 
-    auto* langue = place<QGroupBox>(this, "glangue", {83, 136, 290, 101});
-    lfrancais = place<QRadioButton>(langue, "lfrancais", {18, 18, 61, 17});
-    lfrancais->setText(QStringLiteral("Français"));
-    auto* france = place<ImageCliquable>(langue, "Image1", {84, 9, 45, 37});
-    france->setPixmap(pixmapsvg(QStringLiteral(":/images/france.svg"), {32, 32}));
-    france->setAlignment(Qt::AlignCenter);
-    langlais = place<QRadioButton>(langue, "langlais", {18, 64, 59, 17});
-    langlais->setText(QStringLiteral("English"));
-    ajustelargeur(lfrancais);
-    ajustelargeur(langlais);
-    auto* bretagne = place<ImageCliquable>(langue, "Image2", {84, 54, 45, 37});
-    bretagne->setPixmap(pixmapsvg(QStringLiteral(":/images/grandebretagne.svg"), {32, 32}));
-    bretagne->setAlignment(Qt::AlignCenter);
-    connect(france, &ImageCliquable::clique, this, &TForm9::clickfrancais);
-    connect(bretagne, &ImageCliquable::clique, this, &TForm9::clickeng);
+    const ChoixLangue choix = creechoixlangue(this, {83, 136});
+    lfrancais = choix.lfrancais;
+    langlais = choix.langlais;
+    connect(choix.Image1, &ImageCliquable::clique, this, &TForm9::clickfrancais);
+    connect(choix.Image2, &ImageCliquable::clique, this, &TForm9::clickeng);
 
     QPushButton* ok = boutonimage(this, "bok", {189, 239, 77, 46}, "ok");
     ok->setText(QStringLiteral("OK"));

@@ -30,11 +30,6 @@ using namespace vormigral::test;
 
 namespace {
 
-void ecrisparametres(Banc& banc, int langue) {
-    QVERIFY(
-        ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(), {0, langue, 0, 0}));
-}
-
 QByteArray int32(int v) {
     QByteArray resultat;
     const auto u = static_cast<quint32>(v);

@@ -42,6 +42,8 @@ private slots:
     void emplacementdesreglages();
     void reglagesutilisateur();
     void reponsesdesmessages_data();
+    void boutonsdanslalangue_data();
+    void boutonsdanslalangue();
     void reponsesdesmessages();
     void aideouvertesurlesommaire();
 };
@@ -79,9 +81,11 @@ void TestPlateforme::reglagesutilisateur() {
     MessagesDouble messages;
     AideDouble aide;
     HasardDouble hasard;
+    VolumesDouble volumes;
+    ImprimantesDouble imprimantes;
     TEtat etat;
     etat.parametres.langue = 2;
-    sauveparametres(etat, {messages, aide, s, hasard});
+    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes});
     QCOMPARE(messages.messages.size(), 0);
     QCOMPARE(QFileInfo(s.config + "VORMIG.PAR").size(), 16);
     etat.parametres.langue = 1;
@@ -94,7 +98,7 @@ void TestPlateforme::reponsesdesmessages_data() {
     QTest::addColumn<int>("touche");
     QTest::addColumn<int>("attendu");
     QTest::newRow("ok") << int(Boutons::Ok) << int(Qt::Key_Return) << int(Reponse::Ok);
-    QTest::newRow("oui") << int(Boutons::OuiNon) << int(Qt::Key_Y) << int(Reponse::Oui);
+    QTest::newRow("oui") << int(Boutons::OuiNon) << int(Qt::Key_O) << int(Reponse::Oui);
     QTest::newRow("non") << int(Boutons::OuiNon) << int(Qt::Key_N) << int(Reponse::Non);
     QTest::newRow("echap sur oui/non") << int(Boutons::OuiNon) << int(Qt::Key_Escape) << int(Reponse::Non);
     QTest::newRow("echap sur ok/annuler")
@@ -119,6 +123,33 @@ void TestPlateforme::reponsesdesmessages() {
     QFETCH(int, attendu);
     QCOMPARE(int(r), attendu);
     QCOMPARE(titre, QStringLiteral("Fichier existant !!"));
+}
+
+void TestPlateforme::boutonsdanslalangue_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QStringList>("legendes");
+    QTest::newRow("francais") << 1 << QStringList{"Oui", "Non"};
+    QTest::newRow("anglais") << 2 << QStringList{"Yes", "No"};
+    QTest::newRow("inconnue") << 5 << QStringList{"Oui", "Non"};
+}
+
+void TestPlateforme::boutonsdanslalangue() {
+    QFETCH(int, langue);
+    QFETCH(QStringList, legendes);
+    QStringList vues;
+    QTimer::singleShot(50, [&vues] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(boite);
+        vues << boite->button(QMessageBox::Yes)->text().remove(QLatin1Char('&'))
+             << boite->button(QMessageBox::No)->text().remove(QLatin1Char('&'));
+        boite->button(QMessageBox::No)->click();
+    });
+    MessagesQt messages;
+    const std::int32_t l = langue;
+    messages.suitlangue(&l);
+    QCOMPARE(messages.message(QStringLiteral("?"), QStringLiteral("!"), Boutons::OuiNon, Icone::Aucune),
+             Reponse::Non);
+    QCOMPARE(vues, legendes);
 }
 
 void TestPlateforme::aideouvertesurlesommaire() {

@@ -21,38 +21,7 @@ using namespace vormigral::test;
 
 namespace {
 
-void ecrisparametres(Banc& banc, int langue, int decalh = 0, int decalv = 0) {
-    QVERIFY(ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(),
-                             {0, langue, decalh, decalv}));
-}
-
-QString texte(QWidget* fenetre, const char* nom) {
-    QObject* objet = fenetre->findChild<QObject*>(QString::fromLatin1(nom));
-    if (auto* l = qobject_cast<QLabel*>(objet))
-        return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(objet))
-        return b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(objet))
-        return g->title();
-    if (auto* m = qobject_cast<QMenu*>(objet))
-        return m->title();
-    if (auto* a = qobject_cast<QAction*>(objet))
-        return a->text();
-    return QStringLiteral("<absent>");
-}
-
 // Selects the list entry of method m.
-void choisismethode(TForm1& f, int m) {
-    QComboBox* liste = f.methodes();
-    for (int i = 0; i < liste->count(); ++i) {
-        if (liste->itemText(i).endsWith(QStringLiteral(" %1").arg(m))) {
-            liste->setCurrentIndex(i);
-            return;
-        }
-    }
-    QFAIL("method not in the list");
-}
-
 void cochenumeros(TForm1& f, std::initializer_list<int> numeros) {
     for (int n : numeros)
         cliquecase(&f, n);

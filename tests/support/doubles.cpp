@@ -3,8 +3,16 @@
 #include "windows/blocnumeros.h"
 #include "windows/form1.h"
 
+#include "app/parametres.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +58,37 @@ void pendantmodal(std::function<void(QWidget*)> action) {
             dialogue->reject();
     });
     minuterie->start(10);
+}
+
+void ecrisparametres(Banc& banc, int langue, int decalh, int decalv) {
+    QVERIFY(ecrireparametres((banc.systeme.repertoireexe() + nomparametres).toStdString(),
+                             {0, langue, decalh, decalv}));
+}
+
+void choisismethode(TForm1& principale, int m) {
+    QComboBox* liste = principale.methodes();
+    for (int i = 0; i < liste->count(); ++i) {
+        if (methodedutexte(liste->itemText(i).toStdString()) == m) {
+            liste->setCurrentIndex(i);
+            return;
+        }
+    }
+    QFAIL("method not in the list");
+}
+
+QString texte(QWidget* fenetre, const char* nom) {
+    QObject* objet = fenetre->findChild<QObject*>(QString::fromLatin1(nom));
+    if (auto* l = qobject_cast<QLabel*>(objet))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(objet))
+        return b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(objet))
+        return g->title();
+    if (auto* m = qobject_cast<QMenu*>(objet))
+        return m->title();
+    if (auto* a = qobject_cast<QAction*>(objet))
+        return a->text();
+    return QStringLiteral("<absent>");
 }
 
 void cliquecase(QWidget* fenetre, int numero) {

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/plateforme.h"
+#include "tests/support/surfacedouble.h"
 #include "tests/support/volumesdouble.h"
 
 #include <QList>
@@ -84,13 +85,14 @@ public:
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
-    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes}; }
+    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes, imprimantes}; }
 
     MessagesDouble messages;
     AideDouble aide;
     SystemeDouble systeme;
     HasardDouble hasard;
     VolumesDouble volumes;
+    ImprimantesDouble imprimantes;
 
 private:
     std::unique_ptr<Application> application_;
@@ -100,6 +102,17 @@ private:
 template <class T> T* controle(QWidget* fenetre, const char* nom) {
     return fenetre->findChild<T*>(QString::fromLatin1(nom));
 }
+
+// Writes a settings file where the program looks for it, so that it starts in that language with
+// those offsets and without the first-run chooser.
+void ecrisparametres(Banc& banc, int langue, int decalh = 0, int decalv = 0);
+
+// Selects method m in the main window's list; fails the test when no entry carries it.
+void choisismethode(TForm1& principale, int m);
+
+// The caption a control shows: a label's or button's text, a group box's or menu's title, an
+// action's text; "<absent>" when the window has no such control.
+QString texte(QWidget* fenetre, const char* nom);
 
 // Runs `action` on the modal window once it is shown by the next call that opens one; closes it
 // afterwards (reject) if the action left it open.

@@ -266,6 +266,11 @@ est conservé jusqu'à la fin de la séance.</li>
 <li>{cap("Imprimer")} lance l'impression sur l'imprimante par défaut&nbsp;; {cap("Annuler")} ferme la
 fenêtre sans rien imprimer.</li>
 </ul>
+<p><b>Sans imprimante.</b> Si aucune imprimante n'est installée, VORMIGRAL le dit et propose
+d'enregistrer les mêmes pages dans un fichier PDF de votre choix, disposées exactement comme à
+l'impression&nbsp;; il indique ensuite où le fichier a été écrit. Si l'imprimante refuse le travail
+ou s'arrête en cours de route, un message en donne la raison et la fenêtre d'impression reste
+ouverte&nbsp;: un travail interrompu n'est pas envoyé comme s'il était complet.</p>
 <p><b>Réglage de l'imprimante.</b> Chaque imprimante entraîne le papier un peu différemment. Faites
 d'abord un essai sur une feuille ordinaire et posez-la sur un bulletin, à contre-jour, pour voir si
 les croix tombent dans les cases. Si elles sont décalées, corrigez les décalages dans
@@ -495,6 +500,10 @@ good). This choice is kept until the program ends.</li>
 <li>{cap("Print")} starts printing on the default printer; {cap("Cancel")} closes the window without
 printing.</li>
 </ul>
+<p><b>Without a printer.</b> When no printer is installed, VORMIGRAL says so and offers to save the
+same pages to a PDF file of your choice, laid out exactly as they would print; it then tells you
+where the file was written. If the printer refuses the job or stops part-way, a message gives the
+reason and the print window stays open: a broken-off job is not sent as if it were complete.</p>
 <p><b>Adjusting for your printer.</b> Every printer feeds paper a little differently. Print a test on
 plain paper first and hold it against a slip, up to the light, to see whether the crosses fall in the
 boxes. If they are off, correct the offsets in {cap("Options")} › {cap("Parameters")}, in

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/etat.h"
+#include "printing/surface.h"
+#include "printing/typesbulletin.h"
+
+#include <cstdint>
+
+namespace vormigral {
+
+// A point on the sheet, in centimetres from its top-left corner.
+struct TPositionCase {
+    double x = 0;
+    double y = 0;
+};
+
+// The box of number n (1..49) in the grid at position p (1..nbgrillesbull) of a slip.
+TPositionCase positioncase(const TTypeBulletin& type, std::int32_t p, std::int32_t n);
+
+// Nearest integer, an exact half going to the even neighbour; clamped to 32 bits.
+std::int32_t arrondipair(double valeur);
+
+// A position in centimetres on axis 1 (horizontal) or any other axis (vertical), in the device
+// units of the surface, shifted by the user's offsets. Asks the surface for its resolution and
+// printing offset on every call.
+std::int32_t convposition(const SurfaceImpression& surface, const TParametres& parametres, std::int32_t axe,
+                          double valeur);
+
+} // namespace vormigral

@@ -1,0 +1,41 @@
+#include "printing/imprimantes_qt.h"
+
+#include "app/plateforme.h"
+#include "printing/surface_qt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrinterInfo>
+
+namespace vormigral {
+
+bool ImprimantesQt::installee() const {
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::unique_ptr<SurfaceImpression> ImprimantesQt::imprimante() {
+    return std::make_unique<SurfaceQt>();
+}
+
+std::unique_ptr<SurfaceImpression> ImprimantesQt::pdf(const std::string& chemin) {
+    return std::make_unique<SurfaceQt>(QString::fromStdString(chemin));
+}
+
+std::string ImprimantesQt::choisitpdf(const std::string& titre) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    QFileDialog dialogue(parent, QString::fromStdString(titre), QDir::homePath(),
+                         QStringLiteral("PDF (*.pdf)"));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.selectFile(QStringLiteral("vormigral.pdf"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return QFileInfo(dialogue.selectedFiles().constFirst()).absoluteFilePath().toStdString();
+}
+
+} // namespace vormigral

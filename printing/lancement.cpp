@@ -1,0 +1,72 @@
+#include "printing/lancement.h"
+
+#include "printing/imprimantes.h"
+
+#include <exception>
+#include <memory>
+
+namespace vormigral {
+
+namespace {
+
+QString selon(bool anglais, const char* francais, const char* english) {
+    return QString::fromUtf8(anglais ? english : francais);
+}
+
+// Runs the job, reporting any failure; true when it went through.
+bool execute(Contexte& contexte, SurfaceImpression& surface,
+             const std::function<void(SurfaceImpression&)>& travail) {
+    const bool en = anglais(contexte.etat);
+    QString raison;
+    try {
+        travail(surface);
+        return true;
+    } catch (const ErreurImpression& erreur) {
+        raison = QString::fromStdString(erreur.texte(en));
+    } catch (const std::exception& erreur) {
+        raison = QString::fromLocal8Bit(erreur.what());
+    }
+    contexte.plateforme.messages.message(
+        selon(en, "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
+              "Printing failed: %1\nThe print job was abandoned.")
+            .arg(raison),
+        selon(en, "Problème !!", "Problem !!"), Boutons::Ok, Icone::Exclamation);
+    return false;
+}
+
+} // namespace
+
+bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
+    Imprimantes& imprimantes = contexte.plateforme.imprimantes;
+    Messages& messages = contexte.plateforme.messages;
+    const bool en = anglais(contexte.etat);
+    if (imprimantes.installee()) {
+        const std::unique_ptr<SurfaceImpression> surface = imprimantes.imprimante();
+        return execute(contexte, *surface, travail);
+    }
+
+    const QString titre = selon(en, "Impression", "Printing");
+    const Reponse reponse =
+        messages.message(selon(en,
+                               "Aucune imprimante n'est installée : rien ne peut être imprimé.\n\n"
+                               "Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?",
+                               "No printer is installed: nothing can be printed.\n\n"
+                               "Do you want to save the same pages to a PDF file?"),
+                         titre, Boutons::OuiNon, Icone::Question);
+    if (reponse != Reponse::Oui)
+        return false;
+    const std::string chemin =
+        imprimantes.choisitpdf(en ? "Save the pages as PDF" : "Enregistrer les pages en PDF");
+    if (chemin.empty())
+        return false;
+    const std::unique_ptr<SurfaceImpression> surface = imprimantes.pdf(chemin);
+    if (!execute(contexte, *surface, travail))
+        return false;
+    messages.message(selon(en, "Les pages ont été enregistrées dans le fichier PDF :\n%1",
+                           "The pages were saved to the PDF file:\n%1")
+                         .arg(QString::fromStdString(chemin)),
+                     titre, Boutons::Ok, Icone::Information);
+    return true;
+}
+
+} // namespace vormigral

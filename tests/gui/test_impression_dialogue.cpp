@@ -1,0 +1,494 @@
+#include "tests/support/doubles.h"
+
+#include "app/parametres.h"
+#include "engine/calculgrille.h"
+#include "engine/saisie.h"
+#include "printing/geometrie.h"
+#include "printing/impression.h"
+#include "windows/form1.h"
+#include "windows/form7.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vormigral;
+using namespace vormigral::test;
+
+namespace {
+
+using Genre = TraceImpression::Genre;
+
+// Method m selected in the main window, with as many numbers ticked as it needs.
+void choisit(Banc& banc, int m) {
+    choisismethode(banc.principale(), m);
+    QCOMPARE(banc.principale().methodechoisie(), m);
+    banc.etat().casescoch.fill(0);
+    for (int t = 1; t <= banc.etat().methodes[m].nbnumeros; ++t)
+        banc.etat().casescoch[3 + t] = 1;
+}
+
+// The program started in a language, then method m chosen.
+void prepare(Banc& banc, int langue, int m) {
+    ecrisparametres(banc, langue);
+    banc.demarre();
+    choisit(banc, m);
+}
+
+// Opens the print dialog through the main window's command and runs `action` in it.
+void dansledialogue(Banc& banc, std::function<void(TForm7*)> action) {
+    bool vu = false;
+    pendantmodal([&vu, action = std::move(action)](QWidget* w) {
+        vu = true;
+        auto* dialogue = qobject_cast<TForm7*>(w);
+        QVERIFY(dialogue);
+        action(dialogue);
+    });
+    QTest::mouseClick(controle<QPushButton>(&banc.principale(), "bimpbull"), Qt::LeftButton);
+    QVERIFY(vu);
+}
+
+QLineEdit* premier(QWidget* w) {
+    return controle<QLineEdit>(w, "Gpremier");
+}
+QLineEdit* dernier(QWidget* w) {
+    return controle<QLineEdit>(w, "gdernier");
+}
+
+void saisit(QLineEdit* champ, const QString& texte) {
+    champ->setText(QString());
+    QTest::keyClicks(champ, texte);
+}
+
+void lance(QWidget* w) {
+    QTest::mouseClick(controle<QPushButton>(w, "boutlancer"), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestImpressionDialogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initialiseapplication(); }
+    void ouverture_data();
+    void ouverture();
+    void reouverture();
+    void filtre();
+    void rejet_data();
+    void rejet();
+    void lancement_data();
+    void lancement();
+    void invites_data();
+    void invites();
+    void erreurs_data();
+    void erreurs();
+    void sansimprimante_data();
+    void sansimprimante();
+    void sansmethode();
+};
+
+void TestImpressionDialogue::ouverture_data() {
+    QTest::addColumn<int>("langue");
+    QTest::newRow("French") << 1;
+    QTest::newRow("English") << 2;
+}
+
+// Every control with its caption in the language, the French hints, both ticket types with the
+// first selected, and the range 1..N of the selected method.
+void TestImpressionDialogue::ouverture() {
+    QFETCH(int, langue);
+    const bool en = langue == 2;
+    Banc banc;
+    prepare(banc, langue, 1);
+    dansledialogue(banc, [en](TForm7* w) {
+        QVERIFY(w->isModal());
+        QCOMPARE(w->size(), QSize(477, 290));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QCOMPARE(w->windowTitle(), en ? QStringLiteral("Print") : QStringLiteral("Imprimer les bulletins"));
+        const struct {
+            const char* nom;
+            const char* fr;
+            const char* en;
+        } legendes[] = {
+            {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
+            {"GroupBox3", "Grilles à imprimer", "Grids to print"},
+            {"Label1", "Première", "First"},
+            {"Label2", "Dernière", "Last"},
+            {"GroupBox2", "Type d impression", "Print Type"},
+            {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
+            {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
+            {"boutannule", "Annuler", "Cancel"},
+            {"boutlancer", "Imprimer", "Print"},
+        };
+        for (const auto& l : legendes)
+            QCOMPARE(texte(w, l.nom), QString::fromUtf8(en ? l.en : l.fr));
+        QCOMPARE(premier(w)->toolTip(), QStringLiteral("Entrez le numero de la première grille à imprimer"));
+        QCOMPARE(dernier(w)->toolTip(), QStringLiteral("Entrez le numero de la dernière grille à imprimer"));
+        auto* types = controle<QComboBox>(w, "ComboBox1");
+        QVERIFY(!types->isEditable());
+        QCOMPARE(types->count(), 2);
+        QCOMPARE(types->itemText(0), QStringLiteral("LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES"));
+        QCOMPARE(types->itemText(1), QStringLiteral("LOTTO QUEBEC 6/49 6 grilles"));
+        QCOMPARE(types->currentIndex(), 0);
+        QCOMPARE(types->width(), 445);
+        QCOMPARE(premier(w)->text(), QStringLiteral("1"));
+        QCOMPARE(dernier(w)->text(), QStringLiteral("11"));
+        QCOMPARE(premier(w)->maxLength(), 4);
+        QCOMPARE(dernier(w)->maxLength(), 4);
+        QVERIFY(controle<QRadioButton>(w, "bimptsbull")->isChecked());
+        QVERIFY(!controle<QRadioButton>(w, "bimpunbull")->isChecked());
+        QVERIFY(!controle<QPushButton>(w, "boutannule")->icon().isNull());
+        QVERIFY(!controle<QPushButton>(w, "boutlancer")->icon().isNull());
+        QTest::mouseClick(controle<QPushButton>(w, "boutannule"), Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+    });
+    QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+// Each opening resets the ticket type and the range, to the method selected now, and takes the
+// captions of the language now; the print mode stays as the user left it.
+void TestImpressionDialogue::reouverture() {
+    Banc banc;
+    prepare(banc, 1, 1);
+    dansledialogue(banc, [](TForm7* w) {
+        controle<QComboBox>(w, "ComboBox1")->setCurrentIndex(1);
+        saisit(premier(w), QStringLiteral("3"));
+        saisit(dernier(w), QStringLiteral("5"));
+        QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
+        QTest::mouseClick(controle<QPushButton>(w, "boutannule"), Qt::LeftButton);
+    });
+    banc.etat().parametres.langue = 2;
+    choisit(banc, 3);
+    dansledialogue(banc, [](TForm7* w) {
+        QCOMPARE(controle<QComboBox>(w, "ComboBox1")->currentIndex(), 0);
+        QCOMPARE(controle<QComboBox>(w, "ComboBox1")->count(), 2);
+        QCOMPARE(premier(w)->text(), QStringLiteral("1"));
+        QCOMPARE(dernier(w)->text(), QStringLiteral("10"));
+        QVERIFY(controle<QRadioButton>(w, "bimpunbull")->isChecked());
+        QVERIFY(!controle<QRadioButton>(w, "bimptsbull")->isChecked());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Print"));
+        QCOMPARE(texte(w, "Label3"), QStringLiteral("TICKET TYPE"));
+    });
+    QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+// Digits only, at most four; letters, signs, blanks and Backspace are discarded.
+void TestImpressionDialogue::filtre() {
+    Banc banc;
+    prepare(banc, 1, 1);
+    dansledialogue(banc, [](TForm7* w) {
+        for (QLineEdit* champ : {premier(w), dernier(w)}) {
+            saisit(champ, QStringLiteral("1a-+ 2.,B3"));
+            QCOMPARE(champ->text(), QStringLiteral("123"));
+            QTest::keyClick(champ, Qt::Key_Backspace);
+            QCOMPARE(champ->text(), QStringLiteral("123"));
+            QTest::keyClicks(champ, QStringLiteral("45"));
+            QCOMPARE(champ->text(), QStringLiteral("1234"));
+            QTest::mouseClick(champ, Qt::LeftButton);
+            QTest::keyClick(champ, Qt::Key_Left);
+            QTest::keyClick(champ, Qt::Key_Delete);
+            QCOMPARE(champ->text(), QStringLiteral("123"));
+            for (const QString& autre : {QStringLiteral("é"), QStringLiteral("²")}) {
+                QKeyEvent touche(QEvent::KeyPress, 0, Qt::NoModifier, autre);
+                QApplication::sendEvent(champ, &touche);
+            }
+            QCOMPARE(champ->text(), QStringLiteral("123"));
+        }
+    });
+}
+
+void TestImpressionDialogue::rejet_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("de");
+    QTest::addColumn<QString>("a");
+    for (int langue : {1, 2}) {
+        const char* l = langue == 2 ? "en" : "fr";
+        QTest::addRow("first empty, %s", l) << langue << QString() << QStringLiteral("11");
+        QTest::addRow("first 0, %s", l) << langue << QStringLiteral("0") << QStringLiteral("11");
+        QTest::addRow("last beyond the count, %s", l)
+            << langue << QStringLiteral("1") << QStringLiteral("12");
+        QTest::addRow("last before first, %s", l) << langue << QStringLiteral("5") << QStringLiteral("4");
+        QTest::addRow("both empty, %s", l) << langue << QString() << QString();
+        QTest::addRow("0000, %s", l) << langue << QStringLiteral("0000") << QStringLiteral("0000");
+    }
+}
+
+// A range outside 1..N is refused with the message, nothing is printed, and the dialog stays
+// open with the fields as typed.
+void TestImpressionDialogue::rejet() {
+    QFETCH(int, langue);
+    QFETCH(QString, de);
+    QFETCH(QString, a);
+    Banc banc;
+    prepare(banc, langue, 1);
+    dansledialogue(banc, [&](TForm7* w) {
+        saisit(premier(w), de);
+        saisit(dernier(w), a);
+        lance(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(premier(w)->text(), de);
+        QCOMPARE(dernier(w)->text(), a);
+    });
+    QCOMPARE(banc.messages.messages.size(), 1);
+    const MessageEnregistre& m = banc.messages.messages.first();
+    QCOMPARE(m.texte, langue == 2 ? QStringLiteral("Incorrect grid numbers to print")
+                                  : QStringLiteral("Numéros des grilles à imprimer incorrect"));
+    QCOMPARE(m.titre, langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
+    QCOMPARE(m.icone, Icone::Exclamation);
+    QCOMPARE(m.boutons, Boutons::Ok);
+    QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+void TestImpressionDialogue::lancement_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("de");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QList<int>>("parpage");
+    QTest::newRow("the whole series on type 1")
+        << 0 << QStringLiteral("1") << QStringLiteral("11") << QList<int>{8, 3};
+    QTest::newRow("007 reads as 7") << 1 << QStringLiteral("007") << QStringLiteral("0007") << QList<int>{1};
+    QTest::newRow("5..7 on type 2") << 1 << QStringLiteral("5") << QStringLiteral("7") << QList<int>{3};
+    QTest::newRow("the last grid alone")
+        << 0 << QStringLiteral("11") << QStringLiteral("11") << QList<int>{1};
+}
+
+// An accepted request prints the range on the selected ticket type, then closes the dialog.
+void TestImpressionDialogue::lancement() {
+    QFETCH(int, type);
+    QFETCH(QString, de);
+    QFETCH(QString, a);
+    QFETCH(QList<int>, parpage);
+    Banc banc;
+    prepare(banc, 1, 1);
+    banc.etat().parametres.decalh = -3;
+    banc.etat().parametres.decalv = 4;
+    dansledialogue(banc, [&](TForm7* w) {
+        controle<QComboBox>(w, "ComboBox1")->setCurrentIndex(type);
+        saisit(premier(w), de);
+        saisit(dernier(w), a);
+        lance(w);
+        QVERIFY(!w->isVisible());
+    });
+    QVERIFY(banc.messages.messages.isEmpty());
+    QCOMPARE(int(banc.imprimantes.surfaces.size()), 1);
+    const SurfaceDouble& surface = *banc.imprimantes.surfaces.front();
+    QCOMPARE(surface.compte(Genre::Ferme), 1);
+    const auto pages = surface.pages();
+    QCOMPARE(int(pages.size()), int(parpage.size()));
+    for (int i = 0; i < parpage.size(); ++i)
+        QCOMPARE(int(pages[i].size()), 6 * parpage[i]);
+    // The first grid of the range sits at position 1 of its slip, shifted by the user's offsets.
+    TEtat etat = banc.etat();
+    etat.methodecour = 1;
+    etat.nbgrilles = 11;
+    calculgrille(etat, valeurtexte(de.toStdString()));
+    int n = 1;
+    while (etat.grillecour[n] != 1)
+        ++n;
+    const TPositionCase c = positioncase(etat.typesbulletin[type + 1], 1, n);
+    const TexteImprime marque = pages[0][0];
+    QCOMPARE(marque.x, convposition(surface, etat.parametres, 1, c.x));
+    QCOMPARE(marque.y, convposition(surface, etat.parametres, 2, c.y));
+}
+
+void TestImpressionDialogue::invites_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QList<int>>("reponses"); // 1 OK, 0 Cancel
+    QTest::addColumn<QList<int>>("parpage");
+    QTest::newRow("13 grids, two prompts, fr") << 1 << QList<int>{1, 1} << QList<int>{6, 6, 1};
+    QTest::newRow("13 grids, two prompts, en") << 2 << QList<int>{1, 1} << QList<int>{6, 6, 1};
+    QTest::newRow("cancel at the first prompt") << 1 << QList<int>{0} << QList<int>{6};
+}
+
+// Mode 2 asks, in French whatever the language, before every slip after the first; Cancel ends
+// the run with the slips already marked, and the run counts as done.
+void TestImpressionDialogue::invites() {
+    QFETCH(int, langue);
+    QFETCH(QList<int>, reponses);
+    QFETCH(QList<int>, parpage);
+    Banc banc;
+    prepare(banc, langue, 2);
+    for (int r : reponses)
+        banc.messages.reponses.push_back(r ? Reponse::Ok : Reponse::Annuler);
+    dansledialogue(banc, [](TForm7* w) {
+        controle<QComboBox>(w, "ComboBox1")->setCurrentIndex(1);
+        QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
+        saisit(premier(w), QStringLiteral("4"));
+        saisit(dernier(w), QStringLiteral("16"));
+        lance(w);
+        QVERIFY(!w->isVisible());
+    });
+    QCOMPARE(banc.messages.messages.size(), reponses.size());
+    for (const MessageEnregistre& m : banc.messages.messages) {
+        QCOMPARE(m.texte, QStringLiteral("Insérez le prochain bulletin et appuyer sur OK"));
+        QCOMPARE(m.titre, QStringLiteral("Impression bulletin"));
+        QCOMPARE(m.icone, Icone::Question);
+        QCOMPARE(m.boutons, Boutons::OkAnnuler);
+    }
+    const auto pages = banc.imprimantes.surfaces.at(0)->pages();
+    QCOMPARE(int(pages.size()), int(parpage.size()));
+    for (int i = 0; i < parpage.size(); ++i)
+        QCOMPARE(int(pages[i].size()), 6 * parpage[i]);
+}
+
+void TestImpressionDialogue::erreurs_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<int>("ou");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("refused at the opening, fr")
+        << 1 << 0
+        << QStringLiteral(
+               "L'impression a échoué : ouverture refusée\nLe travail d'impression a été abandonné.");
+    QTest::newRow("refused at the opening, en")
+        << 2 << 0 << QStringLiteral("Printing failed: opening refused\nThe print job was abandoned.");
+    QTest::newRow("part-way, fr")
+        << 1 << 1
+        << QStringLiteral("L'impression a échoué : page refusée\nLe travail d'impression a été abandonné.");
+    QTest::newRow("part-way, en") << 2 << 2
+                                  << QStringLiteral(
+                                         "Printing failed: text refused\nThe print job was abandoned.");
+    QTest::newRow("at the closing, en")
+        << 2 << 3 << QStringLiteral("Printing failed: closing refused\nThe print job was abandoned.");
+}
+
+// A failure of the printing layer ends the run, is said in the user's language with the layer's
+// own text, abandons the job, and leaves the dialog open.
+void TestImpressionDialogue::erreurs() {
+    QFETCH(int, langue);
+    QFETCH(int, ou);
+    QFETCH(QString, message);
+    Banc banc;
+    prepare(banc, langue, 1);
+    SurfaceDouble& modele = banc.imprimantes.modele;
+    modele.echoueouverture = ou == 0;
+    modele.echouepage = ou == 1 ? 1 : 0;
+    modele.echouetexte = ou == 2 ? 7 : 0;
+    modele.echouefermeture = ou == 3;
+    dansledialogue(banc, [](TForm7* w) {
+        lance(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(premier(w)->text(), QStringLiteral("1"));
+    });
+    QCOMPARE(banc.messages.messages.size(), 1);
+    const MessageEnregistre& m = banc.messages.messages.first();
+    QCOMPARE(m.texte, message);
+    QCOMPARE(m.titre, langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
+    QCOMPARE(m.icone, Icone::Exclamation);
+    const SurfaceDouble& surface = *banc.imprimantes.surfaces.at(0);
+    QCOMPARE(surface.compte(Genre::Ferme), 0);
+    QCOMPARE(surface.compte(Genre::Abandon), ou == 0 ? 0 : 1);
+}
+
+void TestImpressionDialogue::sansimprimante_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<bool>("accepte");
+    QTest::addColumn<QString>("fichier"); // "" the chooser is cancelled; relative to a temporary folder
+    QTest::addColumn<bool>("ecrit");
+    QTest::newRow("declined") << 1 << false << QString() << false;
+    QTest::newRow("chooser cancelled") << 1 << true << QString() << false;
+    QTest::newRow("written, fr") << 1 << true << QStringLiteral("bulletins.pdf") << true;
+    QTest::newRow("written, en") << 2 << true << QStringLiteral("tickets.pdf") << true;
+    QTest::newRow("folder missing") << 2 << true << QStringLiteral("absent/tickets.pdf") << false;
+}
+
+// With no printer at all, a request says so and offers a PDF of the same pages; once written,
+// the message says where. Declining, or a file that cannot be written, leaves the dialog open.
+void TestImpressionDialogue::sansimprimante() {
+    QFETCH(int, langue);
+    QFETCH(bool, accepte);
+    QFETCH(QString, fichier);
+    QFETCH(bool, ecrit);
+    const bool en = langue == 2;
+    QTemporaryDir dossier;
+    const QString chemin = fichier.isEmpty() ? QString() : dossier.filePath(fichier);
+    Banc banc;
+    prepare(banc, langue, 1);
+    banc.imprimantes.installees = false;
+    banc.messages.reponses.push_back(accepte ? Reponse::Oui : Reponse::Non);
+    banc.imprimantes.choix.push_back(chemin.toStdString());
+    dansledialogue(banc, [ecrit](TForm7* w) {
+        lance(w);
+        QCOMPARE(w->isVisible(), !ecrit);
+    });
+    QVERIFY(!banc.messages.messages.isEmpty());
+    const MessageEnregistre& offre = banc.messages.messages.first();
+    QCOMPARE(offre.texte,
+             en ? QStringLiteral("No printer is installed: nothing can be printed.\n\n"
+                                 "Do you want to save the same pages to a PDF file?")
+                : QStringLiteral("Aucune imprimante n'est installée : rien ne peut être imprimé.\n\n"
+                                 "Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?"));
+    QCOMPARE(offre.boutons, Boutons::OuiNon);
+    QCOMPARE(offre.icone, Icone::Question);
+    QCOMPARE(int(banc.imprimantes.titreschoix.size()), accepte ? 1 : 0);
+    if (!accepte || chemin.isEmpty()) {
+        QCOMPARE(banc.messages.messages.size(), 1);
+        QVERIFY(banc.imprimantes.surfaces.empty());
+        return;
+    }
+    QCOMPARE(banc.messages.messages.size(), 2);
+    const MessageEnregistre& suite = banc.messages.messages.at(1);
+    QFile pdf(chemin);
+    if (!ecrit) {
+        QVERIFY(!pdf.exists());
+        QVERIFY(suite.texte.contains(chemin));
+        QVERIFY(suite.texte.startsWith(QStringLiteral("Printing failed: Cannot write the file")));
+        QCOMPARE(suite.icone, Icone::Exclamation);
+        return;
+    }
+    QCOMPARE(suite.texte,
+             en ? QStringLiteral("The pages were saved to the PDF file:\n") + chemin
+                : QStringLiteral("Les pages ont été enregistrées dans le fichier PDF :\n") + chemin);
+    QCOMPARE(suite.icone, Icone::Information);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray contenu = pdf.readAll();
+    QVERIFY(contenu.startsWith("%PDF"));
+    QVERIFY(contenu.trimmed().endsWith("%%EOF"));
+    // Laid out as a printer of the same resolution and margins would print it.
+    const SurfaceDouble& surface = *banc.imprimantes.surfaces.at(0);
+    QCOMPARE(surface.resolutionx(), 1200);
+    const auto pages = surface.pages();
+    QCOMPARE(int(pages.size()), 2);
+    QCOMPARE(int(pages[0].size()), 48);
+    QCOMPARE(int(pages[1].size()), 18);
+    TEtat etat = banc.etat();
+    etat.methodecour = 1;
+    etat.nbgrilles = 11;
+    calculgrille(etat, 1);
+    int n = 1;
+    while (etat.grillecour[n] != 1)
+        ++n;
+    const TPositionCase c = positioncase(etat.typesbulletin[1], 1, n);
+    QCOMPARE(pages[0][0].x, convposition(surface, etat.parametres, 1, c.x));
+    QCOMPARE(pages[0][0].y, convposition(surface, etat.parametres, 2, c.y));
+}
+
+// When the main window's list has no selection, the dialog offers the range 1..0 and refuses
+// every request: nothing indexes the catalogue with -1.
+void TestImpressionDialogue::sansmethode() {
+    Banc banc;
+    prepare(banc, 1, 1);
+    banc.principale().methodes()->setCurrentIndex(-1);
+    pendantmodal([](QWidget* w) {
+        QCOMPARE(dernier(w)->text(), QStringLiteral("0"));
+        saisit(dernier(w), QStringLiteral("1"));
+        lance(w);
+        QVERIFY(w->isVisible());
+    });
+    banc.contexte().form7->exec();
+    QCOMPARE(banc.messages.messages.size(), 1);
+    QCOMPARE(banc.messages.messages.first().texte,
+             QStringLiteral("Numéros des grilles à imprimer incorrect"));
+    QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+QTEST_MAIN(TestImpressionDialogue)
+#include "test_impression_dialogue.moc"

@@ -1,0 +1,106 @@
+#include "tests/support/surfacedouble.h"
+
+#include "printing/surface_qt.h"
+
+namespace vormigral::test {
+
+namespace {
+
+// Hands a shared surface to a run that wants to own one.
+class Relais final : public SurfaceImpression {
+public:
+    explicit Relais(std::shared_ptr<SurfaceImpression> cible) : cible_(std::move(cible)) {}
+    void ouvre(const std::string& document) override { cible_->ouvre(document); }
+    void nouvellepage() override { cible_->nouvellepage(); }
+    void envoie() override { cible_->envoie(); }
+    void ferme() override { cible_->ferme(); }
+    void abandonne() noexcept override { cible_->abandonne(); }
+    void police(const std::string& nom, std::int32_t points, bool gras) override {
+        cible_->police(nom, points, gras);
+    }
+    std::int32_t largeurtexte(const std::string& texte) const override { return cible_->largeurtexte(texte); }
+    std::int32_t hauteurtexte(const std::string& texte) const override { return cible_->hauteurtexte(texte); }
+    void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) override {
+        cible_->ecrit(x, y, texte);
+    }
+    std::int32_t largeurpage() const override { return cible_->largeurpage(); }
+    std::int32_t hauteurpage() const override { return cible_->hauteurpage(); }
+    std::int32_t resolutionx() const override { return cible_->resolutionx(); }
+    std::int32_t resolutiony() const override { return cible_->resolutiony(); }
+    std::int32_t decalagex() const override { return cible_->decalagex(); }
+    std::int32_t decalagey() const override { return cible_->decalagey(); }
+
+private:
+    std::shared_ptr<SurfaceImpression> cible_;
+};
+
+// A real PDF file whose drawing is recorded too; its metrics are those of the real surface.
+class PdfEnregistre final : public SurfaceDouble {
+public:
+    explicit PdfEnregistre(const std::string& chemin) : reel_(QString::fromStdString(chemin)) {}
+    void ouvre(const std::string& document) override {
+        reel_.ouvre(document);
+        SurfaceDouble::ouvre(document);
+    }
+    void nouvellepage() override {
+        reel_.nouvellepage();
+        SurfaceDouble::nouvellepage();
+    }
+    void envoie() override {
+        reel_.envoie();
+        SurfaceDouble::envoie();
+    }
+    void ferme() override {
+        reel_.ferme();
+        SurfaceDouble::ferme();
+    }
+    void abandonne() noexcept override {
+        reel_.abandonne();
+        SurfaceDouble::abandonne();
+    }
+    void police(const std::string& nom, std::int32_t points, bool gras) override {
+        reel_.police(nom, points, gras);
+        SurfaceDouble::police(nom, points, gras);
+    }
+    std::int32_t largeurtexte(const std::string& texte) const override { return reel_.largeurtexte(texte); }
+    std::int32_t hauteurtexte(const std::string& texte) const override { return reel_.hauteurtexte(texte); }
+    void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) override {
+        reel_.ecrit(x, y, texte);
+        SurfaceDouble::ecrit(x, y, texte);
+    }
+    std::int32_t largeurpage() const override { return reel_.largeurpage(); }
+    std::int32_t hauteurpage() const override { return reel_.hauteurpage(); }
+    std::int32_t resolutionx() const override { return reel_.resolutionx(); }
+    std::int32_t resolutiony() const override { return reel_.resolutiony(); }
+    std::int32_t decalagex() const override { return reel_.decalagex(); }
+    std::int32_t decalagey() const override { return reel_.decalagey(); }
+
+private:
+    SurfaceQt reel_;
+};
+
+} // namespace
+
+std::unique_ptr<SurfaceImpression> ImprimantesDouble::imprimante() {
+    auto surface = std::make_shared<SurfaceDouble>(modele);
+    surfaces.push_back(surface);
+    return std::make_unique<Relais>(surface);
+}
+
+std::unique_ptr<SurfaceImpression> ImprimantesDouble::pdf(const std::string& chemin) {
+    fichierspdf.push_back(chemin);
+    auto surface = std::make_shared<PdfEnregistre>(chemin);
+    surfaces.push_back(surface);
+    return std::make_unique<Relais>(surface);
+}
+
+std::string ImprimantesDouble::choisitpdf(const std::string& titre) {
+    titreschoix.push_back(titre);
+    if (choix.empty())
+        return {};
+    std::string reponse = choix.front();
+    choix.pop_front();
+    return reponse;
+}
+
+} // namespace vormigral::test

@@ -1,0 +1,103 @@
+// Times of the largest jobs the printing does: the 371 grids of method 47 printed on slips (to a
+// PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
+// window filled with the 371 lines. Run: bench_impression [repetitions]
+
+#include "app/application.h"
+#include "app/plateforme_qt.h"
+#include "app/volumes_qt.h"
+#include "engine/cases.h"
+#include "printing/impression.h"
+#include "printing/imprimantes_qt.h"
+#include "printing/liste.h"
+#include "printing/surface_qt.h"
+#include "windows/form1.h"
+#include "windows/form5.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace vormigral;
+
+namespace {
+
+constexpr int methodegrande = 47;
+
+// Median and fastest of n timed runs, in milliseconds.
+void mesure(const char* quoi, int n, const std::function<void()>& travail) {
+    std::vector<double> temps;
+    for (int i = 0; i < n; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        travail();
+        temps.push_back(chrono.nsecsElapsed() / 1e6);
+    }
+    std::sort(temps.begin(), temps.end());
+    std::printf("%-52s median %8.2f ms   fastest %8.2f ms   (%d runs)\n", quoi, temps[temps.size() / 2],
+                temps.front(), n);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication programme(argc, argv);
+    initialiseapplication();
+    const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+
+    MessagesQt messages;
+    SystemeQt systeme;
+    AideQt aide(systeme);
+    HasardQt hasard;
+    VolumesQt volumes;
+    ImprimantesQt imprimantes;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    Contexte& contexte = application.contexte();
+    TEtat& etat = contexte.etat;
+    QComboBox* liste = application.principale().methodes();
+    for (int i = 0; i < liste->count(); ++i)
+        if (methodedutexte(liste->itemText(i).toStdString()) == methodegrande)
+            liste->setCurrentIndex(i);
+    const int nb = etat.methodes[methodegrande].nbnumeros;
+    for (int t = 1; t <= nb; ++t)
+        etat.casescoch[3 * t] = 1;
+    construitnumcoch(etat);
+    std::printf("method %d: %d numbers, %d grids\n", methodegrande, nb,
+                etat.methodes[methodegrande].nbgrilles);
+
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("bulletins.pdf"));
+    TBilanImpression bilan;
+    mesure("371 grids printed on type 1 slips, to PDF", n, [&] {
+        SurfaceQt surface(fichier);
+        bilan = imprimebulletins(etat, surface, methodegrande, 1, 1, 1, 371, {});
+    });
+    std::printf("    %d slips, %d grids, %lld bytes\n", bilan.pages, bilan.grilles,
+                QFileInfo(fichier).size());
+    mesure("371 grids printed on type 2 slips, to PDF", n, [&] {
+        SurfaceQt surface(fichier);
+        bilan = imprimebulletins(etat, surface, methodegrande, 2, 1, 1, 371, {});
+    });
+    std::printf("    %d slips, %d grids, %lld bytes\n", bilan.pages, bilan.grilles,
+                QFileInfo(fichier).size());
+    mesure("371-line list printed, to PDF", n, [&] {
+        SurfaceQt surface(fichier);
+        bilan = imprimeliste(etat, surface, methodegrande, false);
+    });
+    std::printf("    %d pages, %d lines, %lld bytes\n", bilan.pages, bilan.grilles,
+                QFileInfo(fichier).size());
+
+    TForm5& form5 = *contexte.form5;
+    mesure("371-line list filled in the list window", n, [&] { form5.remplitliste(); });
+    std::printf("    %d lines\n", form5.findChild<QListWidget*>(QStringLiteral("listbull"))->count());
+    return 0;
+}
