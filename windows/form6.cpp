@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace vormigral {
 
@@ -257,20 +258,37 @@ void TForm6::boutannuleClick() {
     reject();
 }
 
-void chargebulletin(Contexte& contexte) {
+namespace {
+
+// Shows the chooser with the name edit set to "*"; when the user chose, notes the directory and the
+// name in the working state and gives the path they make.
+std::optional<std::string> demandechemin(Contexte& contexte, const QString& titre, bool lectureseule) {
     TEtat& etat = contexte.etat;
     TForm6& choix = *contexte.form6;
-    Messages& messages = contexte.plateforme.messages;
-    choix.setWindowTitle(anglais(etat) ? QStringLiteral("Select the file to load")
-                                       : QStringLiteral("Sélectionnez le fichier à charger"));
-    choix.edit()->setReadOnly(true);
+    choix.setWindowTitle(titre);
+    choix.edit()->setReadOnly(lectureseule);
     choix.edit()->setText(QStringLiteral("*"));
     choix.exec();
     if (!choix.choisi())
-        return;
+        return std::nullopt;
     etat.repfichier = local(choix.repertoire());
     etat.nomfichier = local(choix.edit()->text());
-    const std::string chemin = chemingrille(etat.repfichier, etat.nomfichier);
+    return chemingrille(etat.repfichier, etat.nomfichier);
+}
+
+} // namespace
+
+void chargebulletin(Contexte& contexte) {
+    TEtat& etat = contexte.etat;
+    Messages& messages = contexte.plateforme.messages;
+    const std::optional<std::string> demande =
+        demandechemin(contexte,
+                      anglais(etat) ? QStringLiteral("Select the file to load")
+                                    : QStringLiteral("Sélectionnez le fichier à charger"),
+                      true);
+    if (!demande)
+        return;
+    const std::string& chemin = *demande;
     const LectureGrille lecture =
         nompermis(etat.nomfichier) ? liregrille(chemin, etat.fichiergrille) : LectureGrille::Inexistant;
     switch (lecture) {
@@ -301,18 +319,15 @@ void chargebulletin(Contexte& contexte) {
 
 void enregistrebulletin(Contexte& contexte) {
     TEtat& etat = contexte.etat;
-    TForm6& choix = *contexte.form6;
     Messages& messages = contexte.plateforme.messages;
-    choix.setWindowTitle(anglais(etat) ? QStringLiteral("Save file")
-                                       : QStringLiteral("Indiquer le nom du fichier à enregistrer"));
-    choix.edit()->setReadOnly(false);
-    choix.edit()->setText(QStringLiteral("*"));
-    choix.exec();
-    if (!choix.choisi())
+    const std::optional<std::string> demande =
+        demandechemin(contexte,
+                      anglais(etat) ? QStringLiteral("Save file")
+                                    : QStringLiteral("Indiquer le nom du fichier à enregistrer"),
+                      false);
+    if (!demande)
         return;
-    etat.repfichier = local(choix.repertoire());
-    etat.nomfichier = local(choix.edit()->text());
-    const std::string chemin = chemingrille(etat.repfichier, etat.nomfichier);
+    const std::string& chemin = *demande;
     const bool permis = nompermis(etat.nomfichier);
     if (permis && grilleexiste(chemin) &&
         messages.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
