@@ -1,4 +1,5 @@
 #include "files/fichiergrille.h"
+#include "tests/commun/limitetaille.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace vormigral;
+using vormigral::test::LimiteTaille;
 
 namespace {
 
@@ -64,28 +66,6 @@ bool memes(const TFichierGrille& a, const TFichierGrille& b) {
     return a.entete == b.entete && a.posmethode == b.posmethode &&
            std::equal(a.cochage.begin() + 1, a.cochage.end(), b.cochage.begin() + 1);
 }
-
-// Files may not grow past `octets` while it lives: writes fail as on a full disk, whoever runs.
-class LimiteTaille {
-public:
-    explicit LimiteTaille(rlim_t taille) {
-        ancien_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &limite_);
-        rlimit nouvelle = limite_;
-        nouvelle.rlim_cur = taille;
-        setrlimit(RLIMIT_FSIZE, &nouvelle);
-    }
-    ~LimiteTaille() {
-        setrlimit(RLIMIT_FSIZE, &limite_);
-        std::signal(SIGXFSZ, ancien_);
-    }
-    LimiteTaille(const LimiteTaille&) = delete;
-    LimiteTaille& operator=(const LimiteTaille&) = delete;
-
-private:
-    rlimit limite_{};
-    void (*ancien_)(int) = nullptr;
-};
 
 } // namespace
 

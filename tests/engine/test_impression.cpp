@@ -2,6 +2,7 @@
 #include "engine/calculgrille.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
+#include "tests/commun/grilles.h"
 #include "tests/support/surfacedouble.h"
 
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <vector>
 
 using namespace vormigral;
+using vormigral::test::numeros;
 using vormigral::test::SurfaceDouble;
 using vormigral::test::TexteImprime;
 using vormigral::test::TraceImpression;
@@ -29,18 +31,6 @@ TEtat etatpour(int m) {
     for (int k = 1; k <= nb; ++k)
         etat.numcoch[k] = 1 + (k - 1) * 48 / std::max(1, nb - 1);
     return etat;
-}
-
-// The numbers of grid g of the state's method, expanded apart from the run under test.
-std::vector<int> numeros(TEtat etat, int m, int g) {
-    etat.methodecour = m;
-    etat.nbgrilles = etat.methodes[m].nbgrilles;
-    calculgrille(etat, g);
-    std::vector<int> resultat;
-    for (int n = 1; n <= 49; ++n)
-        if (etat.grillecour[n] == 1)
-            resultat.push_back(n);
-    return resultat;
 }
 
 using Marque = std::tuple<int, int>;

@@ -1,6 +1,7 @@
 #include "app/etat.h"
 #include "engine/calculgrille.h"
 #include "printing/liste.h"
+#include "tests/commun/grilles.h"
 #include "tests/support/surfacedouble.h"
 
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <vector>
 
 using namespace vormigral;
+using vormigral::test::numeros;
 using vormigral::test::SurfaceDouble;
 using vormigral::test::TexteImprime;
 using vormigral::test::TraceImpression;
@@ -24,17 +26,6 @@ TEtat etatpour(int m) {
     for (int k = 1; k <= nb; ++k)
         etat.numcoch[k] = 2 + (k - 1) * 47 / std::max(1, nb - 1);
     return etat;
-}
-
-std::vector<int> numeros(TEtat etat, int m, int g) {
-    etat.methodecour = m;
-    etat.nbgrilles = etat.methodes[m].nbgrilles;
-    calculgrille(etat, g);
-    std::vector<int> resultat;
-    for (int n = 1; n <= 49; ++n)
-        if (etat.grillecour[n] == 1)
-            resultat.push_back(n);
-    return resultat;
 }
 
 // The lines of a page: each grid number drawn at x 10 with the texts on its y.
