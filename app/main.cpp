@@ -1,8 +1,8 @@
-#include "app/application.h"
+#include "windows/application.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
-#include "printing/imprimantes_qt.h"
-#include "windows/form1.h"
+#include "printing/qt/imprimantes_qt.h"
+#include "windows/principale.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "app/reglages.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 
 #include <QDir>
 #include <QFileInfo>

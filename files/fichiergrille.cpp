@@ -1,6 +1,7 @@
 #include "files/fichiergrille.h"
 
 #include "engine/octets.h"
+#include "files/ecriture.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/etat.h"
+#include "engine/etat.h"
 #include "printing/surface.h"
-#include "printing/typesbulletin.h"
+#include "engine/typesbulletin.h"
 
 #include <cstdint>
 

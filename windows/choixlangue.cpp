@@ -1,35 +1,62 @@
 #include "windows/choixlangue.h"
 
+#include "windows/groupelangue.h"
+#include "windows/outils.h"
+
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace vormigral {
 
-namespace {
+TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(QStringLiteral("Langue - Language"));
+    setFont(policestandard());
+    setFixedSize(390, 198);
+    setModal(true);
 
-ImageCliquable* drapeau(QWidget* parent, const char* nom, int y, const char* image) {
-    auto* resultat = place<ImageCliquable>(parent, nom, {84, y, 45, 37});
-    resultat->setPixmap(pixmapsvg(QStringLiteral(":/images/%1.svg").arg(QLatin1String(image)), {32, 32}));
-    resultat->setAlignment(Qt::AlignCenter);
-    return resultat;
+    const ChoixLangue choix = creechoixlangue(this, {58, 31});
+    lfrancais = choix.lfrancais;
+    langlais = choix.langlais;
+    // Checking a button, by itself or through its flag, switches the language at once.
+    connect(lfrancais, &QRadioButton::toggled, this, &TForm10::lfrancaisClick);
+    connect(langlais, &QRadioButton::toggled, this, &TForm10::cochanglais);
+    connect(choix.Image1, &ImageCliquable::clique, this, &TForm10::selfran);
+    connect(choix.Image2, &ImageCliquable::clique, this, &TForm10::selang);
+
+    QPushButton* ok = boutonimage(this, "bok", {143, 151, 102, 38}, "ok");
+    ok->setText(QStringLiteral("OK"));
+    ok->setFont(police("MS Sans Serif", 13, true));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TForm10::bokClick);
 }
 
-QRadioButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, const QString& texte) {
-    auto* resultat = place<QRadioButton>(parent, nom, geometrie);
-    resultat->setText(texte);
-    ajustelargeur(resultat);
-    return resultat;
+void TForm10::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    centreecran(this);
 }
 
-} // namespace
+void TForm10::lfrancaisClick() {
+    if (lfrancais->isChecked())
+        etat_.parametres.langue = 1;
+}
 
-ChoixLangue creechoixlangue(QWidget* parent, QPoint position) {
-    auto* groupe = place<QGroupBox>(parent, "glangue", {position, QSize(290, 101)});
-    ChoixLangue choix{groupe, bouton(groupe, "lfrancais", {18, 18, 61, 17}, QStringLiteral("Français")),
-                      drapeau(groupe, "Image1", 9, "france"),
-                      bouton(groupe, "langlais", {18, 64, 59, 17}, QStringLiteral("English")),
-                      drapeau(groupe, "Image2", 54, "grandebretagne")};
-    return choix;
+void TForm10::cochanglais() {
+    if (langlais->isChecked())
+        etat_.parametres.langue = 2;
+}
+
+void TForm10::selfran() {
+    lfrancais->setChecked(true);
+}
+
+void TForm10::selang() {
+    langlais->setChecked(true);
+}
+
+void TForm10::bokClick() {
+    accept();
 }
 
 } // namespace vormigral

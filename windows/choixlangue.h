@@ -1,22 +1,32 @@
 #pragma once
 
-#include "windows/outils.h"
+#include "windows/contexte.h"
 
-class QGroupBox;
+#include <QDialog>
+
 class QRadioButton;
 
 namespace vormigral {
 
-// The language group shared by the parameters window and the first-run chooser: two radio
-// buttons, each beside its flag; each window connects the flags to its own handlers.
-struct ChoixLangue {
-    QGroupBox* glangue;
-    QRadioButton* lfrancais;
-    ImageCliquable* Image1; // France
-    QRadioButton* langlais;
-    ImageCliquable* Image2; // Great Britain
-};
+// The language chooser of the first run. The language changes as soon as a button is checked.
+class TForm10 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm10(Contexte& contexte);
 
-ChoixLangue creechoixlangue(QWidget* parent, QPoint position);
+    void lfrancaisClick();
+    void cochanglais();
+    void selfran();
+    void selang();
+    void bokClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    TEtat& etat_;
+    QRadioButton* lfrancais = nullptr;
+    QRadioButton* langlais = nullptr;
+};
 
 } // namespace vormigral

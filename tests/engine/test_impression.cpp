@@ -1,4 +1,4 @@
-#include "app/etat.h"
+#include "engine/etat.h"
 #include "engine/calculgrille.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"

@@ -1,4 +1,4 @@
-#include "app/etat.h"
+#include "engine/etat.h"
 #include "printing/geometrie.h"
 #include "printing/liste.h"
 #include "tests/support/surfacedouble.h"

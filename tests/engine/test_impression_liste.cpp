@@ -1,4 +1,4 @@
-#include "app/etat.h"
+#include "engine/etat.h"
 #include "engine/calculgrille.h"
 #include "printing/liste.h"
 #include "tests/commun/grilles.h"

@@ -1,4 +1,4 @@
-#include "app/parametres.h"
+#include "files/parametres.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -13,13 +13,15 @@ if [ -z "$clang" ] || ! command -v "$clang" > /dev/null; then
     exit 1
 fi
 
-sources=("$racine/tests/fuzz/fuzz_fichiergrille.cpp" "$racine/files/fichiergrille.cpp" "$racine/engine/octets.cpp")
+sources=("$racine/tests/fuzz/fuzz_fichiergrille.cpp" "$racine/files/fichiergrille.cpp" "$racine/files/ecriture.cpp"
+         "$racine/engine/octets.cpp")
 cible=$sortie/fuzz_fichiergrille
 mkdir -p "$sortie/corpus" "$sortie/artefacts"
 
 a_refaire=0
 [ -x "$cible" ] || a_refaire=1
-for f in "${sources[@]}" "$racine/files/fichiergrille.h" "$racine/engine/octets.h"; do
+for f in "${sources[@]}" "$racine/files/fichiergrille.h" "$racine/files/ecriture.h" "$racine/engine/octets.h" \
+    "$racine/engine/fichegrille.h"; do
     [ "$f" -nt "$cible" ] && a_refaire=1
 done
 if [ "$a_refaire" = 1 ]; then

@@ -1,8 +1,8 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
-#include "windows/form1.h"
-#include "windows/form8.h"
+#include "files/parametres.h"
+#include "windows/principale.h"
+#include "windows/comparaison.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

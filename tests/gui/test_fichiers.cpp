@@ -1,11 +1,11 @@
 #include "tests/commun/limitetaille.h"
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "engine/cases.h"
 #include "windows/blocnumeros.h"
-#include "windows/form1.h"
-#include "windows/form6.h"
+#include "windows/principale.h"
+#include "windows/choixfichier.h"
 
 #include <QAction>
 #include <QComboBox>

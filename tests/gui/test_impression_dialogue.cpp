@@ -1,12 +1,12 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "engine/calculgrille.h"
 #include "engine/saisie.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
-#include "windows/form1.h"
-#include "windows/form7.h"
+#include "windows/principale.h"
+#include "windows/dialogueimpression.h"
 
 #include <QApplication>
 #include <QComboBox>

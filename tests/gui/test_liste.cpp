@@ -1,10 +1,10 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "engine/calculgrille.h"
 #include "printing/liste.h"
-#include "windows/form1.h"
-#include "windows/form5.h"
+#include "windows/principale.h"
+#include "windows/listegrilles.h"
 
 #include <QComboBox>
 #include <QFontInfo>

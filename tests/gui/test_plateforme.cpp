@@ -1,6 +1,6 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "app/plateforme_qt.h"
 #include "app/reglages.h"
 

@@ -1,9 +1,9 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "engine/cases.h"
 #include "windows/apropos.h"
-#include "windows/form1.h"
+#include "windows/principale.h"
 
 #include <QAction>
 #include <QComboBox>

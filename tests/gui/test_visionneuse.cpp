@@ -1,11 +1,11 @@
 #include "tests/support/doubles.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 #include "engine/calculgrille.h"
 #include "windows/blocnumeros.h"
-#include "windows/form1.h"
-#include "windows/form2.h"
-#include "windows/form8.h"
+#include "windows/principale.h"
+#include "windows/visionneuse.h"
+#include "windows/comparaison.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

@@ -1,9 +1,9 @@
 #include "tests/support/doubles.h"
 
 #include "windows/blocnumeros.h"
-#include "windows/form1.h"
+#include "windows/principale.h"
 
-#include "app/parametres.h"
+#include "files/parametres.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/application.h"
+#include "windows/application.h"
 #include "app/plateforme.h"
 #include "tests/support/surfacedouble.h"
 #include "tests/support/volumesdouble.h"

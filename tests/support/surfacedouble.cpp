@@ -1,6 +1,6 @@
 #include "tests/support/surfacedouble.h"
 
-#include "printing/surface_qt.h"
+#include "printing/qt/surface_qt.h"
 
 namespace vormigral::test {
 

@@ -4,13 +4,13 @@
 //
 //   bench_comparaison [repetitions]
 
-#include "app/application.h"
+#include "windows/application.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
-#include "printing/imprimantes_qt.h"
-#include "windows/form1.h"
-#include "windows/form8.h"
+#include "printing/qt/imprimantes_qt.h"
+#include "windows/principale.h"
+#include "windows/comparaison.h"
 
 #include <QApplication>
 #include <QComboBox>

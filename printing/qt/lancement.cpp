@@ -1,4 +1,4 @@
-#include "printing/lancement.h"
+#include "printing/qt/lancement.h"
 
 #include "printing/imprimantes.h"
 
@@ -14,9 +14,8 @@ QString selon(bool anglais, const char* francais, const char* english) {
 }
 
 // Runs the job, reporting any failure; true when it went through.
-bool execute(Contexte& contexte, SurfaceImpression& surface,
+bool execute(const Plateforme& plateforme, bool en, SurfaceImpression& surface,
              const std::function<void(SurfaceImpression&)>& travail) {
-    const bool en = anglais(contexte.etat);
     QString raison;
     try {
         travail(surface);
@@ -26,7 +25,7 @@ bool execute(Contexte& contexte, SurfaceImpression& surface,
     } catch (const std::exception& erreur) {
         raison = QString::fromLocal8Bit(erreur.what());
     }
-    contexte.plateforme.messages.message(
+    plateforme.messages.message(
         selon(en, "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
               "Printing failed: %1\nThe print job was abandoned.")
             .arg(raison),
@@ -36,13 +35,13 @@ bool execute(Contexte& contexte, SurfaceImpression& surface,
 
 } // namespace
 
-bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
-    Imprimantes& imprimantes = contexte.plateforme.imprimantes;
-    Messages& messages = contexte.plateforme.messages;
-    const bool en = anglais(contexte.etat);
+bool lanceimpression(const Plateforme& plateforme, bool en,
+                     const std::function<void(SurfaceImpression&)>& travail) {
+    Imprimantes& imprimantes = plateforme.imprimantes;
+    Messages& messages = plateforme.messages;
     if (imprimantes.installee()) {
         const std::unique_ptr<SurfaceImpression> surface = imprimantes.imprimante();
-        return execute(contexte, *surface, travail);
+        return execute(plateforme, en, *surface, travail);
     }
 
     const QString titre = selon(en, "Impression", "Printing");
@@ -60,7 +59,7 @@ bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpress
     if (chemin.empty())
         return false;
     const std::unique_ptr<SurfaceImpression> surface = imprimantes.pdf(chemin);
-    if (!execute(contexte, *surface, travail))
+    if (!execute(plateforme, en, *surface, travail))
         return false;
     messages.message(selon(en, "Les pages ont été enregistrées dans le fichier PDF :\n%1",
                            "The pages were saved to the PDF file:\n%1")

@@ -1,4 +1,4 @@
-#include "printing/typesbulletin.h"
+#include "engine/typesbulletin.h"
 
 namespace vormigral {
 

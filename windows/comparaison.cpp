@@ -1,6 +1,6 @@
-#include "windows/form8.h"
+#include "windows/comparaison.h"
 
-#include "windows/form1.h"
+#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 

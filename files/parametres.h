@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/etat.h"
+#include "engine/etat.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "printing/imprimantes_qt.h"
+#include "printing/qt/imprimantes_qt.h"
 
 #include "app/plateforme.h"
-#include "printing/surface_qt.h"
+#include "printing/qt/surface_qt.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "windows/form2.h"
+#include "windows/visionneuse.h"
 
 #include "engine/calculgrille.h"
-#include "windows/form1.h"
+#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 

@@ -1,11 +1,11 @@
-#include "windows/form7.h"
+#include "windows/dialogueimpression.h"
 
 #include "engine/methodes.h"
 #include "engine/saisie.h"
 #include "printing/impression.h"
-#include "printing/lancement.h"
+#include "printing/qt/lancement.h"
 #include "windows/filtretouches.h"
-#include "windows/form1.h"
+#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -125,7 +125,7 @@ void TForm7::boutlancerClick() {
                                 QString::fromUtf8(titrebulletinsuivant), Boutons::OkAnnuler,
                                 Icone::Question) == Reponse::Ok;
     };
-    const bool fait = lanceimpression(contexte_, [&](SurfaceImpression& surface) {
+    const bool fait = lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
         imprimebulletins(contexte_.etat, surface, methode, type, mode, premier, dernier, suivant);
     });
     // A failed run leaves the dialog open, with the request as it was.

@@ -1,14 +1,14 @@
-#include "app/application.h"
+#include "windows/application.h"
 
 #include "windows/apropos.h"
-#include "windows/form1.h"
-#include "windows/form10.h"
-#include "windows/form2.h"
-#include "windows/form5.h"
-#include "windows/form6.h"
-#include "windows/form7.h"
-#include "windows/form8.h"
-#include "windows/form9.h"
+#include "windows/principale.h"
+#include "windows/choixlangue.h"
+#include "windows/visionneuse.h"
+#include "windows/listegrilles.h"
+#include "windows/choixfichier.h"
+#include "windows/dialogueimpression.h"
+#include "windows/comparaison.h"
+#include "windows/fenetreparametres.h"
 #include "windows/outils.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "windows/form5.h"
+#include "windows/listegrilles.h"
 
 #include "engine/calculgrille.h"
 #include "engine/methodes.h"
-#include "printing/lancement.h"
+#include "printing/qt/lancement.h"
 #include "printing/liste.h"
-#include "windows/form1.h"
-#include "windows/form7.h"
+#include "windows/principale.h"
+#include "windows/dialogueimpression.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -126,7 +126,7 @@ void TForm5::remplitliste() {
 void TForm5::imprimeliste() {
     const std::int32_t methode = contexte_.form1->methodechoisie();
     const bool en = anglais(contexte_.etat);
-    lanceimpression(contexte_, [&](SurfaceImpression& surface) {
+    lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
         vormigral::imprimeliste(contexte_.etat, surface, methode, en);
     });
 }

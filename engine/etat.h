@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/methodes.h"
-#include "files/fichiergrille.h"
-#include "printing/typesbulletin.h"
+#include "engine/fichegrille.h"
+#include "engine/typesbulletin.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/contexte.h"
+#include "windows/contexte.h"
 
 #include <QDialog>
 

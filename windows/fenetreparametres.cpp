@@ -1,7 +1,7 @@
-#include "windows/form9.h"
+#include "windows/fenetreparametres.h"
 
 #include "engine/saisie.h"
-#include "windows/choixlangue.h"
+#include "windows/groupelangue.h"
 #include "windows/filtretouches.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"

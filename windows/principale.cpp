@@ -1,15 +1,15 @@
-#include "windows/form1.h"
+#include "windows/principale.h"
 
 #include "app/reglages.h"
 #include "engine/cases.h"
 #include "windows/apropos.h"
-#include "windows/form10.h"
-#include "windows/form2.h"
-#include "windows/form5.h"
-#include "windows/form6.h"
-#include "windows/form7.h"
-#include "windows/form8.h"
-#include "windows/form9.h"
+#include "windows/choixlangue.h"
+#include "windows/visionneuse.h"
+#include "windows/listegrilles.h"
+#include "windows/choixfichier.h"
+#include "windows/dialogueimpression.h"
+#include "windows/comparaison.h"
+#include "windows/fenetreparametres.h"
 #include "windows/legendes.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
-#include "app/parametres.h"
+#include "files/parametres.h"
 
 #include "engine/octets.h"
+#include "files/ecriture.h"
 
 #include <array>
 #include <filesystem>

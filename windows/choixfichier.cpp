@@ -1,7 +1,7 @@
-#include "windows/form6.h"
+#include "windows/choixfichier.h"
 
 #include "files/fichiergrille.h"
-#include "windows/form1.h"
+#include "windows/principale.h"
 #include "windows/outils.h"
 
 #include <QComboBox>

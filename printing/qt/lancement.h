@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/contexte.h"
+#include "app/plateforme.h"
 #include "printing/surface.h"
 
 #include <functional>
@@ -11,6 +11,7 @@ namespace vormigral {
 // so and offers to write the same pages to a PDF file the user chooses, then says where it went.
 // A failure of the printing layer is shown with its text in the current language. True when the
 // pages were printed or written.
-bool lanceimpression(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail);
+bool lanceimpression(const Plateforme& plateforme, bool anglais,
+                     const std::function<void(SurfaceImpression&)>& travail);
 
 } // namespace vormigral

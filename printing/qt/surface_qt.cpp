@@ -1,4 +1,4 @@
-#include "printing/surface_qt.h"
+#include "printing/qt/surface_qt.h"
 
 #include <QFile>
 #include <QFontMetrics>
