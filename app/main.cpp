@@ -1,7 +1,7 @@
-#include "windows/application.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "printing/qt/imprimantes_qt.h"
+#include "windows/application.h"
 #include "windows/principale.h"
 
 #include <QApplication>

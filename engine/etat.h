@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/methodes.h"
 #include "engine/fichegrille.h"
+#include "engine/methodes.h"
 #include "engine/typesbulletin.h"
 
 #include <array>

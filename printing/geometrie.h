@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/etat.h"
-#include "printing/surface.h"
 #include "engine/typesbulletin.h"
+#include "printing/surface.h"
 
 #include <cstdint>
 

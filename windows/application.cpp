@@ -1,15 +1,15 @@
 #include "windows/application.h"
 
 #include "windows/apropos.h"
-#include "windows/principale.h"
-#include "windows/choixlangue.h"
-#include "windows/visionneuse.h"
-#include "windows/listegrilles.h"
 #include "windows/choixfichier.h"
-#include "windows/dialogueimpression.h"
+#include "windows/choixlangue.h"
 #include "windows/comparaison.h"
+#include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
+#include "windows/listegrilles.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
+#include "windows/visionneuse.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "windows/choixfichier.h"
 
 #include "files/fichiergrille.h"
-#include "windows/principale.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "windows/comparaison.h"
 
-#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/contexte.h"
 #include "engine/comparaison.h"
+#include "windows/contexte.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/etat.h"
 #include "app/plateforme.h"
+#include "engine/etat.h"
 
 namespace vormigral {
 

@@ -5,9 +5,9 @@
 #include "printing/impression.h"
 #include "printing/qt/lancement.h"
 #include "windows/filtretouches.h"
-#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -125,9 +125,10 @@ void TForm7::boutlancerClick() {
                                 QString::fromUtf8(titrebulletinsuivant), Boutons::OkAnnuler,
                                 Icone::Question) == Reponse::Ok;
     };
-    const bool fait = lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
-        imprimebulletins(contexte_.etat, surface, methode, type, mode, premier, dernier, suivant);
-    });
+    const bool fait =
+        lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
+            imprimebulletins(contexte_.etat, surface, methode, type, mode, premier, dernier, suivant);
+        });
     // A failed run leaves the dialog open, with the request as it was.
     if (fait)
         accept();

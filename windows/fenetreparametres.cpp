@@ -1,8 +1,8 @@
 #include "windows/fenetreparametres.h"
 
 #include "engine/saisie.h"
-#include "windows/groupelangue.h"
 #include "windows/filtretouches.h"
+#include "windows/groupelangue.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 

@@ -2,12 +2,12 @@
 
 #include "engine/calculgrille.h"
 #include "engine/methodes.h"
-#include "printing/qt/lancement.h"
 #include "printing/liste.h"
-#include "windows/principale.h"
+#include "printing/qt/lancement.h"
 #include "windows/dialogueimpression.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
 
 #include <QListWidget>
 #include <QPushButton>

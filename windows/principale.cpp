@@ -3,14 +3,14 @@
 #include "app/reglages.h"
 #include "engine/cases.h"
 #include "windows/apropos.h"
-#include "windows/choixlangue.h"
-#include "windows/visionneuse.h"
-#include "windows/listegrilles.h"
 #include "windows/choixfichier.h"
-#include "windows/dialogueimpression.h"
+#include "windows/choixlangue.h"
 #include "windows/comparaison.h"
+#include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
 #include "windows/legendes.h"
+#include "windows/listegrilles.h"
+#include "windows/visionneuse.h"
 
 #include <QAction>
 #include <QCloseEvent>

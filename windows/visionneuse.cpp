@@ -1,9 +1,9 @@
 #include "windows/visionneuse.h"
 
 #include "engine/calculgrille.h"
-#include "windows/principale.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/principale.h"
 
 #include <QFrame>
 #include <QGroupBox>

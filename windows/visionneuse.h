@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/contexte.h"
 #include "windows/blocnumeros.h"
+#include "windows/contexte.h"
 
 #include <QDialog>
 

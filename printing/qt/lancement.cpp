@@ -25,11 +25,11 @@ bool execute(const Plateforme& plateforme, bool en, SurfaceImpression& surface,
     } catch (const std::exception& erreur) {
         raison = QString::fromLocal8Bit(erreur.what());
     }
-    plateforme.messages.message(
-        selon(en, "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
-              "Printing failed: %1\nThe print job was abandoned.")
-            .arg(raison),
-        selon(en, "Problème !!", "Problem !!"), Boutons::Ok, Icone::Exclamation);
+    plateforme.messages.message(selon(en,
+                                      "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
+                                      "Printing failed: %1\nThe print job was abandoned.")
+                                    .arg(raison),
+                                selon(en, "Problème !!", "Problem !!"), Boutons::Ok, Icone::Exclamation);
     return false;
 }
 

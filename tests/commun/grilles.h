@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/etat.h"
 #include "engine/calculgrille.h"
+#include "engine/etat.h"
 
 #include <vector>
 

@@ -4,12 +4,12 @@
 //   pilote_impression pdf <dossier>                      prints the same jobs to PDF files and checks
 // The expected positions come from the slip measurements, not from what the program drew.
 
-#include "engine/etat.h"
 #include "engine/calculgrille.h"
+#include "engine/etat.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
-#include "printing/qt/imprimantes_qt.h"
 #include "printing/liste.h"
+#include "printing/qt/imprimantes_qt.h"
 #include "printing/qt/surface_qt.h"
 #include "tests/cups/lecturepdf.h"
 

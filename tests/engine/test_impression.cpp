@@ -1,5 +1,5 @@
-#include "engine/etat.h"
 #include "engine/calculgrille.h"
+#include "engine/etat.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
 #include "tests/commun/grilles.h"

@@ -1,5 +1,5 @@
-#include "engine/etat.h"
 #include "engine/calculgrille.h"
+#include "engine/etat.h"
 #include "printing/liste.h"
 #include "tests/commun/grilles.h"
 #include "tests/support/surfacedouble.h"

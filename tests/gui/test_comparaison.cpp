@@ -1,8 +1,8 @@
 #include "tests/support/doubles.h"
 
 #include "files/parametres.h"
-#include "windows/principale.h"
 #include "windows/comparaison.h"
+#include "windows/principale.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "tests/commun/limitetaille.h"
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "engine/cases.h"
+#include "files/parametres.h"
 #include "windows/blocnumeros.h"
-#include "windows/principale.h"
 #include "windows/choixfichier.h"
+#include "windows/principale.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "engine/calculgrille.h"
 #include "engine/saisie.h"
+#include "files/parametres.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
-#include "windows/principale.h"
 #include "windows/dialogueimpression.h"
+#include "windows/principale.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "engine/calculgrille.h"
+#include "files/parametres.h"
 #include "printing/liste.h"
-#include "windows/principale.h"
 #include "windows/listegrilles.h"
+#include "windows/principale.h"
 
 #include <QComboBox>
 #include <QFontInfo>

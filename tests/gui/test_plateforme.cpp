@@ -1,8 +1,8 @@
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "app/plateforme_qt.h"
 #include "app/reglages.h"
+#include "files/parametres.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "engine/cases.h"
+#include "files/parametres.h"
 #include "windows/apropos.h"
 #include "windows/principale.h"
 

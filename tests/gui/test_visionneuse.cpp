@@ -1,11 +1,11 @@
 #include "tests/support/doubles.h"
 
-#include "files/parametres.h"
 #include "engine/calculgrille.h"
+#include "files/parametres.h"
 #include "windows/blocnumeros.h"
+#include "windows/comparaison.h"
 #include "windows/principale.h"
 #include "windows/visionneuse.h"
-#include "windows/comparaison.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

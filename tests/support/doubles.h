@@ -1,9 +1,9 @@
 #pragma once
 
-#include "windows/application.h"
 #include "app/plateforme.h"
 #include "tests/support/surfacedouble.h"
 #include "tests/support/volumesdouble.h"
+#include "windows/application.h"
 
 #include <QList>
 #include <QString>

@@ -4,13 +4,13 @@
 //
 //   bench_comparaison [repetitions]
 
-#include "windows/application.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
 #include "printing/qt/imprimantes_qt.h"
-#include "windows/principale.h"
+#include "windows/application.h"
 #include "windows/comparaison.h"
+#include "windows/principale.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,16 +2,16 @@
 // PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
 // window filled with the 371 lines. Run: bench_impression [repetitions]
 
-#include "windows/application.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "printing/impression.h"
-#include "printing/qt/imprimantes_qt.h"
 #include "printing/liste.h"
+#include "printing/qt/imprimantes_qt.h"
 #include "printing/qt/surface_qt.h"
-#include "windows/principale.h"
+#include "windows/application.h"
 #include "windows/listegrilles.h"
+#include "windows/principale.h"
 
 #include <QApplication>
 #include <QComboBox>
