@@ -4,12 +4,12 @@
 
 namespace vormigral {
 
-void calculgrille(TEtat& etat, std::int32_t n) {
+bool developpegrille(TEtat& etat, std::int32_t n) {
     const TTableGrilles table = tablegrilles(etat.methodecour);
     // nbgrilles is set by the caller from the catalogue; the table's own length also bounds n so that
     // a stale count can never read past the table.
     if (n < 1 || n > etat.nbgrilles || n > table.nbgrilles)
-        return;
+        return false;
     etat.grillecour.fill(0);
     for (const std::int32_t p : table.grilles[n - 1]) {
         if (p < 1 || p >= static_cast<std::int32_t>(etat.numcoch.size()))
@@ -18,7 +18,11 @@ void calculgrille(TEtat& etat, std::int32_t n) {
         if (numero >= 1 && numero <= 49)
             etat.grillecour[static_cast<std::size_t>(numero)] = 1;
     }
-    if (etat.affichegrille)
+    return true;
+}
+
+void calculgrille(TEtat& etat, std::int32_t n) {
+    if (developpegrille(etat, n) && etat.affichegrille)
         etat.affichegrille();
 }
 

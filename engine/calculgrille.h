@@ -13,4 +13,8 @@ namespace vormigral {
 // whose entry of numcoch is not a number 1..49 (too few numbers ticked) sets no flag.
 void calculgrille(TEtat& etat, std::int32_t n);
 
+// The same expansion without the redraw; false when n or the method is out of range (grillecour
+// then unchanged).
+bool developpegrille(TEtat& etat, std::int32_t n);
+
 } // namespace vormigral

@@ -1,6 +1,6 @@
 #include "engine/comparaison.h"
 
-#include "engine/calculgrille.h"
+#include "engine/serie.h"
 
 namespace vormigral {
 
@@ -86,11 +86,11 @@ TComparaison comparemethode(TEtat& etat, const TTirage& tirage) {
     TComparaison comparaison;
     if (etat.nbgrilles > 0)
         comparaison.lignes.reserve(static_cast<std::size_t>(etat.nbgrilles));
-    for (std::int32_t g = 1; g <= etat.nbgrilles; ++g) {
-        calculgrille(etat, g);
+    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t g) {
         comparaison.lignes.push_back(lignecomparaison(g, etat.grillecour, tirage));
         comparaison.compteurs.compte(classe(comparegrille(etat.grillecour, tirage)));
-    }
+        return true;
+    });
     return comparaison;
 }
 

@@ -59,9 +59,9 @@ struct TComparaison {
     TCompteurs compteurs;
 };
 
-// Expands grids 1..etat.nbgrilles of etat.methodecour one after another (each expansion redraws
-// the viewer through etat.affichegrille) and compares each with the draw. Nothing is compared when
-// nbgrilles is 0 or less. Afterwards grillecour holds the last grid.
+// Expands grids 1..etat.nbgrilles of etat.methodecour one after another and compares each with the
+// draw; the viewer is redrawn once, at the end. Nothing is compared when nbgrilles is 0 or less.
+// Afterwards grillecour holds the last grid.
 TComparaison comparemethode(TEtat& etat, const TTirage& tirage);
 
 } // namespace vormigral

@@ -24,6 +24,9 @@ struct TEtat {
     std::array<std::int32_t, 51> casescoch{};  // 1..49 ticked flags; 50 only set by a loaded file
     std::array<std::int32_t, 50> numcoch{};    // ticked numbers ascending, then zeros
     std::array<std::int32_t, 50> grillecour{}; // flags of the grid last expanded
+    // The method selected in the main window's list, -1 when none; written by the main window
+    // whenever its list changes, read by every command that starts a run.
+    std::int32_t methodechoisie = -1;
     std::int32_t methodecour = 0;
     std::int32_t nbgrilles = 0;
     std::int32_t numgrille = 0;

@@ -1,7 +1,6 @@
 #include "printing/impression.h"
 
-#include "engine/calculgrille.h"
-#include "engine/methodes.h"
+#include "engine/serie.h"
 #include "printing/geometrie.h"
 
 namespace vormigral {
@@ -27,29 +26,25 @@ void TravailImpression::ferme() {
     ouvert_ = false;
 }
 
-TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::int32_t methode,
-                                  std::int32_t type, std::int32_t mode, std::int32_t premier,
-                                  std::int32_t dernier, const TBulletinSuivant& suivant) {
+TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::int32_t m, std::int32_t type,
+                                  std::int32_t mode, std::int32_t premier, std::int32_t dernier,
+                                  const TBulletinSuivant& suivant) {
     TBilanImpression bilan;
     initbulletins(etat.typesbulletin);
-    const TMethode* m = vormigral::methode(etat.methodes, methode);
-    if (!m || type < 1 || type > nbtypesbulletin)
+    if (!methode(etat.methodes, m) || type < 1 || type > nbtypesbulletin)
         return bilan;
     const TTypeBulletin bulletin = etat.typesbulletin[type];
-    etat.numgrille = 1;
-    etat.methodecour = methode;
-    etat.nbgrilles = m->nbgrilles;
+    commenceserie(etat, m);
 
     TravailImpression travail(surface, documentbulletins);
     bilan.pages = 1;
     surface.police("Fixedsys", 9, true);
-    if (premier < 1 || dernier > etat.nbgrilles) {
+    if (verifieplage(premier, dernier, etat.nbgrilles) == TPlage::horsserie) {
         premier = 1;
         dernier = etat.nbgrilles;
     }
     std::int32_t p = 0;
-    for (std::int32_t g = premier; g <= dernier; ++g) {
-        calculgrille(etat, g);
+    parcourtserie(etat, premier, dernier, [&](std::int32_t) {
         ++p;
         if (p > bulletin.nbgrillesbull) {
             p = 1;
@@ -59,7 +54,7 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
                 surface.envoie();
                 if (!(suivant && suivant())) {
                     bilan.interrompu = true;
-                    break;
+                    return false;
                 }
             }
             surface.nouvellepage();
@@ -73,7 +68,8 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
                           convposition(surface, etat.parametres, 2, position.y), "X");
         }
         ++bilan.grilles;
-    }
+        return true;
+    });
     travail.ferme();
     bilan.travail = true;
     return bilan;

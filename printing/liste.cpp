@@ -1,7 +1,6 @@
 #include "printing/liste.h"
 
-#include "engine/calculgrille.h"
-#include "engine/methodes.h"
+#include "engine/serie.h"
 
 #include <cstdio>
 
@@ -22,12 +21,8 @@ std::string lignebulletin(std::int32_t g, const std::array<std::int32_t, 50>& gr
 
 TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int32_t methode, bool anglais) {
     TBilanImpression bilan;
-    const TMethode* m = vormigral::methode(etat.methodes, methode);
-    if (!m)
+    if (!commenceserie(etat, methode))
         return bilan;
-    etat.numgrille = 1;
-    etat.methodecour = methode;
-    etat.nbgrilles = m->nbgrilles;
 
     const std::int32_t largeur = surface.largeurpage();
     const std::int32_t hauteur = surface.hauteurpage();
@@ -44,8 +39,7 @@ TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int3
     // The page break waits for a line to print, so that a list filling its last page exactly
     // does not end with a blank sheet.
     bool saut = false;
-    for (std::int32_t g = 1; g <= etat.nbgrilles; ++g) {
-        calculgrille(etat, g);
+    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t g) {
         if (saut) {
             surface.nouvellepage();
             ++bilan.pages;
@@ -63,7 +57,8 @@ TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int3
         ++bilan.grilles;
         y += 2 * pas;
         saut = y > hauteur - 3 * pas;
-    }
+        return true;
+    });
     travail.ferme();
     bilan.travail = true;
     return bilan;

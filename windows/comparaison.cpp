@@ -1,5 +1,6 @@
 #include "windows/comparaison.h"
 
+#include "engine/serie.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
@@ -183,15 +184,8 @@ void TForm8::Button1Click() {
 
 void TForm8::comparegrilles() {
     const TTirage t = tirage();
-    etat_.numgrille = 1;
-    const std::int32_t m = contexte_.form1 ? contexte_.form1->methodechoisie() : -1;
-    if (const TMethode* choisie = methode(etat_.methodes, m)) {
-        etat_.methodecour = m;
-        etat_.nbgrilles = choisie->nbgrilles;
-    } else {
-        // No method selected: there is nothing to compare, and -1 never becomes the method.
-        etat_.nbgrilles = 0;
-    }
+    // No method selected: nbgrilles becomes 0, so nothing is compared.
+    commenceserie(etat_, etat_.methodechoisie);
     listresul->clear();
     const TComparaison resultat = comparemethode(etat_, t);
     QStringList lignes;

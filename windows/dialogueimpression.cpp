@@ -2,6 +2,7 @@
 
 #include "engine/methodes.h"
 #include "engine/saisie.h"
+#include "engine/serie.h"
 #include "printing/impression.h"
 #include "printing/qt/lancement.h"
 #include "windows/filtretouches.h"
@@ -93,7 +94,7 @@ void TForm7::activate() {
 }
 
 std::int32_t TForm7::grillesmethode() const {
-    const TMethode* m = methode(contexte_.etat.methodes, contexte_.form1->methodechoisie());
+    const TMethode* m = methodeselectionnee(contexte_.etat);
     return m ? m->nbgrilles : 0;
 }
 
@@ -108,7 +109,7 @@ void TForm7::boutlancerClick() {
     const std::int32_t premier = valeurtexte(Gpremier->text().toStdString());
     const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
     // No selected method counts as no grid at all, so every range is refused.
-    if (premier < 1 || dernier > grillesmethode() || dernier < premier) {
+    if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
         const bool en = anglais(contexte_.etat);
         contexte_.plateforme.messages.message(en ? QStringLiteral("Incorrect grid numbers to print")
                                                  : QStringLiteral("Numéros des grilles à imprimer incorrect"),
@@ -118,7 +119,7 @@ void TForm7::boutlancerClick() {
         return;
     }
     const std::int32_t type = ComboBox1->currentIndex() + 1;
-    const std::int32_t methode = contexte_.form1->methodechoisie();
+    const std::int32_t methode = contexte_.etat.methodechoisie;
     Messages& messages = contexte_.plateforme.messages;
     const auto suivant = [&messages] {
         return messages.message(QString::fromUtf8(textebulletinsuivant),

@@ -1,7 +1,7 @@
 #include "windows/listegrilles.h"
 
-#include "engine/calculgrille.h"
 #include "engine/methodes.h"
+#include "engine/serie.h"
 #include "printing/liste.h"
 #include "printing/qt/lancement.h"
 #include "windows/dialogueimpression.h"
@@ -106,27 +106,22 @@ void TForm5::form5show() {
 
 void TForm5::remplitliste() {
     TEtat& etat = contexte_.etat;
-    etat.numgrille = 1;
     listbull->clear();
-    const std::int32_t choisie = contexte_.form1->methodechoisie();
-    const TMethode* m = methode(etat.methodes, choisie);
     // Without a selected method there is nothing to expand; the list stays empty.
-    if (!m)
+    if (!commenceserie(etat, etat.methodechoisie))
         return;
-    etat.methodecour = choisie;
-    etat.nbgrilles = m->nbgrilles;
     QStringList lignes;
-    for (std::int32_t g = 1; g <= etat.nbgrilles; ++g) {
-        calculgrille(etat, g);
+    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t g) {
         lignes << QString::fromStdString(lignebulletin(g, etat.grillecour));
-    }
+        return true;
+    });
     listbull->addItems(lignes);
 }
 
 void TForm5::imprimeliste() {
-    const std::int32_t methode = contexte_.form1->methodechoisie();
+    const std::int32_t methode = contexte_.etat.methodechoisie;
     const bool en = anglais(contexte_.etat);
-    lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
+    lanceimpression(contexte_.plateforme, en, [&](SurfaceImpression& surface) {
         vormigral::imprimeliste(contexte_.etat, surface, methode, en);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "app/reglages.h"
 #include "engine/cases.h"
+#include "engine/serie.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"
@@ -76,7 +77,7 @@ void TForm1::construitfenetre() {
     ComboBox1 = place<QComboBox>(zone, "ComboBox1", {218, 81, 394, 21});
     ComboBox1->setEditable(false);
     ComboBox1->setFont(policestandard(false));
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::affichestatut);
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::changemethode);
 
     struct Commande {
         const char* nom;
@@ -195,9 +196,15 @@ void TForm1::showEvent(QShowEvent* evenement) {
 }
 
 std::int32_t TForm1::methodechoisie() const {
-    if (ComboBox1->currentIndex() < 0)
-        return -1;
-    return methodedutexte(ComboBox1->currentText().toStdString());
+    return etat_.methodechoisie;
+}
+
+void TForm1::changemethode() {
+    // The list item carries the method number in its last characters; this is the one place that
+    // reads it back, so every other window asks the working state.
+    etat_.methodechoisie =
+        ComboBox1->currentIndex() < 0 ? -1 : methodedutexte(ComboBox1->currentText().toStdString());
+    affichestatut();
 }
 
 std::int32_t TForm1::comptecoches() const {
@@ -284,13 +291,13 @@ void TForm1::initmethodes() {
         ComboBox1->addItem(QString::fromStdString(item));
     ComboBox1->setCurrentIndex(0);
     bloqueur.unblock();
-    affichestatut();
+    changemethode();
 }
 
 void TForm1::affichestatut() {
     if (!Label2)
         return;
-    const TMethode* m = methode(etat_.methodes, methodechoisie());
+    const TMethode* m = methodeselectionnee(etat_);
     if (!m) {
         Label2->clear();
         return;
@@ -316,7 +323,7 @@ void TForm1::beffacerClick() {
 }
 
 void TForm1::aleaclick() {
-    const TMethode* m = methode(etat_.methodes, methodechoisie());
+    const TMethode* m = methodeselectionnee(etat_);
     if (!m || m->nbnumeros <= 0)
         return;
     tirealeatoire(m->nbnumeros);
@@ -324,8 +331,7 @@ void TForm1::aleaclick() {
 }
 
 void TForm1::commande(QDialog* fenetre) {
-    const TMethode* m = methode(etat_.methodes, methodechoisie());
-    if (m && comptecoches() == m->nbnumeros) {
+    if (selectioncorrecte(etat_)) {
         construitnumcoch();
         fenetre->exec();
         return;

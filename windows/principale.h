@@ -68,6 +68,7 @@ private:
     // Opens a grid window when the ticked count fits the selected method, else says why not.
     void commande(QDialog* fenetre);
     void affichestatut();
+    void changemethode();
 
     Contexte& contexte_;
     TEtat& etat_;

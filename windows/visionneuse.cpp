@@ -1,6 +1,7 @@
 #include "windows/visionneuse.h"
 
 #include "engine/calculgrille.h"
+#include "engine/serie.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
@@ -96,17 +97,11 @@ void TForm2::affichenumero() {
 
 void TForm2::FormShow() {
     traduitvisu();
-    etat_.numgrille = 1;
-    const std::int32_t m = contexte_.form1 ? contexte_.form1->methodechoisie() : -1;
-    const TMethode* choisie = methode(etat_.methodes, m);
-    if (!choisie) {
-        // Nothing to step through: both arrows stay inert and nothing expands a method that does
-        // not exist. The counter, description and cells keep what they showed.
-        etat_.nbgrilles = 0;
+    // Without a selected method there is nothing to step through: both arrows stay inert and the
+    // counter, description and cells keep what they showed.
+    if (!commenceserie(etat_, etat_.methodechoisie))
         return;
-    }
-    etat_.methodecour = m;
-    etat_.nbgrilles = choisie->nbgrilles;
+    const TMethode* choisie = methodeselectionnee(etat_);
     ltitmet->setText(QString::fromStdString(anglais(etat_) ? choisie->libang : choisie->libfr));
     affichenumero();
     calculgrille(etat_, etat_.numgrille);
