@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <cstring>
+
 namespace vormigral {
 
 namespace {
@@ -37,14 +39,27 @@ QObject* cible(QWidget* fenetre, const char* nom) {
 
 } // namespace
 
-void appliquelegendes(QWidget* fenetre, std::initializer_list<Legende> table, bool anglais) {
+const Legende titreprobleme = {"titreprobleme", "Problème !!", "Problem !!"};
+
+QString texte(const Legende& legende, bool anglais) {
+    return QString::fromUtf8(anglais ? legende.en : legende.fr);
+}
+
+QString texte(TableLegendes table, const char* nom, bool anglais) {
+    for (const Legende& legende : table)
+        if (std::strcmp(legende.nom, nom) == 0)
+            return texte(legende, anglais);
+    return QString();
+}
+
+void appliquelegendes(QWidget* fenetre, TableLegendes table, bool anglais) {
     for (const Legende& legende : table) {
         if (QObject* objet = cible(fenetre, legende.nom))
             applique(objet, QString::fromUtf8(anglais ? legende.en : legende.fr));
     }
 }
 
-void appliquebulles(QWidget* fenetre, std::initializer_list<Legende> table, bool visibles) {
+void appliquebulles(QWidget* fenetre, TableLegendes table, bool visibles) {
     for (const Legende& legende : table) {
         if (auto* widget = qobject_cast<QWidget*>(cible(fenetre, legende.nom)))
             widget->setToolTip(visibles ? QString::fromUtf8(legende.fr) : QString());

@@ -239,47 +239,54 @@ void TForm1::tirealeatoire(std::int32_t n) {
     affichecases();
 }
 
+namespace {
+
+// Every text the main window shows, in both languages.
+const Legende legendesprincipale[] = {
+    {"ltitrechoix", "Choix de la méthode", "Choose the method"},
+    {"bvoirbulletin", "Voir les grilles", "View the grids"},
+    {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
+    {"bimpbull", "Imprimer les grilles", "Print the grids"},
+    {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
+    {"beffacer", "Effacer la grille", "Clear the bill"},
+    {"bnaleat", "Numéros aléatoires", "Random numbers"},
+    {"bquitter", "Quitter", "Quit"},
+    {"GroupBox1", "Cases cochées", "numbers selected"},
+    {"Fichier1", "Fichiers", "Files"},
+    {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
+    {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
+    {"mQuitter1", "Quitter", "Quit"},
+    {"Utilisation1", "Utilisation", "Utilize"},
+    {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
+    {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
+    {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
+    {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+    {"Paramtres1", "Paramètres", "Parameters"},
+    {"Aide1", "Aide", "Help"},
+    {"Aideenligne1", "Aide en ligne", "Help"},
+    {"Infos1", "Infos", "Infos"},
+    {"bulleaide", "Aide", "Help"},
+    {"statut", "Méthode %1 : %2 numéros à cocher, %3 cochés.", "Method %1: tick %2 numbers, %3 ticked."},
+    {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
+};
+
+// The hints, shown in French only.
+const Legende bullesprincipale[] = {
+    {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
+    {"bimplistbull", "Visualiser la liste des bulletins", nullptr},
+    {"bimpbull", "Effectuer l'impression des bulletins", nullptr},
+    {"bcomparer", "Comparer la grille et la méthode choisies avec les résultats", nullptr},
+    {"beffacer", "Effacer la grille", nullptr},
+    {"bquitter", "Quitter le logiciel", nullptr},
+};
+
+} // namespace
+
 void TForm1::traduitprincipale() {
     const bool en = anglais(etat_);
-    appliquelegendes(
-        this,
-        {
-            {"ltitrechoix", "Choix de la méthode", "Choose the method"},
-            {"bvoirbulletin", "Voir les grilles", "View the grids"},
-            {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
-            {"bimpbull", "Imprimer les grilles", "Print the grids"},
-            {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
-            {"beffacer", "Effacer la grille", "Clear the bill"},
-            {"bnaleat", "Numéros aléatoires", "Random numbers"},
-            {"bquitter", "Quitter", "Quit"},
-            {"GroupBox1", "Cases cochées", "numbers selected"},
-            {"Fichier1", "Fichiers", "Files"},
-            {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
-            {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
-            {"mQuitter1", "Quitter", "Quit"},
-            {"Utilisation1", "Utilisation", "Utilize"},
-            {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
-            {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
-            {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
-            {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
-            {"Paramtres1", "Paramètres", "Parameters"},
-            {"Aide1", "Aide", "Help"},
-            {"Aideenligne1", "Aide en ligne", "Help"},
-            {"Infos1", "Infos", "Infos"},
-        },
-        en);
-    findChild<QWidget*>(QStringLiteral("boutaide"))
-        ->setToolTip(en ? QStringLiteral("Help") : QStringLiteral("Aide"));
-    appliquebulles(this,
-                   {
-                       {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
-                       {"bimplistbull", "Visualiser la liste des bulletins", nullptr},
-                       {"bimpbull", "Effectuer l'impression des bulletins", nullptr},
-                       {"bcomparer", "Comparer la grille et la méthode choisies avec les résultats", nullptr},
-                       {"beffacer", "Effacer la grille", nullptr},
-                       {"bquitter", "Quitter le logiciel", nullptr},
-                   },
-                   !en);
+    appliquelegendes(this, legendesprincipale, en);
+    findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(texte(legendesprincipale, "bulleaide", en));
+    appliquebulles(this, bullesprincipale, !en);
     affichestatut();
 }
 
@@ -303,9 +310,10 @@ void TForm1::affichestatut() {
         return;
     }
     const int coches = comptecoches();
-    const QString texte = anglais(etat_) ? QStringLiteral("Method %1: tick %2 numbers, %3 ticked.")
-                                         : QStringLiteral("Méthode %1 : %2 numéros à cocher, %3 cochés.");
-    Label2->setText(texte.arg(methodechoisie()).arg(m->nbnumeros).arg(coches));
+    Label2->setText(texte(legendesprincipale, "statut", anglais(etat_))
+                        .arg(methodechoisie())
+                        .arg(m->nbnumeros)
+                        .arg(coches));
 }
 
 void TForm1::casecoch(int numero) {
@@ -337,9 +345,8 @@ void TForm1::commande(QDialog* fenetre) {
         return;
     }
     const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(
-        en ? QStringLiteral("Incorrect Selection") : QStringLiteral("Sélection incorrecte"),
-        en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"), Boutons::Ok, Icone::Exclamation);
+    contexte_.plateforme.messages.message(texte(legendesprincipale, "selectionincorrecte", en),
+                                          texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 
 void TForm1::bvoirbulletinClick() {
