@@ -1,5 +1,7 @@
 #include "app/plateforme_qt.h"
 
+#include "app/textes.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
@@ -50,15 +52,15 @@ Reponse MessagesQt::message(const QString& texte, const QString& titre, Boutons 
         break;
     }
     const bool en = langue_ && *langue_ == 2;
-    const std::pair<QMessageBox::StandardButton, const char*> legendes[] = {
-        {QMessageBox::Ok, "OK"},
-        {QMessageBox::Cancel, en ? "&Cancel" : "&Annuler"},
-        {QMessageBox::Yes, en ? "&Yes" : "&Oui"},
-        {QMessageBox::No, en ? "&No" : "&Non"},
+    const std::pair<QMessageBox::StandardButton, Legende> legendes[] = {
+        {QMessageBox::Ok, {"ok", "OK", "OK"}},
+        {QMessageBox::Cancel, {"annuler", "&Annuler", "&Cancel"}},
+        {QMessageBox::Yes, {"oui", "&Oui", "&Yes"}},
+        {QMessageBox::No, {"non", "&Non", "&No"}},
     };
     for (const auto& [bouton, legende] : legendes)
         if (QAbstractButton* b = boite.button(bouton))
-            b->setText(QString::fromLatin1(legende));
+            b->setText(vormigral::texte(legende, en));
     switch (boite.exec()) {
     case QMessageBox::Yes:
         return Reponse::Oui;

@@ -61,12 +61,15 @@ void initmethodes(TMethodes& methodes) {
     }
 }
 
+const std::string& libelle(const TMethode& methode, std::int32_t langue) {
+    return langue == 2 ? methode.libang : methode.libfr;
+}
+
 std::vector<std::string> listemethodes(const TMethodes& methodes, std::int32_t langue) {
     std::vector<std::string> items;
     items.reserve(nbmethodes);
     for (int m = 1; m <= nbmethodes; ++m) {
-        const std::string& libelle = langue == 2 ? methodes[m].libang : methodes[m].libfr;
-        items.push_back(libelle + std::string(50, ' ') + std::to_string(m));
+        items.push_back(libelle(methodes[m], langue) + std::string(50, ' ') + std::to_string(m));
     }
     std::stable_sort(items.begin(), items.end(), avantsansCasse);
     return items;

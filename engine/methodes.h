@@ -33,6 +33,9 @@ struct TGarantie {
 // The promise of method m (1..50).
 TGarantie garantie(int m);
 
+// The method's description in the language (English for langue 2, French otherwise).
+const std::string& libelle(const TMethode& methode, std::int32_t langue);
+
 // The method list's items for a language, already in the list's sorted order: the description
 // (English for langue 2, French otherwise), fifty blanks, then the method number.
 std::vector<std::string> listemethodes(const TMethodes& methodes, std::int32_t langue);

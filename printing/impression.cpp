@@ -5,8 +5,6 @@
 
 namespace vormigral {
 
-const char* const textebulletinsuivant = "Insérez le prochain bulletin et appuyer sur OK";
-const char* const titrebulletinsuivant = "Impression bulletin";
 const char* const documentbulletins = "VORMIGRAL bulletins";
 const char* const documentliste = "VORMIGRAL liste";
 

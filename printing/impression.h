@@ -20,10 +20,6 @@ struct TBilanImpression {
 // Asked before each slip after the first in print mode 2; false (or no function) stops the run.
 using TBulletinSuivant = std::function<bool()>;
 
-// The next-slip prompt, French whatever the language.
-extern const char* const textebulletinsuivant;
-extern const char* const titrebulletinsuivant;
-
 // The print queue's names of the two kinds of job.
 extern const char* const documentbulletins;
 extern const char* const documentliste;

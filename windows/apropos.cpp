@@ -1,5 +1,6 @@
 #include "windows/apropos.h"
 
+#include "windows/legendes.h"
 #include "windows/outils.h"
 
 #include <QFrame>
@@ -7,9 +8,20 @@
 
 namespace vormigral {
 
+namespace {
+
+// The about box says the same in both languages.
+const Legende legendesapropos[] = {
+    {"", "A propos", "A propos"},
+    {"ProductName", "VORMIGRAL", "VORMIGRAL"},
+    {"OKButton", "OK", "OK"},
+    {"lversion", "V 3.08", "V 3.08"},
+};
+
+} // namespace
+
 Tapropos::Tapropos(Contexte&) {
     setObjectName(QStringLiteral("apropos"));
-    setWindowTitle(QStringLiteral("A propos"));
     setFont(policestandard());
     setFixedSize(422, 279);
     setModal(false);
@@ -22,20 +34,20 @@ Tapropos::Tapropos(Contexte&) {
     icone->setPixmap(pixmapsvg(QStringLiteral(":/images/icone.svg"), {32, 32}));
     QLabel* produit = etiquette(panneau, "ProductName", 87, 16);
     produit->setFont(police("MS Sans Serif", 16, true));
-    produit->setText(QStringLiteral("VORMIGRAL"));
     produit->adjustSize();
     QLabel* version = etiquette(panneau, "lversion", 88, 40);
     version->setFont(policestandard(true));
 
     QPushButton* ok = boutonimage(this, "OKButton", {181, 227, 77, 46}, "ok");
-    ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    appliquelegendes(this, legendesapropos, false);
+    produit->adjustSize();
 }
 
 void Tapropos::showEvent(QShowEvent* evenement) {
     auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(QStringLiteral("V 3.08"));
+    version->setText(texte(legendesapropos, "lversion", false));
     version->adjustSize();
     QDialog::showEvent(evenement);
     centreecran(this);

@@ -1,8 +1,7 @@
 #include "windows/choixfichier.h"
 
-#include "files/fichiergrille.h"
+#include "windows/legendes.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -36,9 +35,13 @@ std::string local(const QString& texte) {
     return QFile::encodeName(texte).toStdString();
 }
 
-void probleme(Messages& messages, const char* texte) {
-    messages.message(QString::fromUtf8(texte), QStringLiteral("Problème !!"), Boutons::Ok, Icone::Aucune);
-}
+// Every text the chooser shows. The cancel button's caption is set once, when the window is built.
+const Legende legendeschoixfichier[] = {
+    {"boutok", "Ok", "Ok"},
+    {"boutannule", "Annule", "Abort"},
+    {"titrechargement", "Sélectionnez le fichier à charger", "Select the file to load"},
+    {"titreenregistrement", "Indiquer le nom du fichier à enregistrer", "Save file"},
+};
 
 // The directory tree shows one path, every level open: there is nothing to unfold, so no marks.
 class ArbreRepertoires : public QTreeWidget {
@@ -81,7 +84,6 @@ TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
     Edit1 = place<QLineEdit>(this, "Edit1", {153, 209, 122, 21});
 
     boutok = boutonimage(this, "boutok", {296, 23, 86, 43}, "ok");
-    boutok->setText(QStringLiteral("Ok"));
     boutok->setDefault(true);
     connect(boutok, &QPushButton::clicked, this, &TForm6::boutokClick);
     boutannule = boutonimage(this, "boutannule", {296, 77, 86, 43}, "annuler");
@@ -106,7 +108,7 @@ void TForm6::FormCreate() {
 
 // Set once, when the window is built: a later change of language leaves it as it was.
 void TForm6::traduitchoixfichier() {
-    boutannule->setText(anglais(contexte_.etat) ? QStringLiteral("Abort") : QStringLiteral("Annule"));
+    appliquelegendes(this, legendeschoixfichier, anglais(contexte_.etat));
 }
 
 bool TForm6::lecteurpret(const QString& racine) const {
@@ -258,87 +260,22 @@ void TForm6::boutannuleClick() {
     reject();
 }
 
-namespace {
-
-// Shows the chooser with the name edit set to "*"; when the user chose, notes the directory and the
-// name in the working state and gives the path they make.
-std::optional<std::string> demandechemin(Contexte& contexte, const QString& titre, bool lectureseule) {
-    TEtat& etat = contexte.etat;
-    TForm6& choix = *contexte.form6;
-    choix.setWindowTitle(titre);
-    choix.edit()->setReadOnly(lectureseule);
-    choix.edit()->setText(QStringLiteral("*"));
-    choix.exec();
-    if (!choix.choisi())
+std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
+    setWindowTitle(texte(legendeschoixfichier, titre, anglais(contexte_.etat)));
+    Edit1->setReadOnly(lectureseule);
+    Edit1->setText(QStringLiteral("*"));
+    exec();
+    if (!choisi_)
         return std::nullopt;
-    etat.repfichier = local(choix.repertoire());
-    etat.nomfichier = local(choix.edit()->text());
-    return chemingrille(etat.repfichier, etat.nomfichier);
+    return TChoixFichier{local(repertoire_), local(Edit1->text())};
 }
 
-} // namespace
-
-void chargebulletin(Contexte& contexte) {
-    TEtat& etat = contexte.etat;
-    Messages& messages = contexte.plateforme.messages;
-    const std::optional<std::string> demande =
-        demandechemin(contexte,
-                      anglais(etat) ? QStringLiteral("Select the file to load")
-                                    : QStringLiteral("Sélectionnez le fichier à charger"),
-                      true);
-    if (!demande)
-        return;
-    const std::string& chemin = *demande;
-    const LectureGrille lecture =
-        nompermis(etat.nomfichier) ? liregrille(chemin, etat.fichiergrille) : LectureGrille::Inexistant;
-    switch (lecture) {
-    case LectureGrille::Inexistant:
-        probleme(messages, "Fichier inexistant");
-        return;
-    case LectureGrille::Illisible:
-        probleme(messages, "Erreur à la lecture du fichier");
-        return;
-    case LectureGrille::PasGrille:
-        probleme(messages, "Ce n'est pas un fichier grille");
-        return;
-    case LectureGrille::Lu:
-        break;
-    }
-    TForm1& principale = *contexte.form1;
-    QComboBox* liste = principale.methodes();
-    const std::int32_t position = etat.fichiergrille.posmethode;
-    // A position the list does not have (a damaged or hand-edited file) would leave it without a
-    // selection: the current one stays, and the ticks are loaded all the same.
-    if (position >= 0 && position < liste->count())
-        liste->setCurrentIndex(position);
-    std::copy(etat.fichiergrille.cochage.begin() + 1, etat.fichiergrille.cochage.end(),
-              etat.casescoch.begin() + 1);
-    principale.affichecases();
-    principale.affichenbcoch();
+std::optional<TChoixFichier> TForm6::demandechargement() {
+    return demande("titrechargement", true);
 }
 
-void enregistrebulletin(Contexte& contexte) {
-    TEtat& etat = contexte.etat;
-    Messages& messages = contexte.plateforme.messages;
-    const std::optional<std::string> demande =
-        demandechemin(contexte,
-                      anglais(etat) ? QStringLiteral("Save file")
-                                    : QStringLiteral("Indiquer le nom du fichier à enregistrer"),
-                      false);
-    if (!demande)
-        return;
-    const std::string& chemin = *demande;
-    const bool permis = nompermis(etat.nomfichier);
-    if (permis && grilleexiste(chemin) &&
-        messages.message(QStringLiteral("Continuer quand même ?"), QStringLiteral("Fichier existant !!"),
-                         Boutons::OuiNon, Icone::Aucune) != Reponse::Oui)
-        return;
-    etat.fichiergrille = grilledecases(contexte.form1->methodes()->currentIndex(), etat.casescoch);
-    if (permis && ecriregrille(chemin, etat.fichiergrille))
-        return;
-    messages.bip();
-    messages.message(QStringLiteral("Il y a eu un problème"), QStringLiteral("Fichier non sauvegardé !!"),
-                     Boutons::Ok, Icone::Aucune);
+std::optional<TChoixFichier> TForm6::demandeenregistrement() {
+    return demande("titreenregistrement", false);
 }
 
 } // namespace vormigral

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -12,6 +15,11 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vormigral {
+
+struct TChoixFichier {
+    std::string repertoire;
+    std::string nom;
+};
 
 // The file chooser used by the grid-file commands: a volume, a directory, a file name. It is
 // built once and keeps its volume and directory from one use to the next.
@@ -28,6 +36,12 @@ public:
     void boutannuleClick();
     void changelect();
 
+    // Shows the chooser, its name edit set to "*", for a load (read-only name) or a save; the
+    // directory and the name the user chose, in the file system's encoding, or nothing when the
+    // user cancelled.
+    std::optional<TChoixFichier> demandechargement();
+    std::optional<TChoixFichier> demandeenregistrement();
+
     // What a command reads after the chooser closed.
     bool choisi() const { return choisi_; }
     // The directory whose files FileListBox1 lists.
@@ -40,6 +54,7 @@ protected:
 
 private:
     void FormCreate();
+    std::optional<TChoixFichier> demande(const char* titre, bool lectureseule);
     void remplitvolumes();
     void montrevolume();
     // Makes `chemin` the directory shown: its path from the volume's root, its subdirectories,
@@ -62,9 +77,5 @@ private:
     QString volume_;     // root of the volume the tree shows
     QString repertoire_; // the directory opened in the tree
 };
-
-// The main window's grid-file commands.
-void chargebulletin(Contexte& contexte);
-void enregistrebulletin(Contexte& contexte);
 
 } // namespace vormigral

@@ -1,6 +1,7 @@
 #include "windows/choixlangue.h"
 
 #include "windows/groupelangue.h"
+#include "windows/legendes.h"
 #include "windows/outils.h"
 
 #include <QGroupBox>
@@ -9,9 +10,18 @@
 
 namespace vormigral {
 
+namespace {
+
+// The chooser speaks both languages at once: the user has not chosen yet.
+const Legende legendeschoixlangue[] = {
+    {"", "Langue - Language", "Langue - Language"},
+    {"bok", "OK", "OK"},
+};
+
+} // namespace
+
 TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
     setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("Langue - Language"));
     setFont(policestandard());
     setFixedSize(390, 198);
     setModal(true);
@@ -26,10 +36,10 @@ TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
     connect(choix.Image2, &ImageCliquable::clique, this, &TForm10::selang);
 
     QPushButton* ok = boutonimage(this, "bok", {143, 151, 102, 38}, "ok");
-    ok->setText(QStringLiteral("OK"));
     ok->setFont(police("MS Sans Serif", 13, true));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm10::bokClick);
+    appliquelegendes(this, legendeschoixlangue, false);
 }
 
 void TForm10::showEvent(QShowEvent* evenement) {

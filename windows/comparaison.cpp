@@ -123,10 +123,8 @@ void TForm8::construitfenetre() {
     }
 
     Button1 = place<QPushButton>(this, "Button1", {148, 319, 129, 64});
-    Button1->setToolTip(QStringLiteral("Afficher les résultats en fonction du bulletin gagnant"));
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
     BitBtn1 = boutonimage(this, "BitBtn1", {447, 325, 147, 56}, "retour");
-    BitBtn1->setToolTip(QStringLiteral("Revenir à l'écran principal"));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
 }
 
@@ -134,23 +132,37 @@ void TForm8::FormCreate() {
     traduitcomparaison();
 }
 
+namespace {
+
+// Every text the window shows, in both languages.
+// The hints, French only and always shown.
+const Legende bullescomparaison[] = {
+    {"Button1", "Afficher les résultats en fonction du bulletin gagnant", nullptr},
+    {"BitBtn1", "Revenir à l'écran principal", nullptr},
+};
+
+const Legende legendescomparaison[] = {
+    {"", "Analyser Résultats", "Results Analyst"},
+    {"lbullgagnant", "BULLETIN GAGNANT", "WINNER"},
+    {"GroupBox1", "Nombre de bons résultats", "Numbers of good results"},
+    {"Button1", "Afficher résultats", "View Results"},
+    {"BitBtn1", "Retour", "Return"},
+    {"GroupBox2", "4+Comp.", "4 + Bonus"},
+    {"GroupBox3", "5 numéros", "5 numbers"},
+    {"GroupBox4", "5 + Comp.", "5 + Bonus"},
+    {"GroupBox5", "6 numéros", "6 numbers"},
+    {"GroupBox6", "4 numeros", "4 numbers"},
+    {"GroupBox7", "3 + Comp.", "3 + Bonus"},
+    {"GroupBox8", "3 numéros", "3 numbers"},
+    {"numerodouble", "Un même numéro ne peut pas être selectionné plusieurs fois",
+     "A number is selected more than one time"},
+};
+
+} // namespace
+
 void TForm8::traduitcomparaison() {
-    appliquelegendes(this,
-                     {
-                         {"", "Analyser Résultats", "Results Analyst"},
-                         {"lbullgagnant", "BULLETIN GAGNANT", "WINNER"},
-                         {"GroupBox1", "Nombre de bons résultats", "Numbers of good results"},
-                         {"Button1", "Afficher résultats", "View Results"},
-                         {"BitBtn1", "Retour", "Return"},
-                         {"GroupBox2", "4+Comp.", "4 + Bonus"},
-                         {"GroupBox3", "5 numéros", "5 numbers"},
-                         {"GroupBox4", "5 + Comp.", "5 + Bonus"},
-                         {"GroupBox5", "6 numéros", "6 numbers"},
-                         {"GroupBox6", "4 numeros", "4 numbers"},
-                         {"GroupBox7", "3 + Comp.", "3 + Bonus"},
-                         {"GroupBox8", "3 numéros", "3 numbers"},
-                     },
-                     anglais(etat_));
+    appliquelegendes(this, legendescomparaison, anglais(etat_));
+    appliquebulles(this, bullescomparaison, true);
 }
 
 void TForm8::initform() {
@@ -176,10 +188,8 @@ void TForm8::Button1Click() {
         return;
     }
     const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(
-        en ? QStringLiteral("A number is selected more than one time")
-           : QStringLiteral("Un même numéro ne peut pas être selectionné plusieurs fois"),
-        en ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"), Boutons::Ok, Icone::Exclamation);
+    contexte_.plateforme.messages.message(texte(legendescomparaison, "numerodouble", en),
+                                          texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 
 void TForm8::comparegrilles() {

@@ -33,8 +33,6 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     Gpremier = place<QLineEdit>(grilles, "Gpremier", {96, 34, 65, 22});
     etiquette(grilles, "Label2", 16, 82);
     gdernier = place<QLineEdit>(grilles, "gdernier", {96, 78, 65, 22});
-    Gpremier->setToolTip(QStringLiteral("Entrez le numero de la première grille à imprimer"));
-    gdernier->setToolTip(QStringLiteral("Entrez le numero de la dernière grille à imprimer"));
     auto* testcar = new FiltreTouches("0123456789", this);
     testcar->setObjectName(QStringLiteral("testcar"));
     for (QLineEdit* champ : {Gpremier, gdernier}) {
@@ -56,21 +54,38 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     traduitimpression();
 }
 
+namespace {
+
+// The hints, French only and always shown.
+const Legende bullesimpression[] = {
+    {"Gpremier", "Entrez le numero de la première grille à imprimer", nullptr},
+    {"gdernier", "Entrez le numero de la dernière grille à imprimer", nullptr},
+};
+
+// Every text the window shows, in both languages.
+const Legende legendesimpression[] = {
+    {"", "Imprimer les bulletins", "Print"},
+    {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
+    {"GroupBox3", "Grilles à imprimer", "Grids to print"},
+    {"Label1", "Première", "First"},
+    {"Label2", "Dernière", "Last"},
+    {"GroupBox2", "Type d impression", "Print Type"},
+    {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
+    {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
+    {"boutannule", "Annuler", "Cancel"},
+    {"boutlancer", "Imprimer", "Print"},
+    {"plageincorrecte", "Numéros des grilles à imprimer incorrect", "Incorrect grid numbers to print"},
+    // The next-slip prompt, French whatever the language.
+    {"bulletinsuivant", "Insérez le prochain bulletin et appuyer sur OK",
+     "Insérez le prochain bulletin et appuyer sur OK"},
+    {"titrebulletinsuivant", "Impression bulletin", "Impression bulletin"},
+};
+
+} // namespace
+
 void TForm7::traduitimpression() {
-    appliquelegendes(this,
-                     {
-                         {"", "Imprimer les bulletins", "Print"},
-                         {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
-                         {"GroupBox3", "Grilles à imprimer", "Grids to print"},
-                         {"Label1", "Première", "First"},
-                         {"Label2", "Dernière", "Last"},
-                         {"GroupBox2", "Type d impression", "Print Type"},
-                         {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
-                         {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
-                         {"boutannule", "Annuler", "Cancel"},
-                         {"boutlancer", "Imprimer", "Print"},
-                     },
-                     anglais(contexte_.etat));
+    appliquelegendes(this, legendesimpression, anglais(contexte_.etat));
+    appliquebulles(this, bullesimpression, true);
 }
 
 void TForm7::showEvent(QShowEvent* evenement) {
@@ -111,19 +126,16 @@ void TForm7::boutlancerClick() {
     // No selected method counts as no grid at all, so every range is refused.
     if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
         const bool en = anglais(contexte_.etat);
-        contexte_.plateforme.messages.message(en ? QStringLiteral("Incorrect grid numbers to print")
-                                                 : QStringLiteral("Numéros des grilles à imprimer incorrect"),
-                                              en ? QStringLiteral("Problem !!")
-                                                 : QStringLiteral("Problème !!"),
-                                              Boutons::Ok, Icone::Exclamation);
+        contexte_.plateforme.messages.message(texte(legendesimpression, "plageincorrecte", en),
+                                              texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
         return;
     }
     const std::int32_t type = ComboBox1->currentIndex() + 1;
     const std::int32_t methode = contexte_.etat.methodechoisie;
     Messages& messages = contexte_.plateforme.messages;
     const auto suivant = [&messages] {
-        return messages.message(QString::fromUtf8(textebulletinsuivant),
-                                QString::fromUtf8(titrebulletinsuivant), Boutons::OkAnnuler,
+        return messages.message(texte(legendesimpression, "bulletinsuivant", false),
+                                texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
                                 Icone::Question) == Reponse::Ok;
     };
     const bool fait =

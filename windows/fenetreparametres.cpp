@@ -22,10 +22,10 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
     auto* imprimante = place<QGroupBox>(this, "GroupBox1", {82, 14, 290, 115});
     etiquette(imprimante, "hdec", 17, 30);
     edech = place<QLineEdit>(imprimante, "edech", {130, 26, 67, 21});
-    etiquette(imprimante, "Label4", 205, 30)->setText(QStringLiteral("mm"));
+    etiquette(imprimante, "Label4", 205, 30);
     etiquette(imprimante, "ldec", 17, 62);
     edecv = place<QLineEdit>(imprimante, "edecv", {131, 58, 67, 21});
-    etiquette(imprimante, "Label3", 204, 63)->setText(QStringLiteral("mm"));
+    etiquette(imprimante, "Label3", 204, 63);
     auto* filtre = new FiltreTouches("-+0123456789", this);
     for (QLineEdit* edit : {edech, edecv}) {
         edit->setMaxLength(5);
@@ -39,7 +39,6 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
     connect(choix.Image2, &ImageCliquable::clique, this, &TForm9::clickeng);
 
     QPushButton* ok = boutonimage(this, "bok", {189, 239, 77, 46}, "ok");
-    ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm9::bokClick);
 
@@ -63,16 +62,24 @@ void TForm9::remplit() {
     langlais->setAutoExclusive(true);
 }
 
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendesparametres[] = {
+    {"Label4", "mm", "mm"},
+    {"Label3", "mm", "mm"},
+    {"bok", "OK", "OK"},
+    {"", "Paramètres", "Parameters"},
+    {"GroupBox1", "Imprimante", "Printer"},
+    {"hdec", "Décalage horizontal", "Horizontal Adjustment"},
+    {"ldec", "Décalage vertical", "Vertical Adjustment"},
+    {"glangue", "Langue", "Language"},
+};
+
+} // namespace
+
 void TForm9::traduitparametres() {
-    appliquelegendes(this,
-                     {
-                         {"", "Paramètres", "Parameters"},
-                         {"GroupBox1", "Imprimante", "Printer"},
-                         {"hdec", "Décalage horizontal", "Horizontal Adjustment"},
-                         {"ldec", "Décalage vertical", "Vertical Adjustment"},
-                         {"glangue", "Langue", "Language"},
-                     },
-                     anglais(etat_));
+    appliquelegendes(this, legendesparametres, anglais(etat_));
 }
 
 void TForm9::showEvent(QShowEvent* evenement) {

@@ -7,8 +7,6 @@
 #include <QMenu>
 #include <QWidget>
 
-#include <cstring>
-
 namespace vormigral {
 
 namespace {
@@ -38,19 +36,6 @@ QObject* cible(QWidget* fenetre, const char* nom) {
 }
 
 } // namespace
-
-const Legende titreprobleme = {"titreprobleme", "Problème !!", "Problem !!"};
-
-QString texte(const Legende& legende, bool anglais) {
-    return QString::fromUtf8(anglais ? legende.en : legende.fr);
-}
-
-QString texte(TableLegendes table, const char* nom, bool anglais) {
-    for (const Legende& legende : table)
-        if (std::strcmp(legende.nom, nom) == 0)
-            return texte(legende, anglais);
-    return QString();
-}
 
 void appliquelegendes(QWidget* fenetre, TableLegendes table, bool anglais) {
     for (const Legende& legende : table) {

@@ -82,15 +82,20 @@ TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
     traduitliste();
 }
 
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendesliste[] = {
+    {"", "Liste des bulletins à cocher", "List of the grids "},
+    {"BitBtn6", "Imprimer la liste des bulletins", "Print the list of grids"},
+    {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
+    {"BitBtn1", "Retour", "Return"},
+};
+
+} // namespace
+
 void TForm5::traduitliste() {
-    appliquelegendes(this,
-                     {
-                         {"", "Liste des bulletins à cocher", "List of the grids "},
-                         {"BitBtn6", "Imprimer la liste des bulletins", "Print the list of grids"},
-                         {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
-                         {"BitBtn1", "Retour", "Return"},
-                     },
-                     anglais(contexte_.etat));
+    appliquelegendes(this, legendesliste, anglais(contexte_.etat));
 }
 
 void TForm5::showEvent(QShowEvent* evenement) {

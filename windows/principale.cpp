@@ -3,6 +3,7 @@
 #include "app/reglages.h"
 #include "engine/cases.h"
 #include "engine/serie.h"
+#include "files/bulletin.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"
@@ -57,7 +58,6 @@ void TForm1::construitfenetre() {
     auto* infos = place<QToolButton>(zone, "SpeedButton2", {16, 13, 28, 29});
     infos->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/infos.svg"), {16, 16})));
     infos->setAutoRaise(true);
-    infos->setToolTip(QStringLiteral("Informations"));
     connect(infos, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
     auto* aide = place<QToolButton>(zone, "boutaide", {573, 13, 28, 29});
@@ -157,7 +157,7 @@ void TForm1::construitmenus() {
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
                           {"Imprimerlesbulletins1", &TForm1::bimpbullClick}});
-    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}})->setTitle(QStringLiteral("Options"));
+    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
 }
 
@@ -261,13 +261,23 @@ const Legende legendesprincipale[] = {
     {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
     {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
     {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+    {"Options1", "Options", "Options"},
     {"Paramtres1", "Paramètres", "Parameters"},
     {"Aide1", "Aide", "Help"},
     {"Aideenligne1", "Aide en ligne", "Help"},
     {"Infos1", "Infos", "Infos"},
     {"bulleaide", "Aide", "Help"},
+    {"bulleinfos", "Informations", "Informations"},
     {"statut", "Méthode %1 : %2 numéros à cocher, %3 cochés.", "Method %1: tick %2 numbers, %3 ticked."},
     {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
+    // The grid-file messages, French in both languages.
+    {"fichierinexistant", "Fichier inexistant", "Fichier inexistant"},
+    {"erreurlecture", "Erreur à la lecture du fichier", "Erreur à la lecture du fichier"},
+    {"pasgrille", "Ce n'est pas un fichier grille", "Ce n'est pas un fichier grille"},
+    {"continuer", "Continuer quand même ?", "Continuer quand même ?"},
+    {"fichierexistant", "Fichier existant !!", "Fichier existant !!"},
+    {"probleme", "Il y a eu un problème", "Il y a eu un problème"},
+    {"nonsauvegarde", "Fichier non sauvegardé !!", "Fichier non sauvegardé !!"},
 };
 
 // The hints, shown in French only.
@@ -286,6 +296,8 @@ void TForm1::traduitprincipale() {
     const bool en = anglais(etat_);
     appliquelegendes(this, legendesprincipale, en);
     findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(texte(legendesprincipale, "bulleaide", en));
+    findChild<QWidget*>(QStringLiteral("SpeedButton2"))
+        ->setToolTip(texte(legendesprincipale, "bulleinfos", en));
     appliquebulles(this, bullesprincipale, !en);
     affichestatut();
 }
@@ -384,12 +396,50 @@ void TForm1::SpeedButton2Click() {
     contexte_.apropos->activateWindow();
 }
 
+void TForm1::problemefichier(const char* nom) {
+    // The grid-file messages are French whatever the language.
+    contexte_.plateforme.messages.message(texte(legendesprincipale, nom, false), texte(titreprobleme, false),
+                                          Boutons::Ok, Icone::Aucune);
+}
+
 void TForm1::Chargerbulletin1Click() {
-    chargebulletin(contexte_);
+    const std::optional<TChoixFichier> choix = contexte_.form6->demandechargement();
+    if (!choix)
+        return;
+    switch (chargebulletin(etat_, choix->repertoire, choix->nom)) {
+    case LectureGrille::Inexistant:
+        return problemefichier("fichierinexistant");
+    case LectureGrille::Illisible:
+        return problemefichier("erreurlecture");
+    case LectureGrille::PasGrille:
+        return problemefichier("pasgrille");
+    case LectureGrille::Lu:
+        break;
+    }
+    const std::int32_t position = etat_.fichiergrille.posmethode;
+    // A position the list does not have (a damaged or hand-edited file) would leave it without a
+    // selection: the current one stays, and the ticks are loaded all the same.
+    if (position >= 0 && position < ComboBox1->count())
+        ComboBox1->setCurrentIndex(position);
+    affichecases();
+    affichenbcoch();
 }
 
 void TForm1::EnregistrerBulletin1Click() {
-    enregistrebulletin(contexte_);
+    const std::optional<TChoixFichier> choix = contexte_.form6->demandeenregistrement();
+    if (!choix)
+        return;
+    Messages& messages = contexte_.plateforme.messages;
+    if (preparebulletin(etat_, choix->repertoire, choix->nom) == AvantEnregistrement::Existant &&
+        messages.message(texte(legendesprincipale, "continuer", false),
+                         texte(legendesprincipale, "fichierexistant", false), Boutons::OuiNon,
+                         Icone::Aucune) != Reponse::Oui)
+        return;
+    if (enregistrebulletin(etat_, ComboBox1->currentIndex()))
+        return;
+    messages.bip();
+    messages.message(texte(legendesprincipale, "probleme", false),
+                     texte(legendesprincipale, "nonsauvegarde", false), Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::bquitterClick() {

@@ -69,6 +69,7 @@ private:
     void commande(QDialog* fenetre);
     void affichestatut();
     void changemethode();
+    void problemefichier(const char* nom);
 
     Contexte& contexte_;
     TEtat& etat_;

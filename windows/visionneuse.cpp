@@ -52,35 +52,45 @@ void TForm2::construitfenetre() {
     lnubul->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* barre = place<QLabel>(panneau, "Label2", {78, 21, 7, 16});
     barre->setAlignment(Qt::AlignCenter);
-    barre->setText(QStringLiteral("/"));
     Lnumax = place<QLabel>(panneau, "Lnumax", {86, 21, 43, 16});
     Lnumax->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     QPushButton* precedent =
         boutonimage(compteur, "BitBtn3", QRect(QPoint(335, 144) - cadre, QSize(104, 29)), "precedent");
-    precedent->setText(QStringLiteral("<"));
-    precedent->setToolTip(QStringLiteral("voir bulletin précédent"));
     connect(precedent, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
     QPushButton* suivant =
         boutonimage(compteur, "BitBtn4", QRect(QPoint(444, 144) - cadre, QSize(104, 29)), "suivant");
-    suivant->setText(QStringLiteral("> "));
-    suivant->setToolTip(QStringLiteral("voir bulletin suivant"));
     connect(suivant, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
 
     QPushButton* retour = boutonimage(this, "BitBtn1", {333, 266, 270, 34}, "retour");
-    retour->setToolTip(QStringLiteral("Revenir à l'ecran précédent"));
     connect(retour, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
 }
 
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendesvisu[] = {
+    {"Label2", "/", "/"},
+    {"BitBtn3", "<", "<"},
+    {"BitBtn4", "> ", "> "},
+    {"", "Bulletins à cocher", "Grids"},
+    {"GroupBox2", "Methode Sélectionnée", "Method selected"},
+    {"ltitre", "Bulletin", "Grids"},
+    {"BitBtn1", "Retour", "Return"},
+};
+
+// The hints, French only and always shown.
+const Legende bullesvisu[] = {
+    {"BitBtn3", "voir bulletin précédent", nullptr},
+    {"BitBtn4", "voir bulletin suivant", nullptr},
+    {"BitBtn1", "Revenir à l'ecran précédent", nullptr},
+};
+
+} // namespace
+
 void TForm2::traduitvisu() {
-    appliquelegendes(this,
-                     {
-                         {"", "Bulletins à cocher", "Grids"},
-                         {"GroupBox2", "Methode Sélectionnée", "Method selected"},
-                         {"ltitre", "Bulletin", "Grids"},
-                         {"BitBtn1", "Retour", "Return"},
-                     },
-                     anglais(etat_));
+    appliquelegendes(this, legendesvisu, anglais(etat_));
+    appliquebulles(this, bullesvisu, true);
 }
 
 void TForm2::affichegrille() {
@@ -102,7 +112,7 @@ void TForm2::FormShow() {
     if (!commenceserie(etat_, etat_.methodechoisie))
         return;
     const TMethode* choisie = methodeselectionnee(etat_);
-    ltitmet->setText(QString::fromStdString(anglais(etat_) ? choisie->libang : choisie->libfr));
+    ltitmet->setText(QString::fromStdString(libelle(*choisie, etat_.parametres.langue)));
     affichenumero();
     calculgrille(etat_, etat_.numgrille);
 }
