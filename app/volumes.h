@@ -11,8 +11,7 @@ struct TVolume {
     QString nom;
 };
 
-// The file-system seam of the file chooser. Drives are a Windows notion; here the chooser's
-// selector lists the mounted volumes.
+// The file-system seam of the file chooser: its selector lists the mounted volumes.
 class Volumes {
 public:
     virtual ~Volumes() = default;

@@ -8,8 +8,8 @@ namespace vormigral {
 
 namespace {
 
-// The original tables of the methods with at most 12 grids, kept exactly, grid order included, so
-// that a player gets the grids these methods have always given. Those of methods 6, 22 and 23 miss
+// The hand-entered tables of the methods with at most 12 grids, grid order included: players who
+// saved their ticks get the same grids from them. Those of methods 6, 22 and 23 miss
 // the promise of their description, by one number, for a few draws (1, 6 and 4 sets of drawn
 // positions); they are kept all the same.
 constexpr TGrilleTable methode1[] = {

@@ -75,7 +75,7 @@ TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
     FileListBox1 = place<QListWidget>(this, "FileListBox1", {152, 23, 125, 179});
     FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &TForm6::fichierchoisi);
-    // Not part of the classic chooser, but what every user tries: a double click takes the file.
+    // What every user tries: a double click takes the file.
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &TForm6::boutokClick);
 
     DriveComboBox1 = place<QComboBox>(this, "DriveComboBox1", {14, 212, 134, 19});

@@ -51,8 +51,8 @@ TForm8::TForm8(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
     setFont(policestandard());
     setModal(true);
     setMinimumSize(largeurbase, hauteurbase);
-    // The counters' frames are 39 pixels high: their titles must sit on the frame line, as in the
-    // classic look, to leave room for the counter. Some styles also open a selector's list over the
+    // The counters' frames are 39 pixels high: their titles must sit on the frame line to
+    // leave room for the counter. Some styles also open a selector's list over the
     // whole screen and ignore its row count; the drop-down list keeps it short, below the selector.
     // A widget that a rule applies to no longer inherits the window's font: each is given it.
     setStyleSheet(
@@ -234,7 +234,7 @@ void TForm8::showEvent(QShowEvent* evenement) {
     initform();
     if (premiere_) {
         premiere_ = false;
-        // Where the platform knows its window frame, the outer size is the classic 606 x 413.
+        // Where the platform knows its window frame, the outer size is 606 x 413.
         const QSize cadre = frameGeometry().size() - size();
         if (!cadre.isEmpty())
             resize((tailleexterieure - cadre).expandedTo(minimumSize()));

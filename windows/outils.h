@@ -10,8 +10,9 @@ class QPushButton;
 
 namespace vormigral {
 
-// Fonts are named as the program's classic Windows look names them; start-up maps those names to
-// the closest faces installed here (see installepolices).
+// Fonts are named by the faces the layout was measured with ("MS Sans Serif", "Times New Roman",
+// "Courier", "Fixedsys"); start-up maps those names to the closest faces installed here
+// (see installepolices).
 void installepolices();
 QFont police(const char* famille, int pixels, bool gras = false);
 QFont policestandard(bool gras = false); // "MS Sans Serif", 8 point

@@ -168,7 +168,7 @@ std::int32_t SurfaceQt::largeurtexte(const std::string& texte) const {
 }
 
 std::int32_t SurfaceQt::hauteurtexte(const std::string&) const {
-    // The character cell's height, whatever the text, as the classic printers measured it.
+    // The character cell's height, whatever the text: line spacing must not depend on what a line holds.
     return QFontMetrics(police_, &imprimante_).height();
 }
 

@@ -40,7 +40,7 @@ public:
 
     QPrinter& imprimante() { return imprimante_; }
 
-    // The face that stands in for a font name of the classic Windows printers.
+    // The face installed here that stands in for a font name the print runs use ("Fixedsys", ...).
     static QFont policeimprimante(const QString& nom, int points, bool gras);
 
 private:

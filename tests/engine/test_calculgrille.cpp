@@ -134,7 +134,7 @@ void TestCalculgrille::tirages_data() {
     QTest::addColumn<Numeros>("coches");
     QTest::addColumn<Numeros>("tirage");
     QTest::addColumn<Numeros>("trouves"); // drawn numbers in each grid, grid 1 first
-    // Draws that the original tables of methods 22, 6 and 23 fall one number short on.
+    // Draws that the hand-entered tables of methods 22, 6 and 23 fall one number short on.
     QTest::newRow("method 22") << 22 << suite(11, 18) << Numeros{12, 14, 16, 17} << Numeros{3, 3, 2, 3, 3, 3};
     QTest::newRow("method 6") << 6 << suite(1, 11) << Numeros{2, 4, 5, 8, 9, 10} << Numeros{3, 3, 3, 3, 3, 3};
     QTest::newRow("method 23") << 23 << suite(1, 9) << Numeros{1, 3, 6, 9}

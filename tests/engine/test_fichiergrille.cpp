@@ -104,7 +104,7 @@ void TestFichierGrille::init() {
     QVERIFY(QDir().mkpath(dossier.path()));
 }
 
-// 3, 17 and 42 ticked with the first list entry: the file every implementation must agree on.
+// 3, 17 and 42 ticked with the first list entry: the reference file, byte for byte.
 void TestFichierGrille::exemple() {
     std::array<std::int32_t, 51> cases{};
     cases[3] = cases[17] = cases[42] = 1;

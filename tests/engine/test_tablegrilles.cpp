@@ -14,20 +14,20 @@ Q_DECLARE_METATYPE(std::vector<vormigral::TGrilleTable>)
 
 namespace {
 
-// The program's original tables, with the sets short of the promise that they are known to have;
+// The hand-entered tables, with the sets short of the promise that they are known to have;
 // every other table is searched and must have none.
 struct TConnue {
     int methode;
     int sousx;
 };
-constexpr TConnue originales[] = {
+constexpr TConnue saisies[] = {
     {1, 0},  {3, 0},  {4, 0},  {5, 0},  {6, 1},  {7, 0},  {8, 0},  {9, 0},
     {10, 0}, {11, 0}, {12, 0}, {13, 0}, {15, 0}, {16, 0}, {19, 0}, {22, 6},
     {23, 4}, {24, 0}, {25, 0}, {26, 0}, {27, 0}, {28, 0}, {29, 0}, {42, 0},
 };
 
 bool connue(int m) {
-    for (const TConnue& t : originales)
+    for (const TConnue& t : saisies)
         if (t.methode == m)
             return true;
     return false;
@@ -81,14 +81,14 @@ void TestTablegrilles::garantie_data() {
     QTest::addColumn<qint64>("sousx");
     for (int m = 1; m <= nbmethodes; ++m) {
         std::int64_t attendu = 0;
-        for (const TConnue& t : originales)
+        for (const TConnue& t : saisies)
             if (t.methode == m)
                 attendu = t.sousx;
         QTest::addRow("%d", m) << m << qint64{attendu};
     }
 }
 
-// Every set of Y positions has X of them in one grid, except the known few of the original
+// Every set of Y positions has X of them in one grid, except the known few of the hand-entered
 // tables, which still get X - 1.
 void TestTablegrilles::garantie() {
     QFETCH(int, m);
@@ -207,7 +207,7 @@ void TestTablegrilles::tablesconnues_data() {
     QTest::addRow("%d/%d", 42, 11) << 42 << 11 << TGrilleTable{7, 8, 9, 10, 13, 14};
 }
 
-// First, middle and last grids of each original table, copied from the tables' listing.
+// First, middle and last grids of each hand-entered table, copied from the tables' listing.
 void TestTablegrilles::tablesconnues() {
     QFETCH(int, m);
     QFETCH(int, g);

@@ -329,7 +329,7 @@ void TestFichiers::sauvepuischarge_data() {
     QTest::newRow("anglais, entree 37") << 2 << 37 << -1;
 }
 
-// The example every implementation shares: 3, 17 and 42 ticked, saved byte for byte, loaded back
+// The reference file: 3, 17 and 42 ticked, saved byte for byte, loaded back
 // after clearing, with the list position restored.
 void TestFichiers::sauvepuischarge() {
     QFETCH(int, langue);

@@ -301,7 +301,7 @@ void TestPrincipale::quitterecrit16octets() {
         banc.etat().parametres.langue = 2;
         TForm1& f = banc.principale();
         f.show();
-        if (auto* b = controle<QPushButton>(&f, commande))
+        if (auto* b = f.findChild<QPushButton*>(QString::fromLatin1(commande)))
             QTest::mouseClick(b, Qt::LeftButton);
         else
             controle<QAction>(&f, commande)->trigger();

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -34,7 +35,37 @@ Reponse MessagesDouble::message(const QString& texte, const QString& titre, Bout
 
 SystemeDouble::SystemeDouble() = default;
 
-Banc::Banc() = default;
+void absent(const char* quoi, const char* nom) {
+    qFatal("%s \"%s\" not found", quoi, nom);
+}
+
+namespace {
+
+// How long a modal window may stay open with nobody answering it.
+constexpr int delaimodal = 3000;
+
+} // namespace
+
+Banc::Banc() : veille_(std::make_unique<QTimer>()) {
+    auto ouvert = std::make_shared<std::pair<QPointer<QWidget>, int>>();
+    QObject::connect(veille_.get(), &QTimer::timeout, [ouvert] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != ouvert->first) {
+            *ouvert = {modal, 0};
+            return;
+        }
+        if (!modal || (ouvert->second += 100) < delaimodal)
+            return;
+        QTest::qFail(qPrintable(QStringLiteral("modal window %1 left open").arg(modal->objectName())),
+                     __FILE__, __LINE__);
+        if (auto* dialogue = qobject_cast<QDialog*>(modal))
+            dialogue->reject();
+        else
+            modal->close();
+        ouvert->second = 0;
+    });
+    veille_->start(100);
+}
 
 Banc::~Banc() = default;
 
@@ -93,7 +124,8 @@ QString texte(QWidget* fenetre, const char* nom) {
 
 void cliquecase(QWidget* fenetre, int numero) {
     auto* cellule = fenetre->findChild<QWidget*>(BlocNumeros::nomcellule(numero));
-    QVERIFY2(cellule, "no such cell");
+    if (!cellule)
+        absent("cell", qPrintable(BlocNumeros::nomcellule(numero)));
     QTest::mouseClick(cellule, Qt::LeftButton);
 }
 

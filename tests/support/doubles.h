@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
@@ -96,11 +97,21 @@ public:
 
 private:
     std::unique_ptr<Application> application_;
+    // Closes a modal window that nothing in the test answers, and fails the test: without it a
+    // window opened where the test expected none would wait for a user for ever.
+    std::unique_ptr<QTimer> veille_;
 };
+
+// Stops the test run with a message naming what is missing: a test that went on with a null
+// control would crash or hang instead of saying why.
+[[noreturn]] void absent(const char* quoi, const char* nom);
 
 // A named control of a window; fails the test when it is missing.
 template <class T> T* controle(QWidget* fenetre, const char* nom) {
-    return fenetre->findChild<T*>(QString::fromLatin1(nom));
+    T* trouve = fenetre ? fenetre->findChild<T*>(QString::fromLatin1(nom)) : nullptr;
+    if (!trouve)
+        absent("control", nom);
+    return trouve;
 }
 
 // Writes a settings file where the program looks for it, so that it starts in that language with

@@ -3,27 +3,18 @@
 
 The main window and the grid viewer lay 49 clickable 14 x 20 cells over this
 picture at fixed places; each printed box and numeral is centred on its cell
-from the table below, so the picture and the cells always agree.
+as the program places it (methodes.py reads the program's own table), so the
+picture and the cells always agree.
 """
 import os
 import sys
 
 from glyphs import DIGITS, HEIGHT
+from methodes import CELLULES
 
-# Top-left corner of the cell of each number, in the coordinates of the panel
-# that holds the picture. The picture itself sits at (20, 9) in that panel.
-CELLS = {
-    10: (43, 14), 20: (62, 14), 30: (83, 14), 40: (103, 15),
-    1: (23, 41), 11: (43, 40), 21: (62, 40), 31: (82, 41), 41: (102, 40),
-    2: (22, 67), 12: (42, 66), 22: (62, 66), 32: (81, 67), 42: (102, 68),
-    3: (22, 93), 13: (42, 93), 23: (63, 94), 33: (81, 93), 43: (102, 94),
-    4: (22, 120), 14: (42, 120), 24: (61, 120), 34: (82, 119), 44: (102, 119),
-    5: (22, 146), 15: (42, 143), 25: (61, 145), 35: (81, 146), 45: (102, 146),
-    6: (22, 172), 16: (42, 172), 26: (62, 172), 36: (83, 172), 46: (103, 172),
-    7: (22, 199), 17: (43, 199), 27: (62, 199), 37: (82, 199), 47: (103, 199),
-    8: (21, 225), 18: (42, 225), 28: (62, 224), 38: (82, 224), 48: (103, 224),
-    9: (21, 251), 19: (42, 251), 29: (62, 251), 39: (82, 251), 49: (103, 250),
-}
+# Top-left corner of the cell of each number, in the coordinates of the panel that holds the
+# picture, as the program places them. The picture itself sits at (20, 9) in that panel.
+CELLS = CELLULES
 PANEL_X, PANEL_Y = 20, 9
 WIDTH, HEIGHT_PX = 101, 266
 CELL_W, CELL_H = 14, 20
