@@ -40,6 +40,29 @@ std::string defautforme(const TTableGrilles& table, int nbgrilles, int nbnumeros
 
 } // namespace
 
+std::vector<std::uint64_t> masquesgrilles(const TTableGrilles& table, int nbnumeros) {
+    std::vector<std::uint64_t> grilles;
+    grilles.reserve(static_cast<std::size_t>(std::max(table.nbgrilles, 0)));
+    for (int g = 0; g < table.nbgrilles && table.grilles != nullptr; ++g) {
+        std::uint64_t masque = 0;
+        for (const std::int32_t p : table.grilles[g])
+            if (p >= 1 && p <= nbnumeros && p <= 64)
+                masque |= std::uint64_t{1} << (p - 1);
+        grilles.push_back(masque);
+    }
+    return grilles;
+}
+
+int meilleuregrille(const std::vector<std::uint64_t>& grilles, std::uint64_t s, int assez) {
+    int meilleur = 0;
+    for (const std::uint64_t g : grilles) {
+        meilleur = std::max(meilleur, compte(g & s));
+        if (meilleur >= assez)
+            break;
+    }
+    return meilleur;
+}
+
 TVerification verifie(const TTableGrilles& table, int nbgrilles, int nbnumeros, int x, int y) {
     TVerification v;
     v.defaut = defautforme(table, nbgrilles, nbnumeros);
@@ -48,34 +71,15 @@ TVerification verifie(const TTableGrilles& table, int nbgrilles, int nbnumeros, 
             v.defaut = "guarantee out of range";
         return v;
     }
-    // Position p is bit p - 1. Out-of-range entries were reported above and are left out here.
-    std::vector<std::uint64_t> grilles;
-    grilles.reserve(static_cast<std::size_t>(std::max(table.nbgrilles, 0)));
-    for (int g = 0; g < table.nbgrilles && table.grilles != nullptr; ++g) {
-        std::uint64_t masque = 0;
-        for (const std::int32_t p : table.grilles[g])
-            if (p >= 1 && p <= nbnumeros)
-                masque |= std::uint64_t{1} << (p - 1);
-        grilles.push_back(masque);
-    }
-    // Every Y-subset in increasing order of its mask (next combination by Gosper's step).
-    const std::uint64_t fin = std::uint64_t{1} << nbnumeros;
-    for (std::uint64_t s = (std::uint64_t{1} << y) - 1; s < fin;) {
-        int meilleur = 0;
-        for (const std::uint64_t g : grilles) {
-            meilleur = std::max(meilleur, compte(g & s));
-            if (meilleur >= x)
-                break;
-        }
+    const std::vector<std::uint64_t> grilles = masquesgrilles(table, nbnumeros);
+    parcourtsousensembles(nbnumeros, y, [&](std::uint64_t s) {
+        const int meilleur = meilleuregrille(grilles, s, x);
         ++v.nbsousensembles;
         if (meilleur < x)
             ++v.sousx;
         if (meilleur < x - 1)
             ++v.sousxmoins1;
-        const std::uint64_t bas = s & (~s + 1);
-        const std::uint64_t monte = s + bas;
-        s = monte | (((s ^ monte) >> 2) / bas);
-    }
+    });
     return v;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/cases.h"
 #include "engine/serie.h"
 #include "files/bulletin.h"
+#include "windows/analyse.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"
@@ -156,7 +157,10 @@ void TForm1::construitmenus() {
     menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
-                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick}});
+                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick},
+                          {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click}});
+    findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
 }
@@ -261,6 +265,7 @@ const Legende legendesprincipale[] = {
     {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
     {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
     {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+    {"mAnalysedelamethode1", "Analyse de la méthode", "Method analysis"},
     {"Options1", "Options", "Options"},
     {"Paramtres1", "Paramètres", "Parameters"},
     {"Aide1", "Aide", "Help"},
@@ -375,6 +380,12 @@ void TForm1::bcomparerClick() {
 
 void TForm1::bimpbullClick() {
     commande(contexte_.form7);
+}
+
+void TForm1::mAnalysedelamethode1Click() {
+    if (!analyse_)
+        analyse_ = std::make_unique<TAnalyse>(contexte_);
+    analyse_->exec();
 }
 
 void TForm1::Paramtres1Click() {

@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace vormigral {
 
+class TAnalyse;
+
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -54,6 +56,7 @@ public:
     void Chargerbulletin1Click();
     void EnregistrerBulletin1Click();
     void bquitterClick();
+    void mAnalysedelamethode1Click();
     void activate();
 
 protected:
@@ -79,6 +82,8 @@ private:
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
+    // Built on first use, so that start-up creates only the windows every run needs.
+    std::unique_ptr<TAnalyse> analyse_;
 };
 
 } // namespace vormigral

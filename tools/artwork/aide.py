@@ -91,6 +91,7 @@ SECTIONS_FR = [
     ("fr-cocher", "Cocher les numéros"),
     ("fr-methode", "Choisir une méthode et comprendre sa garantie"),
     ("fr-methodes", "Les 50 méthodes"),
+    ("fr-analyse", "Ce que donne vraiment une méthode"),
     ("fr-voir", "Voir les grilles une à une"),
     ("fr-liste", "La liste des grilles et son impression"),
     ("fr-bulletins", "Imprimer les grilles sur les bulletins"),
@@ -106,6 +107,7 @@ SECTIONS_EN = [
     ("en-ticking", "Ticking numbers"),
     ("en-method", "Choosing a method and understanding its guarantee"),
     ("en-methods", "The 50 methods"),
+    ("en-analysis", "What a method really gives"),
     ("en-viewing", "Viewing the grids one by one"),
     ("en-list", "The grid list and printing it"),
     ("en-slips", "Printing the grids on play slips"),
@@ -208,6 +210,26 @@ anglais. Lorsque vous changez de langue, la liste est reconstruite et revient à
 <p>Les méthodes dans l'ordre de la liste. « Garantie » se lit «&nbsp;X si Y&nbsp;»&nbsp;: au moins X
 bons numéros dans une grille si Y des numéros tirés sont parmi vos numéros cochés.</p>
 {table_fr()}
+{back_fr()}
+
+{h("fr-analyse")}
+<p>{cap("Utilisation")} › {cap("Analyse de la méthode")} (raccourci Ctrl+M) ouvre la fenêtre
+{cap("Analyse de la méthode")} pour la méthode choisie dans la liste. Il n'est pas nécessaire d'avoir coché
+des numéros&nbsp;: tout est calculé exactement à partir des grilles de la méthode, sur les rangs de vos
+numéros.</p>
+<ul>
+<li>La <b>promesse</b> de la méthode, avec {cap("tenue dans tous les cas")} ou
+{cap("tenue sauf dans n cas")}, et ce que donne alors la meilleure grille.</li>
+<li>Le tableau {cap("Nombre de cas")}&nbsp;: pour 3, 4, 5 et 6 numéros tirés parmi vos N, combien des cas
+possibles donnent une meilleure grille à 6, 5, 4, 3 numéros, ou 2 et moins, avec leur part en pourcentage.
+Le graphique montre les mêmes parts en barres.</li>
+<li>Le tableau {cap("Chances par tirage")}, pour un vrai tirage de 6 numéros sur 49&nbsp;: la chance
+qu'exactement 3, 4, 5 ou 6 des numéros tirés soient parmi les vôtres, et celle d'avoir au moins 3, 4, 5 ou 6
+bons numéros dans une même grille, en pourcentage et en «&nbsp;1 sur&nbsp;…&nbsp;». Le nombre de grilles
+jouées rappelle ce que cela coûte.</li>
+</ul>
+<p>Les flèches parcourent les cases d'un tableau, Tab passe au suivant, Échap ou {cap("Fermer")} ferme la
+fenêtre. Si aucune méthode n'est choisie, la fenêtre le dit.</p>
 {back_fr()}
 
 {h("fr-voir")}
@@ -449,6 +471,24 @@ language the list is rebuilt and goes back to its first method (“3 numbers if 
 grid if Y of the drawn numbers are among your ticked numbers. (One method's text ends in “grilles”
 instead of “grids”; it is the same kind of method as the others.)</p>
 {table_en()}
+{back_en()}
+
+{h("en-analysis")}
+<p>{cap("Utilize")} › {cap("Method analysis")} (shortcut Ctrl+M) opens the {cap("Method analysis")}
+window for the method selected in the list. You need not tick any numbers: everything is worked out exactly
+from the method's grids, on the ranks of your numbers.</p>
+<ul>
+<li>The method's <b>promise</b>, with {cap("kept in every case")} or {cap("kept except in n cases")},
+and what the best grid then holds.</li>
+<li>The {cap("Number of cases")} table: for 3, 4, 5 and 6 drawn numbers among your N, how many of the
+possible cases give a best grid holding 6, 5, 4, 3, or 2 and fewer of them, with their share as a
+percentage. The chart shows the same shares as bars.</li>
+<li>The {cap("Odds per draw")} table, for a real draw of 6 numbers out of 49: the chance that exactly 3, 4,
+5 or 6 of the drawn numbers are among yours, and the chance of holding at least 3, 4, 5 or 6 in one grid,
+as a percentage and as “1 in …”. The number of grids played is a reminder of what this costs.</li>
+</ul>
+<p>The arrow keys move through a table's cells, Tab moves to the next control, Escape or {cap("Close")}
+closes the window. When no method is selected, the window says so.</p>
 {back_en()}
 
 {h("en-viewing")}

@@ -2,15 +2,21 @@
 //
 //   wheeltables --dump       every table, one method per line, then the check of each method
 //   wheeltables --verifie    the check only
+//   wheeltables --coverage [M]
+//                            for every method (or method M) and k = 3..6, one line "M k: c6 c5 c4 c3
+//                            c2 c1 c0": c_h sets of k positions out of the method's N have a best
+//                            grid holding exactly h of them
 //
 // Exit status 1 when a table breaks its shape (row count, positions, ascending order, unused
 // position) or when a set falls short by more than one number; shortfalls of one are reported only.
 
+#include "analysis/analyse.h"
 #include "engine/methodes.h"
 #include "engine/tablegrilles.h"
 #include "engine/verification.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace vormigral;
@@ -29,14 +35,43 @@ void affichetable(int m) {
     std::printf("%s\n", ligne.c_str());
 }
 
+void affichecouverture(int m) {
+    for (const TRepartition& r : analysemethode(m).repartitions) {
+        std::printf("%d %d:", m, r.k);
+        for (int h = 6; h >= 0; --h)
+            std::printf(" %lld", static_cast<long long>(r.comptes[static_cast<std::size_t>(h)]));
+        std::printf("\n");
+    }
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: wheeltables --dump | --verifie | --coverage [M]\n");
+    return 2;
+}
+
+// The methods named on the command line after --coverage: all of them, or the one given.
+bool couverture(int argc, char** argv) {
+    if (argc == 2) {
+        for (int m = 1; m <= nbmethodes; ++m)
+            affichecouverture(m);
+        return true;
+    }
+    char* fin = nullptr;
+    const long m = std::strtol(argv[2], &fin, 10);
+    if (argc != 3 || *argv[2] == '\0' || *fin != '\0' || m < 1 || m > nbmethodes)
+        return false;
+    affichecouverture(static_cast<int>(m));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string mode = argc == 2 ? argv[1] : "";
-    if (mode != "--dump" && mode != "--verifie") {
-        std::fprintf(stderr, "usage: wheeltables --dump | --verifie\n");
-        return 2;
-    }
+    const std::string mode = argc >= 2 ? argv[1] : "";
+    if (mode == "--coverage")
+        return couverture(argc, argv) ? 0 : usage();
+    if (argc != 2 || (mode != "--dump" && mode != "--verifie"))
+        return usage();
     TMethodes methodes;
     initmethodes(methodes);
     if (mode == "--dump")
