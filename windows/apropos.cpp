@@ -2,6 +2,8 @@
 
 #include "windows/outils.h"
 
+#include "vormigral/projet.h"
+
 #include <QFrame>
 #include <QPushButton>
 
@@ -35,7 +37,7 @@ Tapropos::Tapropos(Contexte&) {
 
 void Tapropos::showEvent(QShowEvent* evenement) {
     auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(QStringLiteral("V 3.08"));
+    version->setText(QStringLiteral("V ") + QLatin1String(versionprogramme));
     version->adjustSize();
     QDialog::showEvent(evenement);
     centreecran(this);
