@@ -32,11 +32,15 @@ TLigneCommande analyselignecommande(const QStringList& arguments) {
             return {TLigneCommande::Action::Afficher,
                     QStringLiteral("vormigral %1\n").arg(QLatin1String(versionprogramme))};
     }
+    bool operandes = false; // after "--", every argument is an operand, even one with a dash
     for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--"))
+        if (!operandes && argument == QLatin1String("--")) {
+            operandes = true;
             continue;
-        const QString quoi = argument.startsWith(QLatin1Char('-')) ? QStringLiteral("unrecognized option")
-                                                                   : QStringLiteral("unexpected argument");
+        }
+        const QString quoi = !operandes && argument.startsWith(QLatin1Char('-'))
+                                 ? QStringLiteral("unrecognized option")
+                                 : QStringLiteral("unexpected argument");
         return {TLigneCommande::Action::Refuser,
                 QStringLiteral("vormigral: %1 '%2'\nTry 'vormigral --help' for more information.\n")
                     .arg(quoi, argument)};
