@@ -25,13 +25,9 @@ void TestLigneCommande::analyse_data() {
     QTest::newRow("version") << QStringList{"--version"} << int(Action::Afficher) << version;
     QTest::newRow("parmi les options de Qt")
         << QStringList{"-platform", "offscreen", "--version"} << int(Action::Afficher) << version;
-    QTest::newRow("la premiere demande l'emporte")
-        << QStringList{"--version", "--help"} << int(Action::Afficher) << version;
     QTest::newRow("option inconnue") << QStringList{"--frobnique"} << int(Action::Refuser)
                                      << "vormigral: unrecognized option '--frobnique'\n"
                                         "Try 'vormigral --help' for more information.\n";
-    QTest::newRow("fichier") << QStringList{"grilles.bul"} << int(Action::Refuser)
-                             << "vormigral: unexpected argument 'grilles.bul'\n";
     QTest::newRow("apres --, --help est un argument")
         << QStringList{"--", "--help"} << int(Action::Refuser) << "vormigral: unexpected argument '--help'\n";
     QTest::newRow("-- seul") << QStringList{"--"} << int(Action::Lancer) << QString();
