@@ -1,3 +1,4 @@
+#include "app/lignecommande.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "printing/qt/imprimantes_qt.h"
@@ -6,8 +7,23 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    using vormigral::TLigneCommande;
+    // --help and --version answer at once, even where no display can be opened.
+    if (const TLigneCommande demande = vormigral::analyselignecommande(argc, argv);
+        demande.action == TLigneCommande::Action::Afficher) {
+        std::fputs(demande.texte.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     QApplication programme(argc, argv);
+    // QApplication has taken its own options out of argv: what remains is not ours either.
+    if (const TLigneCommande demande = vormigral::analyselignecommande(argc, argv);
+        demande.action == TLigneCommande::Action::Refuser) {
+        std::fputs(demande.texte.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     vormigral::initialiseapplication();
     vormigral::MessagesQt messages;
     vormigral::SystemeQt systeme;

@@ -1,6 +1,7 @@
 #include "app/reglages.h"
 
 #include "files/parametres.h"
+#include "vormigral/projet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,11 +19,20 @@ QString nomfichier() {
     return QString::fromLatin1(nomparametres);
 }
 
+// An installed program (its desktop entry where the install rules put it, relative to the
+// executable) keeps its settings per user: its folder is shared by every user, and even root's
+// settings do not belong there.
+bool installe(const Systeme& systeme) {
+    return QFileInfo::exists(systeme.repertoireexe() + QLatin1String(entreebureauinstallee));
+}
+
 } // namespace
 
 QString cheminlecture(const Systeme& systeme) {
     const QString exe = systeme.repertoireexe() + nomfichier();
     const QString utilisateur = systeme.repertoireconfig() + nomfichier();
+    if (installe(systeme))
+        return utilisateur;
     if (QFileInfo::exists(exe) &&
         (repertoireinscriptible(systeme.repertoireexe()) || !QFileInfo::exists(utilisateur)))
         return exe;
@@ -32,7 +42,7 @@ QString cheminlecture(const Systeme& systeme) {
 }
 
 QString cheminecriture(const Systeme& systeme) {
-    if (repertoireinscriptible(systeme.repertoireexe()))
+    if (!installe(systeme) && repertoireinscriptible(systeme.repertoireexe()))
         return systeme.repertoireexe() + nomfichier();
     QDir().mkpath(systeme.repertoireconfig());
     return systeme.repertoireconfig() + nomfichier();

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (no display needed).
+# Installs what is missing, builds everything, and runs every test (no display needed).
 set -euo pipefail
 ici=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-bash "$ici/installe.sh"
+bash "$ici/installe.sh" paquets.txt paquets-tests.txt
 bash "$ici/construit.sh"
 build=${VORMIGRAL_BUILD:-$ici/../build}
 export QT_QPA_PLATFORM=offscreen

@@ -11,7 +11,10 @@
 #include "windows/principale.h"
 #include "windows/visionneuse.h"
 
+#include "vormigral/projet.h"
+
 #include <QApplication>
+#include <QIcon>
 
 static void initressources() {
     Q_INIT_RESOURCE(vormigral);
@@ -46,6 +49,10 @@ Application::~Application() = default;
 void initialiseapplication() {
     initressources();
     QApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
+    // Every window, dialogs and help included, carries the program's icon at any size the desktop asks
+    // for, and the desktop ties the windows to the menu entry of that name.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icone.svg")));
+    QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
     installepolices();
 }
 

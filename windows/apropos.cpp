@@ -3,6 +3,8 @@
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
+#include "vormigral/projet.h"
+
 #include <QFrame>
 #include <QPushButton>
 
@@ -15,7 +17,7 @@ const Legende legendesapropos[] = {
     {"", "A propos", "A propos"},
     {"ProductName", "VORMIGRAL", "VORMIGRAL"},
     {"OKButton", "OK", "OK"},
-    {"lversion", "V 3.08", "V 3.08"},
+    {"lversion", "V %1", "V %1"},
 };
 
 } // namespace
@@ -47,7 +49,7 @@ Tapropos::Tapropos(Contexte&) {
 
 void Tapropos::showEvent(QShowEvent* evenement) {
     auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(texte(legendesapropos, "lversion", false));
+    version->setText(texte(legendesapropos, "lversion", false).arg(QLatin1String(versionprogramme)));
     version->adjustSize();
     QDialog::showEvent(evenement);
     centreecran(this);

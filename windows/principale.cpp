@@ -41,7 +41,6 @@ TForm1::~TForm1() = default;
 
 void TForm1::construitfenetre() {
     setWindowTitle(QStringLiteral("VORMIGRAL"));
-    setWindowIcon(QIcon(pixmapsvg(QStringLiteral(":/images/icone.svg"), {32, 32})));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -3,6 +3,7 @@
 #include "app/plateforme_qt.h"
 #include "app/reglages.h"
 #include "files/parametres.h"
+#include "vormigral/projet.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,6 +42,7 @@ private slots:
     void initTestCase() { initialiseapplication(); }
     void emplacementdesreglages();
     void reglagesutilisateur();
+    void reglagesinstalles();
     void reponsesdesmessages_data();
     void boutonsdanslalangue_data();
     void boutonsdanslalangue();
@@ -91,6 +93,27 @@ void TestPlateforme::reglagesutilisateur() {
     etat.parametres.langue = 1;
     QVERIFY(chargeparametres(etat, s));
     QCOMPARE(etat.parametres.langue, 2);
+}
+
+// Installed, the program keeps its settings per user even where it could write beside itself (as
+// root it can), and a file lying beside it is not read.
+void TestPlateforme::reglagesinstalles() {
+    SystemeReglable s;
+    s.exe = dossier.filePath(QStringLiteral("usr/games/"));
+    s.config = dossier.filePath(QStringLiteral("maison/VORMIGRAL/"));
+    QVERIFY(QDir().mkpath(s.exe));
+    ecris(s.exe + "VORMIG.PAR", 2);
+    QCOMPARE(cheminlecture(s), s.exe + "VORMIG.PAR");
+    const QString entree = QDir::cleanPath(s.exe + QLatin1String(entreebureauinstallee));
+    QVERIFY(QDir().mkpath(QFileInfo(entree).path()));
+    QFile f(entree);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QCOMPARE(cheminecriture(s), s.config + "VORMIG.PAR");
+    QCOMPARE(cheminlecture(s), s.config + "VORMIG.PAR");
+    TEtat etat;
+    QVERIFY(!chargeparametres(etat, s));
+    QCOMPARE(etat.parametres.langue, 1);
 }
 
 void TestPlateforme::reponsesdesmessages_data() {

@@ -7,6 +7,8 @@
 #include "engine/verification.h"
 #include "windows/blocnumeros.h"
 
+#include "vormigral/projet.h"
+
 #include <cstdio>
 #include <string>
 
@@ -36,7 +38,7 @@ std::string ordre(const TMethodes& methodes, std::int32_t langue) {
 int main() {
     TMethodes methodes;
     initmethodes(methodes);
-    std::printf("{\n  \"version\": %s,\n  \"methodes\": {\n", chaine(VORMIGRAL_VERSION).c_str());
+    std::printf("{\n  \"version\": %s,\n  \"methodes\": {\n", chaine(versionprogramme).c_str());
     for (int m = 1; m <= nbmethodes; ++m) {
         const TGarantie g = garantie(m);
         std::printf(
