@@ -37,6 +37,9 @@ public:
     virtual QString repertoireexe() const = 0;
     // The per-user configuration folder, used when the executable's directory is read-only.
     virtual QString repertoireconfig() const = 0;
+    // The per-user data folder (the draw history lives there), ending with a separator; it may
+    // not exist yet.
+    virtual QString repertoiredonnees() const = 0;
 };
 
 class Hasard {
@@ -48,6 +51,18 @@ public:
     virtual int tire(int n) = 0;
 };
 
+// The system's own dialogs for picking a file to read or to write.
+class ChoixFichiers {
+public:
+    virtual ~ChoixFichiers() = default;
+    // The file picked to read, or an empty name when the user gave up. `filtre` is in the form
+    // "Text files (*.csv *.txt);;All files (*)".
+    virtual QString alire(const QString& titre, const QString& filtre) = 0;
+    // The file picked to write, starting from `propose`; the dialog has already asked before
+    // replacing an existing file. Empty when the user gave up.
+    virtual QString aecrire(const QString& titre, const QString& filtre, const QString& propose) = 0;
+};
+
 class Imprimantes;
 
 struct Plateforme {
@@ -57,6 +72,7 @@ struct Plateforme {
     Hasard& hasard;
     Volumes& volumes;
     Imprimantes& imprimantes;
+    ChoixFichiers& fichiers;
 };
 
 } // namespace vormigral

@@ -9,6 +9,7 @@
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
+#include "windows/historique.h"
 #include "windows/legendes.h"
 #include "windows/listegrilles.h"
 #include "windows/visionneuse.h"
@@ -156,7 +157,9 @@ void TForm1::construitmenus() {
     menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
-                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick}});
+                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick},
+                          {"mHistorique1", &TForm1::historiqueClick}});
+    findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}})->setTitle(QStringLiteral("Options"));
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
 }
@@ -261,6 +264,7 @@ const Legende legendesprincipale[] = {
     {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
     {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
     {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
+    {"mHistorique1", "Historique des tirages", "Draw history"},
     {"Paramtres1", "Paramètres", "Parameters"},
     {"Aide1", "Aide", "Help"},
     {"Aideenligne1", "Aide en ligne", "Help"},
@@ -363,6 +367,12 @@ void TForm1::bcomparerClick() {
 
 void TForm1::bimpbullClick() {
     commande(contexte_.form7);
+}
+
+void TForm1::historiqueClick() {
+    if (!historique_)
+        historique_ = std::make_unique<THistorique>(contexte_);
+    historique_->exec();
 }
 
 void TForm1::Paramtres1Click() {

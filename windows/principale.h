@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace vormigral {
 
+class THistorique;
+
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -54,6 +56,7 @@ public:
     void Chargerbulletin1Click();
     void EnregistrerBulletin1Click();
     void bquitterClick();
+    void historiqueClick();
     void activate();
 
 protected:
@@ -78,6 +81,8 @@ private:
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
+    // Made on first use, so that start-up does not open the database.
+    std::unique_ptr<THistorique> historique_;
 };
 
 } // namespace vormigral
