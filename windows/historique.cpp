@@ -23,6 +23,7 @@
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -116,11 +117,12 @@ const Legende legendeshistorique[] = {
     {"nombre1", "1 tirage enregistré, le %1.", "1 draw stored, on %1."},
     {"nombren", "%1 tirages enregistrés, du %2 au %3.", "%1 draws stored, from %2 to %3."},
     {"indisponible", "Historique indisponible : %1.", "History unavailable: %1."},
-    {"verification", "Méthode %1 : %2 grilles sur vos %3 numéros, comparées à %4 tirages.",
-     "Method %1: %2 grids over your %3 numbers, compared with %4 draws."},
+    {"verification", "Méthode %1 : %2 grilles sur vos %3 numéros ; tirages comparés : %4.",
+     "Method %1: %2 grids over your %3 numbers; draws compared: %4."},
     {"totaux", "Grilles gagnantes sur la période : %1.", "Winning grids over the period: %1."},
-    {"promesse", "Garantie de la méthode (%1 si %2) : applicable à %3 tirages, tenue %4 fois.",
-     "The method's guarantee (%1 if %2): applied to %3 draws, kept %4 times."},
+    {"promesse",
+     "Garantie de la méthode (%1 si %2) : tirages où elle s'applique : %3 ; où elle est tenue : %4.",
+     "The method's guarantee (%1 if %2): draws where it applies: %3; where it is kept: %4."},
     {"deuxpoints", " : ", ": "},
     {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
     {"periodeinversee", "Le début de la période est après sa fin.",
@@ -166,8 +168,8 @@ const Legende legendeshistorique[] = {
      "already stored with another bonus number"},
     {"apercu", "Importer des tirages", "Import draws"},
     {"lfichier", "Fichier : %1", "File: %1"},
-    {"lresume", "%1 tirages à ajouter · %2 déjà enregistrés (ignorés) · %3 lignes rejetées",
-     "%1 draws to add · %2 already stored (skipped) · %3 lines rejected"},
+    {"lresume", "À ajouter : %1 · Déjà enregistrés (ignorés) : %2 · Lignes rejetées : %3",
+     "To add: %1 · Already stored (skipped): %2 · Rejected lines: %3"},
     {"lmoisdabord", "Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA).",
      "The dates of this file are read month first (MM/DD/YYYY)."},
     {"lrejets", "&Lignes rejetées :", "&Rejected lines:"},
@@ -210,7 +212,8 @@ void nommecontroles(QWidget* fenetre, bool en) {
             controle->setAccessibleName(texte(l, en));
     }
     for (auto* bouton : fenetre->findChildren<QAbstractButton*>())
-        bouton->setAccessibleName(QString(bouton->text()).remove(QLatin1Char('&')));
+        if (!bouton->text().isEmpty())
+            bouton->setAccessibleName(QString(bouton->text()).remove(QLatin1Char('&')));
 }
 
 TDate depuisqdate(const QDate& d) {
@@ -625,6 +628,7 @@ void THistorique::traduithistorique() {
     onglets_->setTabText(0, legendehistorique("ongletTirages", en));
     onglets_->setTabText(1, legendehistorique("ongletVerification", en));
     nommecontroles(this, en);
+    onglets_->tabBar()->setAccessibleName(onglets_->accessibleName());
     modeletirages_->traduit(en);
     modelebilan_->traduit(en);
     affichenombre();

@@ -101,8 +101,8 @@ TBaseTirages::TOuverture TBaseTirages::ouvre(const QString& dossier) {
     if (ouverture.etat != TIssue::echec || !miseacoteutile(ouverture.cause))
         return ouverture;
 
-    // Kept under another name for whoever wants to look at it or repair it; its journal goes
-    // with it, or SQLite would play it back into the new file.
+    // Kept under another name for whoever wants to look at it or repair it. A journal left
+    // beside it was already played back or dropped by SQLite's first read above.
     ferme();
     const QString horodatage = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString acote = chemin_ + QStringLiteral(".endommagee-") + horodatage;
@@ -111,11 +111,6 @@ TBaseTirages::TOuverture TBaseTirages::ouvre(const QString& dossier) {
     QFile fichier(chemin_);
     if (!fichier.rename(acote))
         return {TIssue::echec, TCause::renommage, fichier.errorString(), {}};
-    for (const char* suffixe : {"-journal", "-wal", "-shm"}) {
-        const QString annexe = chemin_ + QLatin1String(suffixe);
-        if (QFileInfo::exists(annexe))
-            QFile::rename(annexe, acote + QLatin1String(suffixe));
-    }
     const TOuverture neuve = verifie();
     if (neuve.etat == TIssue::echec)
         return neuve;
