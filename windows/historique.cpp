@@ -366,6 +366,9 @@ public:
             if (c == 11 && b.promesse == TPromesse::manquee)
                 return QColor(Qt::red);
             return {};
+        case Qt::FontRole:
+            // A prize reached stands out in a long list of draws that won nothing.
+            return c == 2 && b.meilleure != TClasse::aucune ? QVariant(policestandard(true)) : QVariant();
         default:
             return {};
         }
@@ -432,7 +435,7 @@ THistorique::THistorique(Contexte& contexte) : contexte_(contexte), etat_(contex
     setModal(true);
     setFont(policestandard());
     construitfenetre();
-    resize(760, 540);
+    resize(860, 560);
     traduithistorique();
 }
 
@@ -452,6 +455,9 @@ void THistorique::construitfenetre() {
     onglets_->setObjectName(QStringLiteral("onglets"));
     onglets_->addTab(pagetirages(), QString());
     onglets_->addTab(pageverification(), QString());
+    // Enter runs the command of the page in view.
+    connect(onglets_, &QTabWidget::currentChanged, this,
+            [this](int page) { (page == 0 ? bajouter_ : bverifier_)->setDefault(true); });
     disposition->addWidget(onglets_);
     auto* fermer = new QPushButton(this);
     fermer->setObjectName(QStringLiteral("bfermer"));
@@ -545,6 +551,7 @@ QWidget* THistorique::pagetirages() {
     }
     grille->setColumnMinimumWidth(7, 12);
     bajouter_ = bouton(ajout, "bajouter");
+    bajouter_->setDefault(true);
     connect(bajouter_, &QPushButton::clicked, this, &THistorique::ajouteclick);
     grille->addWidget(bajouter_, 1, 9);
     grille->setColumnStretch(10, 1);
@@ -580,7 +587,6 @@ QWidget* THistorique::pageverification() {
     choix->addWidget(efin_);
     choix->addStretch();
     bverifier_ = bouton(page, "bverifier");
-    bverifier_->setDefault(true);
     connect(bverifier_, &QPushButton::clicked, this, &THistorique::verifieclick);
     choix->addWidget(bverifier_);
     disposition->addLayout(choix);
@@ -604,7 +610,7 @@ QWidget* THistorique::pageverification() {
     vuebilan_->sortByColumn(0, Qt::DescendingOrder);
     auto* entete = vuebilan_->horizontalHeader();
     entete->setSectionResizeMode(QHeaderView::ResizeToContents);
-    entete->setSectionResizeMode(1, QHeaderView::Stretch);
+    entete->setStretchLastSection(true);
     disposition->addWidget(vuebilan_, 1);
 
     ltotaux_ = nomme(new QLabel(page), "ltotaux");
@@ -644,6 +650,10 @@ void THistorique::showEvent(QShowEvent* evenement) {
     ltotaux_->clear();
     bexporter_->setEnabled(false);
     traduithistorique();
+    if (!centree_) {
+        centree_ = true;
+        centreecran(this);
+    }
     ouvrebase();
 }
 
@@ -947,7 +957,7 @@ TApercuImport::TApercuImport(QWidget* parent, const TApercu& apercu, const QStri
     setObjectName(QStringLiteral("ApercuImport"));
     setWindowTitle(legendehistorique("apercu", en));
     setModal(true);
-    resize(680, 420);
+    resize(760, 440);
     auto* disposition = new QVBoxLayout(this);
     auto* nom = nomme(new QLabel(this), "lfichier");
     nom->setText(legendehistorique("lfichier", en).arg(fichier));
@@ -982,8 +992,8 @@ TApercuImport::TApercuImport(QWidget* parent, const TApercu& apercu, const QStri
         rejets->setItem(ligne, 1, new QTableWidgetItem(motif(r, en)));
         rejets->setItem(ligne, 2, new QTableWidgetItem(QString::fromStdString(r.texte)));
     }
-    rejets->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    rejets->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // The whole line shows, scrolling sideways when it is long: it is how the user finds it.
+    rejets->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     rejets->horizontalHeader()->setStretchLastSection(true);
     auto* titrerejets = etiquettepour(this, "lrejets", rejets);
     titrerejets->setText(legendehistorique(apercu.rejetees.empty() ? "aucunrejet" : "lrejets", en));

@@ -85,6 +85,7 @@ private:
     QSortFilterProxyModel* tri_ = nullptr;
     QLabel* ltotaux_ = nullptr;
     QPushButton* bexporter_ = nullptr;
+    bool centree_ = false;
 };
 
 // What an import would do, shown before anything is stored: the counts and every rejected line.
