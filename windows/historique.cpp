@@ -657,11 +657,14 @@ void THistorique::showEvent(QShowEvent* evenement) {
     ouvrebase();
 }
 
-void THistorique::probleme(const char* cle, const QString& argument) {
+void THistorique::probleme(const char* cle, const QString& premier, const QString& second) {
     const bool en = anglais(etat_);
     QString message = legendehistorique(cle, en);
-    if (!argument.isNull())
-        message = message.arg(argument);
+    // One call for both, so that a "%" in a file name is never taken for a place to fill.
+    if (!second.isNull())
+        message = message.arg(premier, second);
+    else if (!premier.isNull())
+        message = message.arg(premier);
     contexte_.plateforme.messages.message(message, texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 
@@ -832,9 +835,8 @@ void THistorique::importeclick() {
         return;
     const QString nom = QFileInfo(chemin).fileName();
     const auto refuse = [&](const char* cle, const QString& detail = QString()) {
-        QString message = legendehistorique(cle, en).arg(nom);
-        if (!detail.isNull())
-            message = message.arg(detail);
+        const QString modele = legendehistorique(cle, en);
+        const QString message = detail.isNull() ? modele.arg(nom) : modele.arg(nom, detail);
         contexte_.plateforme.messages.message(message, legendehistorique("titreimportrefuse", en),
                                               Boutons::Ok, Icone::Exclamation);
     };
@@ -946,10 +948,8 @@ void THistorique::exporteclick() {
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) ||
         fichier.write(texte.data(), static_cast<qint64>(texte.size())) != static_cast<qint64>(texte.size()) ||
-        !fichier.commit()) {
-        probleme("echecexport", QDir::toNativeSeparators(chemin));
-        return;
-    }
+        !fichier.commit())
+        probleme("echecexport", QDir::toNativeSeparators(chemin), fichier.errorString());
 }
 
 TApercuImport::TApercuImport(QWidget* parent, const TApercu& apercu, const QString& fichier, bool en)

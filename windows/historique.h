@@ -57,7 +57,7 @@ private:
     void affichenombre();
     // Stores the draws in one transaction and lists them; says why when the base refuses.
     bool enregistre(const std::vector<TTirageDate>& nouveaux);
-    void probleme(const char* cle, const QString& argument = QString());
+    void probleme(const char* cle, const QString& premier = QString(), const QString& second = QString());
     QString legende(const char* cle) const;
 
     Contexte& contexte_;

@@ -347,6 +347,12 @@ void TestHistoriqueFenetre::verification() {
     const QStringList premiere = lignes[1].split(QLatin1Char(';'));
     QCOMPARE(premiere[8], meilleure);
     QCOMPARE(premiere[0], QDate::fromString(date, QStringLiteral("dd/MM/yyyy")).toString(Qt::ISODate));
+
+    const QString impossible = dossier.filePath(QStringLiteral("absent%1/verification.csv"));
+    banc.fichiers.ecritures.push_back(impossible);
+    clique(&h, "bexporter");
+    QVERIFY(dernier(banc).startsWith(impossible + QStringLiteral(" n'a pas pu être écrit : ")));
+    QVERIFY(dernier(banc).size() > impossible.size() + 26);
 }
 
 // A damaged history is named in the message, kept aside, and the window goes on with a new one.
