@@ -418,90 +418,107 @@ TMotif litligne(const std::vector<std::string>& c, const TColonnes* colonnes, bo
     return motif;
 }
 
-} // namespace
-
-TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants) {
-    TApercu apercu;
-    if (contenu.size() > tailleimportmax) {
-        apercu.refus = TRefus::troplong;
-        return apercu;
-    }
-    const std::optional<std::string> texte = entexte(contenu);
-    if (!texte) {
-        apercu.refus = TRefus::pastexte;
-        return apercu;
-    }
-    const std::vector<std::string_view> toutes = lignes(*texte);
-    const auto premiere = std::find_if_not(toutes.begin(), toutes.end(), videligne);
-    if (premiere == toutes.end()) {
-        apercu.refus = TRefus::aucuntirage;
-        return apercu;
-    }
-    const char sep = separateur(*premiere);
-    const std::size_t debut = static_cast<std::size_t>(premiere - toutes.begin());
-    TColonnes colonnes;
-    apercu.entete = estentete(*premiere);
-    if (apercu.entete) {
-        if (const auto manque = colonnesentete(champs(*premiere, sep), colonnes)) {
-            apercu.refus = TRefus::enteteinconnue;
-            apercu.colonnemanquante = *manque;
-            return apercu;
-        }
-    }
-    const std::size_t premieredonnee = debut + (apercu.entete ? 1 : 0);
-
+// The fields of every data line from `debut` on; blank lines stay without fields.
+std::vector<std::vector<std::string>> decoupe(const std::vector<std::string_view>& toutes, std::size_t debut,
+                                              char sep) {
     std::vector<std::vector<std::string>> decoupees(toutes.size());
+    for (std::size_t i = debut; i < toutes.size(); ++i)
+        if (!videligne(toutes[i]))
+            decoupees[i] = champs(toutes[i], sep);
+    return decoupees;
+}
+
+// Whether the file's day-first dates are really month first: some second part above 12, no first.
+bool moisdabord(const std::vector<std::vector<std::string>>& decoupees, std::size_t colonnedate) {
     bool jourplusde12 = false;
     bool moisplusde12 = false;
-    const std::size_t colonnedate = apercu.entete ? static_cast<std::size_t>(colonnes.indices[0]) : 0;
-    for (std::size_t i = premieredonnee; i < toutes.size(); ++i) {
-        if (videligne(toutes[i]))
+    for (const std::vector<std::string>& c : decoupees) {
+        if (c.size() <= colonnedate)
             continue;
-        decoupees[i] = champs(toutes[i], sep);
-        if (decoupees[i].size() <= colonnedate)
-            continue;
-        const TDateLue lue = lisdate(decoupees[i][colonnedate]);
+        const TDateLue lue = lisdate(c[colonnedate]);
         if (lue.forme == TDateLue::jourdabord) {
             jourplusde12 = jourplusde12 || lue.a > 12;
             moisplusde12 = moisplusde12 || lue.b > 12;
         }
     }
-    apercu.moisdabord = moisplusde12 && !jourplusde12;
+    return moisplusde12 && !jourplusde12;
+}
 
-    std::unordered_map<TCle, TConnu, THachage> connus;
+using TConnus = std::unordered_map<TCle, TConnu, THachage>;
+
+// Files one line: a new draw, one already stored, or a rejected line.
+void range(TApercu& apercu, TConnus& connus, int numero, const TTirageDate& t, TMotif motif,
+           std::string_view ligne) {
+    int autre = 0;
+    if (motif == TMotif::aucun) {
+        const auto [place, nouveau] = connus.emplace(cle(t), TConnu{numero, t.tirage.complementaire});
+        if (nouveau) {
+            apercu.aajouter.push_back({numero, t});
+            return;
+        }
+        const TConnu& connu = place->second;
+        if (connu.complementaire != t.tirage.complementaire)
+            motif = TMotif::contradiction;
+        else if (connu.ligne > 0)
+            motif = TMotif::repetition;
+        if (motif == TMotif::aucun) {
+            apercu.presents.push_back({numero, t});
+            return;
+        }
+        autre = connu.ligne;
+    }
+    apercu.rejetees.push_back({numero, motif, autre, extrait(ligne)});
+}
+
+TApercu refuse(TRefus refus) {
+    TApercu apercu;
+    apercu.refus = refus;
+    return apercu;
+}
+
+} // namespace
+
+TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants) {
+    if (contenu.size() > tailleimportmax)
+        return refuse(TRefus::troplong);
+    const std::optional<std::string> texte = entexte(contenu);
+    if (!texte)
+        return refuse(TRefus::pastexte);
+    const std::vector<std::string_view> toutes = lignes(*texte);
+    const auto premiere = std::find_if_not(toutes.begin(), toutes.end(), videligne);
+    if (premiere == toutes.end())
+        return refuse(TRefus::aucuntirage);
+
+    TApercu apercu;
+    const char sep = separateur(*premiere);
+    TColonnes colonnes;
+    apercu.entete = estentete(*premiere);
+    if (apercu.entete) {
+        if (const auto manque = colonnesentete(champs(*premiere, sep), colonnes)) {
+            apercu = refuse(TRefus::enteteinconnue);
+            apercu.colonnemanquante = *manque;
+            return apercu;
+        }
+    }
+    const std::size_t debut = static_cast<std::size_t>(premiere - toutes.begin()) + (apercu.entete ? 1 : 0);
+    const std::vector<std::vector<std::string>> decoupees = decoupe(toutes, debut, sep);
+    apercu.moisdabord =
+        moisdabord(decoupees, apercu.entete ? static_cast<std::size_t>(colonnes.indices[0]) : 0);
+
+    TConnus connus;
     connus.reserve(existants.size() + toutes.size());
     for (const TTirageDate& t : existants)
         connus.emplace(cle(t), TConnu{0, t.tirage.complementaire});
-    for (std::size_t i = premieredonnee; i < toutes.size(); ++i) {
+    for (std::size_t i = debut; i < toutes.size(); ++i) {
         if (videligne(toutes[i]))
             continue;
-        const int numero = static_cast<int>(i) + 1;
         TTirageDate t;
-        TMotif motif = litligne(decoupees[i], apercu.entete ? &colonnes : nullptr, apercu.moisdabord, t);
-        int autre = 0;
-        if (motif == TMotif::aucun) {
-            const auto [place, nouveau] = connus.emplace(cle(t), TConnu{numero, t.tirage.complementaire});
-            if (nouveau) {
-                apercu.aajouter.push_back({numero, t});
-                continue;
-            }
-            const TConnu& connu = place->second;
-            if (connu.complementaire != t.tirage.complementaire)
-                motif = TMotif::contradiction;
-            else if (connu.ligne > 0)
-                motif = TMotif::repetition;
-            if (motif == TMotif::aucun) {
-                apercu.presents.push_back({numero, t});
-                continue;
-            }
-            autre = connu.ligne;
-        }
-        apercu.rejetees.push_back({numero, motif, autre, extrait(toutes[i])});
+        const TMotif motif =
+            litligne(decoupees[i], apercu.entete ? &colonnes : nullptr, apercu.moisdabord, t);
+        range(apercu, connus, static_cast<int>(i) + 1, t, motif, toutes[i]);
     }
-    if (apercu.aajouter.empty() && apercu.presents.empty()) {
+    if (apercu.aajouter.empty() && apercu.presents.empty())
         apercu.refus = TRefus::aucuntirage;
-        apercu.rejetees.clear();
-    }
     return apercu;
 }
 

@@ -67,7 +67,8 @@ struct TApercu {
 };
 
 // Reads a draw file against the draws already stored; stores nothing. The draws to add come out
-// with their main numbers ascending. When the file is refused, the three lists are empty.
+// with their main numbers ascending. When the file is refused the lists are empty, but for the
+// rejected lines of a file without a single valid one, which say why.
 TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants);
 
 } // namespace vormigral

@@ -150,6 +150,9 @@ const Legende legendeshistorique[] = {
     {"colonnecomp", "le complémentaire", "the bonus number"},
     {"aucunevalide", "%1 ne contient aucune ligne de tirage valable : rien n'a été importé.",
      "%1 holds no valid draw line: nothing was imported."},
+    {"aucunevalidemotif", "%1 ne contient aucune ligne de tirage valable (%2) : rien n'a été importé.",
+     "%1 holds no valid draw line (%2): nothing was imported."},
+    {"lignemotif", "ligne %1 : %2", "line %1: %2"},
     {"illisible", "%1 ne peut pas être lu : %2", "%1 cannot be read: %2"},
     {"motifchamps", "nombre de champs incorrect", "wrong number of fields"},
     {"motifdate", "date illisible (JJ/MM/AAAA ou AAAA-MM-JJ attendu)",
@@ -857,7 +860,12 @@ void THistorique::importeclick() {
     case TRefus::troplong:
         return refuse("troplong");
     case TRefus::aucuntirage:
-        return refuse("aucunevalide");
+        if (apercu.rejetees.empty())
+            return refuse("aucunevalide");
+        // The first rejected line shows what the whole file gets wrong.
+        return refuse("aucunevalidemotif", legendehistorique("lignemotif", en)
+                                               .arg(apercu.rejetees.front().ligne)
+                                               .arg(motif(apercu.rejetees.front(), en)));
     case TRefus::enteteinconnue: {
         const int c = static_cast<int>(apercu.colonnemanquante);
         const QString colonne = c == 0   ? legendehistorique("colonnedate", en)

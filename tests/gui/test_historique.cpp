@@ -199,6 +199,8 @@ void TestHistoriqueFenetre::refus() {
         {"colonnes.csv", "date;n1;n2;n3;n4;n5;c\n",
          "The header line of colonnes.csv has no column for number 6: nothing was imported."},
         {"vide.txt", "\n\n", "vide.txt holds no valid draw line: nothing was imported."},
+        {"dates.csv", "\n2024/13/45;1;2;3;4;5;6;7\n",
+         "dates.csv holds no valid draw line (line 2: no such date): nothing was imported."},
     };
     for (const auto& c : cas) {
         banc.fichiers.lectures.push_back(ecris(dossier, c.nom, c.contenu));
