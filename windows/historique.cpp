@@ -327,18 +327,18 @@ private:
 };
 
 // The check, one row per draw; Qt::UserRole carries the value each column sorts by.
-class ModeleBilan : public QAbstractTableModel {
+class ModeleRecapitulatif : public QAbstractTableModel {
 public:
     static constexpr int nbcolonnes = 12;
 
-    explicit ModeleBilan(QObject* parent) : QAbstractTableModel(parent) {}
+    explicit ModeleRecapitulatif(QObject* parent) : QAbstractTableModel(parent) {}
 
-    void montre(TBilan bilan) {
+    void montre(TRecapitulatif bilan) {
         beginResetModel();
         bilan_ = std::move(bilan);
         endResetModel();
     }
-    const TBilan& bilan() const { return bilan_; }
+    const TRecapitulatif& recapitulatif() const { return bilan_; }
     void traduit(bool en) {
         en_ = en;
         emit headerDataChanged(Qt::Horizontal, 0, nbcolonnes - 1);
@@ -356,7 +356,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid())
             return {};
-        const TBilanTirage& b = bilan_.tirages[static_cast<std::size_t>(index.row())];
+        const TRecapTirage& b = bilan_.tirages[static_cast<std::size_t>(index.row())];
         const int c = index.column();
         switch (role) {
         case Qt::DisplayRole:
@@ -396,7 +396,7 @@ public:
     }
 
 private:
-    QVariant affiche(const TBilanTirage& b, int c) const {
+    QVariant affiche(const TRecapTirage& b, int c) const {
         if (c == 0)
             return jour(b.tirage.date);
         if (c == 1) {
@@ -415,7 +415,7 @@ private:
         return nompromesse(b.promesse, en_);
     }
 
-    QVariant cle(const TBilanTirage& b, int c) const {
+    QVariant cle(const TRecapTirage& b, int c) const {
         if (c <= 1)
             return b.tirage.date.cle();
         if (c == 2)
@@ -427,7 +427,7 @@ private:
         return static_cast<int>(b.promesse);
     }
 
-    TBilan bilan_;
+    TRecapitulatif bilan_;
     bool en_ = false;
 };
 
@@ -444,8 +444,8 @@ THistorique::THistorique(Contexte& contexte) : contexte_(contexte), etat_(contex
 
 THistorique::~THistorique() = default;
 
-const TBilan& THistorique::bilan() const {
-    return modelebilan_->bilan();
+const TRecapitulatif& THistorique::recapitulatif() const {
+    return modelerecap_->recapitulatif();
 }
 
 QString THistorique::legende(const char* cle) const {
@@ -602,9 +602,9 @@ QWidget* THistorique::pageverification() {
     disposition->addWidget(lverification_);
 
     vuebilan_ = nomme(new QTableView(page), "vuebilan");
-    modelebilan_ = new ModeleBilan(this);
+    modelerecap_ = new ModeleRecapitulatif(this);
     tri_ = new QSortFilterProxyModel(this);
-    tri_->setSourceModel(modelebilan_);
+    tri_->setSourceModel(modelerecap_);
     tri_->setSortRole(Qt::UserRole);
     vuebilan_->setModel(tri_);
     reglevue(vuebilan_);
@@ -639,7 +639,7 @@ void THistorique::traduithistorique() {
     nommecontroles(this, en);
     onglets_->tabBar()->setAccessibleName(onglets_->accessibleName());
     modeletirages_->traduit(en);
-    modelebilan_->traduit(en);
+    modelerecap_->traduit(en);
     affichenombre();
 }
 
@@ -648,7 +648,7 @@ void THistorique::showEvent(QShowEvent* evenement) {
     if (evenement->spontaneous())
         return;
     // A check belongs to the ticks and method of its time, which may have changed since.
-    modelebilan_->montre(TBilan{});
+    modelerecap_->montre(TRecapitulatif{});
     lverification_->clear();
     ltotaux_->clear();
     bexporter_->setEnabled(false);
@@ -907,8 +907,8 @@ void THistorique::verifieclick() {
     construitnumcoch(etat_);
     const std::vector<TMasque> grilles = grillesdelaserie(etat_);
     const TGarantie promesse = garantie(etat_.methodechoisie);
-    modelebilan_->montre(vormigral::bilan(grilles, masquecoches(etat_), promesse, choisis));
-    const TBilan& b = modelebilan_->bilan();
+    modelerecap_->montre(recapitule(grilles, masquecoches(etat_), promesse, choisis));
+    const TRecapitulatif& b = modelerecap_->recapitulatif();
     lverification_->setText(legendehistorique("verification", en)
                                 .arg(etat_.methodechoisie)
                                 .arg(grilles.size())
@@ -931,8 +931,8 @@ void THistorique::exporteclick() {
     if (chemin.isEmpty())
         return;
     // The rows in the order the table shows them.
-    std::vector<const TBilanTirage*> lignes;
-    const TBilan& b = modelebilan_->bilan();
+    std::vector<const TRecapTirage*> lignes;
+    const TRecapitulatif& b = modelerecap_->recapitulatif();
     for (int r = 0; r < tri_->rowCount(); ++r)
         lignes.push_back(&b.tirages[static_cast<std::size_t>(tri_->mapToSource(tri_->index(r, 0)).row())]);
     TLibellesCsv libelles;
@@ -952,7 +952,7 @@ void THistorique::exporteclick() {
     for (std::size_t p = 0; p < libelles.promesses.size(); ++p)
         libelles.promesses[p] = nompromesse(static_cast<TPromesse>(p), en).toStdString();
     // The byte-order mark tells spreadsheets the text is UTF-8.
-    const std::string texte = "\xEF\xBB\xBF" + csvbilan(lignes, libelles);
+    const std::string texte = "\xEF\xBB\xBF" + csvrecapitulatif(lignes, libelles);
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) ||
         fichier.write(texte.data(), static_cast<qint64>(texte.size())) != static_cast<qint64>(texte.size()) ||

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "history/bilan.h"
 #include "history/importation.h"
 #include "history/qt/basetirages.h"
+#include "history/recapitulatif.h"
 #include "windows/contexte.h"
 
 #include <QDialog>
@@ -23,7 +23,7 @@ class QTableView;
 namespace vormigral {
 
 class ModeleTirages;
-class ModeleBilan;
+class ModeleRecapitulatif;
 
 // The draw history: the stored draws newest first, one draw typed in, draws imported from a file
 // after a preview, and the check of the current grids against every stored draw.
@@ -44,7 +44,7 @@ public:
     void exporteclick();
 
     const std::vector<TTirageDate>& tirages() const { return tirages_; }
-    const TBilan& bilan() const;
+    const TRecapitulatif& recapitulatif() const;
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -81,7 +81,7 @@ private:
     QPushButton* bverifier_ = nullptr;
     QLabel* lverification_ = nullptr;
     QTableView* vuebilan_ = nullptr;
-    ModeleBilan* modelebilan_ = nullptr;
+    ModeleRecapitulatif* modelerecap_ = nullptr;
     QSortFilterProxyModel* tri_ = nullptr;
     QLabel* ltotaux_ = nullptr;
     QPushButton* bexporter_ = nullptr;

@@ -1,5 +1,5 @@
-#include "history/bilan.h"
 #include "history/importation.h"
+#include "history/recapitulatif.h"
 
 #include "engine/cases.h"
 #include "tests/commun/grilles.h"
@@ -236,7 +236,7 @@ void TestHistorique::bilanbrut() {
         tirages.push_back(t);
     }
     const TGarantie promesse = garantie(methode);
-    const TBilan b = bilan(grillesdelaserie(etat), masquecoches(etat), promesse, tirages);
+    const TRecapitulatif b = recapitule(grillesdelaserie(etat), masquecoches(etat), promesse, tirages);
     QCOMPARE(b.tirages.size(), tirages.size());
 
     std::vector<std::vector<int>> grilles;
@@ -260,7 +260,7 @@ void TestHistorique::bilanbrut() {
             plusdebons = std::max(plusdebons, bons);
         }
         const int trouves = static_cast<int>(std::count_if(coches.begin(), coches.end(), tire));
-        const TBilanTirage& r = b.tirages[i];
+        const TRecapTirage& r = b.tirages[i];
         for (int k = 0; k < 8; ++k) {
             QCOMPARE(r.compteurs[static_cast<TClasse>(k)], compte[static_cast<std::size_t>(k)]);
             totaux[static_cast<std::size_t>(k)] += compte[static_cast<std::size_t>(k)];
@@ -290,14 +290,15 @@ void TestHistorique::periodeetcsv() {
     QCOMPARE(dateiso(mars.back().date), std::string("2024-03-06"));
 
     // Grid 1..6 against the first draw: six numbers, "6" class; a label with ";" and quotes.
-    const TBilan b = bilan({masque({1, 2, 3, 4, 5, 6})}, masque({1, 2, 3, 4, 5, 6}), {3, 3}, tirages);
+    const TRecapitulatif b =
+        recapitule({masque({1, 2, 3, 4, 5, 6})}, masque({1, 2, 3, 4, 5, 6}), {3, 3}, tirages);
     TLibellesCsv libelles;
     for (std::size_t i = 0; i < nbcolonnescsv; ++i)
         libelles.entetes[i] = "h" + std::to_string(i);
     libelles.entetes[8] = "rang; \"meilleur\"";
     libelles.classes = {"-", "3", "3+C", "4", "4+C", "5", "5+C", "6"};
     libelles.promesses = {"n/a", "ok", "no"};
-    const std::string csv = csvbilan({&b.tirages[0], &b.tirages[1]}, libelles);
+    const std::string csv = csvrecapitulatif({&b.tirages[0], &b.tirages[1]}, libelles);
     QCOMPARE(QString::fromStdString(csv),
              QStringLiteral(
                  "h0;h1;h2;h3;h4;h5;h6;h7;\"rang; \"\"meilleur\"\"\";h9;h10;h11;h12;h13;h14;h15;h16;h17\r\n"

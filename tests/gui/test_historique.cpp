@@ -317,8 +317,9 @@ void TestHistoriqueFenetre::verification() {
 
     TEtat etat = banc.etat();
     construitnumcoch(etat);
-    const TBilan attendu = bilan(grillesdelaserie(etat), masquecoches(etat), garantie(3), h.tirages());
-    const TBilan& b = h.bilan();
+    const TRecapitulatif attendu =
+        recapitule(grillesdelaserie(etat), masquecoches(etat), garantie(3), h.tirages());
+    const TRecapitulatif& b = h.recapitulatif();
     QCOMPARE(b.tirages.size(), std::size_t{300});
     for (int k = 0; k < 8; ++k)
         QCOMPARE(b.totaux[static_cast<TClasse>(k)], attendu.totaux[static_cast<TClasse>(k)]);

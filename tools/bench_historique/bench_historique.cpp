@@ -8,9 +8,9 @@
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
-#include "history/bilan.h"
 #include "history/importation.h"
 #include "history/qt/basetirages.h"
+#include "history/recapitulatif.h"
 #include "printing/qt/imprimantes_qt.h"
 #include "windows/application.h"
 #include "windows/historique.h"
@@ -141,9 +141,9 @@ int main(int argc, char* argv[]) {
     etat.methodechoisie = methode47;
     std::vector<TMasque> grilles;
     const Mesure expansion = mesure(repetitions, [&] { grilles = grillesdelaserie(etat); });
-    TBilan b;
-    const Mesure verification =
-        mesure(repetitions, [&] { b = bilan(grilles, masquecoches(etat), garantie(methode47), stockes); });
+    TRecapitulatif b;
+    const Mesure verification = mesure(
+        repetitions, [&] { b = recapitule(grilles, masquecoches(etat), garantie(methode47), stockes); });
 
     std::printf("%d draws, %d repetitions (storage: %d)\n", nbtirages, repetitions,
                 std::max(1, repetitions / 4));
@@ -178,7 +178,7 @@ int main(int argc, char* argv[]) {
         bouton->click();
         QCoreApplication::processEvents();
     });
-    const std::size_t lignes = fenetre.bilan().tirages.size();
+    const std::size_t lignes = fenetre.recapitulatif().tirages.size();
     fenetre.close();
     std::printf("  the same through the window     : median %8.3f ms, best %8.3f ms (%zu rows shown)\n",
                 fenetrage.mediane, fenetrage.minimum, lignes);

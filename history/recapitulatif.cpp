@@ -1,4 +1,4 @@
-#include "history/bilan.h"
+#include "history/recapitulatif.h"
 
 #include "engine/serie.h"
 
@@ -72,12 +72,12 @@ TMasque masquecoches(const TEtat& etat) {
     return m;
 }
 
-TBilan bilan(const std::vector<TMasque>& grilles, TMasque coches, TGarantie garantie,
-             const std::vector<TTirageDate>& tirages) {
-    TBilan resultat;
+TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, TGarantie garantie,
+                          const std::vector<TTirageDate>& tirages) {
+    TRecapitulatif resultat;
     resultat.tirages.reserve(tirages.size());
     for (const TTirageDate& t : tirages) {
-        TBilanTirage b;
+        TRecapTirage b;
         b.tirage = t;
         const TMasque tire = masque(t.tirage.numeros);
         const int c = t.tirage.complementaire;
@@ -107,11 +107,11 @@ std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const 
     return resultat;
 }
 
-std::string csvbilan(const std::vector<const TBilanTirage*>& lignes, const TLibellesCsv& libelles) {
+std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles) {
     std::string texte;
     ajouteligne(texte, {libelles.entetes.begin(), libelles.entetes.end()});
     std::vector<std::string> champs;
-    for (const TBilanTirage* b : lignes) {
+    for (const TRecapTirage* b : lignes) {
         champs.clear();
         champs.push_back(dateiso(b->tirage.date));
         for (const std::int32_t n : b->tirage.tirage.numeros)

@@ -31,7 +31,7 @@ enum class TPromesse {
     manquee,   // promised, and no grid holds X
 };
 
-struct TBilanTirage {
+struct TRecapTirage {
     TTirageDate tirage;
     TCompteurs compteurs;                // grids per prize class
     TClasse meilleure = TClasse::aucune; // the best class one grid reaches
@@ -40,16 +40,16 @@ struct TBilanTirage {
     TPromesse promesse = TPromesse::sansobjet;
 };
 
-struct TBilan {
-    std::vector<TBilanTirage> tirages; // in the order of the draws given
+struct TRecapitulatif {
+    std::vector<TRecapTirage> tirages; // in the order of the draws given
     TCompteurs totaux;                 // grids per class over all the draws
     std::int32_t promises = 0;         // draws where the promise applied
     std::int32_t tenues = 0;           // ... and was kept
 };
 
 // Compares every grid with every draw.
-TBilan bilan(const std::vector<TMasque>& grilles, TMasque coches, TGarantie garantie,
-             const std::vector<TTirageDate>& tirages);
+TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, TGarantie garantie,
+                          const std::vector<TTirageDate>& tirages);
 
 // The draws from `debut` to `fin`, both included, in the order given.
 std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
@@ -69,6 +69,6 @@ struct TLibellesCsv {
 
 // The table as a CSV text: ";" between fields, CRLF line ends, a field holding ";", a quote or a
 // line end quoted. The rows come in the order given.
-std::string csvbilan(const std::vector<const TBilanTirage*>& lignes, const TLibellesCsv& libelles);
+std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles);
 
 } // namespace vormigral
