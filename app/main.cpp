@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
     vormigral::HasardQt hasard;
     vormigral::VolumesQt volumes;
     vormigral::ImprimantesQt imprimantes;
-    vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    vormigral::ChoixFichiersQt fichiers;
+    vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
     application.principale().show();
     application.principale().activateWindow();

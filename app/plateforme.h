@@ -38,6 +38,9 @@ public:
     // The per-user configuration folder, used when the program is installed or its directory is
     // read-only.
     virtual QString repertoireconfig() const = 0;
+    // The per-user data folder (the draw history lives there), ending with a separator; it may
+    // not exist yet.
+    virtual QString repertoiredonnees() const = 0;
 };
 
 class Hasard {
@@ -49,6 +52,18 @@ public:
     virtual int tire(int n) = 0;
 };
 
+// The system's own dialogs for picking a file to read or to write.
+class ChoixFichiers {
+public:
+    virtual ~ChoixFichiers() = default;
+    // The file picked to read, or an empty name when the user gave up. `filtre` is in the form
+    // "Text files (*.csv *.txt);;All files (*)".
+    virtual QString alire(const QString& titre, const QString& filtre) = 0;
+    // The file picked to write, starting from `propose`; the dialog has already asked before
+    // replacing an existing file. Empty when the user gave up.
+    virtual QString aecrire(const QString& titre, const QString& filtre, const QString& propose) = 0;
+};
+
 class Imprimantes;
 
 struct Plateforme {
@@ -58,6 +73,7 @@ struct Plateforme {
     Hasard& hasard;
     Volumes& volumes;
     Imprimantes& imprimantes;
+    ChoixFichiers& fichiers;
 };
 
 } // namespace vormigral

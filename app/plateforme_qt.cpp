@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -120,6 +121,19 @@ QString SystemeQt::repertoireexe() const {
 
 QString SystemeQt::repertoireconfig() const {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/');
+}
+
+QString SystemeQt::repertoiredonnees() const {
+    // ~/.local/share/VORMIGRAL/ (XDG_DATA_HOME) for an application named VORMIGRAL.
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+}
+
+QString ChoixFichiersQt::alire(const QString& titre, const QString& filtre) {
+    return QFileDialog::getOpenFileName(QApplication::activeModalWidget(), titre, QString(), filtre);
+}
+
+QString ChoixFichiersQt::aecrire(const QString& titre, const QString& filtre, const QString& propose) {
+    return QFileDialog::getSaveFileName(QApplication::activeModalWidget(), titre, propose, filtre);
 }
 
 void HasardQt::initialise() {

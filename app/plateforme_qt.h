@@ -45,6 +45,13 @@ class SystemeQt final : public Systeme {
 public:
     QString repertoireexe() const override;
     QString repertoireconfig() const override;
+    QString repertoiredonnees() const override;
+};
+
+class ChoixFichiersQt final : public ChoixFichiers {
+public:
+    QString alire(const QString& titre, const QString& filtre) override;
+    QString aecrire(const QString& titre, const QString& filtre, const QString& propose) override;
 };
 
 class HasardQt final : public Hasard {

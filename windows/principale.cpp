@@ -11,6 +11,7 @@
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
+#include "windows/historique.h"
 #include "windows/legendes.h"
 #include "windows/listegrilles.h"
 #include "windows/visionneuse.h"
@@ -157,9 +158,11 @@ void TForm1::construitmenus() {
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
                           {"Imprimerlesbulletins1", &TForm1::bimpbullClick},
-                          {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click}});
+                          {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click},
+                          {"mHistorique1", &TForm1::historiqueClick}});
     findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
 }
@@ -265,6 +268,7 @@ const Legende legendesprincipale[] = {
     {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
     {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
     {"mAnalysedelamethode1", "Analyse de la méthode", "Method analysis"},
+    {"mHistorique1", "Historique des tirages", "Draw history"},
     {"Options1", "Options", "Options"},
     {"Paramtres1", "Paramètres", "Parameters"},
     {"Aide1", "Aide", "Help"},
@@ -385,6 +389,12 @@ void TForm1::mAnalysedelamethode1Click() {
     if (!analyse_)
         analyse_ = std::make_unique<TAnalyse>(contexte_);
     analyse_->exec();
+}
+
+void TForm1::historiqueClick() {
+    if (!historique_)
+        historique_ = std::make_unique<THistorique>(contexte_);
+    historique_->exec();
 }
 
 void TForm1::Paramtres1Click() {

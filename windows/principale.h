@@ -19,6 +19,7 @@ class QToolButton;
 namespace vormigral {
 
 class TAnalyse;
+class THistorique;
 
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
@@ -57,6 +58,7 @@ public:
     void EnregistrerBulletin1Click();
     void bquitterClick();
     void mAnalysedelamethode1Click();
+    void historiqueClick();
     void activate();
 
 protected:
@@ -84,6 +86,8 @@ private:
     bool centree_ = false;
     // Built on first use, so that start-up creates only the windows every run needs.
     std::unique_ptr<TAnalyse> analyse_;
+    // Made on first use, so that start-up does not open the database.
+    std::unique_ptr<THistorique> historique_;
 };
 
 } // namespace vormigral

@@ -25,6 +25,7 @@ public:
     QString config;
     QString repertoireexe() const override { return exe; }
     QString repertoireconfig() const override { return config; }
+    QString repertoiredonnees() const override { return config; }
 };
 
 void ecris(const QString& chemin, int langue) {
@@ -85,9 +86,10 @@ void TestPlateforme::reglagesutilisateur() {
     HasardDouble hasard;
     VolumesDouble volumes;
     ImprimantesDouble imprimantes;
+    ChoixFichiersDouble fichiers;
     TEtat etat;
     etat.parametres.langue = 2;
-    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes});
+    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes, fichiers});
     QCOMPARE(messages.messages.size(), 0);
     QCOMPARE(QFileInfo(s.config + "VORMIG.PAR").size(), 16);
     etat.parametres.langue = 1;

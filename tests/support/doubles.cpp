@@ -35,6 +35,30 @@ Reponse MessagesDouble::message(const QString& texte, const QString& titre, Bout
 
 SystemeDouble::SystemeDouble() = default;
 
+namespace {
+
+QString suivant(std::deque<QString>& reponses) {
+    if (reponses.empty())
+        return QString();
+    QString reponse = reponses.front();
+    reponses.pop_front();
+    return reponse;
+}
+
+} // namespace
+
+QString ChoixFichiersDouble::alire(const QString& titre, const QString&) {
+    titres << titre;
+    return suivant(lectures);
+}
+
+QString ChoixFichiersDouble::aecrire(const QString& titre, const QString&, const QString& propose) {
+    titres << titre;
+    proposes << propose;
+    return suivant(ecritures);
+}
+
+
 void absent(const char* quoi, const char* nom) {
     qFatal("%s \"%s\" not found", quoi, nom);
 }

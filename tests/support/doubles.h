@@ -56,6 +56,7 @@ public:
     SystemeDouble();
     QString repertoireexe() const override { return exe_.path() + QLatin1Char('/'); }
     QString repertoireconfig() const override { return config_.path() + QStringLiteral("/config/"); }
+    QString repertoiredonnees() const override { return config_.path() + QStringLiteral("/donnees/"); }
 
 private:
     QTemporaryDir exe_;
@@ -74,6 +75,19 @@ private:
     std::mt19937 generateur_;
 };
 
+// Answers file dialogs from queues (an empty name once they run dry: the user gave up) and
+// records what each asked.
+class ChoixFichiersDouble final : public ChoixFichiers {
+public:
+    QString alire(const QString& titre, const QString& filtre) override;
+    QString aecrire(const QString& titre, const QString& filtre, const QString& propose) override;
+
+    std::deque<QString> lectures;
+    std::deque<QString> ecritures;
+    QStringList titres;
+    QStringList proposes;
+};
+
 // The whole program on recording doubles. Write a settings file into systeme's directories
 // before demarre() to start from it.
 class Banc {
@@ -86,7 +100,7 @@ public:
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
-    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes, imprimantes}; }
+    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes, imprimantes, fichiers}; }
 
     MessagesDouble messages;
     AideDouble aide;
@@ -94,6 +108,7 @@ public:
     HasardDouble hasard;
     VolumesDouble volumes;
     ImprimantesDouble imprimantes;
+    ChoixFichiersDouble fichiers;
 
 private:
     std::unique_ptr<Application> application_;

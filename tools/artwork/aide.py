@@ -96,6 +96,7 @@ SECTIONS_FR = [
     ("fr-liste", "La liste des grilles et son impression"),
     ("fr-bulletins", "Imprimer les grilles sur les bulletins"),
     ("fr-comparer", "Comparer avec un tirage"),
+    ("fr-historique", "L'historique des tirages"),
     ("fr-fichiers", "Enregistrer et charger les numéros cochés"),
     ("fr-parametres", "Paramètres : décalages de l'imprimante et langue"),
     ("fr-langue", "Le choix de la langue au premier lancement"),
@@ -112,6 +113,7 @@ SECTIONS_EN = [
     ("en-list", "The grid list and printing it"),
     ("en-slips", "Printing the grids on play slips"),
     ("en-compare", "Comparing with a draw"),
+    ("en-history", "The draw history"),
     ("en-files", "Saving and loading the ticked numbers"),
     ("en-parameters", "Parameters: printer offsets and language"),
     ("en-language", "Choosing the language at first start"),
@@ -150,6 +152,8 @@ programme répartit vos numéros en grilles de six numéros.</p>
 <li>en afficher et en imprimer la liste ({cap("Voir la liste des grilles")})&nbsp;;</li>
 <li>les imprimer directement sur vos bulletins de jeu ({cap("Imprimer les grilles")})&nbsp;;</li>
 <li>les comparer avec un tirage ({cap("Comparer avec les résultats")})&nbsp;;</li>
+<li>garder les tirages réellement sortis et vérifier vos grilles sur tous à la fois
+({cap("Historique des tirages")}, menu {cap("Utilisation")})&nbsp;;</li>
 <li>enregistrer vos numéros cochés dans un fichier et les recharger plus tard (menu {cap("Fichiers")}).</li>
 </ul>
 <p>Les grilles ne sont jamais stockées&nbsp;: elles sont recalculées chaque fois à partir de vos
@@ -330,6 +334,55 @@ comptée. Les sommes gagnées dépendent de la loterie et du tirage&nbsp;: le pr
 pas. {cap("Retour")} ferme la fenêtre.</p>
 {back_fr()}
 
+{h("fr-historique")}
+<p>{cap("Utilisation")} › {cap("Historique des tirages")} (raccourci Ctrl+H) ouvre la fenêtre
+{cap("Historique des tirages")}. Elle garde sur votre ordinateur les tirages réellement sortis et
+compare vos grilles avec tous à la fois.</p>
+<p><b>{cap("Tirages enregistrés")}</b>&nbsp;: la liste des tirages, le plus récent en haut (date, six
+numéros, complémentaire).</p>
+<ul>
+<li><b>Ajouter un tirage</b>&nbsp;: choisissez la date, les six numéros et le complémentaire, puis
+{cap("Ajouter")}. Un numéro non choisi s'affiche «&nbsp;–&nbsp;». Le tirage est refusé, avec la raison,
+si un numéro manque, si un numéro figure deux fois, si le complémentaire est un des six numéros ou si
+le tirage est déjà enregistré.</li>
+<li><b>Supprimer</b>&nbsp;: sélectionnez un ou plusieurs tirages (Maj ou Ctrl + clic), puis
+{cap("Supprimer…")} ou la touche Suppr&nbsp;; le programme demande confirmation.</li>
+<li><b>Importer un fichier</b>&nbsp;: {cap("Importer un fichier…")} lit un fichier de résultats comme
+les loteries en publient (voir ci-dessous). Avant d'enregistrer quoi que ce soit, une fenêtre indique
+combien de tirages seront ajoutés, combien sont déjà enregistrés (même date et mêmes numéros&nbsp;:
+ignorés, jamais en double) et chaque ligne rejetée avec son numéro et sa raison.
+{cap("Enregistrer les … tirages")} enregistre le reste en une seule fois&nbsp;; {cap("Annuler")} ne
+change rien.</li>
+</ul>
+<p><b>Fichiers acceptés.</b> Un tirage par ligne, les champs séparés par «&nbsp;;&nbsp;», «&nbsp;,&nbsp;»
+ou une tabulation. Si la première ligne contient des lettres, c'est une ligne d'en-tête&nbsp;: les
+colonnes sont reconnues par leur nom, sans tenir compte des majuscules ni des accents (la date, par
+exemple {cap("date_de_tirage")}&nbsp;; les boules {cap("boule_1")} à {cap("boule_6")}, {cap("Numéro 1")},
+{cap("N1")}…&nbsp;; le complémentaire, par exemple {cap("boule_complementaire")}), les autres colonnes
+sont ignorées. Sans en-tête, chaque ligne donne la date, les six numéros puis le complémentaire. Les
+dates s'écrivent JJ/MM/AAAA, AAAA-MM-JJ ou AAAAMMJJ. <b>Années à deux chiffres</b>&nbsp;: de 00 à 69
+elles désignent 2000 à 2069, de 70 à 99 elles désignent 1970 à 1999 (16/03/24 est le 16 mars 2024).
+Un fichier dont les dates ne peuvent se lire que mois avant jour (03/25/2024) est lu ainsi, et la
+fenêtre d'importation le signale. Un fichier qui n'est pas du texte, trop grand, dont l'en-tête n'a pas
+toutes les colonnes nécessaires ou qui n'a aucune ligne valable est refusé avec la raison, sans rien
+changer.</p>
+<p><b>{cap("Vérification des grilles")}</b>&nbsp;: choisissez {cap("Tous les tirages")} ou une période
+({cap("Du")} … {cap("au")} …), puis {cap("Vérifier mes grilles")}. Comme les autres commandes, elle
+demande une méthode choisie et exactement le bon nombre de numéros cochés (sinon
+{msg("Sélection incorrecte")}). Chaque grille de la méthode est comparée avec chaque tirage. Le tableau
+donne pour chaque tirage le meilleur rang atteint par une grille, le nombre de grilles de chaque rang
+({cap("6")}, {cap("5+C")}, {cap("5")}, {cap("4+C")}, {cap("4")}, {cap("3+C")}, {cap("3")}), combien
+des numéros tirés étaient parmi vos numéros cochés ({cap("Trouvés")}) et la
+{cap("Promesse")}&nbsp;: {cap("sans objet")} quand moins de Y numéros tirés étaient parmi les vôtres,
+sinon {cap("tenue")} ou {cap("manquée")} selon qu'une grille contient au moins X de ces numéros. Sous
+le tableau, les totaux de la période. Cliquez sur un titre de colonne pour trier&nbsp;;
+{cap("Exporter en CSV…")} enregistre le tableau dans l'ordre affiché, pour un tableur.</p>
+<p><b>Où sont les tirages.</b> Dans le fichier <code>historique.sqlite</code> du dossier de données de
+l'utilisateur (<code>~/.local/share/VORMIGRAL/</code>), créé à la première ouverture de la fenêtre.
+S'il est endommagé, le programme le dit, le garde sous le nom
+<code>historique.sqlite.endommagee-…</code> et en crée un neuf&nbsp;: il n'est jamais écrasé.</p>
+{back_fr()}
+
 {h("fr-fichiers")}
 <p>Le menu {cap("Fichiers")} permet de garder vos numéros pour plus tard. Un fichier de grille
 contient vos numéros cochés et la méthode choisie dans la liste (pas les grilles, qui sont
@@ -412,6 +465,8 @@ over grids of six numbers.</p>
 <li>list them and print the list ({cap("View the list of the grids")});</li>
 <li>print them straight onto your play slips ({cap("Print the grids")});</li>
 <li>compare them with a draw ({cap("Compare with the results")});</li>
+<li>keep the draws that really happened and check your grids against all of them at once
+({cap("Draw history")}, menu {cap("Utilize")});</li>
 <li>save your ticked numbers to a file and load them later (menu {cap("Files")}).</li>
 </ul>
 <p>Grids are never stored: they are worked out afresh from your ticked numbers and the chosen method
@@ -577,6 +632,48 @@ French word for the bonus number; the list uses it in both languages).</p>
 and {cap("3 numbers")}. Each grid is counted once, in its best class; a grid with fewer than 3 good
 numbers is not counted. The amounts won depend on the lottery and the draw: the program does not work
 them out. {cap("Return")} closes the window.</p>
+{back_en()}
+
+{h("en-history")}
+<p>{cap("Utilize")} › {cap("Draw history")} (shortcut Ctrl+H) opens the {cap("Draw history")} window.
+It keeps the draws that really happened on your computer and checks your grids against all of them at
+once.</p>
+<p><b>{cap("Stored draws")}</b>: the list of draws, newest first (date, six numbers, bonus number).</p>
+<ul>
+<li><b>Add a draw</b>: choose the date, the six numbers and the bonus number, then {cap("Add")}. A
+number not chosen yet shows as “–”. The draw is refused, with the reason, when a number is missing,
+a number appears twice, the bonus number is one of the six, or the draw is already stored.</li>
+<li><b>Delete</b>: select one or more draws (Shift or Ctrl + click), then {cap("Delete…")} or the
+Delete key; the program asks for confirmation.</li>
+<li><b>Import a file</b>: {cap("Import a file…")} reads a results file as lotteries publish them (see
+below). Before anything is stored, a window shows how many draws will be added, how many are already
+stored (same date and numbers: skipped, never doubled) and every rejected line with its number and
+reason. {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.</li>
+</ul>
+<p><b>Accepted files.</b> One draw per line, fields separated by “;”, “,” or a tab. When the first
+line holds letters it is a header: the columns are found by their names, whatever the case and
+accents (the date, e.g. {cap("Draw Date")}; the balls {cap("Ball 1")} to {cap("Ball 6")},
+{cap("boule_1")}, {cap("N1")}…; the bonus number, e.g. {cap("Bonus Ball")}), and other columns are
+ignored. Without a header each line gives the date, the six numbers, then the bonus number. Dates are
+written DD/MM/YYYY, YYYY-MM-DD or YYYYMMDD. <b>Two-digit years</b>: 00 to 69 mean 2000 to 2069, 70 to
+99 mean 1970 to 1999 (16/03/24 is 16 March 2024). A file whose dates only make sense month first
+(03/25/2024) is read that way, and the import window says so. A file that is not text, too large,
+whose header lacks a needed column or that has no valid line is refused with the reason, and nothing
+changes.</p>
+<p><b>{cap("Grid check")}</b>: choose {cap("All draws")} or a period ({cap("From")} … {cap("to")} …),
+then {cap("Check my grids")}. Like the other commands it needs a chosen method and exactly the right
+count of ticked numbers (else {msg_en("Incorrect Selection")}). Every grid of the method is compared
+with every draw. The table gives for each draw the best class one grid reached, the number of grids in
+each class ({cap("6")}, {cap("5+B")}, {cap("5")}, {cap("4+B")}, {cap("4")}, {cap("3+B")}, {cap("3")}),
+how many drawn numbers were among your ticked numbers ({cap("Found")}) and the {cap("Promise")}:
+{cap("not applicable")} when fewer than Y drawn numbers were among yours, else {cap("kept")} or
+{cap("missed")} as some grid holds at least X of them or not. Below the table, the totals over the
+period. Click a column title to sort; {cap("Export as CSV…")} saves the table in the order shown, for a
+spreadsheet.</p>
+<p><b>Where the draws live.</b> In the file <code>historique.sqlite</code> of the user's data folder
+(<code>~/.local/share/VORMIGRAL/</code>), made the first time the window opens. If it is damaged, the
+program says so, keeps it as <code>historique.sqlite.endommagee-…</code> and makes a new one: it is
+never overwritten.</p>
 {back_en()}
 
 {h("en-files")}

@@ -4,6 +4,7 @@
 //
 //   bench_comparaison [repetitions]
 
+#include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
@@ -50,6 +51,7 @@ class SystemeTemporaire final : public Systeme {
 public:
     QString repertoireexe() const override { return dossier_.path() + QLatin1Char('/'); }
     QString repertoireconfig() const override { return dossier_.path() + QStringLiteral("/config/"); }
+    QString repertoiredonnees() const override { return dossier_.path() + QStringLiteral("/donnees/"); }
 
 private:
     QTemporaryDir dossier_;
@@ -115,7 +117,8 @@ int main(int argc, char* argv[]) {
     HasardFixe hasard;
     VolumesQt volumes;
     ImprimantesQt imprimantes;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    ChoixFichiersQt fichiers;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
     TForm1& principale = application.principale();
     QComboBox* liste = principale.methodes();
     for (int i = 0; i < liste->count(); ++i)

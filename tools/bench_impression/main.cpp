@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
     HasardQt hasard;
     VolumesQt volumes;
     ImprimantesQt imprimantes;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes});
+    ChoixFichiersQt fichiers;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
     Contexte& contexte = application.contexte();
     TEtat& etat = contexte.etat;
     QComboBox* liste = application.principale().methodes();

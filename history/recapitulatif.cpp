@@ -1,0 +1,130 @@
+#include "history/recapitulatif.h"
+
+#include "engine/serie.h"
+
+#include <algorithm>
+#include <bitset>
+
+namespace vormigral {
+
+namespace {
+
+int compte(TMasque m) {
+    return static_cast<int>(std::bitset<64>(m).count());
+}
+
+// Classes from the best down, as the table's columns run.
+constexpr TClasse classesdecroissantes[] = {TClasse::nb6, TClasse::nb5c, TClasse::nb5, TClasse::nb4c,
+                                            TClasse::nb4, TClasse::nb3c, TClasse::nb3};
+
+void ajouteligne(std::string& texte, const std::vector<std::string>& champs) {
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        if (i > 0)
+            texte += ';';
+        const std::string& champ = champs[i];
+        if (champ.find_first_of(";\"\r\n") == std::string::npos) {
+            texte += champ;
+            continue;
+        }
+        texte += '"';
+        for (const char c : champ) {
+            if (c == '"')
+                texte += '"';
+            texte += c;
+        }
+        texte += '"';
+    }
+    texte += "\r\n";
+}
+
+} // namespace
+
+TMasque masque(const std::array<std::int32_t, 6>& numeros) {
+    TMasque m = 0;
+    for (const std::int32_t n : numeros)
+        if (n >= 1 && n <= 49)
+            m |= TMasque{1} << n;
+    return m;
+}
+
+std::vector<TMasque> grillesdelaserie(TEtat etat) {
+    std::vector<TMasque> grilles;
+    etat.affichegrille = nullptr;
+    if (!commenceserie(etat, etat.methodechoisie))
+        return grilles;
+    grilles.reserve(static_cast<std::size_t>(etat.nbgrilles));
+    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t) {
+        TMasque m = 0;
+        for (std::size_t n = 1; n <= 49; ++n)
+            if (etat.grillecour[n] == 1)
+                m |= TMasque{1} << n;
+        grilles.push_back(m);
+        return true;
+    });
+    return grilles;
+}
+
+TMasque masquecoches(const TEtat& etat) {
+    TMasque m = 0;
+    for (std::size_t i = 1; i <= 49; ++i)
+        if (etat.numcoch[i] >= 1 && etat.numcoch[i] <= 49)
+            m |= TMasque{1} << etat.numcoch[i];
+    return m;
+}
+
+TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, TGarantie garantie,
+                          const std::vector<TTirageDate>& tirages) {
+    TRecapitulatif resultat;
+    resultat.tirages.reserve(tirages.size());
+    for (const TTirageDate& t : tirages) {
+        TRecapTirage b;
+        b.tirage = t;
+        const TMasque tire = masque(t.tirage.numeros);
+        const int c = t.tirage.complementaire;
+        for (const TMasque grille : grilles) {
+            const TResultat r{compte(grille & tire), c >= 1 && c <= 49 && ((grille >> c) & 1) != 0};
+            const TClasse k = classe(r);
+            b.compteurs.compte(k);
+            resultat.totaux.compte(k);
+            b.meilleure = std::max(b.meilleure, k);
+            b.meilleursbons = std::max(b.meilleursbons, r.bons);
+        }
+        b.trouves = compte(coches & tire);
+        if (b.trouves >= garantie.y)
+            b.promesse = b.meilleursbons >= garantie.x ? TPromesse::tenue : TPromesse::manquee;
+        resultat.promises += b.promesse != TPromesse::sansobjet ? 1 : 0;
+        resultat.tenues += b.promesse == TPromesse::tenue ? 1 : 0;
+        resultat.tirages.push_back(b);
+    }
+    return resultat;
+}
+
+std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
+                                 const TDate& fin) {
+    std::vector<TTirageDate> resultat;
+    std::copy_if(tirages.begin(), tirages.end(), std::back_inserter(resultat),
+                 [&](const TTirageDate& t) { return debut <= t.date && t.date <= fin; });
+    return resultat;
+}
+
+std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles) {
+    std::string texte;
+    ajouteligne(texte, {libelles.entetes.begin(), libelles.entetes.end()});
+    std::vector<std::string> champs;
+    for (const TRecapTirage* b : lignes) {
+        champs.clear();
+        champs.push_back(dateiso(b->tirage.date));
+        for (const std::int32_t n : b->tirage.tirage.numeros)
+            champs.push_back(std::to_string(n));
+        champs.push_back(std::to_string(b->tirage.tirage.complementaire));
+        champs.push_back(libelles.classes[static_cast<std::size_t>(b->meilleure)]);
+        for (const TClasse k : classesdecroissantes)
+            champs.push_back(std::to_string(b->compteurs[k]));
+        champs.push_back(std::to_string(b->trouves));
+        champs.push_back(libelles.promesses[static_cast<std::size_t>(b->promesse)]);
+        ajouteligne(texte, champs);
+    }
+    return texte;
+}
+
+} // namespace vormigral

@@ -1,0 +1,310 @@
+#include "history/importation.h"
+#include "history/recapitulatif.h"
+
+#include "engine/cases.h"
+#include "tests/commun/grilles.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
+
+using namespace vormigral;
+
+namespace {
+
+QString iso(const TTirageDate& t) {
+    QStringList numeros;
+    for (const std::int32_t n : t.tirage.numeros)
+        numeros << QString::number(n);
+    return QStringLiteral("%1 %2+%3")
+        .arg(QString::fromStdString(dateiso(t.date)), numeros.join(QLatin1Char('-')))
+        .arg(t.tirage.complementaire);
+}
+
+// One line per outcome in file order: "+L date numbers" added, "=L" already stored, "!L reason"
+// rejected ("@L" names the earlier line); or the refusal alone.
+QString resume(const TApercu& a) {
+    static const char* const refus[] = {"", "pastexte", "troplong", "enteteinconnue", "aucuntirage"};
+    static const char* const motifs[] = {"",           "champs",       "date",   "dateinexistante",
+                                         "nombre",     "horsplage",    "repete", "complementaire",
+                                         "repetition", "contradiction"};
+    if (a.refus != TRefus::aucun) {
+        QString r = QString::fromLatin1(refus[static_cast<int>(a.refus)]);
+        if (a.refus == TRefus::enteteinconnue)
+            r += QString::number(static_cast<int>(a.colonnemanquante));
+        return r;
+    }
+    std::map<int, QString> lignes;
+    for (const TLigneTirage& l : a.aajouter)
+        lignes[l.ligne] = QStringLiteral("+%1 %2").arg(l.ligne).arg(iso(l.tirage));
+    for (const TLigneTirage& l : a.presents)
+        lignes[l.ligne] = QStringLiteral("=%1").arg(l.ligne);
+    for (const TLigneRejetee& r : a.rejetees)
+        lignes[r.ligne] =
+            QStringLiteral("!%1 %2").arg(r.ligne).arg(QLatin1String(motifs[static_cast<int>(r.motif)])) +
+            (r.autre ? QStringLiteral("@%1").arg(r.autre) : QString());
+    QStringList resultat;
+    for (const auto& [ligne, texte] : lignes)
+        resultat << texte;
+    return (a.moisdabord ? QStringLiteral("[mois] ") : QString()) + resultat.join(QStringLiteral(", "));
+}
+
+std::vector<TTirageDate> lus(const QByteArray& texte) {
+    std::vector<TTirageDate> tirages;
+    for (const TLigneTirage& l : analyseimport(texte.toStdString(), {}).aajouter)
+        tirages.push_back(l.tirage);
+    return tirages;
+}
+
+QByteArray utf16(const QString& texte) {
+    QByteArray octets("\xFF\xFE", 2);
+    octets.append(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
+    return octets;
+}
+
+} // namespace
+
+class TestHistorique : public QObject {
+    Q_OBJECT
+
+private slots:
+    void importation_data();
+    void importation();
+    void tropgrand();
+    void exemple();
+    void bilanbrut_data();
+    void bilanbrut();
+    void periodeetcsv();
+};
+
+void TestHistorique::importation_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QByteArray>("existants");
+    QTest::addColumn<QString>("attendu");
+    const QByteArray aucun;
+    const QByteArray sept = ";1;2;3;4;5;6;7";
+
+    QTest::newRow("entete publie, colonnes en trop, numeros dans l'ordre du tirage")
+        << QByteArray("numero;jour;date_de_tirage;date_de_forclusion;boule_1;boule_2;boule_3;boule_4;boule_5;"
+                      "boule_6;boule_complementaire;rapport\n"
+                      "1;SAMEDI;09/03/2024;08/05/2024;44;3;17;29;8;31;12;1 000,50\n"
+                      "2;MERCREDI;13/03/2024;12/05/2024;1;2;3;4;5;6;7;2,00\n")
+        << aucun << "+2 2024-03-09 3-8-17-29-31-44+12, +3 2024-03-13 1-2-3-4-5-6+7";
+    QTest::newRow("entete anglais, virgules, dates ISO")
+        << QByteArray(
+               "Draw Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball\n2024-03-09,1,2,3,4,5,6,7\n")
+        << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("entete Latin-1 accentue, tabulations")
+        << QByteArray("Date\tNum\xe9ro 1\tNUM\xc9RO 2\tNum\xe9ro 3\tNum\xe9ro 4\tNum\xe9ro 5\tNum\xe9ro 6\t"
+                      "Compl\xe9mentaire\n9/3/2024\t1\t2\t3\t4\t5\t6\t7\n")
+        << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("colonnes dans le desordre, guillemets")
+        << QByteArray(
+               "\"C\";\"N6\";\"N5\";\"N4\";\"N3\";\"N2\";\"N1\";\"Date\"\n\"7\";6;5;4;3;2;1;\"09/03/2024\"\n")
+        << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("sans entete, toutes les formes de date")
+        << QByteArray("09/03/2024" + sept +
+                      "\n2024-03-13;1;2;3;4;5;6;8\n16/03/24;1;2;3;4;5;6;9\n"
+                      "20/03/69;1;2;3;4;5;6;10\n23/03/70;1;2;3;4;5;6;11\n20240327;1;2;3;4;5;6;12\n"
+                      "30.03.2024;1;2;3;4;5;6;13\n2024-04-03 20:15:00;1;2;3;4;5;6;14\n")
+        << aucun
+        << "+1 2024-03-09 1-2-3-4-5-6+7, +2 2024-03-13 1-2-3-4-5-6+8, +3 2024-03-16 1-2-3-4-5-6+9, "
+           "+4 2069-03-20 1-2-3-4-5-6+10, +5 1970-03-23 1-2-3-4-5-6+11, +6 2024-03-27 1-2-3-4-5-6+12, "
+           "+7 2024-03-30 1-2-3-4-5-6+13, +8 2024-04-03 1-2-3-4-5-6+14";
+    QTest::newRow("BOM, CRLF, lignes blanches avant et apres l'entete")
+        << QByteArray("\xEF\xBB\xBF\r\nDate;B1;B2;B3;B4;B5;B6;C\r\n\r\n09/03/2024;1;2;3;4;5;6;7\r\n  \r\n"
+                      "13/03/2024;1;2;3;4;5;6;8\r\n")
+        << aucun << "+4 2024-03-09 1-2-3-4-5-6+7, +6 2024-03-13 1-2-3-4-5-6+8";
+    QTest::newRow("CR seuls, blancs comme separateur")
+        << QByteArray("09/03/2024 1 2 3 4 5 6 7\r13/03/2024  1 2 3 4 5 6\t8\r") << aucun
+        << "+1 2024-03-09 1-2-3-4-5-6+7, +2 2024-03-13 1-2-3-4-5-6+8";
+    QTest::newRow("lignes cassees")
+        << QByteArray("09/03/2024" + sept + "\n10/03/2024;1;2;3;4;5;6\n32/01/2024" + sept + "\n29/02/2023" +
+                      sept + "\n29/02/2024" + sept + "\n29/02/1900" + sept + "\n29/02/2000" + sept +
+                      "\nhier" + sept +
+                      "\n11/03/2024;1;2;x;4;5;6;7\n12/03/2024;0;2;3;4;5;6;7\n12/03/2024;1;2;3;4;5;50;7\n"
+                      "14/03/2024;1;2;3;4;5;5;7\n15/03/2024;1;2;3;4;5;6;6\n16/03/2024;1;2;3;4;5;6;\n"
+                      "17/03/2024;1;2;3;4;5;6;0049\n18/03/2024;1;2;3;4;5;6;7;8\n")
+        << aucun
+        << "+1 2024-03-09 1-2-3-4-5-6+7, !2 champs, !3 dateinexistante, !4 dateinexistante, "
+           "+5 2024-02-29 1-2-3-4-5-6+7, !6 dateinexistante, +7 2000-02-29 1-2-3-4-5-6+7, !8 date, !9 "
+           "nombre, "
+           "!10 horsplage, !11 horsplage, !12 repete, !13 complementaire, !14 champs, !15 nombre, !16 champs";
+    QTest::newRow("doublons avec la base et dans le fichier")
+        << QByteArray("09/03/2024;6;5;4;3;2;1;7\n13/03/2024;10;11;12;13;14;15;17\n16/03/2024" + sept +
+                      "\n16/03/2024" + sept + "\n16/03/2024;1;2;3;4;5;6;8\n")
+        << QByteArray("09/03/2024" + sept + "\n13/03/2024;10;11;12;13;14;15;16\n")
+        << "=1, !2 contradiction, +3 2024-03-16 1-2-3-4-5-6+7, !4 repetition@3, !5 contradiction@3";
+    QTest::newRow("dates mois d'abord")
+        << QByteArray("03/25/2024" + sept + "\n04/01/2024" + sept + "\n") << aucun
+        << "[mois] +1 2024-03-25 1-2-3-4-5-6+7, +2 2024-04-01 1-2-3-4-5-6+7";
+    QTest::newRow("jour d'abord quand rien ne tranche")
+        << QByteArray("03/04/2024" + sept + "\n") << aucun << "+1 2024-04-03 1-2-3-4-5-6+7";
+    QTest::newRow("UTF-16 avec BOM")
+        << utf16(
+               QStringLiteral("Date;Boule 1;Boule 2;Boule 3;Boule 4;Boule 5;Boule 6;Numéro complémentaire\r\n"
+                              "09/03/2024;1;2;3;4;5;6;7\r\n"))
+        << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("octet NUL") << QByteArray("09/03/2024;1;2;3\0;4;5;6;7\n", 26) << aucun << "pastexte";
+    QTest::newRow("image PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << aucun << "pastexte";
+    QTest::newRow("entete sans boule 4")
+        << QByteArray("date;boule_1;boule_2;boule_3;boule_5;boule_6;complementaire\n09/03/2024;1;2;3;5;6;7\n")
+        << aucun << "enteteinconnue4";
+    QTest::newRow("entete sans complementaire")
+        << QByteArray("date;n1;n2;n3;n4;n5;n6\n09/03/2024;1;2;3;4;5;6\n") << aucun << "enteteinconnue7";
+    QTest::newRow("aucune ligne valable")
+        << QByteArray("1;2;3\n09/03/2024;1;1;1;1;1;1;1\n") << aucun << "aucuntirage";
+    QTest::newRow("vide") << QByteArray("\r\n \r\n") << aucun << "aucuntirage";
+}
+
+void TestHistorique::importation() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(QByteArray, existants);
+    QFETCH(QString, attendu);
+    const TApercu apercu = analyseimport(
+        std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), lus(existants));
+    QCOMPARE(resume(apercu), attendu);
+    if (apercu.refus != TRefus::aucun)
+        QVERIFY(apercu.aajouter.empty() && apercu.presents.empty());
+    if (apercu.refus != TRefus::aucun && apercu.refus != TRefus::aucuntirage)
+        QVERIFY(apercu.rejetees.empty());
+}
+
+void TestHistorique::tropgrand() {
+    const std::string enorme(tailleimportmax + 1, '1');
+    QCOMPARE(static_cast<int>(analyseimport(enorme, {}).refus), static_cast<int>(TRefus::troplong));
+}
+
+// The sample file ships with the tests: every draw is taken, and taken only once.
+void TestHistorique::exemple() {
+    QFile fichier(QFINDTESTDATA("../donnees/historique-exemple.csv"));
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const std::string contenu = fichier.readAll().toStdString();
+    const TApercu premier = analyseimport(contenu, {});
+    QCOMPARE(premier.aajouter.size(), std::size_t{300});
+    QVERIFY(premier.rejetees.empty());
+    QCOMPARE(iso(premier.aajouter.front().tirage), QStringLiteral("2021-01-02 4-14-16-42-46-49+23"));
+    QCOMPARE(dateiso(premier.aajouter.back().tirage.date), std::string("2023-11-15"));
+    std::vector<TTirageDate> stockes;
+    for (const TLigneTirage& l : premier.aajouter)
+        stockes.push_back(l.tirage);
+    const TApercu second = analyseimport(contenu, stockes);
+    QCOMPARE(second.presents.size(), std::size_t{300});
+    QVERIFY(second.aajouter.empty() && second.rejetees.empty());
+}
+
+void TestHistorique::bilanbrut_data() {
+    QTest::addColumn<int>("methode");
+    for (const int m : {3, 6, 13, 22, 47})
+        QTest::addRow("methode %d", m) << m;
+}
+
+// Every count of the bit-mask check against a plain count over the expanded grids, on a history
+// where half the draws come from the ticked numbers, so that the promise applies often.
+void TestHistorique::bilanbrut() {
+    QFETCH(int, methode);
+    TEtat etat;
+    initmethodes(etat.methodes);
+    std::mt19937 hasard(static_cast<unsigned>(methode));
+    tirealeatoire(etat, etat.methodes[methode].nbnumeros,
+                  [&](int l) { return std::uniform_int_distribution<int>(0, l - 1)(hasard); });
+    construitnumcoch(etat);
+    etat.methodechoisie = methode;
+    const int nbnumeros = etat.methodes[methode].nbnumeros;
+    std::vector<int> coches(etat.numcoch.begin() + 1, etat.numcoch.begin() + 1 + nbnumeros);
+
+    std::vector<int> autres;
+    for (int n = 1; n <= 49; ++n)
+        if (std::find(coches.begin(), coches.end(), n) == coches.end())
+            autres.push_back(n);
+    std::vector<TTirageDate> tirages;
+    for (int i = 0; i < 60; ++i) {
+        std::shuffle(coches.begin(), coches.end(), hasard);
+        std::shuffle(autres.begin(), autres.end(), hasard);
+        std::vector<int> urne = i % 2 == 0 ? coches : autres;
+        urne.insert(urne.end(), (i % 2 == 0 ? autres : coches).begin(), (i % 2 == 0 ? autres : coches).end());
+        if (i % 4 == 1)
+            std::shuffle(urne.begin(), urne.end(), hasard);
+        TTirageDate t;
+        t.date = {2024, 1 + i / 28, 1 + i % 28};
+        std::copy_n(urne.begin(), 6, t.tirage.numeros.begin());
+        t.tirage.complementaire = urne[6];
+        tirages.push_back(t);
+    }
+    const TGarantie promesse = garantie(methode);
+    const TRecapitulatif b = recapitule(grillesdelaserie(etat), masquecoches(etat), promesse, tirages);
+    QCOMPARE(b.tirages.size(), tirages.size());
+
+    std::vector<std::vector<int>> grilles;
+    for (int g = 1; g <= etat.methodes[methode].nbgrilles; ++g)
+        grilles.push_back(test::numeros(etat, methode, g));
+    std::array<int, 8> totaux{};
+    int promises = 0;
+    int tenues = 0;
+    for (std::size_t i = 0; i < tirages.size(); ++i) {
+        const TTirage& t = tirages[i].tirage;
+        const auto tire = [&t](int n) { return std::count(t.numeros.begin(), t.numeros.end(), n) > 0; };
+        std::array<int, 8> compte{};
+        int meilleure = 0;
+        int plusdebons = 0;
+        for (const std::vector<int>& grille : grilles) {
+            const int bons = static_cast<int>(std::count_if(grille.begin(), grille.end(), tire));
+            const bool c = std::count(grille.begin(), grille.end(), t.complementaire) > 0;
+            const int k = bons < 3 ? 0 : 1 + (bons - 3) * 2 + (c && bons < 6 ? 1 : 0);
+            ++compte[static_cast<std::size_t>(k)];
+            meilleure = std::max(meilleure, k);
+            plusdebons = std::max(plusdebons, bons);
+        }
+        const int trouves = static_cast<int>(std::count_if(coches.begin(), coches.end(), tire));
+        const TRecapTirage& r = b.tirages[i];
+        for (int k = 0; k < 8; ++k) {
+            QCOMPARE(r.compteurs[static_cast<TClasse>(k)], compte[static_cast<std::size_t>(k)]);
+            totaux[static_cast<std::size_t>(k)] += compte[static_cast<std::size_t>(k)];
+        }
+        QCOMPARE(static_cast<int>(r.meilleure), meilleure);
+        QCOMPARE(r.trouves, trouves);
+        const TPromesse attendue = trouves < promesse.y       ? TPromesse::sansobjet
+                                   : plusdebons >= promesse.x ? TPromesse::tenue
+                                                              : TPromesse::manquee;
+        QCOMPARE(static_cast<int>(r.promesse), static_cast<int>(attendue));
+        promises += attendue != TPromesse::sansobjet;
+        tenues += attendue == TPromesse::tenue;
+    }
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(b.totaux[static_cast<TClasse>(k)], totaux[static_cast<std::size_t>(k)]);
+    QCOMPARE(b.promises, promises);
+    QCOMPARE(b.tenues, tenues);
+    QVERIFY(promises > 0);
+}
+
+void TestHistorique::periodeetcsv() {
+    const std::vector<TTirageDate> tirages = lus("13/03/2024;1;2;3;4;5;6;7\n09/03/2024;8;9;10;11;12;13;14\n"
+                                                 "06/03/2024;1;2;3;4;5;6;7\n");
+    const std::vector<TTirageDate> mars = periode(tirages, {2024, 3, 6}, {2024, 3, 9});
+    QCOMPARE(mars.size(), std::size_t{2});
+    QCOMPARE(dateiso(mars.front().date), std::string("2024-03-09"));
+    QCOMPARE(dateiso(mars.back().date), std::string("2024-03-06"));
+
+    // Grid 1..6 against the first draw: six numbers, "6" class; a label with ";" and quotes.
+    const TRecapitulatif b =
+        recapitule({masque({1, 2, 3, 4, 5, 6})}, masque({1, 2, 3, 4, 5, 6}), {3, 3}, tirages);
+    TLibellesCsv libelles;
+    for (std::size_t i = 0; i < nbcolonnescsv; ++i)
+        libelles.entetes[i] = "h" + std::to_string(i);
+    libelles.entetes[8] = "rang; \"meilleur\"";
+    libelles.classes = {"-", "3", "3+C", "4", "4+C", "5", "5+C", "6"};
+    libelles.promesses = {"n/a", "ok", "no"};
+    const std::string csv = csvrecapitulatif({&b.tirages[0], &b.tirages[1]}, libelles);
+    QCOMPARE(QString::fromStdString(csv),
+             QStringLiteral(
+                 "h0;h1;h2;h3;h4;h5;h6;h7;\"rang; \"\"meilleur\"\"\";h9;h10;h11;h12;h13;h14;h15;h16;h17\r\n"
+                 "2024-03-13;1;2;3;4;5;6;7;6;1;0;0;0;0;0;0;6;ok\r\n"
+                 "2024-03-09;8;9;10;11;12;13;14;-;0;0;0;0;0;0;0;0;n/a\r\n"));
+}
+
+QTEST_APPLESS_MAIN(TestHistorique)
+#include "test_historique.moc"

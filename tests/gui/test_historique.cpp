@@ -1,0 +1,387 @@
+#include "tests/support/doubles.h"
+
+#include "engine/cases.h"
+#include "history/qt/basetirages.h"
+#include "windows/historique.h"
+#include "windows/principale.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+using namespace vormigral;
+using namespace vormigral::test;
+
+namespace {
+
+QString ecris(const QTemporaryDir& dossier, const char* nom, const QByteArray& contenu) {
+    const QString chemin = dossier.filePath(QString::fromLatin1(nom));
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(contenu);
+    return chemin;
+}
+
+void clique(QWidget* fenetre, const char* nom) {
+    auto* bouton = controle<QPushButton>(fenetre, nom);
+    QVERIFY2(bouton, nom);
+    QTest::mouseClick(bouton, Qt::LeftButton);
+}
+
+QString dernier(Banc& banc) {
+    return banc.messages.messages.isEmpty() ? QString() : banc.messages.messages.last().texte;
+}
+
+QString echantillon() {
+    return QFINDTESTDATA("../donnees/historique-exemple.csv");
+}
+
+// Imports a file through the window, storing what the preview offers.
+void importe(Banc& banc, THistorique& h, const QString& chemin) {
+    banc.fichiers.lectures.push_back(chemin);
+    pendantmodal([](QWidget* apercu) {
+        QTest::mouseClick(controle<QPushButton>(apercu, "bstocker"), Qt::LeftButton);
+    });
+    clique(&h, "bimporter");
+}
+
+} // namespace
+
+class TestHistoriqueFenetre : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initialiseapplication(); }
+    void menu_data();
+    void menu();
+    void apercu();
+    void refus();
+    void ajout_data();
+    void ajout();
+    void suppression();
+    void verification();
+    void baseendommagee();
+};
+
+void TestHistoriqueFenetre::menu_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("fr") << 1 << "Historique des tirages";
+    QTest::newRow("en") << 2 << "Draw history";
+}
+
+// The menu entry opens the window, made on first use only; every control carries a name of its
+// own for screen readers, and every caption follows the language.
+void TestHistoriqueFenetre::menu() {
+    QFETCH(int, langue);
+    QFETCH(QString, titre);
+    Banc banc;
+    ecrisparametres(banc, langue);
+    banc.demarre();
+    auto* entree = controle<QAction>(&banc.principale(), "mHistorique1");
+    QCOMPARE(entree->text(), titre);
+    QCOMPARE(entree->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+    QVERIFY(!QFile::exists(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY(w->objectName() != QStringLiteral("Historique"));
+    QStringList noms;
+    pendantmodal([&](QWidget* w) {
+        QCOMPARE(w->objectName(), QStringLiteral("Historique"));
+        QCOMPARE(w->windowTitle(), titre);
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            // Parts of a spin box or of a tab bar go with it; a tab widget hands its focus to its
+            // tab bar.
+            QWidget* parent = c->parentWidget();
+            if (!(c->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSpinBox*>(parent) ||
+                qobject_cast<QTabBar*>(parent) || c->focusProxy())
+                continue;
+            QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+            noms << c->accessibleName();
+        }
+        for (QLabel* l : w->findChildren<QLabel*>())
+            if (l->text().contains(QLatin1Char('&')))
+                QVERIFY2(l->buddy(), qPrintable(l->objectName()));
+    });
+    entree->trigger();
+    QVERIFY(QFile::exists(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier));
+    QCOMPARE(noms.size(), static_cast<int>(std::set<QString>(noms.begin(), noms.end()).size()));
+    QVERIFY(noms.size() >= 20);
+    // A language switch shows at the next opening.
+    banc.etat().parametres.langue = 3 - langue;
+    QString bouton;
+    pendantmodal([&](QWidget* w) { bouton = texte(w, "bverifier"); });
+    entree->trigger();
+    QCOMPARE(bouton,
+             langue == 1 ? QStringLiteral("Check &my grids") : QStringLiteral("Vérifier &mes grilles"));
+}
+
+// The preview counts the new, known and rejected lines and lists each rejected one; the store
+// button writes the rest to the database, and a second import finds nothing new.
+void TestHistoriqueFenetre::apercu() {
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    {
+        TBaseTirages base;
+        base.ouvre(banc.systeme.repertoiredonnees());
+        QVERIFY(base.ajoute({{{2024, 3, 2}, {{1, 2, 3, 4, 5, 6}, 7}}}));
+    }
+    QTemporaryDir dossier;
+    const QString chemin =
+        ecris(dossier, "tirages.csv",
+              "date;b1;b2;b3;b4;b5;b6;c\r\n02/03/2024;6;5;4;3;2;1;7\r\n06/03/2024;1;2;3;4;5;6;8\r\n"
+              "09/03/2024;1;2;3;4;5;5;8\r\n13/03/2024;11;12;13;14;15;16;17\r\n");
+    THistorique h(banc.contexte());
+    h.show();
+    QCOMPARE(h.tirages().size(), std::size_t{1});
+    banc.fichiers.lectures.push_back(chemin);
+    pendantmodal([](QWidget* w) {
+        QCOMPARE(texte(w, "lresume"),
+                 QStringLiteral("À ajouter : 2 · Déjà enregistrés (ignorés) : 1 · Lignes rejetées : 1"));
+        auto* rejets = controle<QTableWidget>(w, "listerejets");
+        QCOMPARE(rejets->rowCount(), 1);
+        QCOMPARE(rejets->item(0, 0)->text(), QStringLiteral("4"));
+        QCOMPARE(rejets->item(0, 1)->text(), QStringLiteral("un numéro figure deux fois parmi les six"));
+        QCOMPARE(rejets->item(0, 2)->text(), QStringLiteral("09/03/2024;1;2;3;4;5;5;8"));
+        QCOMPARE(texte(w, "bstocker"), QStringLiteral("&Enregistrer les 2 tirages"));
+        QTest::mouseClick(controle<QPushButton>(w, "bstocker"), Qt::LeftButton);
+    });
+    clique(&h, "bimporter");
+    QCOMPARE(banc.messages.messages.size(), 0);
+    QCOMPARE(h.tirages().size(), std::size_t{3});
+    QCOMPARE(dateiso(h.tirages().front().date), std::string("2024-03-13"));
+    QCOMPARE(texte(&h, "lnombre"), QStringLiteral("3 tirages enregistrés, du 02/03/2024 au 13/03/2024."));
+    QCOMPARE(controle<QTableView>(&h, "vuetirages")->model()->index(0, 7).data().toInt(), 17);
+    TBaseTirages relue;
+    relue.ouvre(banc.systeme.repertoiredonnees());
+    QCOMPARE(relue.tirages().size(), std::size_t{3});
+
+    banc.fichiers.lectures.push_back(chemin);
+    bool desactive = false;
+    pendantmodal([&](QWidget* w) { desactive = !controle<QPushButton>(w, "bstocker")->isEnabled(); });
+    clique(&h, "bimporter");
+    QVERIFY(desactive);
+    QCOMPARE(h.tirages().size(), std::size_t{3});
+}
+
+// A file that cannot be a draw file is refused with its reason, before any preview.
+void TestHistoriqueFenetre::refus() {
+    Banc banc;
+    ecrisparametres(banc, 2);
+    banc.demarre();
+    QTemporaryDir dossier;
+    THistorique h(banc.contexte());
+    h.show();
+    const struct {
+        const char* nom;
+        QByteArray contenu;
+        const char* message;
+    } cas[] = {
+        {"image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+         "image.png is not a text file: nothing was imported."},
+        {"colonnes.csv", "date;n1;n2;n3;n4;n5;c\n",
+         "The header line of colonnes.csv has no column for number 6: nothing was imported."},
+        {"vide.txt", "\n\n", "vide.txt holds no valid draw line: nothing was imported."},
+        {"dates.csv", "\n2024/13/45;1;2;3;4;5;6;7\n",
+         "dates.csv holds no valid draw line (line 2: no such date): nothing was imported."},
+    };
+    for (const auto& c : cas) {
+        banc.fichiers.lectures.push_back(ecris(dossier, c.nom, c.contenu));
+        clique(&h, "bimporter");
+        QCOMPARE(dernier(banc), QString::fromLatin1(c.message));
+        QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Import refused"));
+    }
+    QVERIFY(h.tirages().empty());
+    QCOMPARE(banc.fichiers.titres.first(), QStringLiteral("Import draws"));
+}
+
+void TestHistoriqueFenetre::ajout_data() {
+    QTest::addColumn<QList<int>>("numeros");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("accepte") << QList<int>{9, 3, 40, 12, 25, 31, 7} << QString();
+    QTest::newRow("incomplet") << QList<int>{9, 3, 40, 0, 25, 31, 7}
+                               << "Choisissez les six numéros et le complémentaire.";
+    QTest::newRow("repete") << QList<int>{9, 3, 40, 9, 25, 31, 7}
+                            << "Tirage non ajouté : un numéro figure deux fois parmi les six.";
+    QTest::newRow("complementaire") << QList<int>{9, 3, 40, 12, 25, 31, 40}
+                                    << "Tirage non ajouté : le complémentaire est aussi un des six numéros.";
+    QTest::newRow("deja enregistre") << QList<int>{1, 2, 3, 4, 5, 6, 7}
+                                     << "Tirage non ajouté : ce tirage est déjà enregistré.";
+    QTest::newRow("autre complementaire")
+        << QList<int>{1, 2, 3, 4, 5, 6, 8}
+        << "Tirage non ajouté : déjà enregistré avec un autre complémentaire.";
+}
+
+void TestHistoriqueFenetre::ajout() {
+    QFETCH(QList<int>, numeros);
+    QFETCH(QString, message);
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    THistorique h(banc.contexte());
+    h.show();
+    controle<QDateEdit>(&h, "edate")->setDate(QDate(2024, 3, 9));
+    const char* noms[] = {"enum1", "enum2", "enum3", "enum4", "enum5", "enum6", "enumc"};
+    const auto saisit = [&](const QList<int>& valeurs) {
+        for (int i = 0; i < 7; ++i)
+            controle<QSpinBox>(&h, noms[i])->setValue(valeurs[i]);
+        clique(&h, "bajouter");
+    };
+    saisit({6, 5, 4, 3, 2, 1, 7});
+    QCOMPARE(h.tirages().size(), std::size_t{1});
+    saisit(numeros);
+    QCOMPARE(dernier(banc), message);
+    QCOMPARE(h.tirages().size(), message.isEmpty() ? std::size_t{2} : std::size_t{1});
+    if (!message.isEmpty()) {
+        QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Problème !!"));
+        QCOMPARE(banc.messages.messages.last().icone, Icone::Exclamation);
+    } else {
+        QCOMPARE(controle<QSpinBox>(&h, "enum1")->value(), 0);
+        QCOMPARE(h.tirages()[1].tirage.numeros, (std::array<std::int32_t, 6>{3, 9, 12, 25, 31, 40}));
+    }
+}
+
+void TestHistoriqueFenetre::suppression() {
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    THistorique h(banc.contexte());
+    h.show();
+    importe(banc, h, echantillon());
+    QCOMPARE(h.tirages().size(), std::size_t{300});
+    auto* vue = controle<QTableView>(&h, "vuetirages");
+    clique(&h, "bsupprimer");
+    QCOMPARE(dernier(banc),
+             QStringLiteral("Choisissez d'abord dans la liste le ou les tirages à supprimer."));
+    const auto choisit = [vue] {
+        vue->selectionModel()->select(vue->model()->index(0, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        vue->selectionModel()->select(vue->model()->index(2, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    choisit();
+    banc.messages.reponses = {Reponse::Non};
+    clique(&h, "bsupprimer");
+    QCOMPARE(dernier(banc), QStringLiteral("Supprimer les 2 tirages choisis ?"));
+    QCOMPARE(h.tirages().size(), std::size_t{300});
+    const TTirageDate deuxieme = h.tirages()[1];
+    choisit();
+    QApplication::setActiveWindow(&h);
+    vue->setFocus();
+    QTest::keyClick(vue, Qt::Key_Delete);
+    QCOMPARE(h.tirages().size(), std::size_t{298});
+    QCOMPARE(h.tirages().front().date, deuxieme.date);
+}
+
+// The check goes through the same gate as the other commands, agrees with the engine, sorts,
+// and exports the table in the order shown.
+void TestHistoriqueFenetre::verification() {
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    choisismethode(banc.principale(), 3);
+    THistorique h(banc.contexte());
+    h.show();
+    importe(banc, h, echantillon());
+    clique(&h, "bverifier");
+    QCOMPARE(dernier(banc), QStringLiteral("Sélection incorrecte"));
+    QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Problème !!"));
+    for (int n : {3, 8, 14, 19, 23, 27, 31, 36, 42, 46})
+        banc.etat().casescoch[static_cast<std::size_t>(n)] = 1;
+
+    controle<QDateEdit>(&h, "edebut")->setDate(QDate(2022, 6, 1));
+    controle<QDateEdit>(&h, "efin")->setDate(QDate(2022, 1, 1));
+    clique(&h, "bverifier");
+    QCOMPARE(dernier(banc), QStringLiteral("Le début de la période est après sa fin."));
+    controle<QRadioButton>(&h, "rtous")->setChecked(true);
+    const int messages = banc.messages.messages.size();
+    clique(&h, "bverifier");
+    QCOMPARE(banc.messages.messages.size(), messages);
+
+    TEtat etat = banc.etat();
+    construitnumcoch(etat);
+    const TRecapitulatif attendu =
+        recapitule(grillesdelaserie(etat), masquecoches(etat), garantie(3), h.tirages());
+    const TRecapitulatif& b = h.recapitulatif();
+    QCOMPARE(b.tirages.size(), std::size_t{300});
+    for (int k = 0; k < 8; ++k)
+        QCOMPARE(b.totaux[static_cast<TClasse>(k)], attendu.totaux[static_cast<TClasse>(k)]);
+    QCOMPARE(b.promises, attendu.promises);
+    QVERIFY(
+        texte(&h, "ltotaux").contains(QStringLiteral("3 numéros : %1").arg(attendu.totaux[TClasse::nb3])));
+
+    auto* vue = controle<QTableView>(&h, "vuebilan");
+    vue->horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
+    const auto plus =
+        std::max_element(attendu.tirages.begin(), attendu.tirages.end(),
+                         [](const auto& a, const auto& c) { return a.meilleure < c.meilleure; });
+    QCOMPARE(vue->model()->index(0, 2).data(Qt::UserRole).toInt(), static_cast<int>(plus->meilleure));
+    const QString meilleure = vue->model()->index(0, 2).data().toString();
+    const QString date = vue->model()->index(0, 0).data().toString();
+    QTemporaryDir dossier;
+    const QString sortie = dossier.filePath(QStringLiteral("verification.csv"));
+    banc.fichiers.ecritures.push_back(sortie);
+    clique(&h, "bexporter");
+    QFile csv(sortie);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray octets = csv.readAll();
+    QVERIFY(octets.startsWith("\xEF\xBB\xBF"));
+    const QStringList lignes = QString::fromUtf8(octets.mid(3)).split(QStringLiteral("\r\n"));
+    QVERIFY(lignes[0].endsWith(
+        QStringLiteral("Meilleur rang;6;5+C;5;4+C;4;3+C;3;Trouvés parmi vos numéros;Promesse")));
+    QCOMPARE(lignes.size(), 302);
+    const QStringList premiere = lignes[1].split(QLatin1Char(';'));
+    QCOMPARE(premiere[8], meilleure);
+    QCOMPARE(premiere[0], QDate::fromString(date, QStringLiteral("dd/MM/yyyy")).toString(Qt::ISODate));
+
+    const QString impossible = dossier.filePath(QStringLiteral("absent%1/verification.csv"));
+    banc.fichiers.ecritures.push_back(impossible);
+    clique(&h, "bexporter");
+    QVERIFY(dernier(banc).startsWith(impossible + QStringLiteral(" n'a pas pu être écrit : ")));
+    QVERIFY(dernier(banc).size() > impossible.size() + 26);
+}
+
+// A damaged history is named in the message, kept aside, and the window goes on with a new one.
+void TestHistoriqueFenetre::baseendommagee() {
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    QDir().mkpath(banc.systeme.repertoiredonnees());
+    const QString chemin = banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier;
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("pas une base\n").repeated(300));
+    f.close();
+    THistorique h(banc.contexte());
+    h.show();
+    QCOMPARE(banc.messages.messages.size(), 1);
+    QVERIFY(dernier(banc).startsWith(
+        QStringLiteral(
+            "Le fichier de l'historique était endommagé (ce n'est pas une base SQLite). Il est gardé "
+            "sous le nom ") +
+        QDir::toNativeSeparators(chemin) + QStringLiteral(".endommagee-")));
+    QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Historique des tirages"));
+    QVERIFY(controle<QPushButton>(&h, "bimporter")->isEnabled());
+    importe(banc, h, echantillon());
+    QCOMPARE(h.tirages().size(), std::size_t{300});
+}
+
+QTEST_MAIN(TestHistoriqueFenetre)
+#include "test_historique.moc"

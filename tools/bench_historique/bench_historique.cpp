@@ -1,0 +1,194 @@
+// Times the draw history on 3,000 draws: reading a 3,000-line file (preview against an empty
+// and against a full history), storing the draws in a fresh SQLite file in one transaction,
+// reading them back, and checking the 371 grids of method 47 against all of them, in the engine
+// alone and through the window's button on the offscreen platform (table filled and sorted).
+//
+//   bench_historique [repetitions]
+
+#include "app/plateforme_qt.h"
+#include "app/volumes_qt.h"
+#include "engine/cases.h"
+#include "history/importation.h"
+#include "history/qt/basetirages.h"
+#include "history/recapitulatif.h"
+#include "printing/qt/imprimantes_qt.h"
+#include "windows/application.h"
+#include "windows/historique.h"
+#include "windows/outils.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace vormigral;
+
+namespace {
+
+constexpr int nbtirages = 3000;
+constexpr int methode47 = 47;
+
+// Quiet stand-ins: the benchmark shows no message and keeps its history in a temporary folder.
+class MessagesMuets final : public Messages {
+public:
+    Reponse message(const QString&, const QString&, Boutons, Icone) override {
+        ++messages;
+        return Reponse::Ok;
+    }
+    void bip() override {}
+    int messages = 0;
+};
+
+class SystemeTemporaire final : public Systeme {
+public:
+    explicit SystemeTemporaire(const QString& dossier) : dossier_(dossier + QLatin1Char('/')) {}
+    QString repertoireexe() const override { return dossier_; }
+    QString repertoireconfig() const override { return dossier_; }
+    QString repertoiredonnees() const override { return dossier_; }
+
+private:
+    QString dossier_;
+};
+
+struct Mesure {
+    double mediane = 0;
+    double minimum = 0;
+};
+
+template <class F> Mesure mesure(int repetitions, F&& action) {
+    std::vector<double> durees;
+    for (int i = 0; i < repetitions; ++i) {
+        const auto debut = std::chrono::steady_clock::now();
+        action();
+        const auto fin = std::chrono::steady_clock::now();
+        durees.push_back(std::chrono::duration<double, std::milli>(fin - debut).count());
+    }
+    std::sort(durees.begin(), durees.end());
+    return {durees[durees.size() / 2], durees.front()};
+}
+
+// A published-style file: header, ";" separators, DD/MM/YYYY dates, balls in draw order, and
+// columns the import skips. Two draws a week from 1995.
+std::string fichier() {
+    std::mt19937 hasard(3000);
+    std::string texte =
+        "numero_tirage;jour_de_tirage;date_de_tirage;date_de_forclusion;boule_1;boule_2;boule_3;"
+        "boule_4;boule_5;boule_6;boule_complementaire;rapport_du_rang1\r\n";
+    std::vector<int> urne(49);
+    int jour = 0;
+    for (int i = 0; i < nbtirages; ++i) {
+        std::iota(urne.begin(), urne.end(), 1);
+        std::shuffle(urne.begin(), urne.end(), hasard);
+        jour += i % 2 == 0 ? 3 : 4;
+        const int annee = 1995 + jour / 336;
+        const int mois = 1 + (jour / 28) % 12;
+        const int j = 1 + jour % 28;
+        char ligne[160];
+        std::snprintf(ligne, sizeof ligne,
+                      "%d;MERCREDI;%02d/%02d/%d;01/01/%d;%d;%d;%d;%d;%d;%d;%d;1 234 567,80\r\n", i + 1, j,
+                      mois, annee, annee + 1, urne[0], urne[1], urne[2], urne[3], urne[4], urne[5], urne[6]);
+        texte += ligne;
+    }
+    return texte;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication programme(argc, argv);
+    initialiseapplication();
+
+    const std::string texte = fichier();
+    TApercu apercu;
+    const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}); });
+    std::vector<TTirageDate> tirages;
+    for (const TLigneTirage& l : apercu.aajouter)
+        tirages.push_back(l.tirage);
+    TApercu relu;
+    const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages); });
+
+    bool ecrit = true;
+    const Mesure stockage = mesure(std::max(1, repetitions / 4), [&] {
+        QTemporaryDir dossier;
+        TBaseTirages base;
+        base.ouvre(dossier.path());
+        ecrit = ecrit && base.ajoute(tirages);
+    });
+    QTemporaryDir dossier;
+    TBaseTirages base;
+    base.ouvre(dossier.path());
+    base.ajoute(tirages);
+    std::vector<TTirageDate> stockes;
+    const Mesure chargement = mesure(repetitions, [&] { stockes = base.tirages(); });
+
+    TEtat etat;
+    initmethodes(etat.methodes);
+    for (int n : {2, 5, 9, 14, 17, 23, 26, 30, 34, 39, 41, 44, 46, 48})
+        etat.casescoch[static_cast<std::size_t>(n)] = 1;
+    construitnumcoch(etat);
+    etat.methodechoisie = methode47;
+    std::vector<TMasque> grilles;
+    const Mesure expansion = mesure(repetitions, [&] { grilles = grillesdelaserie(etat); });
+    TRecapitulatif b;
+    const Mesure verification = mesure(
+        repetitions, [&] { b = recapitule(grilles, masquecoches(etat), garantie(methode47), stockes); });
+
+    std::printf("%d draws, %d repetitions (storage: %d)\n", nbtirages, repetitions,
+                std::max(1, repetitions / 4));
+    std::printf(
+        "  read the file, empty history    : median %8.3f ms, best %8.3f ms (%zu to add, %zu rejected)\n",
+        lecture.mediane, lecture.minimum, apercu.aajouter.size(), apercu.rejetees.size());
+    std::printf("  read the file, all stored       : median %8.3f ms, best %8.3f ms (%zu already stored)\n",
+                relecture.mediane, relecture.minimum, relu.presents.size());
+    std::printf("  store in a new SQLite file      : median %8.3f ms, best %8.3f ms (one transaction)\n",
+                stockage.mediane, stockage.minimum);
+    std::printf("  load the stored draws           : median %8.3f ms, best %8.3f ms (%zu draws)\n",
+                chargement.mediane, chargement.minimum, stockes.size());
+    std::printf("  expand method 47                : median %8.3f ms, best %8.3f ms (%zu grids)\n",
+                expansion.mediane, expansion.minimum, grilles.size());
+    std::printf("  check %zu grids x %zu draws     : median %8.3f ms, best %8.3f ms\n", grilles.size(),
+                stockes.size(), verification.mediane, verification.minimum);
+    // The window, its history holding the same draws.
+    MessagesMuets messages;
+    SystemeTemporaire systeme(dossier.path());
+    AideQt aide(systeme);
+    HasardQt hasard;
+    VolumesQt volumes;
+    ImprimantesQt imprimantes;
+    ChoixFichiersQt fichiers;
+    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers}};
+    THistorique fenetre(contexte);
+    fenetre.show();
+    fenetre.findChild<QTabWidget*>(QStringLiteral("onglets"))->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    auto* bouton = fenetre.findChild<QPushButton*>(QStringLiteral("bverifier"));
+    const Mesure fenetrage = mesure(repetitions, [&] {
+        bouton->click();
+        QCoreApplication::processEvents();
+    });
+    const std::size_t lignes = fenetre.recapitulatif().tirages.size();
+    fenetre.close();
+    std::printf("  the same through the window     : median %8.3f ms, best %8.3f ms (%zu rows shown)\n",
+                fenetrage.mediane, fenetrage.minimum, lignes);
+
+    const TCompteurs& t = b.totaux;
+    std::printf("  classes: 6=%d 5+C=%d 5=%d 4+C=%d 4=%d 3+C=%d 3=%d; promise applied %d, kept %d\n",
+                t[TClasse::nb6], t[TClasse::nb5c], t[TClasse::nb5], t[TClasse::nb4c], t[TClasse::nb4],
+                t[TClasse::nb3c], t[TClasse::nb3], b.promises, b.tenues);
+    const bool complet = ecrit && apercu.aajouter.size() == nbtirages && stockes.size() == nbtirages &&
+                         relu.presents.size() == nbtirages && grilles.size() == 371 && lignes == nbtirages &&
+                         messages.messages == 0;
+    return complet ? 0 : 1;
+}

@@ -1,0 +1,1031 @@
+#include "windows/historique.h"
+
+#include "engine/cases.h"
+#include "engine/serie.h"
+#include "windows/legendes.h"
+#include "windows/outils.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+namespace vormigral {
+
+namespace {
+
+// Every text of the history window and of its import preview, in both languages. Entries named
+// "acces.<control>" are the accessible names of controls that show no text of their own.
+const Legende legendeshistorique[] = {
+    {"", "Historique des tirages", "Draw history"},
+    {"ongletTirages", "&Tirages enregistrés", "&Stored draws"},
+    {"ongletVerification", "&Vérification des grilles", "&Grid check"},
+    {"gajout", "Ajouter un tirage", "Add a draw"},
+    {"ldate", "&Date :", "&Date:"},
+    {"lnum1", "&1", "&1"},
+    {"lnum2", "&2", "&2"},
+    {"lnum3", "&3", "&3"},
+    {"lnum4", "&4", "&4"},
+    {"lnum5", "&5", "&5"},
+    {"lnum6", "&6", "&6"},
+    {"lnumc", "&Comp.", "&Bonus"},
+    {"bajouter", "&Ajouter", "&Add"},
+    {"bsupprimer", "&Supprimer…", "De&lete…"},
+    {"bimporter", "&Importer un fichier…", "&Import a file…"},
+    {"rtous", "T&ous les tirages", "A&ll draws"},
+    {"rperiode", "&Du", "&From"},
+    {"lau", "a&u", "&to"},
+    {"bverifier", "Vérifier &mes grilles", "Check &my grids"},
+    {"bexporter", "&Exporter en CSV…", "&Export as CSV…"},
+    {"bfermer", "&Fermer", "&Close"},
+    {"acces.onglets", "Pages de l'historique", "History pages"},
+    {"acces.vuetirages", "Tirages enregistrés", "Stored draws"},
+    {"acces.edate", "Date du tirage à ajouter", "Date of the draw to add"},
+    {"acces.enum1", "Numéro 1 du tirage à ajouter", "Number 1 of the draw to add"},
+    {"acces.enum2", "Numéro 2 du tirage à ajouter", "Number 2 of the draw to add"},
+    {"acces.enum3", "Numéro 3 du tirage à ajouter", "Number 3 of the draw to add"},
+    {"acces.enum4", "Numéro 4 du tirage à ajouter", "Number 4 of the draw to add"},
+    {"acces.enum5", "Numéro 5 du tirage à ajouter", "Number 5 of the draw to add"},
+    {"acces.enum6", "Numéro 6 du tirage à ajouter", "Number 6 of the draw to add"},
+    {"acces.enumc", "Complémentaire du tirage à ajouter", "Bonus number of the draw to add"},
+    {"acces.edebut", "Début de la période", "Start of the period"},
+    {"acces.efin", "Fin de la période", "End of the period"},
+    {"acces.vuebilan", "Résultat par tirage", "Result per draw"},
+    {"acces.listerejets", "Lignes rejetées", "Rejected lines"},
+    {"coldate", "Date", "Date"},
+    {"colcomp", "Comp.", "Bonus"},
+    {"coltirage", "Tirage", "Draw"},
+    {"colmeilleure", "Meilleur rang", "Best class"},
+    {"col6", "6", "6"},
+    {"col5c", "5+C", "5+B"},
+    {"col5", "5", "5"},
+    {"col4c", "4+C", "4+B"},
+    {"col4", "4", "4"},
+    {"col3c", "3+C", "3+B"},
+    {"col3", "3", "3"},
+    {"coltrouves", "Trouvés", "Found"},
+    {"colpromesse", "Promesse", "Promise"},
+    {"bullecompte", "Nombre de grilles de ce rang", "Number of grids in this class"},
+    {"bulletrouves", "Numéros tirés parmi vos numéros cochés", "Drawn numbers among your ticked numbers"},
+    {"bullepromesse", "La garantie de la méthode vaut quand assez de numéros tirés sont parmi vos numéros",
+     "The method's guarantee holds when enough drawn numbers are among your numbers"},
+    {"classe0", "—", "—"},
+    {"classe1", "3 numéros", "3 numbers"},
+    {"classe2", "3 + Comp.", "3 + Bonus"},
+    {"classe3", "4 numéros", "4 numbers"},
+    {"classe4", "4 + Comp.", "4 + Bonus"},
+    {"classe5", "5 numéros", "5 numbers"},
+    {"classe6", "5 + Comp.", "5 + Bonus"},
+    {"classe7", "6 numéros", "6 numbers"},
+    {"promesse0", "sans objet", "not applicable"},
+    {"promesse1", "tenue", "kept"},
+    {"promesse2", "manquée", "missed"},
+    {"csvnumero", "N%1", "N%1"},
+    {"csvcomp", "Complémentaire", "Bonus"},
+    {"csvtrouves", "Trouvés parmi vos numéros", "Found among your numbers"},
+    {"titreimport", "Importer des tirages", "Import draws"},
+    {"filtreimport", "Fichiers de tirages (*.csv *.txt *.tsv);;Tous les fichiers (*)",
+     "Draw files (*.csv *.txt *.tsv);;All files (*)"},
+    {"titreexport", "Exporter la vérification", "Export the check"},
+    {"filtreexport", "Fichiers CSV (*.csv)", "CSV files (*.csv)"},
+    {"nomexport", "verification-grilles.csv", "grid-check.csv"},
+    {"nombre0", "Aucun tirage enregistré : importez un fichier ou ajoutez un tirage.",
+     "No draw stored: import a file or add a draw."},
+    {"nombre1", "1 tirage enregistré, le %1.", "1 draw stored, on %1."},
+    {"nombren", "%1 tirages enregistrés, du %2 au %3.", "%1 draws stored, from %2 to %3."},
+    {"indisponible", "Historique indisponible : %1.", "History unavailable: %1."},
+    {"verification", "Méthode %1 : %2 grilles sur vos %3 numéros ; tirages comparés : %4.",
+     "Method %1: %2 grids over your %3 numbers; draws compared: %4."},
+    {"totaux", "Grilles gagnantes sur la période : %1.", "Winning grids over the period: %1."},
+    {"promesse",
+     "Garantie de la méthode (%1 si %2) : tirages où elle s'applique : %3 ; où elle est tenue : %4.",
+     "The method's guarantee (%1 if %2): draws where it applies: %3; where it is kept: %4."},
+    {"deuxpoints", " : ", ": "},
+    {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
+    {"periodeinversee", "Le début de la période est après sa fin.",
+     "The start of the period is after its end."},
+    {"periodevide", "Aucun tirage enregistré dans cette période.", "No draw stored in this period."},
+    {"ajoutincomplet", "Choisissez les six numéros et le complémentaire.",
+     "Choose the six numbers and the bonus number."},
+    {"ajoutimpossible", "Tirage non ajouté : %1.", "Draw not added: %1."},
+    {"dejaenregistre", "ce tirage est déjà enregistré", "this draw is already stored"},
+    {"choixsuppression", "Choisissez d'abord dans la liste le ou les tirages à supprimer.",
+     "First choose in the list the draw or draws to delete."},
+    {"confirmeun", "Supprimer le tirage du %1 ?", "Delete the draw of %1?"},
+    {"confirmeplusieurs", "Supprimer les %1 tirages choisis ?", "Delete the %1 chosen draws?"},
+    {"titreconfirmation", "Confirmation", "Confirm"},
+    {"echececriture", "L'historique n'a pas été modifié : %1", "The history was not changed: %1"},
+    {"titreimportrefuse", "Importation refusée", "Import refused"},
+    {"pastexte", "%1 n'est pas un fichier texte : rien n'a été importé.",
+     "%1 is not a text file: nothing was imported."},
+    {"troplong", "%1 est trop grand pour être un fichier de tirages : rien n'a été importé.",
+     "%1 is too large to be a draw file: nothing was imported."},
+    {"enteteinconnue", "La ligne d'en-tête de %1 n'a pas de colonne pour %2 : rien n'a été importé.",
+     "The header line of %1 has no column for %2: nothing was imported."},
+    {"colonnedate", "la date", "the date"},
+    {"colonneboule", "le numéro %1", "number %1"},
+    {"colonnecomp", "le complémentaire", "the bonus number"},
+    {"aucunevalide", "%1 ne contient aucune ligne de tirage valable : rien n'a été importé.",
+     "%1 holds no valid draw line: nothing was imported."},
+    {"aucunevalidemotif", "%1 ne contient aucune ligne de tirage valable (%2) : rien n'a été importé.",
+     "%1 holds no valid draw line (%2): nothing was imported."},
+    {"lignemotif", "ligne %1 : %2", "line %1: %2"},
+    {"illisible", "%1 ne peut pas être lu : %2", "%1 cannot be read: %2"},
+    {"motifchamps", "nombre de champs incorrect", "wrong number of fields"},
+    {"motifdate", "date illisible (JJ/MM/AAAA ou AAAA-MM-JJ attendu)",
+     "unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)"},
+    {"motifdateinexistante", "cette date n'existe pas", "no such date"},
+    {"motifnombre", "un numéro manque ou n'est pas un nombre entier",
+     "a number is missing or not a whole number"},
+    {"motifhorsplage", "un numéro n'est pas entre 1 et 49", "a number is not between 1 and 49"},
+    {"motifrepete", "un numéro figure deux fois parmi les six", "a number appears twice among the six"},
+    {"motifcomplementaire", "le complémentaire est aussi un des six numéros",
+     "the bonus number is also one of the six"},
+    {"motifrepetition", "même tirage qu'à la ligne %1", "same draw as line %1"},
+    {"motifcontradiction", "même date et mêmes numéros qu'à la ligne %1, autre complémentaire",
+     "same date and numbers as line %1, another bonus number"},
+    {"motifcontradictionbase", "déjà enregistré avec un autre complémentaire",
+     "already stored with another bonus number"},
+    {"apercu", "Importer des tirages", "Import draws"},
+    {"lfichier", "Fichier : %1", "File: %1"},
+    {"lresume", "À ajouter : %1 · Déjà enregistrés (ignorés) : %2 · Lignes rejetées : %3",
+     "To add: %1 · Already stored (skipped): %2 · Rejected lines: %3"},
+    {"lmoisdabord", "Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA).",
+     "The dates of this file are read month first (MM/DD/YYYY)."},
+    {"lrejets", "&Lignes rejetées :", "&Rejected lines:"},
+    {"aucunrejet", "Aucune ligne rejetée.", "No line rejected."},
+    {"colligne", "Ligne", "Line"},
+    {"colmotif", "Motif", "Reason"},
+    {"colcontenu", "Contenu", "Content"},
+    {"bstocker", "&Enregistrer les %1 tirages", "&Store the %1 draws"},
+    {"bstocker1", "&Enregistrer le tirage", "&Store the draw"},
+    {"bstocker0", "Rien à enregistrer", "Nothing to store"},
+    {"bannuler", "Annuler", "Cancel"},
+    {"baseremplacee",
+     "Le fichier de l'historique était endommagé (%1). Il est gardé sous le nom %2 et un historique vide a "
+     "été créé à sa place.",
+     "The history file was damaged (%1). It is kept as %2 and an empty history was made in its place."},
+    {"baseechec", "L'historique des tirages ne peut pas être ouvert : %1.",
+     "The draw history cannot be opened: %1."},
+    {"causedossier", "le dossier %1 ne peut pas être créé", "the folder %1 cannot be created"},
+    {"causeouverture", "SQLite ne peut pas ouvrir %1 (%2)", "SQLite cannot open %1 (%2)"},
+    {"causeillisible", "ce n'est pas une base SQLite", "it is not an SQLite database"},
+    {"causeendommagee", "SQLite y a trouvé des erreurs", "SQLite found errors in it"},
+    {"causeinconnue", "il ne contient pas un historique de tirages", "it does not hold a draw history"},
+    {"causerecente", "%1 a été créé par une version plus récente de VORMIGRAL",
+     "%1 was made by a newer version of VORMIGRAL"},
+    {"causerenommage", "%1 est endommagé et ne peut pas être mis de côté (%2)",
+     "%1 is damaged and cannot be set aside (%2)"},
+    {"echecexport", "%1 n'a pas pu être écrit : %2", "%1 could not be written: %2"},
+};
+
+QString legendehistorique(const char* cle, bool en) {
+    return texte(legendeshistorique, cle, en);
+}
+
+// The accessible names: from the table where a control shows no text, else its own caption.
+void nommecontroles(QWidget* fenetre, bool en) {
+    for (const Legende& l : legendeshistorique) {
+        if (std::strncmp(l.nom, "acces.", 6) != 0)
+            continue;
+        if (auto* controle = fenetre->findChild<QWidget*>(QString::fromLatin1(l.nom + 6)))
+            controle->setAccessibleName(texte(l, en));
+    }
+    for (auto* bouton : fenetre->findChildren<QAbstractButton*>())
+        if (!bouton->text().isEmpty())
+            bouton->setAccessibleName(QString(bouton->text()).remove(QLatin1Char('&')));
+}
+
+TDate depuisqdate(const QDate& d) {
+    return {d.year(), d.month(), d.day()};
+}
+
+QDate versqdate(const TDate& d) {
+    return QDate(d.annee, d.mois, d.jour);
+}
+
+QString jour(const TDate& d) {
+    return QString::fromStdString(datecourte(d));
+}
+
+QString deuxchiffres(std::int32_t n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// Classes from the best down, as the columns run.
+constexpr TClasse classesdecroissantes[] = {TClasse::nb6, TClasse::nb5c, TClasse::nb5, TClasse::nb4c,
+                                            TClasse::nb4, TClasse::nb3c, TClasse::nb3};
+const char* const colonnesclasses[] = {"col6", "col5c", "col5", "col4c", "col4", "col3c", "col3"};
+
+QString nomclasse(TClasse k, bool en) {
+    const std::string cle = "classe" + std::to_string(static_cast<int>(k));
+    return legendehistorique(cle.c_str(), en);
+}
+
+QString nompromesse(TPromesse p, bool en) {
+    const std::string cle = "promesse" + std::to_string(static_cast<int>(p));
+    return legendehistorique(cle.c_str(), en);
+}
+
+QString motif(const TLigneRejetee& rejet, bool en) {
+    switch (rejet.motif) {
+    case TMotif::champs:
+        return legendehistorique("motifchamps", en);
+    case TMotif::date:
+        return legendehistorique("motifdate", en);
+    case TMotif::dateinexistante:
+        return legendehistorique("motifdateinexistante", en);
+    case TMotif::nombre:
+        return legendehistorique("motifnombre", en);
+    case TMotif::horsplage:
+        return legendehistorique("motifhorsplage", en);
+    case TMotif::repete:
+        return legendehistorique("motifrepete", en);
+    case TMotif::complementaire:
+        return legendehistorique("motifcomplementaire", en);
+    case TMotif::repetition:
+        return legendehistorique("motifrepetition", en).arg(rejet.autre);
+    case TMotif::contradiction:
+        return rejet.autre > 0 ? legendehistorique("motifcontradiction", en).arg(rejet.autre)
+                               : legendehistorique("motifcontradictionbase", en);
+    case TMotif::aucun:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+// The stored draws, as the list shows them: date, six numbers, complementary.
+class ModeleTirages : public QAbstractTableModel {
+public:
+    explicit ModeleTirages(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void montre(const std::vector<TTirageDate>* tirages) {
+        beginResetModel();
+        tirages_ = tirages;
+        endResetModel();
+    }
+    void traduit(bool en) {
+        en_ = en;
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || !tirages_ ? 0 : static_cast<int>(tirages_->size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 8; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || !tirages_)
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return index.column() == 0 ? QVariant() : QVariant(Qt::AlignCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        const TTirageDate& t = (*tirages_)[static_cast<std::size_t>(index.row())];
+        const int c = index.column();
+        if (c == 0)
+            return jour(t.date);
+        return c <= 6 ? t.tirage.numeros[static_cast<std::size_t>(c - 1)] : t.tirage.complementaire;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        if (section == 0)
+            return legendehistorique("coldate", en_);
+        return section <= 6 ? QString::number(section) : legendehistorique("colcomp", en_);
+    }
+
+private:
+    const std::vector<TTirageDate>* tirages_ = nullptr;
+    bool en_ = false;
+};
+
+// The check, one row per draw; Qt::UserRole carries the value each column sorts by.
+class ModeleRecapitulatif : public QAbstractTableModel {
+public:
+    static constexpr int nbcolonnes = 12;
+
+    explicit ModeleRecapitulatif(QObject* parent) : QAbstractTableModel(parent) {}
+
+    void montre(TRecapitulatif bilan) {
+        beginResetModel();
+        bilan_ = std::move(bilan);
+        endResetModel();
+    }
+    const TRecapitulatif& recapitulatif() const { return bilan_; }
+    void traduit(bool en) {
+        en_ = en;
+        emit headerDataChanged(Qt::Horizontal, 0, nbcolonnes - 1);
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, nbcolonnes - 1));
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(bilan_.tirages.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : nbcolonnes;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid())
+            return {};
+        const TRecapTirage& b = bilan_.tirages[static_cast<std::size_t>(index.row())];
+        const int c = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            return affiche(b, c);
+        case Qt::UserRole:
+            return cle(b, c);
+        case Qt::TextAlignmentRole:
+            return c >= 3 && c <= 10 ? QVariant(Qt::AlignCenter) : QVariant();
+        case Qt::ForegroundRole:
+            if (c == 11 && b.promesse == TPromesse::manquee)
+                return QColor(Qt::red);
+            return {};
+        case Qt::FontRole:
+            // A prize reached stands out in a long list of draws that won nothing.
+            return c == 2 && b.meilleure != TClasse::aucune ? QVariant(policestandard(true)) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= nbcolonnes)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        if (role == Qt::ToolTipRole) {
+            if (section >= 3 && section <= 9)
+                return legendehistorique("bullecompte", en_);
+            if (section == 10)
+                return legendehistorique("bulletrouves", en_);
+            return section == 11 ? legendehistorique("bullepromesse", en_) : QVariant();
+        }
+        if (role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        const char* const cles[nbcolonnes] = {"coldate", "coltirage", "colmeilleure", "col6",
+                                              "col5c",   "col5",      "col4c",        "col4",
+                                              "col3c",   "col3",      "coltrouves",   "colpromesse"};
+        return legendehistorique(cles[section], en_);
+    }
+
+private:
+    QVariant affiche(const TRecapTirage& b, int c) const {
+        if (c == 0)
+            return jour(b.tirage.date);
+        if (c == 1) {
+            QStringList numeros;
+            for (const std::int32_t n : b.tirage.tirage.numeros)
+                numeros << deuxchiffres(n);
+            return numeros.join(QLatin1Char(' ')) + QStringLiteral(" + ") +
+                   deuxchiffres(b.tirage.tirage.complementaire);
+        }
+        if (c == 2)
+            return nomclasse(b.meilleure, en_);
+        if (c <= 9)
+            return b.compteurs[classesdecroissantes[c - 3]];
+        if (c == 10)
+            return b.trouves;
+        return nompromesse(b.promesse, en_);
+    }
+
+    QVariant cle(const TRecapTirage& b, int c) const {
+        if (c <= 1)
+            return b.tirage.date.cle();
+        if (c == 2)
+            return static_cast<int>(b.meilleure);
+        if (c <= 9)
+            return b.compteurs[classesdecroissantes[c - 3]];
+        if (c == 10)
+            return b.trouves;
+        return static_cast<int>(b.promesse);
+    }
+
+    TRecapitulatif bilan_;
+    bool en_ = false;
+};
+
+THistorique::THistorique(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+    setObjectName(QStringLiteral("Historique"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(policestandard());
+    construitfenetre();
+    resize(860, 560);
+    traduithistorique();
+}
+
+THistorique::~THistorique() = default;
+
+const TRecapitulatif& THistorique::recapitulatif() const {
+    return modelerecap_->recapitulatif();
+}
+
+QString THistorique::legende(const char* cle) const {
+    return legendehistorique(cle, anglais(etat_));
+}
+
+void THistorique::construitfenetre() {
+    auto* disposition = new QVBoxLayout(this);
+    onglets_ = new QTabWidget(this);
+    onglets_->setObjectName(QStringLiteral("onglets"));
+    onglets_->addTab(pagetirages(), QString());
+    onglets_->addTab(pageverification(), QString());
+    // Enter runs the command of the page in view.
+    connect(onglets_, &QTabWidget::currentChanged, this,
+            [this](int page) { (page == 0 ? bajouter_ : bverifier_)->setDefault(true); });
+    disposition->addWidget(onglets_);
+    auto* fermer = new QPushButton(this);
+    fermer->setObjectName(QStringLiteral("bfermer"));
+    fermer->setAutoDefault(false);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    bas->addWidget(fermer);
+    disposition->addLayout(bas);
+}
+
+namespace {
+
+template <class T> T* nomme(T* widget, const char* nom) {
+    widget->setObjectName(QString::fromLatin1(nom));
+    return widget;
+}
+
+QPushButton* bouton(QWidget* parent, const char* nom) {
+    auto* b = nomme(new QPushButton(parent), nom);
+    // Enter in a field must not fire whichever button happens to be the default.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QDateEdit* champdate(QWidget* parent, const char* nom) {
+    auto* d = nomme(new QDateEdit(parent), nom);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    d->setDateRange(QDate(premiereannee, 1, 1), QDate(derniereannee, 12, 31));
+    d->setDate(QDate::currentDate());
+    return d;
+}
+
+QLabel* etiquettepour(QWidget* parent, const char* nom, QWidget* champ) {
+    auto* l = nomme(new QLabel(parent), nom);
+    l->setBuddy(champ);
+    return l;
+}
+
+void reglevue(QTableView* vue) {
+    vue->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vue->setAlternatingRowColors(true);
+    vue->verticalHeader()->hide();
+    vue->verticalHeader()->setDefaultSectionSize(vue->fontMetrics().height() + 6);
+    vue->setTabKeyNavigation(false);
+    vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+} // namespace
+
+QWidget* THistorique::pagetirages() {
+    auto* page = new QWidget;
+    auto* disposition = new QVBoxLayout(page);
+
+    vuetirages_ = nomme(new QTableView(page), "vuetirages");
+    modeletirages_ = new ModeleTirages(this);
+    modeletirages_->montre(&tirages_);
+    vuetirages_->setModel(modeletirages_);
+    reglevue(vuetirages_);
+    vuetirages_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    vuetirages_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto* effacer = new QAction(vuetirages_);
+    effacer->setShortcut(QKeySequence::Delete);
+    effacer->setShortcutContext(Qt::WidgetShortcut);
+    vuetirages_->addAction(effacer);
+    connect(effacer, &QAction::triggered, this, &THistorique::supprimeclick);
+    disposition->addWidget(vuetirages_, 1);
+
+    lnombre_ = nomme(new QLabel(page), "lnombre");
+    lnombre_->setWordWrap(true);
+    disposition->addWidget(lnombre_);
+
+    auto* ajout = nomme(new QGroupBox(page), "gajout");
+    auto* grille = new QGridLayout(ajout);
+    edate_ = champdate(ajout, "edate");
+    grille->addWidget(etiquettepour(ajout, "ldate", edate_), 0, 0);
+    grille->addWidget(edate_, 1, 0);
+    const char* noms[7][2] = {{"lnum1", "enum1"}, {"lnum2", "enum2"}, {"lnum3", "enum3"}, {"lnum4", "enum4"},
+                              {"lnum5", "enum5"}, {"lnum6", "enum6"}, {"lnumc", "enumc"}};
+    for (std::size_t i = 0; i < numeros_.size(); ++i) {
+        auto* numero = nomme(new QSpinBox(ajout), noms[i][1]);
+        // 0 is "not chosen yet", shown as a dash, so a forgotten number is never taken for a 1.
+        numero->setRange(0, 49);
+        numero->setSpecialValueText(QStringLiteral("–"));
+        numero->setAlignment(Qt::AlignCenter);
+        numeros_[i] = numero;
+        const int colonne = static_cast<int>(i) + 1 + (i == 6 ? 1 : 0);
+        grille->addWidget(etiquettepour(ajout, noms[i][0], numero), 0, colonne, Qt::AlignHCenter);
+        grille->addWidget(numero, 1, colonne);
+    }
+    grille->setColumnMinimumWidth(7, 12);
+    bajouter_ = bouton(ajout, "bajouter");
+    bajouter_->setDefault(true);
+    connect(bajouter_, &QPushButton::clicked, this, &THistorique::ajouteclick);
+    grille->addWidget(bajouter_, 1, 9);
+    grille->setColumnStretch(10, 1);
+    disposition->addWidget(ajout);
+
+    auto* actions = new QHBoxLayout;
+    bsupprimer_ = bouton(page, "bsupprimer");
+    connect(bsupprimer_, &QPushButton::clicked, this, &THistorique::supprimeclick);
+    bimporter_ = bouton(page, "bimporter");
+    connect(bimporter_, &QPushButton::clicked, this, &THistorique::importeclick);
+    actions->addWidget(bsupprimer_);
+    actions->addStretch();
+    actions->addWidget(bimporter_);
+    disposition->addLayout(actions);
+    return page;
+}
+
+QWidget* THistorique::pageverification() {
+    auto* page = new QWidget;
+    auto* disposition = new QVBoxLayout(page);
+
+    auto* choix = new QHBoxLayout;
+    rtous_ = nomme(new QRadioButton(page), "rtous");
+    rtous_->setChecked(true);
+    rperiode_ = nomme(new QRadioButton(page), "rperiode");
+    edebut_ = champdate(page, "edebut");
+    efin_ = champdate(page, "efin");
+    choix->addWidget(rtous_);
+    choix->addSpacing(16);
+    choix->addWidget(rperiode_);
+    choix->addWidget(edebut_);
+    choix->addWidget(etiquettepour(page, "lau", efin_));
+    choix->addWidget(efin_);
+    choix->addStretch();
+    bverifier_ = bouton(page, "bverifier");
+    connect(bverifier_, &QPushButton::clicked, this, &THistorique::verifieclick);
+    choix->addWidget(bverifier_);
+    disposition->addLayout(choix);
+    // Picking a date means the period is wanted.
+    for (QDateEdit* d : {edebut_, efin_})
+        connect(d, &QDateEdit::dateChanged, rperiode_, [this] { rperiode_->setChecked(true); });
+
+    lverification_ = nomme(new QLabel(page), "lverification");
+    lverification_->setWordWrap(true);
+    disposition->addWidget(lverification_);
+
+    vuebilan_ = nomme(new QTableView(page), "vuebilan");
+    modelerecap_ = new ModeleRecapitulatif(this);
+    tri_ = new QSortFilterProxyModel(this);
+    tri_->setSourceModel(modelerecap_);
+    tri_->setSortRole(Qt::UserRole);
+    vuebilan_->setModel(tri_);
+    reglevue(vuebilan_);
+    vuebilan_->setSelectionMode(QAbstractItemView::SingleSelection);
+    vuebilan_->setSortingEnabled(true);
+    vuebilan_->sortByColumn(0, Qt::DescendingOrder);
+    auto* entete = vuebilan_->horizontalHeader();
+    entete->setSectionResizeMode(QHeaderView::ResizeToContents);
+    entete->setStretchLastSection(true);
+    disposition->addWidget(vuebilan_, 1);
+
+    ltotaux_ = nomme(new QLabel(page), "ltotaux");
+    ltotaux_->setWordWrap(true);
+    ltotaux_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    disposition->addWidget(ltotaux_);
+
+    auto* bas = new QHBoxLayout;
+    bas->addStretch();
+    bexporter_ = bouton(page, "bexporter");
+    bexporter_->setEnabled(false);
+    connect(bexporter_, &QPushButton::clicked, this, &THistorique::exporteclick);
+    bas->addWidget(bexporter_);
+    disposition->addLayout(bas);
+    return page;
+}
+
+void THistorique::traduithistorique() {
+    const bool en = anglais(etat_);
+    appliquelegendes(this, legendeshistorique, en);
+    onglets_->setTabText(0, legendehistorique("ongletTirages", en));
+    onglets_->setTabText(1, legendehistorique("ongletVerification", en));
+    nommecontroles(this, en);
+    onglets_->tabBar()->setAccessibleName(onglets_->accessibleName());
+    modeletirages_->traduit(en);
+    modelerecap_->traduit(en);
+    affichenombre();
+}
+
+void THistorique::showEvent(QShowEvent* evenement) {
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous())
+        return;
+    // A check belongs to the ticks and method of its time, which may have changed since.
+    modelerecap_->montre(TRecapitulatif{});
+    lverification_->clear();
+    ltotaux_->clear();
+    bexporter_->setEnabled(false);
+    traduithistorique();
+    if (!centree_) {
+        centree_ = true;
+        centreecran(this);
+    }
+    ouvrebase();
+}
+
+void THistorique::probleme(const char* cle, const QString& premier, const QString& second) {
+    const bool en = anglais(etat_);
+    QString message = legendehistorique(cle, en);
+    // One call for both, so that a "%" in a file name is never taken for a place to fill.
+    if (!second.isNull())
+        message = message.arg(premier, second);
+    else if (!premier.isNull())
+        message = message.arg(premier);
+    contexte_.plateforme.messages.message(message, texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+}
+
+void THistorique::ouvrebase() {
+    if (base_ && base_->ouverte())
+        return;
+    const bool en = anglais(etat_);
+    base_ = std::make_unique<TBaseTirages>();
+    const QString dossier = contexte_.plateforme.systeme.repertoiredonnees();
+    const TBaseTirages::TOuverture o = base_->ouvre(dossier);
+    const QString fichier = QDir::toNativeSeparators(base_->chemin());
+    QString cause;
+    switch (o.cause) {
+    case TBaseTirages::TCause::aucune:
+        break;
+    case TBaseTirages::TCause::dossier:
+        cause = legendehistorique("causedossier", en).arg(QDir::toNativeSeparators(dossier));
+        break;
+    case TBaseTirages::TCause::ouverture:
+        cause = legendehistorique("causeouverture", en).arg(fichier, o.detail);
+        break;
+    case TBaseTirages::TCause::illisible:
+        cause = legendehistorique("causeillisible", en);
+        break;
+    case TBaseTirages::TCause::endommagee:
+        cause = legendehistorique("causeendommagee", en);
+        break;
+    case TBaseTirages::TCause::inconnue:
+        cause = legendehistorique("causeinconnue", en);
+        break;
+    case TBaseTirages::TCause::recente:
+        cause = legendehistorique("causerecente", en).arg(fichier);
+        break;
+    case TBaseTirages::TCause::renommage:
+        cause = legendehistorique("causerenommage", en).arg(fichier, o.detail);
+        break;
+    }
+    causeindisponible_.clear();
+    if (o.etat == TBaseTirages::TIssue::remplacee) {
+        contexte_.plateforme.messages.message(
+            legendehistorique("baseremplacee", en).arg(cause, QDir::toNativeSeparators(o.miseacote)),
+            legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
+    } else if (o.etat == TBaseTirages::TIssue::echec) {
+        causeindisponible_ = cause;
+        contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(cause),
+                                              legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
+    }
+    recharge();
+}
+
+void THistorique::recharge() {
+    QString erreur;
+    tirages_ = base_ && base_->ouverte() ? base_->tirages(&erreur) : std::vector<TTirageDate>{};
+    if (!erreur.isEmpty())
+        causeindisponible_ = erreur;
+    modeletirages_->montre(&tirages_);
+    const bool disponible = causeindisponible_.isEmpty();
+    for (QWidget* w : {static_cast<QWidget*>(bajouter_), static_cast<QWidget*>(bsupprimer_),
+                       static_cast<QWidget*>(bimporter_)})
+        w->setEnabled(disponible);
+    if (!tirages_.empty()) {
+        QSignalBlocker a(edebut_);
+        QSignalBlocker b(efin_);
+        edebut_->setDate(versqdate(tirages_.back().date));
+        efin_->setDate(versqdate(tirages_.front().date));
+    }
+    affichenombre();
+}
+
+void THistorique::affichenombre() {
+    if (!causeindisponible_.isEmpty())
+        lnombre_->setText(legende("indisponible").arg(causeindisponible_));
+    else if (tirages_.empty())
+        lnombre_->setText(legende("nombre0"));
+    else if (tirages_.size() == 1)
+        lnombre_->setText(legende("nombre1").arg(jour(tirages_.front().date)));
+    else
+        lnombre_->setText(legende("nombren")
+                              .arg(static_cast<qulonglong>(tirages_.size()))
+                              .arg(jour(tirages_.back().date), jour(tirages_.front().date)));
+}
+
+bool THistorique::enregistre(const std::vector<TTirageDate>& nouveaux) {
+    QString erreur;
+    if (!base_ || !base_->ajoute(nouveaux, &erreur)) {
+        probleme("echececriture", erreur);
+        return false;
+    }
+    recharge();
+    return true;
+}
+
+void THistorique::ajouteclick() {
+    TTirageDate t;
+    t.date = depuisqdate(edate_->date());
+    for (std::size_t i = 0; i < 6; ++i)
+        t.tirage.numeros[i] = numeros_[i]->value();
+    t.tirage.complementaire = numeros_[6]->value();
+    if (std::any_of(numeros_.begin(), numeros_.end(), [](const QSpinBox* s) { return s->value() == 0; })) {
+        probleme("ajoutincomplet");
+        return;
+    }
+    TLigneRejetee rejet;
+    rejet.motif = validetirage(t);
+    ordonne(t);
+    QString pourquoi;
+    if (rejet.motif != TMotif::aucun) {
+        pourquoi = motif(rejet, anglais(etat_));
+    } else {
+        const auto meme = std::find_if(tirages_.begin(), tirages_.end(),
+                                       [&t](const TTirageDate& autre) { return memetirage(t, autre); });
+        if (meme != tirages_.end()) {
+            rejet.motif = TMotif::contradiction;
+            pourquoi = meme->tirage.complementaire == t.tirage.complementaire ? legende("dejaenregistre")
+                                                                              : motif(rejet, anglais(etat_));
+        }
+    }
+    if (!pourquoi.isEmpty()) {
+        probleme("ajoutimpossible", pourquoi);
+        return;
+    }
+    if (!enregistre({t}))
+        return;
+    for (QSpinBox* s : numeros_)
+        s->setValue(0);
+    // Shows the new draw where the list keeps it.
+    for (std::size_t i = 0; i < tirages_.size(); ++i) {
+        if (memetirage(tirages_[i], t)) {
+            vuetirages_->selectRow(static_cast<int>(i));
+            break;
+        }
+    }
+    numeros_[0]->setFocus();
+}
+
+void THistorique::supprimeclick() {
+    std::set<int> lignes;
+    for (const QModelIndex& i : vuetirages_->selectionModel()->selectedRows())
+        lignes.insert(i.row());
+    if (lignes.empty()) {
+        probleme("choixsuppression");
+        return;
+    }
+    std::vector<TTirageDate> choisis;
+    for (const int l : lignes)
+        choisis.push_back(tirages_[static_cast<std::size_t>(l)]);
+    const bool en = anglais(etat_);
+    const QString question = choisis.size() == 1
+                                 ? legendehistorique("confirmeun", en).arg(jour(choisis.front().date))
+                                 : legendehistorique("confirmeplusieurs", en).arg(choisis.size());
+    if (contexte_.plateforme.messages.message(question, legendehistorique("titreconfirmation", en),
+                                              Boutons::OuiNon, Icone::Question) != Reponse::Oui)
+        return;
+    QString erreur;
+    if (!base_->supprime(choisis, &erreur)) {
+        probleme("echececriture", erreur);
+        return;
+    }
+    vuetirages_->clearSelection();
+    recharge();
+}
+
+void THistorique::importeclick() {
+    const bool en = anglais(etat_);
+    const QString chemin = contexte_.plateforme.fichiers.alire(legendehistorique("titreimport", en),
+                                                               legendehistorique("filtreimport", en));
+    if (chemin.isEmpty())
+        return;
+    const QString nom = QFileInfo(chemin).fileName();
+    const auto refuse = [&](const char* cle, const QString& detail = QString()) {
+        const QString modele = legendehistorique(cle, en);
+        const QString message = detail.isNull() ? modele.arg(nom) : modele.arg(nom, detail);
+        contexte_.plateforme.messages.message(message, legendehistorique("titreimportrefuse", en),
+                                              Boutons::Ok, Icone::Exclamation);
+    };
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        refuse("illisible", fichier.errorString());
+        return;
+    }
+    // Read no further than the largest file taken, so a huge file is refused without filling memory.
+    const QByteArray contenu = fichier.read(static_cast<qint64>(tailleimportmax) + 1);
+    const TApercu apercu = analyseimport(
+        std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), tirages_);
+    switch (apercu.refus) {
+    case TRefus::aucun:
+        break;
+    case TRefus::pastexte:
+        return refuse("pastexte");
+    case TRefus::troplong:
+        return refuse("troplong");
+    case TRefus::aucuntirage:
+        if (apercu.rejetees.empty())
+            return refuse("aucunevalide");
+        // The first rejected line shows what the whole file gets wrong.
+        return refuse("aucunevalidemotif", legendehistorique("lignemotif", en)
+                                               .arg(apercu.rejetees.front().ligne)
+                                               .arg(motif(apercu.rejetees.front(), en)));
+    case TRefus::enteteinconnue: {
+        const int c = static_cast<int>(apercu.colonnemanquante);
+        const QString colonne = c == 0   ? legendehistorique("colonnedate", en)
+                                : c == 7 ? legendehistorique("colonnecomp", en)
+                                         : legendehistorique("colonneboule", en).arg(c);
+        return refuse("enteteinconnue", colonne);
+    }
+    }
+    TApercuImport apercuimport(this, apercu, nom, en);
+    if (apercuimport.exec() != QDialog::Accepted || apercu.aajouter.empty())
+        return;
+    std::vector<TTirageDate> nouveaux;
+    nouveaux.reserve(apercu.aajouter.size());
+    for (const TLigneTirage& l : apercu.aajouter)
+        nouveaux.push_back(l.tirage);
+    enregistre(nouveaux);
+}
+
+void THistorique::verifieclick() {
+    const bool en = anglais(etat_);
+    if (!selectioncorrecte(etat_)) {
+        probleme("selectionincorrecte");
+        return;
+    }
+    std::vector<TTirageDate> choisis = tirages_;
+    if (rperiode_->isChecked()) {
+        const TDate debut = depuisqdate(edebut_->date());
+        const TDate fin = depuisqdate(efin_->date());
+        if (fin < debut) {
+            probleme("periodeinversee");
+            return;
+        }
+        choisis = periode(tirages_, debut, fin);
+    }
+    if (choisis.empty()) {
+        probleme(tirages_.empty() ? "nombre0" : "periodevide");
+        return;
+    }
+    construitnumcoch(etat_);
+    const std::vector<TMasque> grilles = grillesdelaserie(etat_);
+    const TGarantie promesse = garantie(etat_.methodechoisie);
+    modelerecap_->montre(recapitule(grilles, masquecoches(etat_), promesse, choisis));
+    const TRecapitulatif& b = modelerecap_->recapitulatif();
+    lverification_->setText(legendehistorique("verification", en)
+                                .arg(etat_.methodechoisie)
+                                .arg(grilles.size())
+                                .arg(comptecoches(etat_))
+                                .arg(choisis.size()));
+    QStringList classes;
+    for (const TClasse k : classesdecroissantes)
+        classes << nomclasse(k, en) + legendehistorique("deuxpoints", en) + QString::number(b.totaux[k]);
+    ltotaux_->setText(
+        legendehistorique("totaux", en).arg(classes.join(QStringLiteral(" · "))) + QLatin1Char('\n') +
+        legendehistorique("promesse", en).arg(promesse.x).arg(promesse.y).arg(b.promises).arg(b.tenues));
+    bexporter_->setEnabled(true);
+}
+
+void THistorique::exporteclick() {
+    const bool en = anglais(etat_);
+    const QString chemin = contexte_.plateforme.fichiers.aecrire(
+        legendehistorique("titreexport", en), legendehistorique("filtreexport", en),
+        QDir::home().filePath(legendehistorique("nomexport", en)));
+    if (chemin.isEmpty())
+        return;
+    // The rows in the order the table shows them.
+    std::vector<const TRecapTirage*> lignes;
+    const TRecapitulatif& b = modelerecap_->recapitulatif();
+    for (int r = 0; r < tri_->rowCount(); ++r)
+        lignes.push_back(&b.tirages[static_cast<std::size_t>(tri_->mapToSource(tri_->index(r, 0)).row())]);
+    TLibellesCsv libelles;
+    const auto utf8 = [&](const char* cle) { return legendehistorique(cle, en).toStdString(); };
+    libelles.entetes[0] = utf8("coldate");
+    for (int i = 1; i <= 6; ++i)
+        libelles.entetes[static_cast<std::size_t>(i)] =
+            legendehistorique("csvnumero", en).arg(i).toStdString();
+    libelles.entetes[7] = utf8("csvcomp");
+    libelles.entetes[8] = utf8("colmeilleure");
+    for (std::size_t i = 0; i < 7; ++i)
+        libelles.entetes[9 + i] = utf8(colonnesclasses[i]);
+    libelles.entetes[16] = utf8("csvtrouves");
+    libelles.entetes[17] = utf8("colpromesse");
+    for (std::size_t k = 0; k < libelles.classes.size(); ++k)
+        libelles.classes[k] = nomclasse(static_cast<TClasse>(k), en).toStdString();
+    for (std::size_t p = 0; p < libelles.promesses.size(); ++p)
+        libelles.promesses[p] = nompromesse(static_cast<TPromesse>(p), en).toStdString();
+    // The byte-order mark tells spreadsheets the text is UTF-8.
+    const std::string texte = "\xEF\xBB\xBF" + csvrecapitulatif(lignes, libelles);
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) ||
+        fichier.write(texte.data(), static_cast<qint64>(texte.size())) != static_cast<qint64>(texte.size()) ||
+        !fichier.commit())
+        probleme("echecexport", QDir::toNativeSeparators(chemin), fichier.errorString());
+}
+
+TApercuImport::TApercuImport(QWidget* parent, const TApercu& apercu, const QString& fichier, bool en)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("ApercuImport"));
+    setWindowTitle(legendehistorique("apercu", en));
+    setModal(true);
+    resize(760, 440);
+    auto* disposition = new QVBoxLayout(this);
+    auto* nom = nomme(new QLabel(this), "lfichier");
+    nom->setText(legendehistorique("lfichier", en).arg(fichier));
+    disposition->addWidget(nom);
+    auto* resume = nomme(new QLabel(this), "lresume");
+    resume->setText(legendehistorique("lresume", en)
+                        .arg(apercu.aajouter.size())
+                        .arg(apercu.presents.size())
+                        .arg(apercu.rejetees.size()));
+    QFont gras = resume->font();
+    gras.setBold(true);
+    resume->setFont(gras);
+    disposition->addWidget(resume);
+    if (apercu.moisdabord) {
+        auto* mois = nomme(new QLabel(this), "lmoisdabord");
+        mois->setText(legendehistorique("lmoisdabord", en));
+        disposition->addWidget(mois);
+    }
+
+    auto* rejets = nomme(new QTableWidget(static_cast<int>(apercu.rejetees.size()), 3, this), "listerejets");
+    rejets->setHorizontalHeaderLabels({legendehistorique("colligne", en), legendehistorique("colmotif", en),
+                                       legendehistorique("colcontenu", en)});
+    reglevue(rejets);
+    rejets->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (std::size_t i = 0; i < apercu.rejetees.size(); ++i) {
+        const TLigneRejetee& r = apercu.rejetees[i];
+        const int ligne = static_cast<int>(i);
+        auto* numero = new QTableWidgetItem;
+        numero->setData(Qt::DisplayRole, r.ligne);
+        numero->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rejets->setItem(ligne, 0, numero);
+        rejets->setItem(ligne, 1, new QTableWidgetItem(motif(r, en)));
+        rejets->setItem(ligne, 2, new QTableWidgetItem(QString::fromStdString(r.texte)));
+    }
+    // The whole line shows, scrolling sideways when it is long: it is how the user finds it.
+    rejets->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    rejets->horizontalHeader()->setStretchLastSection(true);
+    auto* titrerejets = etiquettepour(this, "lrejets", rejets);
+    titrerejets->setText(legendehistorique(apercu.rejetees.empty() ? "aucunrejet" : "lrejets", en));
+    disposition->addWidget(titrerejets);
+    disposition->addWidget(rejets, 1);
+    rejets->setVisible(!apercu.rejetees.empty());
+
+    auto* boutons = new QDialogButtonBox(this);
+    const std::size_t n = apercu.aajouter.size();
+    auto* stocker = bouton(this, "bstocker");
+    stocker->setText(n == 0   ? legendehistorique("bstocker0", en)
+                     : n == 1 ? legendehistorique("bstocker1", en)
+                              : legendehistorique("bstocker", en).arg(n));
+    stocker->setEnabled(n > 0);
+    stocker->setDefault(n > 0);
+    auto* annuler = bouton(this, "bannuler");
+    annuler->setText(legendehistorique("bannuler", en));
+    boutons->addButton(stocker, QDialogButtonBox::AcceptRole);
+    boutons->addButton(annuler, QDialogButtonBox::RejectRole);
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    disposition->addWidget(boutons);
+    nommecontroles(this, en);
+    (n > 0 ? static_cast<QWidget*>(stocker) : annuler)->setFocus();
+}
+
+} // namespace vormigral
