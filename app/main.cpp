@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     vormigral::ImprimantesQt imprimantes;
     vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
+    aide.suitlangue(&application.contexte().etat.parametres.langue);
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();

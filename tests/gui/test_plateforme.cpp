@@ -4,10 +4,12 @@
 #include "app/reglages.h"
 #include "files/parametres.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -46,6 +48,7 @@ private slots:
     void boutonsdanslalangue();
     void reponsesdesmessages();
     void aideouvertesurlesommaire();
+    void aideauclavier();
 };
 
 void TestPlateforme::emplacementdesreglages() {
@@ -174,6 +177,41 @@ void TestPlateforme::aideouvertesurlesommaire() {
     local.close();
     aide.contenu(QStringLiteral("vormigral.hlp"));
     QCOMPARE(navigateur->document()->toPlainText().trimmed(), QStringLiteral("locale"));
+}
+
+// The help is a window of its own, opens at the half of the program's language, and closes from
+// the keyboard.
+void TestPlateforme::aideauclavier() {
+    SystemeReglable s;
+    s.exe = dossier.filePath(QStringLiteral("sansaide/"));
+    AideQt aide(s);
+    std::int32_t langue = 1;
+    aide.suitlangue(&langue);
+    QWidget* fenetre = nullptr;
+    const auto ouvre = [&] {
+        aide.contenu(QStringLiteral("vormigral.hlp"));
+        fenetre = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("aide") && w->isVisible())
+                fenetre = w;
+        QVERIFY(fenetre && QTest::qWaitForWindowExposed(fenetre));
+        fenetre->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenetre));
+    };
+    ouvre();
+    QCOMPARE(QAccessible::queryAccessibleInterface(fenetre)->role(), QAccessible::Window);
+    auto* navigateur = fenetre->findChild<QTextBrowser*>();
+    const int francais = navigateur->verticalScrollBar()->value();
+    QVERIFY(francais > 0);
+    langue = 2;
+    ouvre();
+    QVERIFY(navigateur->verticalScrollBar()->value() > francais);
+    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        QTest::keySequence(fenetre, touche);
+        QVERIFY(!fenetre->isVisible());
+        ouvre();
+    }
+    fenetre->close();
 }
 
 QTEST_MAIN(TestPlateforme)
