@@ -40,9 +40,10 @@ private:
     CaseNumero* cellule() const { return static_cast<CaseNumero*>(widget()); }
 };
 
-// A drop-down list that is not editable. Qt's own interface names such a list after its current
-// item on this platform, whatever name the program gives it; here the program's name wins, and
-// the current item reads as its accessible text (the method list pads its items for sorting).
+// A drop-down list that is not editable. Screen readers on this platform read a list's current
+// item from its name (Qt offers them no other way), so Qt names a list after its item alone: here
+// the name is the program's name for the list, then the item, read by its accessible text where it
+// has one (the method list pads its items for sorting).
 class AccessibleListe final : public QAccessibleWidget {
 public:
     explicit AccessibleListe(QComboBox* liste) : QAccessibleWidget(liste, QAccessible::ComboBox) {}
@@ -57,12 +58,14 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text quoi) const override {
-        if (quoi == QAccessible::Value ||
-            (quoi == QAccessible::Name && widget()->accessibleName().isEmpty())) {
-            const QVariant courant = liste()->currentData(Qt::AccessibleTextRole);
-            return courant.isValid() ? courant.toString() : liste()->currentText();
-        }
-        return QAccessibleWidget::text(quoi);
+        if (quoi != QAccessible::Name && quoi != QAccessible::Value)
+            return QAccessibleWidget::text(quoi);
+        const QVariant lu = liste()->currentData(Qt::AccessibleTextRole);
+        const QString valeur = lu.isValid() ? lu.toString() : liste()->currentText();
+        const QString nom = widget()->accessibleName();
+        if (quoi == QAccessible::Value || nom.isEmpty())
+            return valeur;
+        return valeur.isEmpty() ? nom : nom + QStringLiteral(", ") + valeur;
     }
 
     QStringList actionNames() const override { return {showMenuAction(), setFocusAction()}; }
