@@ -127,12 +127,12 @@ void TForm1::construitfenetre() {
 
     // The cells come first, then the list and the commands in their reading order; the two
     // picture buttons, whose commands the menus also hold, close the round.
-    const auto nomme = [zone](const char* nom) {
+    const auto bouton = [zone](const char* nom) {
         return zone->findChild<QWidget*>(QString::fromLatin1(nom));
     };
-    bloc_->ordretabulation({ComboBox1, nomme("bvoirbulletin"), nomme("bimplistbull"), nomme("bimpbull"),
-                            nomme("bcomparer"), nomme("beffacer"), nomme("bquitter"), nomme("bnaleat"), infos,
-                            aide});
+    bloc_->ordretabulation({ComboBox1, bouton("bvoirbulletin"), bouton("bimplistbull"), bouton("bimpbull"),
+                            bouton("bcomparer"), bouton("beffacer"), bouton("bquitter"), bouton("bnaleat"),
+                            infos, aide});
     ComboBox1->setFocus();
 }
 
