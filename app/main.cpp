@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     vormigral::ChoixFichiersQt fichiers;
     vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
+    aide.suitlangue(&application.contexte().etat.parametres.langue);
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();

@@ -26,7 +26,8 @@ public:
 class Aide {
 public:
     virtual ~Aide() = default;
-    // Shows the contents page of the named help file; the name carries no directory.
+    // Shows the named help file at the section of the program's language; the name carries no
+    // directory.
     virtual void contenu(const QString& fichier) = 0;
 };
 

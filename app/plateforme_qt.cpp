@@ -8,11 +8,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <chrono>
 
@@ -95,21 +96,28 @@ QString AideQt::chemin(const QString& fichier) const {
 }
 
 void AideQt::contenu(const QString& fichier) {
+    const bool en = langue_ && *langue_ == 2;
     if (!fenetre_) {
-        fenetre_ = std::make_unique<QWidget>();
+        // A main window of its own, so that assistive technologies list it as a window.
+        fenetre_ = std::make_unique<QMainWindow>();
         fenetre_->setObjectName(QStringLiteral("aide"));
         fenetre_->setWindowTitle(QStringLiteral("VORMIGRAL - Aide / Help"));
         fenetre_->resize(640, 560);
-        auto* disposition = new QVBoxLayout(fenetre_.get());
-        disposition->setContentsMargins(0, 0, 0, 0);
         navigateur_ = new QTextBrowser(fenetre_.get());
         navigateur_->setOpenExternalLinks(true);
-        disposition->addWidget(navigateur_);
+        fenetre_->setCentralWidget(navigateur_);
+        for (const QKeySequence& touche : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+            auto* raccourci = new QShortcut(touche, fenetre_.get());
+            QObject::connect(raccourci, &QShortcut::activated, fenetre_.get(), &QWidget::close);
+        }
     }
+    const Legende nomaide = {"aide", "Aide de VORMIGRAL", "VORMIGRAL help"};
+    navigateur_->setAccessibleName(vormigral::texte(nomaide, en));
     const QString source = chemin(fichier);
     navigateur_->setSource(source.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + source)
                                                                : QUrl::fromLocalFile(source));
-    navigateur_->scrollToAnchor(QStringLiteral("contents"));
+    // The page holds both languages: it opens at the half of the program's language.
+    navigateur_->scrollToAnchor(en ? QStringLiteral("en") : QStringLiteral("fr"));
     fenetre_->show();
     fenetre_->raise();
     fenetre_->activateWindow();

@@ -8,8 +8,8 @@
 #include <memory>
 #include <random>
 
+class QMainWindow;
 class QTextBrowser;
-class QWidget;
 
 namespace vormigral {
 
@@ -32,12 +32,16 @@ public:
     ~AideQt() override;
     void contenu(const QString& fichier) override;
 
+    // The help opens at the section of the program's language; until this is called, French.
+    void suitlangue(const std::int32_t* langue) { langue_ = langue; }
+
     // Where the named help file is found: beside the executable first, then the built-in copy.
     QString chemin(const QString& fichier) const;
 
 private:
     const Systeme& systeme_;
-    std::unique_ptr<QWidget> fenetre_;
+    const std::int32_t* langue_ = nullptr;
+    std::unique_ptr<QMainWindow> fenetre_;
     QTextBrowser* navigateur_ = nullptr;
 };
 

@@ -7,8 +7,8 @@
 namespace vormigral {
 
 // One text of a window in both languages. `nom` is the control's object name (an empty name
-// stands for the window's own caption), or the key of a text the window shows otherwise: a
-// message, a status line, an accessible name.
+// stands for the window's own caption), "acc:" and a control's object name for that control's
+// accessible name, or the key of a text the window shows otherwise: a message, a status line.
 struct Legende {
     const char* nom;
     const char* fr;

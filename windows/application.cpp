@@ -1,5 +1,6 @@
 #include "windows/application.h"
 
+#include "windows/accessibilite.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"
@@ -15,6 +16,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
 
 static void initressources() {
     Q_INIT_RESOURCE(vormigral);
@@ -54,6 +59,27 @@ void initialiseapplication() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icone.svg")));
     QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
     installepolices();
+    installeaccessibilite();
+}
+
+void traduitqt(bool anglais) {
+    // English is Qt's own language; French comes from the translations Debian ships with Qt.
+    static QPointer<QTranslator> francais;
+    static bool installe = false;
+    if (!francais) {
+        francais = new QTranslator(qApp);
+        installe = false;
+        if (!francais->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            qWarning("Qt's French translations (qtbase_fr.qm) not found: Qt's dialogs stay in English");
+    }
+    if (francais->isEmpty() || installe == !anglais)
+        return;
+    installe = !anglais;
+    if (installe)
+        QCoreApplication::installTranslator(francais);
+    else
+        QCoreApplication::removeTranslator(francais);
 }
 
 } // namespace vormigral

@@ -31,7 +31,11 @@ private:
     std::unique_ptr<TForm10> form10_;
 };
 
-// Process-wide set-up that must precede any window: application name, resources, fonts.
+// Process-wide set-up that must precede any window: application name, resources, fonts, how
+// assistive technologies see the program's controls.
 void initialiseapplication();
+
+// Qt's own dialogs and standard buttons in the program's language: French unless `anglais`.
+void traduitqt(bool anglais);
 
 } // namespace vormigral

@@ -35,12 +35,17 @@ std::string local(const QString& texte) {
     return QFile::encodeName(texte).toStdString();
 }
 
-// Every text the chooser shows. The cancel button's caption is set once, when the window is built.
+// Every text the chooser shows. The cancel button's caption is set once, when the window is built;
+// the names screen readers say follow the language at every use.
 const Legende legendeschoixfichier[] = {
     {"boutok", "Ok", "Ok"},
     {"boutannule", "Annule", "Abort"},
     {"titrechargement", "Sélectionnez le fichier à charger", "Select the file to load"},
     {"titreenregistrement", "Indiquer le nom du fichier à enregistrer", "Save file"},
+    {"acc:DirectoryListBox1", "Dossiers", "Folders"},
+    {"acc:FileListBox1", "Fichiers", "Files"},
+    {"acc:DriveComboBox1", "Lecteur", "Drive"},
+    {"acc:Edit1", "Nom du fichier", "File name"},
 };
 
 // The directory tree shows one path, every level open: there is nothing to unfold, so no marks.
@@ -261,7 +266,9 @@ void TForm6::boutannuleClick() {
 }
 
 std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
-    setWindowTitle(texte(legendeschoixfichier, titre, anglais(contexte_.etat)));
+    const bool en = anglais(contexte_.etat);
+    setWindowTitle(texte(legendeschoixfichier, titre, en));
+    appliquenoms(this, legendeschoixfichier, en);
     Edit1->setReadOnly(lectureseule);
     Edit1->setText(QStringLiteral("*"));
     exec();

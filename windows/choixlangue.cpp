@@ -16,6 +16,9 @@ namespace {
 const Legende legendeschoixlangue[] = {
     {"", "Langue - Language", "Langue - Language"},
     {"bok", "OK", "OK"},
+    {"acc:glangue", "Langue - Language", "Langue - Language"},
+    {"acc:Image1", "Drapeau français - French flag", "Drapeau français - French flag"},
+    {"acc:Image2", "Drapeau britannique - British flag", "Drapeau britannique - British flag"},
 };
 
 } // namespace

@@ -83,8 +83,10 @@ void TForm8::construitfenetre() {
     for (int i = 0; i < 7; ++i) {
         // The complementary stands a little apart from the six main numbers.
         const int y = i < 6 ? 42 + i * 44 : 42 + 6 * 44 + 14;
-        tag(Panel1, noms[i][0], {14, y, 26, 21}, tags[i], i < 6 ? QColor(Qt::green) : QColor(Qt::cyan));
+        QLabel* etiquette =
+            tag(Panel1, noms[i][0], {14, y, 26, 21}, tags[i], i < 6 ? QColor(Qt::green) : QColor(Qt::cyan));
         auto* selecteur = place<QComboBox>(Panel1, noms[i][1], {48, y, 68, 21});
+        etiquette->setBuddy(selecteur);
         selecteur->setEditable(false);
         selecteur->setFont(policestandard());
         selecteur->view()->setFont(policestandard());
@@ -156,6 +158,16 @@ const Legende legendescomparaison[] = {
     {"GroupBox8", "3 numéros", "3 numbers"},
     {"numerodouble", "Un même numéro ne peut pas être selectionné plusieurs fois",
      "A number is selected more than one time"},
+    {"acc:ComboBox1", "Numéro 1", "Number 1"},
+    {"acc:ComboBox2", "Numéro 2", "Number 2"},
+    {"acc:ComboBox3", "Numéro 3", "Number 3"},
+    {"acc:ComboBox4", "Numéro 4", "Number 4"},
+    {"acc:ComboBox5", "Numéro 5", "Number 5"},
+    {"acc:ComboBox6", "Numéro 6", "Number 6"},
+    {"acc:ComboBox7", "Complémentaire", "Bonus number"},
+    {"acc:listresul", "Résultats par grille", "Results by grid"},
+    // A counter read with its frame's title, e.g. "3 numéros : 12".
+    {"compteur", "%1 : %2", "%1: %2"},
 };
 
 } // namespace
@@ -171,7 +183,18 @@ void TForm8::initform() {
         selecteur->setCurrentIndex(0);
     for (const auto& compteur : compteurs_)
         compteur.second->clear();
+    nommecompteurs();
     listresul->clear();
+}
+
+void TForm8::nommecompteurs() {
+    const QString modele = texte(legendescomparaison, "compteur", anglais(etat_));
+    for (const auto& compteur : compteurs_) {
+        QLabel* etiquette = compteur.second;
+        const QString titre = static_cast<QGroupBox*>(etiquette->parentWidget())->title();
+        etiquette->setAccessibleName(etiquette->text().isEmpty() ? titre
+                                                                 : modele.arg(titre, etiquette->text()));
+    }
 }
 
 TTirage TForm8::tirage() const {
@@ -205,6 +228,7 @@ void TForm8::comparegrilles() {
     listresul->addItems(lignes);
     for (const auto& [classe, etiquette] : compteurs_)
         etiquette->setText(QString::number(resultat.compteurs[classe]));
+    nommecompteurs();
 }
 
 void TForm8::BitBtn1Click() {

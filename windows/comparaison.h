@@ -42,6 +42,8 @@ private:
     // Places the controls for the current size: the list takes any extra room, the counters and
     // the buttons keep their places relative to each other along the bottom.
     void disposition();
+    // Names each counter by its frame's title and, once counted, its value.
+    void nommecompteurs();
 
     Contexte& contexte_;
     TEtat& etat_;

@@ -24,15 +24,18 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     setFixedSize(477, 290);
     setModal(true);
 
-    etiquette(this, "Label3", 16, 12);
+    QLabel* type = etiquette(this, "Label3", 16, 12);
     ComboBox1 = place<QComboBox>(this, "ComboBox1", {16, 30, 445, 22});
     ComboBox1->setEditable(false);
+    type->setBuddy(ComboBox1);
 
     auto* grilles = place<QGroupBox>(this, "GroupBox3", {16, 68, 181, 125});
-    etiquette(grilles, "Label1", 16, 38);
+    QLabel* premiere = etiquette(grilles, "Label1", 16, 38);
     Gpremier = place<QLineEdit>(grilles, "Gpremier", {96, 34, 65, 22});
-    etiquette(grilles, "Label2", 16, 82);
+    premiere->setBuddy(Gpremier);
+    QLabel* derniere = etiquette(grilles, "Label2", 16, 82);
     gdernier = place<QLineEdit>(grilles, "gdernier", {96, 78, 65, 22});
+    derniere->setBuddy(gdernier);
     auto* testcar = new FiltreTouches("0123456789", this);
     testcar->setObjectName(QStringLiteral("testcar"));
     for (QLineEdit* champ : {Gpremier, gdernier}) {
@@ -79,6 +82,9 @@ const Legende legendesimpression[] = {
     {"bulletinsuivant", "Insérez le prochain bulletin et appuyer sur OK",
      "Insérez le prochain bulletin et appuyer sur OK"},
     {"titrebulletinsuivant", "Impression bulletin", "Impression bulletin"},
+    {"acc:ComboBox1", "Type de bulletin", "Ticket type"},
+    {"acc:Gpremier", "Première grille à imprimer", "First grid to print"},
+    {"acc:gdernier", "Dernière grille à imprimer", "Last grid to print"},
 };
 
 } // namespace

@@ -20,11 +20,13 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
     setModal(true);
 
     auto* imprimante = place<QGroupBox>(this, "GroupBox1", {82, 14, 290, 115});
-    etiquette(imprimante, "hdec", 17, 30);
+    QLabel* horizontal = etiquette(imprimante, "hdec", 17, 30);
     edech = place<QLineEdit>(imprimante, "edech", {130, 26, 67, 21});
+    horizontal->setBuddy(edech);
     etiquette(imprimante, "Label4", 205, 30);
-    etiquette(imprimante, "ldec", 17, 62);
+    QLabel* vertical = etiquette(imprimante, "ldec", 17, 62);
     edecv = place<QLineEdit>(imprimante, "edecv", {131, 58, 67, 21});
+    vertical->setBuddy(edecv);
     etiquette(imprimante, "Label3", 204, 63);
     auto* filtre = new FiltreTouches("-+0123456789", this);
     for (QLineEdit* edit : {edech, edecv}) {
@@ -74,6 +76,10 @@ const Legende legendesparametres[] = {
     {"hdec", "Décalage horizontal", "Horizontal Adjustment"},
     {"ldec", "Décalage vertical", "Vertical Adjustment"},
     {"glangue", "Langue", "Language"},
+    {"acc:edech", "Décalage horizontal en millimètres", "Horizontal adjustment in millimetres"},
+    {"acc:edecv", "Décalage vertical en millimètres", "Vertical adjustment in millimetres"},
+    {"acc:Image1", "Drapeau français", "French flag"},
+    {"acc:Image2", "Drapeau britannique", "British flag"},
 };
 
 } // namespace

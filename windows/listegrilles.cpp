@@ -90,6 +90,7 @@ const Legende legendesliste[] = {
     {"BitBtn6", "Imprimer la liste des bulletins", "Print the list of grids"},
     {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
     {"BitBtn1", "Retour", "Return"},
+    {"acc:listbull", "Grilles de la méthode", "Grids of the method"},
 };
 
 } // namespace

@@ -2,9 +2,11 @@
 
 #include "app/reglages.h"
 #include "engine/cases.h"
+#include "engine/methodes.h"
 #include "engine/serie.h"
 #include "files/bulletin.h"
 #include "windows/analyse.h"
+#include "windows/application.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"
@@ -24,6 +26,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -67,15 +70,16 @@ void TForm1::construitfenetre() {
     connect(aide, &QToolButton::clicked, this, &TForm1::boutaideClick);
 
     coche_ = pixmapsvg(QStringLiteral(":/images/coche.svg"), {14, 20});
-    bloc_ = std::make_unique<BlocNumeros>(zone, QPoint(30, 59));
+    bloc_ = std::make_unique<BlocNumeros>(zone, QPoint(30, 59), true);
     for (int numero = 1; numero <= 49; ++numero) {
         ImageCliquable* cellule = bloc_->cellule(numero);
         cellule->setCursor(Qt::PointingHandCursor);
         connect(cellule, &ImageCliquable::clique, this, [this, cellule] { casecoch(cellule->tag()); });
     }
 
-    etiquette(zone, "ltitrechoix", 218, 63);
+    QLabel* titrechoix = etiquette(zone, "ltitrechoix", 218, 63);
     ComboBox1 = place<QComboBox>(zone, "ComboBox1", {218, 81, 394, 21});
+    titrechoix->setBuddy(ComboBox1);
     ComboBox1->setEditable(false);
     ComboBox1->setFont(policestandard(false));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::changemethode);
@@ -122,16 +126,14 @@ void TForm1::construitfenetre() {
     cochee->setPixmap(coche_);
     cochee->hide();
 
-    QWidget* ordre[] = {ComboBox1,
-                        zone->findChild<QWidget*>(QStringLiteral("bvoirbulletin")),
-                        zone->findChild<QWidget*>(QStringLiteral("bimplistbull")),
-                        zone->findChild<QWidget*>(QStringLiteral("bimpbull")),
-                        zone->findChild<QWidget*>(QStringLiteral("bcomparer")),
-                        zone->findChild<QWidget*>(QStringLiteral("beffacer")),
-                        zone->findChild<QWidget*>(QStringLiteral("bquitter")),
-                        zone->findChild<QWidget*>(QStringLiteral("bnaleat"))};
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        setTabOrder(ordre[i - 1], ordre[i]);
+    // The cells come first, then the list and the commands in their reading order; the two
+    // picture buttons, whose commands the menus also hold, close the round.
+    const auto bouton = [zone](const char* nom) {
+        return zone->findChild<QWidget*>(QString::fromLatin1(nom));
+    };
+    bloc_->ordretabulation({ComboBox1, bouton("bvoirbulletin"), bouton("bimplistbull"), bouton("bimpbull"),
+                            bouton("bcomparer"), bouton("beffacer"), bouton("bquitter"), bouton("bnaleat"),
+                            infos, aide});
     ComboBox1->setFocus();
 }
 
@@ -139,6 +141,7 @@ void TForm1::construitmenus() {
     struct Entree {
         const char* nom;
         void (TForm1::*action)();
+        QKeySequence::StandardKey raccourci = QKeySequence::UnknownKey;
     };
     const auto menu = [this](const char* nom, std::initializer_list<Entree> entrees) {
         QMenu* m = menuBar()->addMenu(QString());
@@ -146,25 +149,27 @@ void TForm1::construitmenus() {
         for (const Entree& e : entrees) {
             QAction* action = m->addAction(QString());
             action->setObjectName(QString::fromLatin1(e.nom));
+            action->setShortcut(e.raccourci);
             connect(action, &QAction::triggered, this, e.action);
         }
         return m;
     };
     menuBar()->setFont(policestandard(false));
-    menu("Fichier1", {{"Chargerbulletin1", &TForm1::Chargerbulletin1Click},
-                      {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click},
-                      {"mQuitter1", &TForm1::bquitterClick}});
+    menu("Fichier1", {{"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
+                      {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
+                      {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit}});
     menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
-                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick},
+                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
                           {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click},
                           {"mHistorique1", &TForm1::historiqueClick}});
     findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
-    menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
+    menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
+                   {"Infos1", &TForm1::SpeedButton2Click}});
 }
 
 void TForm1::creat() {
@@ -182,6 +187,18 @@ void TForm1::activate() {
     contexte_.form10->exec();
     traduitprincipale();
     initmethodes();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* evenement) {
+    // Outside a dialog a button leaves Return and Enter to its window: here they press it.
+    const int touche = evenement->key();
+    if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && evenement->modifiers() == Qt::NoModifier) {
+        if (auto* bouton = qobject_cast<QAbstractButton*>(focusWidget())) {
+            bouton->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(evenement);
 }
 
 bool TForm1::event(QEvent* evenement) {
@@ -258,22 +275,28 @@ const Legende legendesprincipale[] = {
     {"bnaleat", "Numéros aléatoires", "Random numbers"},
     {"bquitter", "Quitter", "Quit"},
     {"GroupBox1", "Cases cochées", "numbers selected"},
-    {"Fichier1", "Fichiers", "Files"},
-    {"Chargerbulletin1", "Charger bulletin", "Load Bill"},
-    {"EnregistrerBulletin1", "Enregistrer bulletin", "Save Bill"},
-    {"mQuitter1", "Quitter", "Quit"},
-    {"Utilisation1", "Utilisation", "Utilize"},
-    {"mVoirlesbulletins1", "Voir les bulletins", "View the grids"},
-    {"mVoirlalistedesbulletins1", "Voir la liste des bulletins", "View the list of the grids"},
-    {"mCompareraveclesrsultats1", "Comparer avec les resultats", "Compare with the results"},
-    {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
-    {"mAnalysedelamethode1", "Analyse de la méthode", "Method analysis"},
-    {"mHistorique1", "Historique des tirages", "Draw history"},
-    {"Options1", "Options", "Options"},
-    {"Paramtres1", "Paramètres", "Parameters"},
-    {"Aide1", "Aide", "Help"},
-    {"Aideenligne1", "Aide en ligne", "Help"},
-    {"Infos1", "Infos", "Infos"},
+    // Menus and their items: "&" marks the letter that opens them with Alt (underlined on screen).
+    {"Fichier1", "&Fichiers", "&Files"},
+    {"Chargerbulletin1", "&Charger bulletin", "&Load Bill"},
+    {"EnregistrerBulletin1", "&Enregistrer bulletin", "&Save Bill"},
+    {"mQuitter1", "&Quitter", "&Quit"},
+    {"Utilisation1", "&Utilisation", "&Utilize"},
+    {"mVoirlesbulletins1", "&Voir les bulletins", "&View the grids"},
+    {"mVoirlalistedesbulletins1", "Voir la &liste des bulletins", "View the &list of the grids"},
+    {"mCompareraveclesrsultats1", "&Comparer avec les resultats", "&Compare with the results"},
+    {"Imprimerlesbulletins1", "&Imprimer les grilles", "&Print the grids"},
+    {"mAnalysedelamethode1", "&Analyse de la méthode", "Method &analysis"},
+    {"mHistorique1", "&Historique des tirages", "Draw &history"},
+    {"Options1", "&Options", "&Options"},
+    {"Paramtres1", "&Paramètres", "&Parameters"},
+    {"Aide1", "&Aide", "&Help"},
+    {"Aideenligne1", "&Aide en ligne", "&Help"},
+    {"Infos1", "&Infos", "&Infos"},
+    // What screen readers call the controls that show no text of their own.
+    {"acc:SpeedButton2", "Informations", "Information"},
+    {"acc:boutaide", "Aide", "Help"},
+    {"acc:pgrille", "Numéros à cocher", "Numbers to tick"},
+    {"acc:ComboBox1", "Choix de la méthode", "Choose the method"},
     {"bulleaide", "Aide", "Help"},
     {"bulleinfos", "Informations", "Informations"},
     {"statut", "Méthode %1 : %2 numéros à cocher, %3 cochés.", "Method %1: tick %2 numbers, %3 ticked."},
@@ -302,6 +325,7 @@ const Legende bullesprincipale[] = {
 
 void TForm1::traduitprincipale() {
     const bool en = anglais(etat_);
+    traduitqt(en);
     appliquelegendes(this, legendesprincipale, en);
     findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(texte(legendesprincipale, "bulleaide", en));
     findChild<QWidget*>(QStringLiteral("SpeedButton2"))
@@ -314,8 +338,15 @@ void TForm1::initmethodes() {
     vormigral::initmethodes(etat_.methodes);
     QSignalBlocker bloqueur(ComboBox1);
     ComboBox1->clear();
-    for (const std::string& item : listemethodes(etat_.methodes, etat_.parametres.langue))
+    for (const std::string& item : listemethodes(etat_.methodes, etat_.parametres.langue)) {
         ComboBox1->addItem(QString::fromStdString(item));
+        // Screen readers read the description alone, without the blanks and the number that
+        // follow it for the list's order.
+        if (const TMethode* m = methode(etat_.methodes, methodedutexte(item)))
+            ComboBox1->setItemData(ComboBox1->count() - 1,
+                                   QString::fromStdString(libelle(*m, etat_.parametres.langue)),
+                                   Qt::AccessibleTextRole);
+    }
     ComboBox1->setCurrentIndex(0);
     bloqueur.unblock();
     changemethode();

@@ -63,6 +63,7 @@ public:
 
 protected:
     bool event(QEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
 

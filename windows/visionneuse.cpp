@@ -32,7 +32,7 @@ TForm2::~TForm2() {
 
 void TForm2::construitfenetre() {
     // The cells only show the grid here; nothing listens to their clicks.
-    bloc_ = std::make_unique<BlocNumeros>(this, QPoint(67, 28));
+    bloc_ = std::make_unique<BlocNumeros>(this, QPoint(67, 28), false);
 
     auto* methode = place<QGroupBox>(this, "GroupBox2", {327, 23, 274, 38});
     ltitmet = place<QLabel>(methode, "ltitmet", {4, 16, 266, 18});
@@ -77,6 +77,10 @@ const Legende legendesvisu[] = {
     {"GroupBox2", "Methode Sélectionnée", "Method selected"},
     {"ltitre", "Bulletin", "Grids"},
     {"BitBtn1", "Retour", "Return"},
+    {"acc:BitBtn3", "Grille précédente", "Previous grid"},
+    {"acc:BitBtn4", "Grille suivante", "Next grid"},
+    // The block read as the grid it shows, e.g. "Grille 3 : 4, 11, 19, 27, 33, 45".
+    {"nomgrille", "Grille %1 : %2", "Grid %1: %2"},
 };
 
 // The hints, French only and always shown.
@@ -96,8 +100,16 @@ void TForm2::traduitvisu() {
 void TForm2::affichegrille() {
     static const QPixmap vide;
     const QPixmap& coche = contexte_.form1 ? contexte_.form1->imagecochee() : vide;
-    for (int numero = 1; numero <= 49; ++numero)
-        bloc_->marque(numero, etat_.grillecour[static_cast<std::size_t>(numero)] != 0, coche);
+    QStringList numeros;
+    for (int numero = 1; numero <= 49; ++numero) {
+        const bool cochee = etat_.grillecour[static_cast<std::size_t>(numero)] != 0;
+        bloc_->marque(numero, cochee, coche);
+        if (cochee)
+            numeros << QString::number(numero);
+    }
+    bloc_->pgrille()->setAccessibleName(texte(legendesvisu, "nomgrille", anglais(etat_))
+                                            .arg(etat_.numgrille)
+                                            .arg(numeros.join(QStringLiteral(", "))));
 }
 
 void TForm2::affichenumero() {

@@ -137,7 +137,7 @@ void TestAnalyseFenetre::clavieretlecteurdecran() {
     TForm1& f = banc.principale();
     auto* action = controle<QAction>(&f, "mAnalysedelamethode1");
     QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-    QCOMPARE(action->text(), QStringLiteral("Analyse de la méthode"));
+    QCOMPARE(texte(&f, "mAnalysedelamethode1"), QStringLiteral("Analyse de la méthode"));
     choisismethode(f, 47);
     QWidget* premiere = nullptr;
     for (const int langue : {1, 2}) {

@@ -96,7 +96,7 @@ void TestHistoriqueFenetre::menu() {
     ecrisparametres(banc, langue);
     banc.demarre();
     auto* entree = controle<QAction>(&banc.principale(), "mHistorique1");
-    QCOMPARE(entree->text(), titre);
+    QCOMPARE(texte(&banc.principale(), "mHistorique1"), titre);
     QCOMPARE(entree->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
     QVERIFY(!QFile::exists(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier));
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -5,10 +5,12 @@
 #include "files/parametres.h"
 #include "vormigral/projet.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -49,6 +51,7 @@ private slots:
     void boutonsdanslalangue();
     void reponsesdesmessages();
     void aideouvertesurlesommaire();
+    void aideauclavier();
 };
 
 void TestPlateforme::emplacementdesreglages() {
@@ -199,6 +202,31 @@ void TestPlateforme::aideouvertesurlesommaire() {
     local.close();
     aide.contenu(QStringLiteral("vormigral.hlp"));
     QCOMPARE(navigateur->document()->toPlainText().trimmed(), QStringLiteral("locale"));
+}
+
+// The help is a window of its own, opens at the half of the program's language, and closes from
+// the keyboard.
+void TestPlateforme::aideauclavier() {
+    SystemeReglable s;
+    AideQt aide(s);
+    std::int32_t langue = 1;
+    aide.suitlangue(&langue);
+    int francais = 0;
+    for (const QKeySequence& touche : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        aide.contenu(QStringLiteral("vormigral.hlp"));
+        QWidget* fenetre = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("aide"))
+                fenetre = w;
+        QVERIFY(fenetre && QTest::qWaitForWindowActive(fenetre));
+        QCOMPARE(QAccessible::queryAccessibleInterface(fenetre)->role(), QAccessible::Window);
+        const int position = fenetre->findChild<QTextBrowser*>()->verticalScrollBar()->value();
+        QVERIFY(position > francais); // the English half follows the French one
+        francais = position;
+        langue = 2;
+        QTest::keySequence(fenetre, touche);
+        QVERIFY(!fenetre->isVisible());
+    }
 }
 
 QTEST_MAIN(TestPlateforme)

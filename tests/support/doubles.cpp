@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -139,10 +140,12 @@ QString texte(QWidget* fenetre, const char* nom) {
         return b->text();
     if (auto* g = qobject_cast<QGroupBox*>(objet))
         return g->title();
+    // A menu shows its "&" as the underline of the letter after it.
+    static const QRegularExpression mnemonique(QStringLiteral("&(.)"));
     if (auto* m = qobject_cast<QMenu*>(objet))
-        return m->title();
+        return QString(m->title()).replace(mnemonique, QStringLiteral("\\1"));
     if (auto* a = qobject_cast<QAction*>(objet))
-        return a->text();
+        return QString(a->text()).replace(mnemonique, QStringLiteral("\\1"));
     return QStringLiteral("<absent>");
 }
 

@@ -137,7 +137,8 @@ void ecrisparametres(Banc& banc, int langue, int decalh = 0, int decalv = 0);
 void choisismethode(TForm1& principale, int m);
 
 // The caption a control shows: a label's or button's text, a group box's or menu's title, an
-// action's text; "<absent>" when the window has no such control.
+// action's text (a menu's without the "&" of its mnemonic); "<absent>" when the window has no such
+// control.
 QString texte(QWidget* fenetre, const char* nom);
 
 // Runs `action` on the modal window once it is shown by the next call that opens one; closes it

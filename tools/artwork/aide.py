@@ -101,6 +101,7 @@ SECTIONS_FR = [
     ("fr-parametres", "Paramètres : décalages de l'imprimante et langue"),
     ("fr-langue", "Le choix de la langue au premier lancement"),
     ("fr-quitter", "Quitter"),
+    ("fr-clavier", "Le clavier et les lecteurs d'écran"),
 ]
 
 SECTIONS_EN = [
@@ -118,6 +119,7 @@ SECTIONS_EN = [
     ("en-parameters", "Parameters: printer offsets and language"),
     ("en-language", "Choosing the language at first start"),
     ("en-quit", "Quitting"),
+    ("en-keyboard", "The keyboard and screen readers"),
 ]
 
 
@@ -167,8 +169,9 @@ d'informations qui indique la version du programme, et à droite ({cap("?")}), c
 <p>La fenêtre principale montre la grille des 49 numéros, disposée comme sur un bulletin&nbsp;: cinq
 colonnes (1 à 9, 10 à 19, 20 à 29, 30 à 39, 40 à 49) de dix lignes.</p>
 <ul>
-<li>Cliquez sur un numéro pour le cocher&nbsp;: une croix bleue apparaît dans sa case. Cliquez de
-nouveau pour le décocher.</li>
+<li>Cliquez sur un numéro pour le cocher&nbsp;: sa case prend un cadre bleu foncé, épais en haut et
+en bas, et se teinte de bleu&nbsp;; le numéro reste lisible. Cliquez de nouveau pour le décocher. On
+peut aussi cocher au clavier (voir <a href="#fr-clavier">Le clavier et les lecteurs d'écran</a>).</li>
 <li>Le cadre {cap("Cases cochées")} indique combien de numéros sont cochés.</li>
 <li>{cap("Effacer la grille")} décoche tous les numéros.</li>
 <li>{cap("Numéros aléatoires")} efface la grille puis coche au hasard exactement autant de numéros
@@ -239,7 +242,7 @@ fenêtre. Si aucune méthode n'est choisie, la fenêtre le dit.</p>
 {h("fr-voir")}
 <p>{cap("Voir les grilles")} (ou le menu {cap("Utilisation")} › {cap("Voir les bulletins")}) ouvre la
 fenêtre {cap("Bulletins à cocher")}. Elle montre l'image du bulletin avec les six numéros de la grille
-en cours marqués d'une croix, le texte de la méthode dans le cadre {cap("Methode Sélectionnée")}, et
+en cours marqués comme des numéros cochés, le texte de la méthode dans le cadre {cap("Methode Sélectionnée")}, et
 le compteur {cap("Bulletin")} qui indique le numéro de la grille et, après la barre oblique, le
 nombre total de grilles.</p>
 <ul>
@@ -443,6 +446,36 @@ programme se termine <b>sans</b> enregistrer les réglages de la séance.</p>
 peuvent pas être écrits (dossier du programme protégé en écriture), le programme émet un bip et
 affiche {msg("Il y a eu un problème")} avant de se fermer.</p>
 {back_fr()}
+
+{h("fr-clavier")}
+<p>Tout se fait aussi sans souris.</p>
+<ul>
+<li><b>Tab</b> et <b>Maj+Tab</b> passent d'une commande à la suivante ou à la précédente. La grille
+des 49 numéros ne compte que pour un arrêt, juste avant la liste {cap("Choix de la méthode")}.</li>
+<li>Dans la grille, une case encadrée montre où vous êtes. Les flèches <b>haut</b> et <b>bas</b>
+passent au numéro précédent ou suivant (de 9 à 10, de 19 à 20…), les flèches <b>gauche</b> et
+<b>droite</b> à la colonne voisine (de 12 à 2 ou à 22), <b>Début</b> va au 1, <b>Fin</b> au 49.
+<b>Espace</b> ou <b>Entrée</b> coche ou décoche le numéro.</li>
+<li>Dans la liste des méthodes, les flèches changent de méthode&nbsp;; <b>Alt+flèche bas</b> ouvre
+la liste.</li>
+<li><b>Entrée</b> (ou <b>Espace</b>) actionne le bouton qui a le focus. Dans les autres fenêtres,
+<b>Entrée</b> actionne le bouton par défaut et <b>Échap</b> ferme la fenêtre sans rien changer.</li>
+<li><b>Alt</b> et la lettre soulignée ouvrent un menu&nbsp;: <b>Alt+F</b> {cap("Fichiers")},
+<b>Alt+U</b> {cap("Utilisation")}, <b>Alt+O</b> {cap("Options")}, <b>Alt+A</b> {cap("Aide")}&nbsp;;
+la lettre soulignée d'une commande la choisit ensuite.</li>
+<li>Raccourcis&nbsp;: <b>F1</b> cette aide, <b>Ctrl+O</b> {cap("Charger bulletin")}, <b>Ctrl+S</b>
+{cap("Enregistrer bulletin")}, <b>Ctrl+P</b> {cap("Imprimer les grilles")}, <b>Ctrl+Q</b>
+{cap("Quitter")} (les réglages sont enregistrés, comme avec le bouton).</li>
+<li>Dans la fenêtre d'aide, <b>Échap</b> ou <b>Ctrl+W</b> la ferme.</li>
+<li>Dans les cases de chiffres (décalages, grilles à imprimer), <b>Suppr</b> efface le caractère à
+droite du curseur&nbsp;; Retour arrière n'y agit pas.</li>
+</ul>
+<p>Les lecteurs d'écran (Orca, par exemple) annoncent chaque commande par son nom, dans la langue du
+programme. Chaque case de la grille est une case à cocher nommée par son numéro, annoncée cochée ou
+non&nbsp;; dans {cap("Bulletins à cocher")}, la grille affichée se lit comme une phrase, par exemple
+«&nbsp;Grille 3 : 4, 11, 19, 27, 33, 45&nbsp;». Les boîtes de dialogue de Qt (choix d'un fichier PDF,
+boutons standard) parlent aussi la langue du programme.</p>
+{back_fr()}
 """
 
 
@@ -480,7 +513,9 @@ has the same commands: {cap("Help")} and {cap("Infos")}.</p>
 <p>The main window shows the block of 49 numbers laid out as on a play slip: five columns (1 to 9,
 10 to 19, 20 to 29, 30 to 39, 40 to 49) of ten rows.</p>
 <ul>
-<li>Click a number to tick it: a blue cross appears in its box. Click again to untick it.</li>
+<li>Click a number to tick it: its box takes a dark blue frame, broad above and below, and a blue
+tint; the number stays readable. Click again to untick it. Ticking also works from the keyboard (see
+<a href="#en-keyboard">The keyboard and screen readers</a>).</li>
 <li>The {cap("numbers selected")} frame shows how many numbers are ticked.</li>
 <li>{cap("Clear the bill")} unticks every number.</li>
 <li>{cap("Random numbers")} clears the block, then ticks at random exactly as many numbers as the
@@ -548,7 +583,7 @@ closes the window. When no method is selected, the window says so.</p>
 
 {h("en-viewing")}
 <p>{cap("View the grids")} (or the menu {cap("Utilize")} › {cap("View the grids")}) opens the
-{cap("Grids")} window. It shows the slip picture with the six numbers of the current grid crossed,
+{cap("Grids")} window. It shows the slip picture with the six numbers of the current grid marked as ticked ones,
 the method's text in the {cap("Method selected")} frame, and a counter with the number of the grid and,
 after the slash, the total number of grids.</p>
 <ul>
@@ -730,6 +765,35 @@ the next start.</p>
 {cap("Save Bill")} if you want them back. If the settings cannot be written (the program's folder is
 write-protected), the program beeps and shows {msg("Il y a eu un problème")} (“there was a problem”)
 before it closes.</p>
+{back_en()}
+
+{h("en-keyboard")}
+<p>Everything works without a mouse too.</p>
+<ul>
+<li><b>Tab</b> and <b>Shift+Tab</b> move to the next or previous command. The block of 49 numbers
+counts as one stop, just before the {cap("Choose the method")} list.</li>
+<li>In the block, a framed box shows where you are. The <b>up</b> and <b>down</b> arrows move to the
+previous or next number (from 9 to 10, from 19 to 20…), the <b>left</b> and <b>right</b> arrows to
+the next column (from 12 to 2 or to 22), <b>Home</b> goes to 1, <b>End</b> to 49. <b>Space</b> or
+<b>Return</b> ticks or unticks the number.</li>
+<li>In the method list, the arrows change the method; <b>Alt+Down</b> opens the list.</li>
+<li><b>Return</b> (or <b>Space</b>) presses the button that has the focus. In the other windows,
+<b>Return</b> presses the default button and <b>Escape</b> closes the window without changing
+anything.</li>
+<li><b>Alt</b> and the underlined letter open a menu: <b>Alt+F</b> {cap("Files")}, <b>Alt+U</b>
+{cap("Utilize")}, <b>Alt+O</b> {cap("Options")}, <b>Alt+H</b> {cap("Help")}; the underlined letter
+of a command then chooses it.</li>
+<li>Shortcuts: <b>F1</b> this help, <b>Ctrl+O</b> {cap("Load Bill")}, <b>Ctrl+S</b>
+{cap("Save Bill")}, <b>Ctrl+P</b> {cap("Print the grids")}, <b>Ctrl+Q</b> {cap("Quit")} (the
+settings are saved, as with the button).</li>
+<li>In the help window, <b>Escape</b> or <b>Ctrl+W</b> closes it.</li>
+<li>In the digit boxes (offsets, grids to print), <b>Delete</b> removes the character right of the
+cursor; Backspace does not work there.</li>
+</ul>
+<p>Screen readers (Orca, for example) announce every command by its name, in the program's language.
+Each box of the block is a check box named by its number, announced as checked or not; in the
+{cap("Grids")} window, the grid on show reads as a sentence, for example “Grid 3: 4, 11, 19, 27, 33,
+45”. Qt's own dialogs (choosing a PDF file, standard buttons) speak the program's language too.</p>
 {back_en()}
 """
 
