@@ -1,3 +1,4 @@
+#include "app/arretmesure.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "printing/qt/imprimantes_qt.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     vormigral::ImprimantesQt imprimantes;
     vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
+    vormigral::arretapresaffichage(application.principale());
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();
