@@ -4,7 +4,7 @@
 # under Xvfb, and the instructions callgrind counts (offscreen). Profiles stay in
 # build/bench_demarrage/<folder>/ for callgrind_annotate.
 # Usage: bench.sh [--tours N] [--sans-callgrind]; BENCH_DEMARRAGE_BAVARD=1 keeps what the programs print.
-# Needs xvfb-run (packages xvfb and xauth, in tools/paquets.txt) and, for the counts, valgrind, which
+# Needs Xvfb (package xvfb, in tools/paquets.txt) and, for the counts, valgrind, which
 # the build and the tests do not need: apt-get install valgrind.
 set -euo pipefail
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -37,6 +37,14 @@ mkdir -p "$travail/ordinaire/documents" "$travail/grand"
 touch "$travail/ordinaire/"{notes.txt,grille,photo.png}
 (cd "$travail/grand" && mkdir $(seq -f 'dossier%04g' 200) && touch $(seq -f 'fichier%04g' 5000))
 
+# A server of our own, numbered by itself: xvfb-run -a races with other servers started meanwhile.
+exec {numero}<> <(:)
+Xvfb -displayfd "$numero" -screen 0 1024x768x24 -nolisten tcp 2> /dev/null &
+serveur=$!
+trap 'kill "$serveur" 2> /dev/null; rm -rf "$travail"' EXIT
+read -r -u "$numero" affichage
+export DISPLAY=:$affichage
+
 for dossier in ordinaire grand; do
     options=(--programme "$travail/vormigral" --temoin "$build/tools/bench_demarrage/bench_demarrage_temoin"
              --dossier "$travail/$dossier" --tours "$tours")
@@ -44,6 +52,6 @@ for dossier in ordinaire grand; do
         mkdir -p "$build/bench_demarrage/$dossier"
         options+=(--callgrind "$build/bench_demarrage/$dossier")
     fi
-    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tools/bench_demarrage/bench_demarrage" "${options[@]}"
+    "$build/tools/bench_demarrage/bench_demarrage" "${options[@]}"
     echo
 done

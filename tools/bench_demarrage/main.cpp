@@ -71,6 +71,13 @@ Options lis(int argc, char* argv[]) {
     }
     if (o.programme.empty() || o.temoin.empty())
         usage();
+    // The programs start in the start folder: their paths must not depend on the current one.
+    for (std::string* chemin : {&o.programme, &o.temoin}) {
+        if (char* absolu = realpath(chemin->c_str(), nullptr)) {
+            *chemin = absolu;
+            std::free(absolu);
+        }
+    }
     return o;
 }
 
