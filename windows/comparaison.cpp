@@ -86,8 +86,6 @@ void TForm8::construitfenetre() {
         tag(Panel1, noms[i][0], {14, y, 26, 21}, tags[i], i < 6 ? QColor(Qt::green) : QColor(Qt::cyan));
         auto* selecteur = place<QComboBox>(Panel1, noms[i][1], {48, y, 68, 21});
         selecteur->setEditable(false);
-        selecteur->setFont(policestandard());
-        selecteur->view()->setFont(policestandard());
         selecteur->addItems(numeros);
         selecteur->setMaxVisibleItems(4);
         selecteurs_[static_cast<std::size_t>(i)] = selecteur;
@@ -228,6 +226,15 @@ void TForm8::resizeEvent(QResizeEvent* evenement) {
 }
 
 void TForm8::showEvent(QShowEvent* evenement) {
+    if (premiere_) {
+        // The style sheet, applied just before, takes the window's font from the selectors: each
+        // selector and its drop-down list are given it. Doing so builds the drop-down lists, which
+        // is why it waits for the first showing rather than the window's creation.
+        for (QComboBox* selecteur : selecteurs_) {
+            selecteur->setFont(policestandard());
+            selecteur->view()->setFont(policestandard());
+        }
+    }
     QDialog::showEvent(evenement);
     if (evenement->spontaneous())
         return;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the main window and the grid viewer as a user sees them under Xvfb, at 1x and 2x, to
 # compare the windows before and after a change of the start-up: the main window with seven numbers
-# ticked (the first method of the list takes seven), then the viewer it opens.
+# ticked (the first method of the list takes seven), the viewer it opens, and the comparison window
+# with a selector's list open.
 # Usage: captures.sh OUTDIR   writes OUTDIR/principale-1x.png, visionneuse-1x.png, ...-2x.png
 set -euo pipefail
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -38,6 +39,17 @@ seance() { # SCALE
     visu=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bulletins à cocher$' | head -1)
     sleep 1
     capture "$visu" "$sortie/visionneuse-${e}x.png"
+    xdotool key Escape
+    sleep 0.3
+    # The comparison window, its first selector's list open.
+    xdotool mousemove --window "$fenetre" $(((293 + 146) * e)) $(((barre + 176 + 15) * e)) click 1
+    comparaison=$(timeout 20 xdotool search --sync --onlyvisible --name '^Analyser Résultats$' | head -1)
+    sleep 1
+    xdotool mousemove --window "$comparaison" $((87 * e)) $((52 * e)) click 1
+    sleep 1
+    capture "$comparaison" "$sortie/comparaison-${e}x.png"
+    xdotool key Escape
+    sleep 0.3
     xdotool key Escape
     sleep 0.3
     xdotool mousemove --window "$fenetre" $(((453 + 66) * e)) $(((barre + 282 + 34) * e)) click 1
