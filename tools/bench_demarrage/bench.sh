@@ -37,9 +37,10 @@ mkdir -p "$travail/ordinaire/documents" "$travail/grand"
 touch "$travail/ordinaire/"{notes.txt,grille,photo.png}
 (cd "$travail/grand" && mkdir $(seq -f 'dossier%04g' 200) && touch $(seq -f 'fichier%04g' 5000))
 
-# A server of our own, numbered by itself: xvfb-run -a races with other servers started meanwhile.
+# A server of our own, numbered by itself (xvfb-run -a races with servers started meanwhile), that
+# does not reset whenever its last client leaves (a start arriving then would find no display).
 exec {numero}<> <(:)
-Xvfb -displayfd "$numero" -screen 0 1024x768x24 -nolisten tcp 2> /dev/null &
+Xvfb -displayfd "$numero" -screen 0 1024x768x24 -nolisten tcp -noreset 2> /dev/null &
 serveur=$!
 trap 'kill "$serveur" 2> /dev/null; rm -rf "$travail"' EXIT
 read -r -u "$numero" affichage

@@ -64,7 +64,7 @@ cellule() {
 }
 for e in 1 2; do
     exec {fd}<> <(:)
-    Xvfb -displayfd "$fd" -screen 0 "$((1024 * e))x$((768 * e))x24" -nolisten tcp 2>/dev/null &
+    Xvfb -displayfd "$fd" -screen 0 "$((1024 * e))x$((768 * e))x24" -nolisten tcp -noreset 2>/dev/null &
     serveur=$!
     read -r -u "$fd" numero
     DISPLAY=:$numero seance "$e"

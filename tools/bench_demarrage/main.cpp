@@ -110,7 +110,8 @@ std::optional<rusage> lance(const std::vector<std::string>& commande, const std:
     int statut = 0;
     rusage usage{};
     if (wait4(pid, &statut, 0, &usage) != pid || !WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
-        std::fprintf(stderr, "failed: %s (status %d)\n", commande[0].c_str(), statut);
+        std::fprintf(stderr, "failed: %s (status %d; BENCH_DEMARRAGE_BAVARD=1 shows what it said)\n",
+                     commande[0].c_str(), statut);
         return std::nullopt;
     }
     return usage;
