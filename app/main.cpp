@@ -1,3 +1,4 @@
+#include "app/arretmesure.h"
 #include "app/lignecommande.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
     aide.suitlangue(&application.contexte().etat.parametres.langue);
+    vormigral::arretapresaffichage(application.principale());
     application.principale().show();
     application.principale().activateWindow();
     return QApplication::exec();

@@ -35,6 +35,21 @@ std::string local(const QString& texte) {
     return QFile::encodeName(texte).toStdString();
 }
 
+// The root of the deepest volume holding `chemin`, else the first one (the root volume).
+QString volumecontenant(const QList<TVolume>& volumes, const QString& chemin) {
+    if (volumes.isEmpty())
+        return {};
+    QString meilleure = volumes.first().racine;
+    qsizetype longueur = -1;
+    for (const TVolume& volume : volumes) {
+        if (dans(chemin, volume.racine) && volume.racine.size() > longueur) {
+            meilleure = volume.racine;
+            longueur = volume.racine.size();
+        }
+    }
+    return meilleure;
+}
+
 // Every text the chooser shows. The cancel button's caption is set once, when the window is built;
 // the names screen readers say follow the language at every use.
 const Legende legendeschoixfichier[] = {
@@ -100,15 +115,13 @@ TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
 void TForm6::FormCreate() {
     choisi_ = false;
     traduitchoixfichier();
-    remplitvolumes();
+    // Where the chooser opens the first time: the start directory, on the deepest volume holding
+    // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
     const QString depart = QDir::cleanPath(contexte_.plateforme.volumes.courant());
-    const int index = indexvolume(depart);
-    {
-        const QSignalBlocker bloqueur(DriveComboBox1);
-        DriveComboBox1->setCurrentIndex(index);
-    }
-    volume_ = DriveComboBox1->currentData().toString();
-    ouvre(QFileInfo(depart).isDir() && dans(depart, volume_) ? depart : volume_);
+    volume_ = volumecontenant(contexte_.plateforme.volumes.liste(), depart);
+    const QString ouverture =
+        QDir::cleanPath(QFileInfo(depart).isDir() && dans(depart, volume_) ? depart : volume_);
+    repertoire_ = dans(ouverture, volume_) ? ouverture : volume_;
 }
 
 // Set once, when the window is built: a later change of language leaves it as it was.
@@ -153,19 +166,6 @@ void TForm6::remplitvolumes() {
         volume_ = DriveComboBox1->currentData().toString();
         repertoire_ = volume_;
     }
-}
-
-int TForm6::indexvolume(const QString& chemin) const {
-    int meilleur = 0;
-    int longueur = -1;
-    for (int i = 0; i < DriveComboBox1->count(); ++i) {
-        const QString racine = DriveComboBox1->itemData(i).toString();
-        if (dans(chemin, racine) && racine.size() > longueur) {
-            meilleur = i;
-            longueur = int(racine.size());
-        }
-    }
-    return meilleur;
 }
 
 void TForm6::changelect() {

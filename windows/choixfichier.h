@@ -63,8 +63,6 @@ private:
     void ouvreelement(QTreeWidgetItem* element);
     void remplitfichiers();
     void fichierchoisi();
-    // The listed volume holding `chemin` (the deepest one), else the root volume.
-    int indexvolume(const QString& chemin) const;
 
     Contexte& contexte_;
     QTreeWidget* DirectoryListBox1 = nullptr;

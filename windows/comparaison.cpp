@@ -88,8 +88,6 @@ void TForm8::construitfenetre() {
         auto* selecteur = place<QComboBox>(Panel1, noms[i][1], {48, y, 68, 21});
         etiquette->setBuddy(selecteur);
         selecteur->setEditable(false);
-        selecteur->setFont(policestandard());
-        selecteur->view()->setFont(policestandard());
         selecteur->addItems(numeros);
         selecteur->setMaxVisibleItems(4);
         selecteurs_[static_cast<std::size_t>(i)] = selecteur;
@@ -252,6 +250,15 @@ void TForm8::resizeEvent(QResizeEvent* evenement) {
 }
 
 void TForm8::showEvent(QShowEvent* evenement) {
+    if (premiere_) {
+        // The style sheet, applied just before, takes the window's font from the selectors: each
+        // selector and its drop-down list are given it. Doing so builds the drop-down lists, which
+        // is why it waits for the first showing rather than the window's creation.
+        for (QComboBox* selecteur : selecteurs_) {
+            selecteur->setFont(policestandard());
+            selecteur->view()->setFont(policestandard());
+        }
+    }
     QDialog::showEvent(evenement);
     if (evenement->spontaneous())
         return;

@@ -1,12 +1,14 @@
 #include "windows/outils.h"
 
+#include "windows/dessinsvg.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
-#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -34,15 +36,38 @@ QFont policestandard(bool gras) {
     return police("MS Sans Serif", 11, gras);
 }
 
+QImage imagerendue(const QString& chemin, QSize taille, int densite) {
+    if (!chemin.startsWith(QLatin1String(":/")) || !chemin.endsWith(QLatin1String(".svg")))
+        return {};
+    const QResource rendue(QStringLiteral(":/rendus/%1-%2x%3@%4x.argb")
+                               .arg(chemin.mid(2).chopped(4))
+                               .arg(taille.width())
+                               .arg(taille.height())
+                               .arg(densite));
+    const QSize pixels = taille * densite;
+    const qint64 ligne = qint64(pixels.width()) * 4;
+    if (!rendue.isValid() || rendue.compressionAlgorithm() != QResource::NoCompression ||
+        rendue.size() != ligne * pixels.height() || reinterpret_cast<quintptr>(rendue.data()) % 4 != 0)
+        return {};
+    // The image reads the resource where it lies; whoever keeps it takes a copy.
+    return QImage(rendue.data(), pixels.width(), pixels.height(), ligne, QImage::Format_ARGB32_Premultiplied);
+}
+
 QPixmap pixmapsvg(const QString& chemin, QSize taille) {
     const qreal densite = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap image(taille * densite);
-    image.fill(Qt::transparent);
-    QSvgRenderer rendu(chemin);
-    QPainter peintre(&image);
-    rendu.render(&peintre);
-    peintre.end();
+    // Several windows show the same pictures (the slip, the flags, the buttons): each is made once.
+    const QString cle =
+        QStringLiteral("%1|%2x%3|%4").arg(chemin).arg(taille.width()).arg(taille.height()).arg(densite);
+    QPixmap image;
+    if (QPixmapCache::find(cle, &image))
+        return image;
+    // The build drew every picture at 1x and 2x for the size its windows show it; any other
+    // density or size is drawn here, to the same pixels.
+    const QImage rendue =
+        densite == 1.0 || densite == 2.0 ? imagerendue(chemin, taille, int(densite)) : QImage();
+    image = QPixmap::fromImage(rendue.isNull() ? dessinesvg(chemin, taille * densite) : rendue);
     image.setDevicePixelRatio(densite);
+    QPixmapCache::insert(cle, image);
     return image;
 }
 

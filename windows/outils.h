@@ -20,6 +20,10 @@ QFont policestandard(bool gras = false); // "MS Sans Serif", 8 point
 // Renders an SVG from the resources at a size, sharp on high-density screens.
 QPixmap pixmapsvg(const QString& chemin, QSize taille);
 
+// The picture `chemin` (":/images/....svg") as the build drew it for this size and density (1 or 2),
+// or a null image when it did not.
+QImage imagerendue(const QString& chemin, QSize taille, int densite);
+
 void centreecran(QWidget* fenetre);
 
 // A child widget named and placed as the window layout gives it.
