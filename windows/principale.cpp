@@ -5,11 +5,14 @@
 #include "engine/serie.h"
 #include "files/bulletin.h"
 #include "windows/apropos.h"
+#include "windows/calage.h"
 #include "windows/choixfichier.h"
+#include "windows/choiximprimante.h"
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
+#include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/listegrilles.h"
 #include "windows/visionneuse.h"
@@ -157,7 +160,9 @@ void TForm1::construitmenus() {
                           {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
                           {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
                           {"Imprimerlesbulletins1", &TForm1::bimpbullClick}});
-    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
+    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click},
+                      {"mImprimante1", &TForm1::mImprimante1Click},
+                      {"mCalage1", &TForm1::mCalage1Click}});
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick}, {"Infos1", &TForm1::SpeedButton2Click}});
 }
 
@@ -263,6 +268,8 @@ const Legende legendesprincipale[] = {
     {"Imprimerlesbulletins1", "Imprimer les grilles", "Print the grids"},
     {"Options1", "Options", "Options"},
     {"Paramtres1", "Paramètres", "Parameters"},
+    {"mImprimante1", "Imprimante…", "Printer…"},
+    {"mCalage1", "Feuille de calage…", "Calibration sheet…"},
     {"Aide1", "Aide", "Help"},
     {"Aideenligne1", "Aide en ligne", "Help"},
     {"Infos1", "Infos", "Infos"},
@@ -384,6 +391,19 @@ void TForm1::Paramtres1Click() {
         traduitprincipale();
         initmethodes();
     }
+}
+
+void TForm1::mImprimante1Click() {
+    surdemande(contexte_, contexte_.choiximprimante).choisit();
+}
+
+void TForm1::mCalage1Click() {
+    surdemande(contexte_, contexte_.calage).exec();
+}
+
+void TForm1::annonce(const QString& texte) {
+    // Until the next change of method or ticks, which brings the usual line back.
+    Label2->setText(texte);
 }
 
 void TForm1::boutaideClick() {

@@ -1,0 +1,167 @@
+#include "windows/apercu.h"
+
+#include "printing/qt/surface_qt.h"
+#include "windows/imprimer.h"
+#include "windows/legendes.h"
+#include "windows/outils.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+
+namespace vormigral {
+
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendesapercu[] = {
+    {"", "Aperçu avant impression", "Print preview"},
+    {"bprecedent", "&Précédent", "&Previous"},
+    {"bsuivant", "&Suivant", "&Next"},
+    {"bfermer", "&Fermer", "&Close"},
+    {"acc:vueapercu", "Aperçu des pages", "Preview of the pages"},
+    {"acc:lpage", "Page affichée", "Page shown"},
+    {"bulletin", "Bulletin %1 sur %2", "Slip %1 of %2"},
+    {"page", "Page %1 sur %2", "Page %1 of %2"},
+    {"notebulletins",
+     "Les croix sont là où l'imprimante « %1 » les mettra, décalages compris (horizontal %2 mm, vertical "
+     "%3 mm) ; en rouge, les cases du bulletin à leur place exacte ; en pointillés, la zone imprimable.",
+     "The crosses are where the printer \"%1\" will put them, offsets included (horizontal %2 mm, vertical "
+     "%3 mm); in red, the slip's boxes where they truly are; dotted, the printable area."},
+    {"noteliste",
+     "Les pages telles que l'imprimante « %1 » les imprimera ; en pointillés, la zone imprimable.",
+     "The pages as the printer \"%1\" will print them; dotted, the printable area."},
+    {"notecalage",
+     "La feuille de calage telle que l'imprimante « %1 » l'imprimera, décalages compris (horizontal %2 mm, "
+     "vertical %3 mm) ; en pointillés, la zone imprimable.",
+     "The calibration sheet as the printer \"%1\" will print it, offsets included (horizontal %2 mm, "
+     "vertical "
+     "%3 mm); dotted, the printable area."},
+    {"sansimprimante", "aucune imprimante : mise en page PDF", "no printer: PDF layout"},
+};
+
+// The slip's colour, as on the picture of the number block.
+const QColor rougebulletin(0xe0, 0x60, 0x4e);
+
+} // namespace
+
+TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
+    setObjectName(QStringLiteral("apercu"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(policestandard());
+    setFixedSize(600, 640);
+    setModal(true);
+
+    imprimante_.setOutputFormat(QPrinter::PdfFormat);
+    vueapercu = new QPrintPreviewWidget(&imprimante_, this);
+    vueapercu->setObjectName(QStringLiteral("vueapercu"));
+    vueapercu->setGeometry(8, 8, 584, 532);
+    vueapercu->setViewMode(QPrintPreviewWidget::SinglePageView);
+    vueapercu->setFocusPolicy(Qt::StrongFocus);
+    connect(vueapercu, &QPrintPreviewWidget::paintRequested, this, &TApercu::peint);
+    connect(vueapercu, &QPrintPreviewWidget::previewChanged, this, &TApercu::affichepage);
+
+    lnote = place<QLabel>(this, "lnote", {8, 544, 584, 40});
+    lnote->setWordWrap(true);
+    QPushButton* precedent = boutonimage(this, "bprecedent", {8, 592, 120, 38}, "precedent");
+    lpage = place<QLabel>(this, "lpage", {136, 602, 200, 18});
+    lpage->setAlignment(Qt::AlignCenter);
+    QPushButton* suivant = boutonimage(this, "bsuivant", {344, 592, 120, 38}, "suivant");
+    QPushButton* fermer = boutonimage(this, "bfermer", {472, 592, 120, 38}, "retour");
+    fermer->setDefault(true);
+    connect(precedent, &QPushButton::clicked, this, &TApercu::bprecedentClick);
+    connect(suivant, &QPushButton::clicked, this, &TApercu::bsuivantClick);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(vueapercu, precedent);
+    setTabOrder(precedent, suivant);
+    setTabOrder(suivant, fermer);
+    traduitapercu();
+}
+
+void TApercu::traduitapercu() {
+    const bool en = anglais(contexte_.etat);
+    appliquelegendes(this, legendesapercu, en);
+    nommeaccessibles(this, legendesapercu, en);
+}
+
+void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+                     const std::string& file) {
+    prepare(pages, fond, genre, file);
+    exec();
+    pages_ = nullptr;
+    fond_ = nullptr;
+}
+
+void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+                      const std::string& file) {
+    traduitapercu();
+    pages_ = &pages;
+    fond_ = fond;
+    genre_ = genre;
+    const bool en = anglais(contexte_.etat);
+    const TParametres& p = contexte_.etat.parametres;
+    const QString imprimante =
+        file.empty() ? texte(legendesapercu, "sansimprimante", en) : QString::fromStdString(file);
+    const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
+                       : genre == GenreApercu::Liste   ? "noteliste"
+                                                       : "notecalage";
+    const QString modele = texte(legendesapercu, note, en);
+    // A list is not shifted by the offsets, and its note does not name them.
+    lnote->setText(genre == GenreApercu::Liste
+                       ? modele.arg(imprimante)
+                       : modele.arg(imprimante, QString::number(p.decalh), QString::number(p.decalv)));
+    pages.miseenpage(imprimante_);
+    vueapercu->updatePreview();
+    vueapercu->setCurrentPage(1);
+    vueapercu->fitToWidth();
+    affichepage();
+    vueapercu->setFocus();
+}
+
+int TApercu::pagecourante() const {
+    return vueapercu->currentPage();
+}
+
+int TApercu::nombrepages() const {
+    return vueapercu->pageCount();
+}
+
+void TApercu::bprecedentClick() {
+    vueapercu->setCurrentPage(vueapercu->currentPage() - 1);
+    affichepage();
+}
+
+void TApercu::bsuivantClick() {
+    vueapercu->setCurrentPage(vueapercu->currentPage() + 1);
+    affichepage();
+}
+
+void TApercu::affichepage() {
+    const bool en = anglais(contexte_.etat);
+    lpage->setText(texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
+                       .arg(vueapercu->currentPage())
+                       .arg(vueapercu->pageCount()));
+    findChild<QPushButton*>(QStringLiteral("bprecedent"))->setEnabled(vueapercu->currentPage() > 1);
+    findChild<QPushButton*>(QStringLiteral("bsuivant"))
+        ->setEnabled(vueapercu->currentPage() < vueapercu->pageCount());
+}
+
+void TApercu::peint(QPrinter* imprimante) {
+    if (!pages_)
+        return;
+    QPainter peintre(imprimante);
+    const qreal trait = imprimante->logicalDpiX() * 0.2 / 25.4;
+    for (int page = 0; page < pages_->nombrepages(); ++page) {
+        if (page > 0)
+            imprimante->newPage();
+        peintre.setPen(QPen(Qt::gray, trait, Qt::DashLine));
+        peintre.setBrush(Qt::NoBrush);
+        peintre.drawRect(QRectF(0, 0, imprimante->width(), imprimante->height()));
+        if (fond_ && fond_->nombrepages() > 0)
+            fond_->peintpage(peintre, 0, rougebulletin);
+        pages_->peintpage(peintre, page, Qt::black);
+    }
+}
+
+} // namespace vormigral
