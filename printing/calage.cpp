@@ -106,8 +106,7 @@ const char* const explicationen =
 
 } // namespace
 
-void dessinebulletin(SurfaceImpression& surface, const TTypeBulletin& type) {
-    const TParametres sansdecalage;
+void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, const TTypeBulletin& type) {
     policemarques(surface);
     struct Case {
         TCadre cellule;
@@ -116,7 +115,7 @@ void dessinebulletin(SurfaceImpression& surface, const TTypeBulletin& type) {
     std::vector<Case> cases;
     for (std::int32_t p = 1; p <= type.nbgrillesbull; ++p)
         for (std::int32_t n = 1; n <= 49; ++n)
-            cases.push_back({cellulemarque(surface, sansdecalage, type, p, n), std::to_string(n)});
+            cases.push_back({cellulemarque(surface, parametres, type, p, n), std::to_string(n)});
     const std::int32_t mx = millimetres(surface, 1, 0.5);
     const std::int32_t my = millimetres(surface, 2, 0.5);
     std::int32_t gauche = std::numeric_limits<std::int32_t>::max();

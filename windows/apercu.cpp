@@ -24,21 +24,25 @@ const Legende legendesapercu[] = {
     {"acc:lpage", "Page affichée", "Page shown"},
     {"bulletin", "Bulletin %1 sur %2", "Slip %1 of %2"},
     {"page", "Page %1 sur %2", "Page %1 of %2"},
+    {"breduire", "&Réduire", "Zoom &out"},
+    {"bagrandir", "&Agrandir", "Zoom &in"},
     {"notebulletins",
-     "Les croix sont là où l'imprimante « %1 » les mettra, décalages compris (horizontal %2 mm, vertical "
-     "%3 mm) ; en rouge, les cases du bulletin à leur place exacte ; en pointillés, la zone imprimable.",
-     "The crosses are where the printer \"%1\" will put them, offsets included (horizontal %2 mm, vertical "
-     "%3 mm); in red, the slip's boxes where they truly are; dotted, the printable area."},
-    {"noteliste",
-     "Les pages telles que l'imprimante « %1 » les imprimera ; en pointillés, la zone imprimable.",
-     "The pages as the printer \"%1\" will print them; dotted, the printable area."},
+     "Les croix sont là où elles seront imprimées %1, décalages compris (horizontal %2 mm, vertical %3 mm) ; "
+     "en rouge, les cases du bulletin là où ces décalages le placent ; en pointillés, la zone imprimable.",
+     "The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in "
+     "red, the slip's boxes where these offsets place it; dotted, the printable area."},
+    {"noteliste", "Les pages telles qu'elles seront imprimées %1 ; en pointillés, la zone imprimable.",
+     "The pages as they will be printed %1; dotted, the printable area."},
     {"notecalage",
-     "La feuille de calage telle que l'imprimante « %1 » l'imprimera, décalages compris (horizontal %2 mm, "
-     "vertical %3 mm) ; en pointillés, la zone imprimable.",
-     "The calibration sheet as the printer \"%1\" will print it, offsets included (horizontal %2 mm, "
-     "vertical "
-     "%3 mm); dotted, the printable area."},
-    {"sansimprimante", "aucune imprimante : mise en page PDF", "no printer: PDF layout"},
+     "La feuille de calage telle qu'elle sera imprimée %1, décalages compris (horizontal %2 mm, vertical %3 "
+     "mm) ; en pointillés, la zone imprimable.",
+     "The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); "
+     "dotted, the printable area."},
+    {"surimprimante", "sur l'imprimante « %1 »", "on the printer \"%1\""},
+    {"achoisir", "avec la mise en page d'un fichier PDF (l'imprimante sera choisie en imprimant)",
+     "laid out as a PDF file (the printer will be chosen when printing)"},
+    {"sansimprimante", "dans un fichier PDF (aucune imprimante n'est installée)",
+     "in a PDF file (no printer is installed)"},
 };
 
 // The slip's colour, as on the picture of the number block.
@@ -50,32 +54,36 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     setObjectName(QStringLiteral("apercu"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
-    setFixedSize(600, 640);
+    setFixedSize(720, 680);
     setModal(true);
 
     imprimante_.setOutputFormat(QPrinter::PdfFormat);
     vueapercu = new QPrintPreviewWidget(&imprimante_, this);
     vueapercu->setObjectName(QStringLiteral("vueapercu"));
-    vueapercu->setGeometry(8, 8, 584, 532);
+    vueapercu->setGeometry(8, 8, 704, 556);
     vueapercu->setViewMode(QPrintPreviewWidget::SinglePageView);
     vueapercu->setFocusPolicy(Qt::StrongFocus);
     connect(vueapercu, &QPrintPreviewWidget::paintRequested, this, &TApercu::peint);
     connect(vueapercu, &QPrintPreviewWidget::previewChanged, this, &TApercu::affichepage);
 
-    lnote = place<QLabel>(this, "lnote", {8, 544, 584, 40});
+    lnote = place<QLabel>(this, "lnote", {8, 570, 704, 48});
     lnote->setWordWrap(true);
-    QPushButton* precedent = boutonimage(this, "bprecedent", {8, 592, 120, 38}, "precedent");
-    lpage = place<QLabel>(this, "lpage", {136, 602, 200, 18});
+    QPushButton* precedent = boutonimage(this, "bprecedent", {8, 628, 110, 40}, "precedent");
+    lpage = place<QLabel>(this, "lpage", {122, 639, 154, 18});
     lpage->setAlignment(Qt::AlignCenter);
-    QPushButton* suivant = boutonimage(this, "bsuivant", {344, 592, 120, 38}, "suivant");
-    QPushButton* fermer = boutonimage(this, "bfermer", {472, 592, 120, 38}, "retour");
+    QPushButton* suivant = boutonimage(this, "bsuivant", {280, 628, 110, 40}, "suivant");
+    auto* reduire = place<QPushButton>(this, "breduire", {404, 628, 94, 40});
+    auto* agrandir = place<QPushButton>(this, "bagrandir", {502, 628, 94, 40});
+    QPushButton* fermer = boutonimage(this, "bfermer", {610, 628, 102, 40}, "retour");
     fermer->setDefault(true);
     connect(precedent, &QPushButton::clicked, this, &TApercu::bprecedentClick);
     connect(suivant, &QPushButton::clicked, this, &TApercu::bsuivantClick);
+    connect(reduire, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomOut(); });
+    connect(agrandir, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomIn(); });
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
-    setTabOrder(vueapercu, precedent);
-    setTabOrder(precedent, suivant);
-    setTabOrder(suivant, fermer);
+    QWidget* ordre[] = {vueapercu, precedent, suivant, reduire, agrandir, fermer};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
     traduitapercu();
 }
 
@@ -102,7 +110,9 @@ void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu
     const bool en = anglais(contexte_.etat);
     const TParametres& p = contexte_.etat.parametres;
     const QString imprimante =
-        file.empty() ? texte(legendesapercu, "sansimprimante", en) : QString::fromStdString(file);
+        !file.empty() ? texte(legendesapercu, "surimprimante", en).arg(QString::fromStdString(file))
+        : contexte_.plateforme.imprimantes.files().empty() ? texte(legendesapercu, "sansimprimante", en)
+                                                           : texte(legendesapercu, "achoisir", en);
     const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
                        : genre == GenreApercu::Liste   ? "noteliste"
                                                        : "notecalage";

@@ -48,6 +48,7 @@ TCalage::TCalage(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     libelle->setBuddy(ctype);
     auto* explication = place<QLabel>(this, "lexplication", {16, 62, 428, 86});
     explication->setWordWrap(true);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ldecalages = place<QLabel>(this, "ldecalages", {16, 152, 428, 18});
     limprimante = place<QLabel>(this, "limprimante", {16, 172, 428, 18});
     QPushButton* apercu = boutonimage(this, "bapercu", {16, 208, 134, 46}, "voir");

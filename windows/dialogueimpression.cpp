@@ -185,7 +185,7 @@ void TForm7::bapercuClick() {
                      r->dernier, {});
     SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
     bulletin.ouvre(documentbulletins);
-    dessinebulletin(bulletin, contexte_.etat.typesbulletin[r->type]);
+    dessinebulletin(bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
     bulletin.ferme();
     surdemande(contexte_, contexte_.apercu).montre(pages, &bulletin, GenreApercu::Bulletins, file);
 }
