@@ -121,7 +121,6 @@ void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu
     lnote->setText(genre == GenreApercu::Liste
                        ? modele.arg(imprimante)
                        : modele.arg(imprimante, QString::number(p.decalh), QString::number(p.decalv)));
-    pages.miseenpage(imprimante_);
     vueapercu->updatePreview();
     vueapercu->setCurrentPage(1);
     vueapercu->fitToWidth();
@@ -160,6 +159,8 @@ void TApercu::affichepage() {
 void TApercu::peint(QPrinter* imprimante) {
     if (!pages_)
         return;
+    // The paper, margins and resolution of the printer the pages were laid out for.
+    pages_->miseenpage(*imprimante);
     QPainter peintre(imprimante);
     const qreal trait = imprimante->logicalDpiX() * 0.2 / 25.4;
     for (int page = 0; page < pages_->nombrepages(); ++page) {

@@ -31,7 +31,7 @@ public:
     void montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
     // The first half of montre: takes the pages to show, which must outlive their showing.
     void prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
-    // Paints the pages shown on `imprimante`, laid out as they are: what the view displays.
+    // Paints the pages shown on `imprimante`, laid out as their printer: what the view displays.
     void peint(QPrinter* imprimante);
 
     void traduitapercu();

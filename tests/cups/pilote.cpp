@@ -223,7 +223,6 @@ void apercu(TApercu& fenetre, int m, int type, int premier, int dernier, const s
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(chemin);
-    pages.miseenpage(pdf);
     fenetre.peint(&pdf);
 }
 

@@ -61,7 +61,7 @@ public:
         reel_.trait(x1, y1, x2, y2);
         SurfaceDouble::trait(x1, y1, x2, y2);
     }
-    bool papier() const override { return false; }
+    bool papier() const override { return reel_.papier(); }
     TRemise remise() const override { return reel_.remise(); }
     std::int32_t largeurpage() const override { return reel_.largeurpage(); }
     std::int32_t hauteurpage() const override { return reel_.hauteurpage(); }
