@@ -6,6 +6,7 @@
 # Runs a scheduler of its own (own configuration, spool and socket), so that neither the machine's
 # printers nor another run of this test can change what it sees. Needs root to start it. When CUPS
 # cannot be used at all the test fails, unless VORMIGRAL_SANS_CUPS=1, which makes it a skip (exit 77).
+# VORMIGRAL_GARDE_CUPS=1 keeps the scheduler's folder, logs included, for a look after a failure.
 set -euo pipefail
 pilote=$(realpath "$1")
 sortie=$(realpath -m "$2")
