@@ -2,9 +2,9 @@
 
 #include <cups/cups.h>
 
-#include <algorithm>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace vormigral::cups {
 
@@ -12,9 +12,15 @@ namespace {
 
 using Reponse = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
-// Sends an IPP request to the spooler; null (with cupsLastErrorString set) when it fails.
-Reponse envoie(ipp_t* requete) {
+// Asks the spooler for some attributes of a printer or a job (`cible`: "printer-uri" or "job-uri");
+// null (with cupsLastErrorString set) when it does not answer.
+Reponse interroge(ipp_op_t operation, const char* cible, const std::string& adresse,
+                  const std::vector<const char*>& attributs) {
+    ipp_t* requete = ippNewRequest(operation);
+    ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_URI, cible, nullptr, adresse.c_str());
     ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(requete, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(attributs.size()),
+                  nullptr, attributs.data());
     Reponse reponse(cupsDoRequest(CUPS_HTTP_DEFAULT, requete, "/"), &ippDelete);
     if (reponse && ippGetStatusCode(reponse.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         reponse.reset();
@@ -55,14 +61,9 @@ struct EtatImprimante {
 };
 
 EtatImprimante etatimprimante(const std::string& file) {
-    ipp_t* requete = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 uri("/printers/%s", file).c_str());
-    static const char* const demandes[] = {"printer-state", "printer-state-message", "printer-state-reasons",
-                                           "printer-is-accepting-jobs"};
-    ippAddStrings(requete, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(demandes)), nullptr, demandes);
-    const Reponse reponse = envoie(requete);
+    const Reponse reponse = interroge(
+        IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", uri("/printers/%s", file),
+        {"printer-state", "printer-state-message", "printer-state-reasons", "printer-is-accepting-jobs"});
     EtatImprimante etat;
     if (!reponse)
         return etat;
@@ -83,14 +84,9 @@ struct EtatTravail {
 };
 
 EtatTravail etattravail(std::int32_t numero) {
-    ipp_t* requete = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr,
-                 uri("/jobs/%s", std::to_string(numero)).c_str());
-    static const char* const demandes[] = {"job-state", "job-state-reasons", "job-state-message",
-                                           "job-printer-state-message"};
-    ippAddStrings(requete, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(demandes)), nullptr, demandes);
-    const Reponse reponse = envoie(requete);
+    const Reponse reponse =
+        interroge(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", uri("/jobs/%s", std::to_string(numero)),
+                  {"job-state", "job-state-reasons", "job-state-message", "job-printer-state-message"});
     EtatTravail etat;
     if (!reponse)
         return etat;
