@@ -370,6 +370,11 @@ void TestImpressionDialogue::erreurs_data() {
                                          "Printing failed: text refused\nThe print job was abandoned.");
     QTest::newRow("at the closing, en")
         << 2 << 3 << QStringLiteral("Printing failed: closing refused\nThe print job was abandoned.");
+    // One slip at a time, the slip sent before the failure is said to be out.
+    QTest::newRow("second slip, one at a time, fr")
+        << 1 << 4
+        << QStringLiteral("L'impression a échoué : page refusée\nLe travail d'impression a été abandonné.\n"
+                          "Avant cela, l'imprimante « Double » avait accepté 1 page (travail 1).");
 }
 
 // A failure of the printing layer ends the run, is said in the user's language with the layer's
@@ -382,16 +387,19 @@ void TestImpressionDialogue::erreurs() {
     prepare(banc, langue, 1);
     SurfaceDouble& modele = banc.imprimantes.modele;
     modele.echoueouverture = ou == 0;
-    modele.echouepage = ou == 1 ? 1 : 0;
+    modele.echouepage = ou == 1 || ou == 4 ? 1 : 0;
     modele.echouetexte = ou == 2 ? 7 : 0;
     modele.echouefermeture = ou == 3;
-    dansledialogue(banc, [](TForm7* w) {
+    dansledialogue(banc, [ou](TForm7* w) {
+        if (ou == 4)
+            QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
         lance(w);
         QVERIFY(w->isVisible());
         QCOMPARE(premier(w)->text(), QStringLiteral("1"));
     });
-    QCOMPARE(banc.messages.messages.size(), 1);
-    const MessageEnregistre& m = banc.messages.messages.first();
+    // One slip at a time, the next-slip prompt comes first.
+    QCOMPARE(banc.messages.messages.size(), ou == 4 ? 2 : 1);
+    const MessageEnregistre& m = banc.messages.messages.last();
     QCOMPARE(m.texte, message);
     QCOMPARE(m.titre, langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
     QCOMPARE(m.icone, Icone::Exclamation);

@@ -115,18 +115,20 @@ public:
         traces.push_back({TraceImpression::Genre::Trait, {}, x1, y1, points_, gras_, x2, y2});
     }
     bool papier() const override { return surpapier; }
-    // The pages of the jobs closed, as a printer that took them all would say.
+    // The pages of the jobs sent or closed, as a printer that took them all would say: a send hands
+    // over the pages so far as a job, the next page beginning the next one.
     TRemise remise() const override {
+        using G = TraceImpression::Genre;
         TRemise r{destination, {}, 0};
         int ouvertes = 0;
         for (const TraceImpression& t : traces) {
-            if (t.genre == TraceImpression::Genre::Ouvre || t.genre == TraceImpression::Genre::Page)
+            if (t.genre == G::Ouvre || t.genre == G::Page)
                 ++ouvertes;
-            if (t.genre == TraceImpression::Genre::Ferme) {
+            if ((t.genre == G::Envoi || t.genre == G::Ferme) && ouvertes > 0) {
                 r.pages += ouvertes;
                 r.travaux.push_back(static_cast<std::int32_t>(r.travaux.size()) + 1);
             }
-            if (t.genre == TraceImpression::Genre::Ferme || t.genre == TraceImpression::Genre::Abandon)
+            if (t.genre == G::Envoi || t.genre == G::Ferme || t.genre == G::Abandon)
                 ouvertes = 0;
         }
         return r;
