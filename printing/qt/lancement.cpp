@@ -132,7 +132,9 @@ TLancement lanceimpression(const Plateforme& plateforme, bool en, const TDemande
     if (!verifiezone(plateforme, en, *surface, QString::fromStdString(file), travail) ||
         !execute(plateforme, en, *surface, travail))
         return {};
-    return {true, texteremise("accepte", surface->remise(), en)};
+    // A run that had nothing to print opened no job, and there is nothing to announce.
+    const TRemise remise = surface->remise();
+    return {true, remise.travaux.empty() ? QString() : texteremise("accepte", remise, en)};
 }
 
 } // namespace vormigral
