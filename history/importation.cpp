@@ -447,7 +447,7 @@ bool moisdabord(const std::vector<std::vector<std::string>>& decoupees, std::siz
 using TConnus = std::unordered_map<TCle, TConnu, THachage>;
 
 // Files one line: a new draw, one already stored, or a rejected line.
-void range(TApercu& apercu, TConnus& connus, int numero, const TTirageDate& t, TMotif motif,
+void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate& t, TMotif motif,
            std::string_view ligne) {
     int autre = 0;
     if (motif == TMotif::aucun) {
@@ -470,15 +470,15 @@ void range(TApercu& apercu, TConnus& connus, int numero, const TTirageDate& t, T
     apercu.rejetees.push_back({numero, motif, autre, extrait(ligne)});
 }
 
-TApercu refuse(TRefus refus) {
-    TApercu apercu;
+TProjetImport refuse(TRefus refus) {
+    TProjetImport apercu;
     apercu.refus = refus;
     return apercu;
 }
 
 } // namespace
 
-TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants) {
+TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants) {
     if (contenu.size() > tailleimportmax)
         return refuse(TRefus::troplong);
     const std::optional<std::string> texte = entexte(contenu);
@@ -489,7 +489,7 @@ TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& 
     if (premiere == toutes.end())
         return refuse(TRefus::aucuntirage);
 
-    TApercu apercu;
+    TProjetImport apercu;
     const char sep = separateur(*premiere);
     TColonnes colonnes;
     apercu.entete = estentete(*premiere);

@@ -56,7 +56,7 @@ struct TLigneRejetee {
     std::string texte; // the line as read (UTF-8), cut to 120 bytes
 };
 
-struct TApercu {
+struct TProjetImport {
     TRefus refus = TRefus::aucun;
     TColonneImport colonnemanquante = TColonneImport::date;
     bool entete = false;
@@ -69,6 +69,6 @@ struct TApercu {
 // Reads a draw file against the draws already stored; stores nothing. The draws to add come out
 // with their main numbers ascending. When the file is refused the lists are empty, but for the
 // rejected lines of a file without a single valid one, which say why.
-TApercu analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants);
+TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants);
 
 } // namespace vormigral

@@ -35,4 +35,20 @@ std::int32_t convposition(const SurfaceImpression& surface, const TParametres& p
     return arrondipair(resolution * valeur / 2.54 - decalage + resolution * (millimetres * 0.1) / 2.54);
 }
 
+void policemarques(SurfaceImpression& surface) {
+    surface.police("Fixedsys", 9, true);
+}
+
+TCadre cellulemarque(const SurfaceImpression& surface, const TParametres& parametres,
+                     const TTypeBulletin& type, std::int32_t p, std::int32_t n) {
+    const TPositionCase position = positioncase(type, p, n);
+    return {convposition(surface, parametres, 1, position.x),
+            convposition(surface, parametres, 2, position.y), surface.largeurtexte("X"),
+            surface.hauteurtexte("X")};
+}
+
+std::int32_t millimetres(const SurfaceImpression& surface, std::int32_t axe, double mm) {
+    return arrondipair((axe == 1 ? surface.resolutionx() : surface.resolutiony()) * mm / 25.4);
+}
+
 } // namespace vormigral

@@ -36,7 +36,7 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
 
     TravailImpression travail(surface, documentbulletins);
     bilan.pages = 1;
-    surface.police("Fixedsys", 9, true);
+    policemarques(surface);
     if (verifieplage(premier, dernier, etat.nbgrilles) == TPlage::horsserie) {
         premier = 1;
         dernier = etat.nbgrilles;
@@ -47,8 +47,9 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
         if (p > bulletin.nbgrillesbull) {
             p = 1;
             // One slip at a time: the slip just marked comes out before the user is asked to
-            // insert the next, and a refusal leaves no blank sheet behind.
-            if (mode == 2) {
+            // insert the next, and a refusal leaves no blank sheet behind. A file or a preview
+            // keeps every slip, with nothing to insert.
+            if (mode == 2 && surface.papier()) {
                 surface.envoie();
                 if (!(suivant && suivant())) {
                     bilan.interrompu = true;

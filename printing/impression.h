@@ -26,7 +26,7 @@ extern const char* const documentliste;
 
 // Prints grids premier..dernier of method `methode` (the main window's selection) onto slips of
 // ticket type `type`, an "X" in the box of each number, `nbgrillesbull` grids per slip. Mode 2
-// asks `suivant` before each slip after the first. A range outside 1..nbgrilles prints the whole
+// on paper asks `suivant` before each slip after the first. A range outside 1..nbgrilles prints the whole
 // series. Nothing is printed when `methode` or `type` names nothing. An error of the surface ends
 // the run: the job is abandoned and the error passed on.
 TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::int32_t methode,

@@ -4,21 +4,41 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vormigral {
+
+// A print queue of the system, as its spooler describes it.
+struct TFile {
+    std::string nom;
+    bool defaut = false;  // the system's (or the user's own) default printer
+    bool accepte = true;  // takes new jobs
+    bool arretee = false; // stopped: jobs wait without printing
+    std::string message;  // the spooler's words on its state, e.g. why it refuses jobs
+};
 
 // The platform's printers, as a seam that tests replace with a recording double.
 class Imprimantes {
 public:
     virtual ~Imprimantes() = default;
-    // Whether the system has any printer at all.
-    virtual bool installee() const = 0;
-    // The system's default printer, with its own settings (paper, orientation, copies).
-    virtual std::unique_ptr<SurfaceImpression> imprimante() = 0;
+    // The system's print queues; none when there is no printer at all.
+    virtual std::vector<TFile> files() const = 0;
+    // The named queue, with its own settings (paper, orientation, copies); never another one.
+    virtual std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) = 0;
     // A PDF file laid out exactly as the printer's pages would be.
     virtual std::unique_ptr<SurfaceImpression> pdf(const std::string& chemin) = 0;
     // Asks the user for the PDF file to write; empty when they give none.
     virtual std::string choisitpdf(const std::string& titre) = 0;
 };
+
+// Which queue a job goes to.
+struct TDestination {
+    std::string file;      // empty when the user must be asked
+    bool disparue = false; // the queue the user chose before no longer exists
+};
+
+// The queue the user chose (`memorisee`, empty for none) while it exists, else the system's
+// default; with neither, nobody chose, so the user must be asked rather than a queue guessed.
+TDestination destination(const std::vector<TFile>& files, const std::string& memorisee);
 
 } // namespace vormigral

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vormigral {
 
@@ -16,6 +17,14 @@ public:
 private:
     std::string francais_;
     std::string anglais_;
+};
+
+// What the printer said of the pages handed to it: the queue or file that took them, the job number
+// the queue gave each job (one per slip in one-at-a-time mode), and the pages handed over.
+struct TRemise {
+    std::string destination;
+    std::vector<std::int32_t> travaux;
+    std::int32_t pages = 0;
 };
 
 // What the print runs need from a printer. Device units are the printer's dots, counted from the
@@ -41,6 +50,15 @@ public:
     virtual std::int32_t hauteurtexte(const std::string& texte) const = 0;
     // Draws `texte` with the top-left corner of its character cell at (x, y).
     virtual void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) = 0;
+    // Thin lines: the outline of a rectangle, and a segment.
+    virtual void cadre(std::int32_t x, std::int32_t y, std::int32_t largeur, std::int32_t hauteur) = 0;
+    virtual void trait(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) = 0;
+
+    // Whether the pages come out of a printer sheet by sheet, so that the user can be asked to insert
+    // the next slip; false for a file or a preview, which keep every page.
+    virtual bool papier() const = 0;
+    // What the printer answered so far; valid after a failure too, for the jobs that went before it.
+    virtual TRemise remise() const = 0;
 
     // The printable area.
     virtual std::int32_t largeurpage() const = 0;

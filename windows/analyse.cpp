@@ -58,12 +58,12 @@ const Legende legendesanalyse[] = {
      "Share of the cases by the best result of one grid. %1"},
     {"txtbarre", "%1 : %2.", "%1: %2."},
     {"txtpart", "%1 %2", "%1 %2"},
-    {"accrepartition", "Nombre de cas selon le meilleur résultat d'une grille",
+    {"acc:trepartition", "Nombre de cas selon le meilleur résultat d'une grille",
      "Number of cases by the best result of one grid"},
-    {"acctirages", "Chances par tirage", "Odds per draw"},
-    {"accgraphique", "Graphique de la part des cas selon le meilleur résultat",
+    {"acc:ttirages", "Chances par tirage", "Odds per draw"},
+    {"acc:ggraphique", "Graphique de la part des cas selon le meilleur résultat",
      "Chart of the share of the cases by the best result"},
-    {"accfermer", "Fermer l'analyse", "Close the analysis"},
+    {"acc:bfermer", "Fermer l'analyse", "Close the analysis"},
 };
 
 QString t(const char* nom, bool en) {
@@ -311,10 +311,7 @@ void TAnalyse::construitfenetre() {
 void TAnalyse::traduitanalyse() {
     const bool en = anglais(etat_);
     appliquelegendes(this, legendesanalyse, en);
-    trepartition_->setAccessibleName(t("accrepartition", en));
-    ttirages_->setAccessibleName(t("acctirages", en));
-    graphique_->setAccessibleName(t("accgraphique", en));
-    bfermer_->setAccessibleName(t("accfermer", en));
+    appliquenoms(this, legendesanalyse, en);
 
     const TMethode* m = methodeselectionnee(etat_);
     contenu_->setVisible(m != nullptr);

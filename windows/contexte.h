@@ -14,6 +14,9 @@ class TForm6;
 class TForm7;
 class TForm9;
 class TForm10;
+class TChoixImprimante;
+class TApercu;
+class TCalage;
 
 // What every window reaches: the one working state, the platform seams and the other windows.
 // The windows are created once, in the order below, and live for the whole run.
@@ -29,6 +32,10 @@ struct Contexte {
     TForm7* form7 = nullptr;
     TForm9* form9 = nullptr;
     TForm10* form10 = nullptr;
+    // Made on first use and owned by the main window (see surdemande).
+    TChoixImprimante* choiximprimante = nullptr;
+    TApercu* apercu = nullptr;
+    TCalage* calage = nullptr;
 };
 
 } // namespace vormigral

@@ -3,18 +3,24 @@
 #include "engine/methodes.h"
 #include "engine/saisie.h"
 #include "engine/serie.h"
+#include "printing/calage.h"
 #include "printing/impression.h"
-#include "printing/qt/lancement.h"
+#include "printing/qt/surface_qt.h"
+#include "windows/apercu.h"
+#include "windows/choiximprimante.h"
 #include "windows/filtretouches.h"
+#include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace vormigral {
 
@@ -54,6 +60,13 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     connect(annule, &QPushButton::clicked, this, &TForm7::boutannuleClick);
     connect(lance, &QPushButton::clicked, this, &TForm7::boutlancerClick);
 
+    // In the free space beside and below the two buttons, so that nothing else moves.
+    QToolButton* apercu = petitbouton(this, "bapercu", {16, 212, 64, 52}, "voir");
+    QToolButton* imprimante = petitbouton(this, "bimprimante", {397, 212, 64, 52}, "imprimer");
+    connect(apercu, &QToolButton::clicked, this, &TForm7::bapercuClick);
+    connect(imprimante, &QToolButton::clicked, this, &TForm7::bimprimanteClick);
+    limprimante = place<QLabel>(this, "limprimante", {16, 268, 445, 16});
+
     traduitimpression();
 }
 
@@ -78,6 +91,10 @@ const Legende legendesimpression[] = {
     {"boutannule", "Annuler", "Cancel"},
     {"boutlancer", "Imprimer", "Print"},
     {"plageincorrecte", "Numéros des grilles à imprimer incorrect", "Incorrect grid numbers to print"},
+    {"bapercu", "Aperçu", "Preview"},
+    {"bimprimante", "Imprimante", "Printer"},
+    {"acc:bapercu", "Aperçu avant impression", "Print preview"},
+    {"acc:bimprimante", "Choisir l'imprimante", "Choose the printer"},
     // The next-slip prompt, French whatever the language.
     {"bulletinsuivant", "Insérez le prochain bulletin et appuyer sur OK",
      "Insérez le prochain bulletin et appuyer sur OK"},
@@ -90,7 +107,8 @@ const Legende legendesimpression[] = {
 } // namespace
 
 void TForm7::traduitimpression() {
-    appliquelegendes(this, legendesimpression, anglais(contexte_.etat));
+    const bool en = anglais(contexte_.etat);
+    appliquelegendes(this, legendesimpression, en);
     appliquebulles(this, bullesimpression, true);
 }
 
@@ -112,6 +130,7 @@ void TForm7::formshow() {
 void TForm7::activate() {
     Gpremier->setText(QStringLiteral("1"));
     gdernier->setText(QString::number(grillesmethode()));
+    limprimante->setText(imprimanteprevue(contexte_));
 }
 
 std::int32_t TForm7::grillesmethode() const {
@@ -123,9 +142,9 @@ void TForm7::boutannuleClick() {
     reject();
 }
 
-void TForm7::boutlancerClick() {
+std::optional<TForm7::Requete> TForm7::requete() const {
     if (ComboBox1->currentIndex() < 0)
-        return;
+        return std::nullopt;
     const std::int32_t mode = bimptsbull->isChecked() ? 1 : 2;
     const std::int32_t premier = valeurtexte(Gpremier->text().toStdString());
     const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
@@ -134,9 +153,15 @@ void TForm7::boutlancerClick() {
         const bool en = anglais(contexte_.etat);
         contexte_.plateforme.messages.message(texte(legendesimpression, "plageincorrecte", en),
                                               texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
-        return;
+        return std::nullopt;
     }
-    const std::int32_t type = ComboBox1->currentIndex() + 1;
+    return Requete{ComboBox1->currentIndex() + 1, mode, premier, dernier};
+}
+
+void TForm7::boutlancerClick() {
+    const std::optional<Requete> r = requete();
+    if (!r)
+        return;
     const std::int32_t methode = contexte_.etat.methodechoisie;
     Messages& messages = contexte_.plateforme.messages;
     const auto suivant = [&messages] {
@@ -144,13 +169,35 @@ void TForm7::boutlancerClick() {
                                 texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
                                 Icone::Question) == Reponse::Ok;
     };
-    const bool fait =
-        lanceimpression(contexte_.plateforme, anglais(contexte_.etat), [&](SurfaceImpression& surface) {
-            imprimebulletins(contexte_.etat, surface, methode, type, mode, premier, dernier, suivant);
-        });
+    const TLancement fait = imprime(contexte_, [&](SurfaceImpression& surface) {
+        imprimebulletins(contexte_.etat, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
+    });
     // A failed run leaves the dialog open, with the request as it was.
-    if (fait)
+    if (fait.fait)
         accept();
+    else
+        limprimante->setText(imprimanteprevue(contexte_));
+}
+
+void TForm7::bapercuClick() {
+    const std::optional<Requete> r = requete();
+    if (!r)
+        return;
+    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    const QString nom = QString::fromStdString(file);
+    SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
+    imprimebulletins(contexte_.etat, pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
+                     r->dernier, {});
+    SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
+    bulletin.ouvre(documentbulletins);
+    dessinebulletin(bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
+    bulletin.ferme();
+    surdemande(contexte_, contexte_.apercu).montre(pages, &bulletin, GenreApercu::Bulletins, file);
+}
+
+void TForm7::bimprimanteClick() {
+    surdemande(contexte_, contexte_.choiximprimante).choisit();
+    limprimante->setText(imprimanteprevue(contexte_));
 }
 
 } // namespace vormigral

@@ -5,8 +5,10 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -24,11 +26,21 @@ public:
     void activate();
     void boutannuleClick();
     void boutlancerClick();
+    void bapercuClick();
+    void bimprimanteClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    struct Requete {
+        std::int32_t type;
+        std::int32_t mode;
+        std::int32_t premier;
+        std::int32_t dernier;
+    };
+    // The request as the dialog holds it; none, after saying why, when the range is wrong.
+    std::optional<Requete> requete() const;
     // The grid count of the method selected in the main window; 0 when none is selected.
     std::int32_t grillesmethode() const;
 
@@ -38,6 +50,7 @@ private:
     QLineEdit* gdernier = nullptr;
     QRadioButton* bimptsbull = nullptr;
     QRadioButton* bimpunbull = nullptr;
+    QLabel* limprimante = nullptr;
 };
 
 } // namespace vormigral

@@ -38,7 +38,7 @@ namespace vormigral {
 namespace {
 
 // Every text of the history window and of its import preview, in both languages. Entries named
-// "acces.<control>" are the accessible names of controls that show no text of their own.
+// "acc:<control>" are the accessible names of controls that show no text of their own.
 const Legende legendeshistorique[] = {
     {"", "Historique des tirages", "Draw history"},
     {"ongletTirages", "&Tirages enregistrés", "&Stored draws"},
@@ -61,20 +61,20 @@ const Legende legendeshistorique[] = {
     {"bverifier", "Vérifier &mes grilles", "Check &my grids"},
     {"bexporter", "&Exporter en CSV…", "&Export as CSV…"},
     {"bfermer", "&Fermer", "&Close"},
-    {"acces.onglets", "Pages de l'historique", "History pages"},
-    {"acces.vuetirages", "Tirages enregistrés", "Stored draws"},
-    {"acces.edate", "Date du tirage à ajouter", "Date of the draw to add"},
-    {"acces.enum1", "Numéro 1 du tirage à ajouter", "Number 1 of the draw to add"},
-    {"acces.enum2", "Numéro 2 du tirage à ajouter", "Number 2 of the draw to add"},
-    {"acces.enum3", "Numéro 3 du tirage à ajouter", "Number 3 of the draw to add"},
-    {"acces.enum4", "Numéro 4 du tirage à ajouter", "Number 4 of the draw to add"},
-    {"acces.enum5", "Numéro 5 du tirage à ajouter", "Number 5 of the draw to add"},
-    {"acces.enum6", "Numéro 6 du tirage à ajouter", "Number 6 of the draw to add"},
-    {"acces.enumc", "Complémentaire du tirage à ajouter", "Bonus number of the draw to add"},
-    {"acces.edebut", "Début de la période", "Start of the period"},
-    {"acces.efin", "Fin de la période", "End of the period"},
-    {"acces.vuebilan", "Résultat par tirage", "Result per draw"},
-    {"acces.listerejets", "Lignes rejetées", "Rejected lines"},
+    {"acc:onglets", "Pages de l'historique", "History pages"},
+    {"acc:vuetirages", "Liste des tirages enregistrés", "List of the stored draws"},
+    {"acc:edate", "Date du tirage à ajouter", "Date of the draw to add"},
+    {"acc:enum1", "Numéro 1 du tirage à ajouter", "Number 1 of the draw to add"},
+    {"acc:enum2", "Numéro 2 du tirage à ajouter", "Number 2 of the draw to add"},
+    {"acc:enum3", "Numéro 3 du tirage à ajouter", "Number 3 of the draw to add"},
+    {"acc:enum4", "Numéro 4 du tirage à ajouter", "Number 4 of the draw to add"},
+    {"acc:enum5", "Numéro 5 du tirage à ajouter", "Number 5 of the draw to add"},
+    {"acc:enum6", "Numéro 6 du tirage à ajouter", "Number 6 of the draw to add"},
+    {"acc:enumc", "Complémentaire du tirage à ajouter", "Bonus number of the draw to add"},
+    {"acc:edebut", "Début de la période", "Start of the period"},
+    {"acc:efin", "Fin de la période", "End of the period"},
+    {"acc:vuebilan", "Résultat par tirage", "Result per draw"},
+    {"acc:listerejets", "Lignes rejetées", "Rejected lines"},
     {"coldate", "Date", "Date"},
     {"colcomp", "Comp.", "Bonus"},
     {"coltirage", "Tirage", "Draw"},
@@ -208,12 +208,7 @@ QString legendehistorique(const char* cle, bool en) {
 
 // The accessible names: from the table where a control shows no text, else its own caption.
 void nommecontroles(QWidget* fenetre, bool en) {
-    for (const Legende& l : legendeshistorique) {
-        if (std::strncmp(l.nom, "acces.", 6) != 0)
-            continue;
-        if (auto* controle = fenetre->findChild<QWidget*>(QString::fromLatin1(l.nom + 6)))
-            controle->setAccessibleName(texte(l, en));
-    }
+    appliquenoms(fenetre, legendeshistorique, en);
     for (auto* bouton : fenetre->findChildren<QAbstractButton*>())
         if (!bouton->text().isEmpty())
             bouton->setAccessibleName(QString(bouton->text()).remove(QLatin1Char('&')));
@@ -850,7 +845,7 @@ void THistorique::importeclick() {
     }
     // Read no further than the largest file taken, so a huge file is refused without filling memory.
     const QByteArray contenu = fichier.read(static_cast<qint64>(tailleimportmax) + 1);
-    const TApercu apercu = analyseimport(
+    const TProjetImport apercu = analyseimport(
         std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), tirages_);
     switch (apercu.refus) {
     case TRefus::aucun:
@@ -960,7 +955,7 @@ void THistorique::exporteclick() {
         probleme("echecexport", QDir::toNativeSeparators(chemin), fichier.errorString());
 }
 
-TApercuImport::TApercuImport(QWidget* parent, const TApercu& apercu, const QString& fichier, bool en)
+TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const QString& fichier, bool en)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ApercuImport"));
     setWindowTitle(legendehistorique("apercu", en));

@@ -92,7 +92,7 @@ private:
 class TApercuImport : public QDialog {
     Q_OBJECT
 public:
-    TApercuImport(QWidget* parent, const TApercu& apercu, const QString& fichier, bool anglais);
+    TApercuImport(QWidget* parent, const TProjetImport& apercu, const QString& fichier, bool anglais);
 };
 
 } // namespace vormigral

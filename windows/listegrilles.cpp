@@ -3,12 +3,15 @@
 #include "engine/methodes.h"
 #include "engine/serie.h"
 #include "printing/liste.h"
-#include "printing/qt/lancement.h"
+#include "printing/qt/surface_qt.h"
+#include "windows/apercu.h"
 #include "windows/dialogueimpression.h"
+#include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -79,6 +82,11 @@ TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
     connect(bulletins, &QPushButton::clicked, this, &TForm5::bimprimebulletins);
     connect(retour, &QPushButton::clicked, this, &TForm5::BitBtn1Click);
 
+    // Between the list and the buttons, and under the buttons: nothing else moves.
+    QPushButton* apercu = boutonimage(this, "bapercu", {23, 247, 147, 21}, "voir");
+    connect(apercu, &QPushButton::clicked, this, &TForm5::bapercuClick);
+    lcompterendu = place<QLabel>(this, "lcompterendu", {24, 329, 466, 15});
+
     traduitliste();
 }
 
@@ -91,12 +99,15 @@ const Legende legendesliste[] = {
     {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
     {"BitBtn1", "Retour", "Return"},
     {"acc:listbull", "Grilles de la méthode", "Grids of the method"},
+    {"bapercu", "Aperçu de la liste", "Preview the list"},
+    {"acc:lcompterendu", "Réponse de l'imprimante", "The printer's answer"},
 };
 
 } // namespace
 
 void TForm5::traduitliste() {
-    appliquelegendes(this, legendesliste, anglais(contexte_.etat));
+    const bool en = anglais(contexte_.etat);
+    appliquelegendes(this, legendesliste, en);
 }
 
 void TForm5::showEvent(QShowEvent* evenement) {
@@ -108,6 +119,7 @@ void TForm5::showEvent(QShowEvent* evenement) {
 void TForm5::form5show() {
     traduitliste();
     remplitliste();
+    lcompterendu->clear();
 }
 
 void TForm5::remplitliste() {
@@ -127,9 +139,17 @@ void TForm5::remplitliste() {
 void TForm5::imprimeliste() {
     const std::int32_t methode = contexte_.etat.methodechoisie;
     const bool en = anglais(contexte_.etat);
-    lanceimpression(contexte_.plateforme, en, [&](SurfaceImpression& surface) {
-        vormigral::imprimeliste(contexte_.etat, surface, methode, en);
-    });
+    // The window stays open over the main window's status line: the answer shows here too.
+    lcompterendu->setText(imprime(contexte_, [&](SurfaceImpression& surface) {
+                              vormigral::imprimeliste(contexte_.etat, surface, methode, en);
+                          }).annonce);
+}
+
+void TForm5::bapercuClick() {
+    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
+    vormigral::imprimeliste(contexte_.etat, pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
+    surdemande(contexte_, contexte_.apercu).montre(pages, nullptr, GenreApercu::Liste, file);
 }
 
 void TForm5::bimprimebulletins() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 
 namespace vormigral {
@@ -19,6 +20,7 @@ public:
     void remplitliste();
     void imprimeliste();
     void bimprimebulletins();
+    void bapercuClick();
     void BitBtn1Click();
 
 protected:
@@ -27,6 +29,7 @@ protected:
 private:
     Contexte& contexte_;
     QListWidget* listbull = nullptr;
+    QLabel* lcompterendu = nullptr;
 };
 
 } // namespace vormigral

@@ -8,12 +8,15 @@
 #include "windows/analyse.h"
 #include "windows/application.h"
 #include "windows/apropos.h"
+#include "windows/calage.h"
 #include "windows/choixfichier.h"
+#include "windows/choiximprimante.h"
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
 #include "windows/historique.h"
+#include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/listegrilles.h"
 #include "windows/visionneuse.h"
@@ -167,7 +170,9 @@ void TForm1::construitmenus() {
     findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click}});
+    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click},
+                      {"mImprimante1", &TForm1::mImprimante1Click},
+                      {"mCalage1", &TForm1::mCalage1Click}});
     menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
                    {"Infos1", &TForm1::SpeedButton2Click}});
 }
@@ -289,6 +294,8 @@ const Legende legendesprincipale[] = {
     {"mHistorique1", "&Historique des tirages", "Draw &history"},
     {"Options1", "&Options", "&Options"},
     {"Paramtres1", "&Paramètres", "&Parameters"},
+    {"mImprimante1", "&Imprimante…", "P&rinter…"},
+    {"mCalage1", "&Feuille de calage…", "&Calibration sheet…"},
     {"Aide1", "&Aide", "&Help"},
     {"Aideenligne1", "&Aide en ligne", "&Help"},
     {"Infos1", "&Infos", "&Infos"},
@@ -435,6 +442,19 @@ void TForm1::Paramtres1Click() {
         traduitprincipale();
         initmethodes();
     }
+}
+
+void TForm1::mImprimante1Click() {
+    surdemande(contexte_, contexte_.choiximprimante).choisit();
+}
+
+void TForm1::mCalage1Click() {
+    surdemande(contexte_, contexte_.calage).exec();
+}
+
+void TForm1::annonce(const QString& texte) {
+    // Until the next change of method or ticks, which brings the usual line back.
+    Label2->setText(texte);
 }
 
 void TForm1::boutaideClick() {

@@ -52,6 +52,10 @@ public:
     void bcomparerClick();
     void bimpbullClick();
     void Paramtres1Click();
+    void mImprimante1Click();
+    void mCalage1Click();
+    // Shows a printer's answer on the status line.
+    void annonce(const QString& texte);
     void boutaideClick();
     void SpeedButton2Click();
     void Chargerbulletin1Click();

@@ -1,22 +1,22 @@
 #include "printing/qt/imprimantes_qt.h"
 
 #include "app/plateforme.h"
+#include "printing/qt/cups.h"
 #include "printing/qt/surface_qt.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrinterInfo>
 
 namespace vormigral {
 
-bool ImprimantesQt::installee() const {
-    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
+std::vector<TFile> ImprimantesQt::files() const {
+    return cups::files();
 }
 
-std::unique_ptr<SurfaceImpression> ImprimantesQt::imprimante() {
-    return std::make_unique<SurfaceQt>();
+std::unique_ptr<SurfaceImpression> ImprimantesQt::imprimante(const std::string& file) {
+    return std::make_unique<SurfaceQt>(SurfaceQt::Sortie::Imprimante, QString::fromStdString(file));
 }
 
 std::unique_ptr<SurfaceImpression> ImprimantesQt::pdf(const std::string& chemin) {

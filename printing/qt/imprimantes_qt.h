@@ -4,11 +4,11 @@
 
 namespace vormigral {
 
-// The system's printers through Qt: CUPS on Linux.
+// The system's printers: the CUPS queues, each job handed to the spooler and followed.
 class ImprimantesQt final : public Imprimantes {
 public:
-    bool installee() const override;
-    std::unique_ptr<SurfaceImpression> imprimante() override;
+    std::vector<TFile> files() const override;
+    std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) override;
     std::unique_ptr<SurfaceImpression> pdf(const std::string& chemin) override;
     std::string choisitpdf(const std::string& titre) override;
 };

@@ -1,9 +1,15 @@
 #include "printing/qt/surface_qt.h"
 
+#include "printing/qt/cups.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 
 namespace vormigral {
 
@@ -13,13 +19,48 @@ std::string utf8(const QString& texte) {
     return texte.toStdString();
 }
 
+// What the spooler is told besides the PDF: the options a printer of this layout is printed with.
+std::vector<cups::Option> options(const QPrinter& imprimante) {
+    std::vector<cups::Option> liste{{"media", utf8(imprimante.pageLayout().pageSize().key())}};
+    switch (imprimante.duplex()) {
+    case QPrinter::DuplexNone:
+        liste.push_back({"sides", "one-sided"});
+        break;
+    case QPrinter::DuplexLongSide:
+        liste.push_back({"sides", "two-sided-long-edge"});
+        break;
+    case QPrinter::DuplexShortSide:
+        liste.push_back({"sides", "two-sided-short-edge"});
+        break;
+    case QPrinter::DuplexAuto:
+        break;
+    }
+    if (imprimante.pageLayout().orientation() == QPageLayout::Landscape)
+        liste.push_back({"landscape", ""});
+    return liste;
+}
+
 } // namespace
 
-SurfaceQt::SurfaceQt() = default;
-
-SurfaceQt::SurfaceQt(const QString& fichierpdf) : fichier_(fichierpdf) {
-    imprimante_.setOutputFormat(QPrinter::PdfFormat);
-    imprimante_.setOutputFileName(fichierpdf);
+SurfaceQt::SurfaceQt(Sortie sortie, const QString& nom) : sortie_(sortie), nom_(nom) {
+    switch (sortie_) {
+    case Sortie::Imprimante:
+        imprimante_.setPrinterName(nom);
+        break;
+    case Sortie::Fichier:
+        imprimante_.setOutputFormat(QPrinter::PdfFormat);
+        imprimante_.setOutputFileName(nom);
+        break;
+    case Sortie::Apercu:
+        imprimante_.setOutputFormat(QPrinter::PdfFormat);
+        if (!nom.isEmpty() && !QPrinterInfo::printerInfo(nom).isNull()) {
+            const SurfaceQt modele(Sortie::Imprimante, nom);
+            modele.miseenpage(imprimante_);
+        }
+        break;
+    }
+    if (sortie_ != Sortie::Apercu)
+        remise_.destination = utf8(nom);
 }
 
 QFont SurfaceQt::policeimprimante(const QString& nom, int points, bool gras) {
@@ -41,6 +82,12 @@ QFont SurfaceQt::policeimprimante(const QString& nom, int points, bool gras) {
     return police;
 }
 
+void SurfaceQt::miseenpage(QPrinter& cible) const {
+    cible.setPageLayout(imprimante_.pageLayout());
+    cible.setResolution(imprimante_.resolution());
+    cible.setFullPage(imprimante_.fullPage());
+}
+
 void SurfaceQt::verifieouvert(const char* operation) const {
     if (!ouvert_)
         throw ErreurImpression(std::string("aucun travail d'impression n'est ouvert (") + operation + ")",
@@ -48,119 +95,150 @@ void SurfaceQt::verifieouvert(const char* operation) const {
 }
 
 void SurfaceQt::ouvre(const std::string& document) {
-    traces_.clear();
+    pages_.clear();
     ouvert_ = false;
-    if (fichier_.isEmpty()) {
+    if (sortie_ == Sortie::Imprimante) {
         // Without any printer Qt quietly turns a printer into a PDF writer with no file.
         if (imprimante_.outputFormat() != QPrinter::NativeFormat || imprimante_.printerName().isEmpty())
             throw ErreurImpression("Aucune imprimante n'est installée.", "No printer is installed.");
-        if (!imprimante_.isValid())
-            throw ErreurImpression(
-                "L'imprimante « " + utf8(imprimante_.printerName()) + " » n'est pas disponible.",
-                "The printer \"" + utf8(imprimante_.printerName()) + "\" is not available.");
-    } else {
-        QFile essai(fichier_);
+        // Qt keeps its previous printer when the one asked for is unknown: never print there.
+        if (!imprimante_.isValid() || imprimante_.printerName() != nom_)
+            throw ErreurImpression("L'imprimante « " + utf8(nom_) + " » n'est pas disponible.",
+                                   "The printer \"" + utf8(nom_) + "\" is not available.");
+    } else if (sortie_ == Sortie::Fichier) {
+        QFile essai(nom_);
         if (!essai.open(QIODevice::WriteOnly))
-            throw ErreurImpression("Impossible d'écrire le fichier « " + utf8(fichier_) + " » (" +
-                                       utf8(essai.errorString()) + ").",
-                                   "Cannot write the file \"" + utf8(fichier_) + "\" (" +
-                                       utf8(essai.errorString()) + ").");
+            throw ErreurImpression(
+                "Impossible d'écrire le fichier « " + utf8(nom_) + " » (" + utf8(essai.errorString()) + ").",
+                "Cannot write the file \"" + utf8(nom_) + "\" (" + utf8(essai.errorString()) + ").");
     }
     document_ = QString::fromStdString(document);
     ouvert_ = true;
-    envoye_ = false;
-    traces_.push_back({Trace::Genre::Police, police_, {}, {}});
+    commencepage();
+}
+
+void SurfaceQt::commencepage() {
+    // Re-selected on every page, whatever the engine keeps across pages.
+    pages_.push_back({{Trace::Genre::Police, police_, {}, {}}});
+}
+
+void SurfaceQt::ajoute(Trace trace) {
+    // After a send, the next job's first page begins with the first thing drawn.
+    if (pages_.empty())
+        commencepage();
+    pages_.back().push_back(std::move(trace));
 }
 
 void SurfaceQt::nouvellepage() {
     verifieouvert("nouvelle page");
-    if (envoye_) {
-        // The printer starts the next job on a fresh sheet.
-        envoye_ = false;
-        return;
-    }
-    traces_.push_back({Trace::Genre::Page, police_, {}, {}});
+    commencepage();
 }
 
 void SurfaceQt::envoie() {
     verifieouvert("envoi");
-    if (!fichier_.isEmpty())
+    if (sortie_ != Sortie::Imprimante)
         return;
-    // CUPS receives a job only when its painting ends, so the pages drawn so far become a job of
-    // their own; nothing else would reach the printer before the user answers.
-    peint();
-    traces_.assign(1, {Trace::Genre::Police, police_, {}, {}});
-    envoye_ = true;
+    // The spooler receives a job only as a whole, so the pages drawn so far become a job of their
+    // own; nothing else would reach the printer before the user answers. The printer starts the
+    // next job on a fresh sheet.
+    livre();
+    pages_.clear();
 }
 
 void SurfaceQt::ferme() {
     verifieouvert("fin");
-    // After a send with no page begun since, there is nothing left to print.
-    if (!envoye_)
-        peint();
-    traces_.clear();
+    livre();
+    if (sortie_ != Sortie::Apercu)
+        pages_.clear();
     ouvert_ = false;
-    envoye_ = false;
 }
 
 void SurfaceQt::abandonne() noexcept {
-    traces_.clear();
-    if (ouvert_ && !fichier_.isEmpty())
-        QFile::remove(fichier_);
+    pages_.clear();
+    if (ouvert_ && sortie_ == Sortie::Fichier)
+        QFile::remove(nom_);
     ouvert_ = false;
-    envoye_ = false;
 }
 
-void SurfaceQt::peint() {
-    imprimante_.setDocName(document_);
-    const std::string nom = fichier_.isEmpty() ? utf8(imprimante_.printerName()) : utf8(fichier_);
+void SurfaceQt::livre() {
+    if (pages_.empty() || sortie_ == Sortie::Apercu)
+        return;
+    const auto nombre = static_cast<std::int32_t>(pages_.size());
+    if (sortie_ == Sortie::Fichier) {
+        imprimante_.setDocName(document_);
+        peintsur(imprimante_, utf8(nom_));
+        remise_.pages += nombre;
+        return;
+    }
+    const std::string file = utf8(nom_);
+    const QTemporaryDir dossier(QDir::temp().filePath(QStringLiteral("vormigral-XXXXXX")));
+    if (!dossier.isValid())
+        throw ErreurImpression(
+            "Impossible de préparer les pages pour « " + file + " » (" + utf8(dossier.errorString()) + ").",
+            "Cannot prepare the pages for \"" + file + "\" (" + utf8(dossier.errorString()) + ").");
+    // The very PDF Qt would have handed the spooler itself, but kept, so that its fate is known.
+    const QString pdf = dossier.filePath(QStringLiteral("travail.pdf"));
+    QPrinter fichier(QPrinter::HighResolution);
+    fichier.setOutputFormat(QPrinter::PdfFormat);
+    fichier.setOutputFileName(pdf);
+    fichier.setDocName(document_);
+    miseenpage(fichier);
+    peintsur(fichier, utf8(pdf));
+    remise_.travaux.push_back(cups::soumet(file, utf8(pdf), utf8(document_), options(imprimante_), suivi));
+    remise_.pages += nombre;
+}
+
+void SurfaceQt::peintsur(QPrinter& cible, const std::string& nom) {
     QPainter peintre;
-    if (!peintre.begin(&imprimante_)) {
-        if (fichier_.isEmpty())
-            throw ErreurImpression("L'imprimante « " + nom + " » a refusé le travail d'impression.",
-                                   "The printer \"" + nom + "\" refused the print job.");
+    if (!peintre.begin(&cible))
         throw ErreurImpression("Impossible d'écrire le fichier « " + nom + " ».",
                                "Cannot write the file \"" + nom + "\".");
-    }
-    qreal ascendante = 0;
     bool pages = true;
-    for (const Trace& trace : traces_) {
-        switch (trace.genre) {
-        case Trace::Genre::Page:
-            // Qt refuses a page only to a painter that is not active; should it happen, ending the
-            // painter below still hands the pages so far to a printer, and the error says so.
-            pages = imprimante_.newPage();
-            // Re-selected on the new page, whatever the engine keeps across pages.
-            peintre.setFont(trace.police);
-            break;
-        case Trace::Genre::Police:
-            peintre.setFont(trace.police);
-            ascendante = QFontMetricsF(trace.police, &imprimante_).ascent();
-            break;
-        case Trace::Genre::Texte:
-            peintre.drawText(QPointF(trace.point.x(), trace.point.y() + ascendante), trace.texte);
-            break;
-        }
-        if (!pages)
-            break;
+    for (int page = 0; page < nombrepages() && pages; ++page) {
+        // Qt refuses a page only to a painter that is not active.
+        if (page > 0)
+            pages = cible.newPage();
+        if (pages)
+            peintpage(peintre, page, Qt::black);
     }
     const bool fini = peintre.end();
     if (!pages || !fini) {
-        if (!fichier_.isEmpty()) {
-            QFile::remove(fichier_);
-            throw ErreurImpression("L'écriture du fichier « " + nom + " » s'est interrompue.",
-                                   "Writing the file \"" + nom + "\" broke off.");
+        QFile::remove(QString::fromStdString(nom));
+        throw ErreurImpression("L'écriture du fichier « " + nom + " » s'est interrompue.",
+                               "Writing the file \"" + nom + "\" broke off.");
+    }
+}
+
+void SurfaceQt::peintpage(QPainter& peintre, int page, const QColor& encre) const {
+    QPaintDevice* appareil = peintre.device();
+    // Lines a tenth and a half of a millimetre wide: thin, yet seen by any printer.
+    peintre.setPen(
+        QPen(encre, appareil->logicalDpiX() * 0.15 / 25.4, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    peintre.setBrush(Qt::NoBrush);
+    qreal ascendante = 0;
+    for (const Trace& trace : pages_.at(static_cast<std::size_t>(page))) {
+        switch (trace.genre) {
+        case Trace::Genre::Police:
+            peintre.setFont(trace.police);
+            ascendante = QFontMetricsF(trace.police, appareil).ascent();
+            break;
+        case Trace::Genre::Texte:
+            peintre.drawText(QPointF(trace.zone.x(), trace.zone.y() + ascendante), trace.texte);
+            break;
+        case Trace::Genre::Cadre:
+            peintre.drawRect(trace.zone);
+            break;
+        case Trace::Genre::Trait:
+            peintre.drawLine(trace.zone.topLeft(), trace.zone.bottomRight());
+            break;
         }
-        throw ErreurImpression(
-            "L'impression sur « " + nom + " » s'est interrompue ; les pages déjà préparées ont pu partir.",
-            "Printing on \"" + nom + "\" broke off; the pages already prepared may have gone.");
     }
 }
 
 void SurfaceQt::police(const std::string& nom, std::int32_t points, bool gras) {
     police_ = policeimprimante(QString::fromStdString(nom), points, gras);
     if (ouvert_)
-        traces_.push_back({Trace::Genre::Police, police_, {}, {}});
+        ajoute({Trace::Genre::Police, police_, {}, {}});
 }
 
 std::int32_t SurfaceQt::largeurtexte(const std::string& texte) const {
@@ -174,7 +252,17 @@ std::int32_t SurfaceQt::hauteurtexte(const std::string&) const {
 
 void SurfaceQt::ecrit(std::int32_t x, std::int32_t y, const std::string& texte) {
     verifieouvert("texte");
-    traces_.push_back({Trace::Genre::Texte, {}, QPointF(x, y), QString::fromStdString(texte)});
+    ajoute({Trace::Genre::Texte, {}, QRectF(x, y, 0, 0), QString::fromStdString(texte)});
+}
+
+void SurfaceQt::cadre(std::int32_t x, std::int32_t y, std::int32_t largeur, std::int32_t hauteur) {
+    verifieouvert("cadre");
+    ajoute({Trace::Genre::Cadre, {}, QRectF(x, y, largeur, hauteur), {}});
+}
+
+void SurfaceQt::trait(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    verifieouvert("trait");
+    ajoute({Trace::Genre::Trait, {}, QRectF(QPointF(x1, y1), QPointF(x2, y2)), {}});
 }
 
 std::int32_t SurfaceQt::largeurpage() const {

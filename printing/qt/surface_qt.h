@@ -2,23 +2,33 @@
 
 #include "printing/surface.h"
 
+#include <QColor>
 #include <QFont>
 #include <QPrinter>
+#include <QRectF>
 #include <QString>
 
+#include <chrono>
 #include <vector>
+
+class QPainter;
 
 namespace vormigral {
 
-// A print surface on a QPrinter at its high resolution. The pages are kept until the job is
-// closed and only then painted on the printer: Qt hands a job to CUPS as a whole when painting
-// ends and cannot withdraw it afterwards, so this is what lets a failed job be dropped unprinted.
+// A print surface at a printer's high resolution and page layout. The pages are kept until the job
+// is closed (or sent) and only then painted, all by one drawing path: on a PDF file, on a PDF that
+// the spooler is handed and asked about, or on a preview. Keeping them is what lets a failed job be
+// dropped unprinted.
 class SurfaceQt final : public SurfaceImpression {
 public:
-    // The system's default printer with its own settings.
-    SurfaceQt();
+    enum class Sortie {
+        Imprimante, // the print queue named, through the spooler
+        Fichier,    // a PDF file at that path
+        Apercu,     // kept for a preview, laid out as the named queue when it exists
+    };
+    SurfaceQt(Sortie sortie, const QString& nom);
     // A PDF file, at the same resolution and with the same page layout as the printer.
-    explicit SurfaceQt(const QString& fichierpdf);
+    explicit SurfaceQt(const QString& fichierpdf) : SurfaceQt(Sortie::Fichier, fichierpdf) {}
 
     void ouvre(const std::string& document) override;
     void nouvellepage() override;
@@ -30,6 +40,10 @@ public:
     std::int32_t largeurtexte(const std::string& texte) const override;
     std::int32_t hauteurtexte(const std::string& texte) const override;
     void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) override;
+    void cadre(std::int32_t x, std::int32_t y, std::int32_t largeur, std::int32_t hauteur) override;
+    void trait(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+    bool papier() const override { return sortie_ == Sortie::Imprimante; }
+    TRemise remise() const override { return remise_; }
 
     std::int32_t largeurpage() const override;
     std::int32_t hauteurpage() const override;
@@ -40,28 +54,44 @@ public:
 
     QPrinter& imprimante() { return imprimante_; }
 
+    // The pages kept, e.g. by a preview once its job is closed.
+    int nombrepages() const { return static_cast<int>(pages_.size()); }
+    // Paints page `page` in `encre` on `peintre`, whose device has this surface's page layout and
+    // resolution (see miseenpage), its origin at the printable area's corner.
+    void peintpage(QPainter& peintre, int page, const QColor& encre) const;
+    // Gives `cible` this surface's paper, margins, orientation and resolution.
+    void miseenpage(QPrinter& cible) const;
+
     // The face installed here that stands in for a font name the print runs use ("Fixedsys", ...).
     static QFont policeimprimante(const QString& nom, int points, bool gras);
 
+    // How long a job is followed once the spooler has it, before it counts as waiting its turn.
+    static constexpr std::chrono::milliseconds suivi{4000};
+
 private:
     struct Trace {
-        enum class Genre { Page, Police, Texte } genre;
+        enum class Genre { Police, Texte, Cadre, Trait } genre;
         QFont police;
-        QPointF point;
+        QRectF zone; // a text's top-left corner, a frame, or a line from corner to corner
         QString texte;
     };
+    using Page = std::vector<Trace>;
 
-    void peint();
+    void commencepage();
+    void ajoute(Trace trace);
+    // Hands the pages so far to the file or the spooler; a preview keeps them.
+    void livre();
+    void peintsur(QPrinter& cible, const std::string& nom);
     void verifieouvert(const char* operation) const;
 
+    Sortie sortie_;
+    QString nom_; // the queue or the file
     QPrinter imprimante_{QPrinter::HighResolution};
-    QString fichier_;
     QString document_;
     QFont police_;
-    std::vector<Trace> traces_;
+    std::vector<Page> pages_;
+    TRemise remise_;
     bool ouvert_ = false;
-    // The pages so far went to the printer as a job of their own; the next page starts the next one.
-    bool envoye_ = false;
 };
 
 } // namespace vormigral

@@ -2,20 +2,29 @@
 //   pilote_impression imprime <attentes>                 prints known jobs on the default printer
 //   pilote_impression verifie <attentes> <dossier> <pdf>...  checks the PDF files the printer made
 //   pilote_impression pdf <dossier>                      prints the same jobs to PDF files and checks
-// The expected positions come from the slip measurements, not from what the program drew.
+//   pilote_impression fenetres [QTest arguments]         the print windows on real queues (fenetres.cpp)
+// The expected positions come from the slip measurements, not from what the program drew; the
+// preview's are compared with the paper's.
 
 #include "engine/calculgrille.h"
 #include "engine/etat.h"
+#include "printing/calage.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
 #include "printing/liste.h"
 #include "printing/qt/imprimantes_qt.h"
 #include "printing/qt/surface_qt.h"
+#include "printing/relais.h"
+#include "tests/cups/fenetres.h"
 #include "tests/cups/lecturepdf.h"
+#include "tests/support/doubles.h"
+#include "windows/apercu.h"
+#include "windows/imprimer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QTextStream>
 
@@ -45,12 +54,19 @@ struct LigneAttendue {
     double x, y; // top-left of the grid number's cell, in points on the sheet
 };
 
+// The outline of a mark's cell on a calibration sheet, in points on the sheet.
+struct CadreAttendu {
+    double x, y, largeur, hauteur;
+};
+
 struct Travail {
-    QString genre; // "bulletins" or "liste"
+    QString genre; // "bulletins", "liste" or "calage"
     int pages = 0;
     std::vector<MarqueAttendue> marques;
     std::vector<LigneAttendue> lignes;
     double titre = 0; // horizontal centre of the list's title
+    std::vector<CadreAttendu> cadres;
+    QString apercu; // what the preview window paints for the same run, as a PDF file
 };
 
 struct Attentes {
@@ -59,46 +75,34 @@ struct Attentes {
 };
 
 // Forwards to a real surface and notes where each text went, page by page.
-class Enregistreuse final : public SurfaceImpression {
+class Enregistreuse final : public RelaisSurface {
 public:
     struct Texte {
         std::int32_t x, y;
         std::string texte;
         std::int32_t points;
     };
-    explicit Enregistreuse(SurfaceImpression& cible) : cible_(cible) {}
+    using RelaisSurface::RelaisSurface;
     void ouvre(const std::string& d) override {
-        cible_.ouvre(d);
+        RelaisSurface::ouvre(d);
         pages.assign(1, {});
     }
     void nouvellepage() override {
-        cible_.nouvellepage();
+        RelaisSurface::nouvellepage();
         pages.emplace_back();
     }
-    void envoie() override { cible_.envoie(); }
-    void ferme() override { cible_.ferme(); }
-    void abandonne() noexcept override { cible_.abandonne(); }
     void police(const std::string& n, std::int32_t p, bool g) override {
-        cible_.police(n, p, g);
+        RelaisSurface::police(n, p, g);
         points_ = p;
     }
-    std::int32_t largeurtexte(const std::string& t) const override { return cible_.largeurtexte(t); }
-    std::int32_t hauteurtexte(const std::string& t) const override { return cible_.hauteurtexte(t); }
     void ecrit(std::int32_t x, std::int32_t y, const std::string& t) override {
-        cible_.ecrit(x, y, t);
+        RelaisSurface::ecrit(x, y, t);
         pages.back().push_back({x, y, t, points_});
     }
-    std::int32_t largeurpage() const override { return cible_.largeurpage(); }
-    std::int32_t hauteurpage() const override { return cible_.hauteurpage(); }
-    std::int32_t resolutionx() const override { return cible_.resolutionx(); }
-    std::int32_t resolutiony() const override { return cible_.resolutiony(); }
-    std::int32_t decalagex() const override { return cible_.decalagex(); }
-    std::int32_t decalagey() const override { return cible_.decalagey(); }
 
     std::vector<std::vector<Texte>> pages;
 
 private:
-    SurfaceImpression& cible_;
     std::int32_t points_ = 0;
 };
 
@@ -124,7 +128,7 @@ Travail bulletins(SurfaceImpression& surface, int m, int type, int premier, int 
     Enregistreuse enregistreuse(surface);
     imprimebulletins(etat, enregistreuse, m, type, mode, premier, dernier, [] { return true; });
 
-    Travail travail{QStringLiteral("bulletins"), int(enregistreuse.pages.size()), {}, {}, 0};
+    Travail travail{QStringLiteral("bulletins"), int(enregistreuse.pages.size()), {}, {}, 0, {}, {}};
     TEtat grilles = etatpour(m);
     grilles.methodecour = m;
     grilles.nbgrilles = grilles.methodes[m].nbgrilles;
@@ -157,7 +161,7 @@ Travail liste(SurfaceImpression& surface, int m) {
     imprimeliste(etat, enregistreuse, m, false);
     const int rx = surface.resolutionx();
     const int ry = surface.resolutiony();
-    Travail travail{QStringLiteral("liste"), int(enregistreuse.pages.size()), {}, {}, 0};
+    Travail travail{QStringLiteral("liste"), int(enregistreuse.pages.size()), {}, {}, 0, {}, {}};
     travail.titre = enpoints(surface.decalagex() + surface.largeurpage() / 2.0, rx);
     for (int page = 0; page < int(enregistreuse.pages.size()); ++page)
         for (const auto& t : enregistreuse.pages[page])
@@ -186,15 +190,56 @@ std::vector<Travail> unparun(SurfaceImpression& surface, int m, int type, int pr
     return travaux;
 }
 
-Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& surface, bool surimprimante) {
+// The cell of an "X" on the printer, in points: the printer's own font metrics.
+QSizeF cellule() {
+    QPrinter imprimante(QPrinter::HighResolution);
+    const QFontMetricsF mesure(SurfaceQt::policeimprimante(QStringLiteral("Fixedsys"), 9, true), &imprimante);
+    return {mesure.horizontalAdvance(QStringLiteral("X")) * 72.0 / imprimante.logicalDpiX(),
+            mesure.height() * 72.0 / imprimante.logicalDpiY()};
+}
+
+// The calibration sheet of slip type `type`: where each outline must be, from the slip measurements.
+Travail calage(SurfaceImpression& surface, int type) {
+    TEtat etat = etatpour(1);
+    imprimecalage(etat, surface, type);
+    Travail travail{QStringLiteral("calage"), 1, {}, {}, 0, {}, {}};
+    const TTypeBulletin& b = etat.typesbulletin[type];
+    const QSizeF c = cellule();
+    for (int p = 1; p <= b.nbgrillesbull; ++p)
+        for (int n = 1; n <= 49; ++n)
+            travail.cadres.push_back(
+                {(b.xdep + (p - 1) * b.pasgrille + (n / 10) * b.pascol + decalh * 0.1) / 2.54 * 72,
+                 (b.ydep + (n % 10) * b.paslig + decalv * 0.1) / 2.54 * 72, c.width(), c.height()});
+    return travail;
+}
+
+// The preview window's painting of the slips of a run, laid out as printer `file`, into a PDF file.
+void apercu(TApercu& fenetre, int m, int type, int premier, int dernier, const std::string& file,
+            const QString& chemin) {
+    TEtat etat = etatpour(m);
+    SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
+    imprimebulletins(etat, pages, m, type, 1, premier, dernier, {});
+    fenetre.prepare(pages, nullptr, GenreApercu::Bulletins, file);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(chemin);
+    fenetre.peint(&pdf);
+}
+
+Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& surface, bool surimprimante,
+                 TApercu& fenetre, const std::string& file, const QDir& dossier) {
     Attentes attentes;
     {
         const std::unique_ptr<SurfaceImpression> s = surface(0);
         attentes.travaux.push_back(bulletins(*s, 1, 1, 1, 9));
+        attentes.travaux.back().apercu = dossier.filePath(QStringLiteral("apercu-1.pdf"));
+        apercu(fenetre, 1, 1, 1, 9, file, attentes.travaux.back().apercu);
     }
     {
         const std::unique_ptr<SurfaceImpression> s = surface(1);
         attentes.travaux.push_back(bulletins(*s, 1, 2, 2, 11));
+        attentes.travaux.back().apercu = dossier.filePath(QStringLiteral("apercu-2.pdf"));
+        apercu(fenetre, 1, 2, 2, 11, file, attentes.travaux.back().apercu);
     }
     {
         const std::unique_ptr<SurfaceImpression> s = surface(2);
@@ -204,6 +249,10 @@ Attentes imprime(const std::function<std::unique_ptr<SurfaceImpression>(int)>& s
         const std::unique_ptr<SurfaceImpression> s = surface(3);
         for (Travail& t : unparun(*s, 1, 2, 3, 10, surimprimante))
             attentes.travaux.push_back(std::move(t));
+    }
+    for (int type = 1; type <= nbtypesbulletin; ++type) {
+        const std::unique_ptr<SurfaceImpression> s = surface(4 + type);
+        attentes.travaux.push_back(calage(*s, type));
     }
     // The ink of an "X" from its cell's corner, measured on the printer's own font metrics.
     QPrinter imprimante(QPrinter::HighResolution);
@@ -229,6 +278,10 @@ bool ecris(const Attentes& a, const QString& fichier) {
               << '\n';
         for (const LigneAttendue& l : t.lignes)
             s << "ligne " << l.page << ' ' << l.grille << ' ' << l.x << ' ' << l.y << '\n';
+        for (const CadreAttendu& c : t.cadres)
+            s << "cadre " << c.x << ' ' << c.y << ' ' << c.largeur << ' ' << c.hauteur << '\n';
+        if (!t.apercu.isEmpty())
+            s << "apercu " << t.apercu << '\n';
     }
     return true;
 }
@@ -246,12 +299,17 @@ bool lis(Attentes& a, const QString& fichier) {
             a.encre =
                 QRectF(QPointF(c[1].toDouble(), c[2].toDouble()), QPointF(c[3].toDouble(), c[4].toDouble()));
         else if (c[0] == QLatin1String("travail") && c.size() == 4)
-            a.travaux.push_back({c[1], c[2].toInt(), {}, {}, c[3].toDouble()});
+            a.travaux.push_back({c[1], c[2].toInt(), {}, {}, c[3].toDouble(), {}, {}});
         else if (c[0] == QLatin1String("marque") && c.size() == 6 && !a.travaux.empty())
             a.travaux.back().marques.push_back(
                 {c[1].toInt(), c[2].toDouble(), c[3].toDouble(), c[4].toDouble(), c[5].toDouble()});
         else if (c[0] == QLatin1String("ligne") && c.size() == 5 && !a.travaux.empty())
             a.travaux.back().lignes.push_back({c[1].toInt(), c[2].toInt(), c[3].toDouble(), c[4].toDouble()});
+        else if (c[0] == QLatin1String("cadre") && c.size() == 5 && !a.travaux.empty())
+            a.travaux.back().cadres.push_back(
+                {c[1].toDouble(), c[2].toDouble(), c[3].toDouble(), c[4].toDouble()});
+        else if (c[0] == QLatin1String("apercu") && c.size() == 2 && !a.travaux.empty())
+            a.travaux.back().apercu = c[1];
         else
             return false;
     }
@@ -446,6 +504,100 @@ void verifieliste(const Travail& t, const QString& pdf, bool exact, const QStrin
                 qPrintable(nom), int(pages.size()), lignes, ecart, std::abs(centre - t.titre));
 }
 
+// Every outline of the calibration sheet where the slip measurements put the cell of its mark: the
+// ink of each outline centred within half a point, and of the cell's size.
+void verifiecalage(const Travail& t, const QString& pdf, const QString& dossier, const QString& nom,
+                   Bilan& bilan) {
+    QString erreur;
+    const auto encres = encrespdf(pdf, 300, dossier, nom, &erreur);
+    bilan.verifie(encres.size() == 1,
+                  QStringLiteral("%1: %2 pages, 1 expected %3").arg(nom).arg(encres.size()).arg(erreur));
+    if (encres.empty())
+        return;
+    std::vector<QRectF> taches = encres[0];
+    double dx = 0, dy = 0, dtaille = 0;
+    for (const CadreAttendu& c : t.cadres) {
+        const QPointF centre(c.x + c.largeur / 2, c.y + c.hauteur / 2);
+        const auto proche =
+            std::min_element(taches.begin(), taches.end(), [&centre](const QRectF& a, const QRectF& b) {
+                return QLineF(a.center(), centre).length() < QLineF(b.center(), centre).length();
+            });
+        if (proche == taches.end()) {
+            bilan.verifie(false, nom + QStringLiteral(": an outline has no ink"));
+            continue;
+        }
+        dx = std::max(dx, std::abs(proche->center().x() - centre.x()));
+        dy = std::max(dy, std::abs(proche->center().y() - centre.y()));
+        // The ink is the outline plus its line's width, a few tenths of a point.
+        dtaille = std::max(
+            {dtaille, std::abs(proche->width() - c.largeur), std::abs(proche->height() - c.hauteur)});
+        taches.erase(proche);
+    }
+    bilan.verifie(dx <= demipoint && dy <= demipoint,
+                  QStringLiteral("%1: outlines off by %2, %3 pt").arg(nom).arg(dx).arg(dy));
+    bilan.verifie(dtaille <= 1.0, QStringLiteral("%1: outlines' size off by %2 pt").arg(nom).arg(dtaille));
+    std::printf("%s: %d box outlines; centres within %.3f pt across, %.3f pt down; size within %.3f pt\n",
+                qPrintable(nom), int(t.cadres.size()), dx, dy, dtaille);
+}
+
+// The preview window's marks where the printed ones are: as many "X" on every page, each printed
+// one with a preview one at the same place across (text) and on the sheet (ink), within half a point.
+void verifieapercu(const Travail& t, const QString& pdf, const QString& dossier, const QString& nom,
+                   Bilan& bilan) {
+    QString erreur;
+    const std::vector<PagePdf> imprime = motspdf(pdf, &erreur);
+    const std::vector<PagePdf> vu = motspdf(t.apercu, &erreur);
+    const auto encresimprime = encrespdf(pdf, 300, dossier, nom + QStringLiteral("-papier"), &erreur);
+    const auto encresvu = encrespdf(t.apercu, 300, dossier, nom + QStringLiteral("-apercu"), &erreur);
+    bilan.verifie(erreur.isEmpty(), erreur);
+    bilan.verifie(
+        imprime.size() == vu.size() && encresimprime.size() == encresvu.size(),
+        QStringLiteral("%1: %2 pages printed, %3 previewed").arg(nom).arg(imprime.size()).arg(vu.size()));
+    double dtexte = 0, dencre = 0;
+    int marques = 0;
+    for (std::size_t page = 0; page < imprime.size() && page < vu.size(); ++page) {
+        auto abscisses = [](const PagePdf& p) {
+            std::vector<double> x;
+            for (const MotPdf& m : p.mots)
+                x.push_back(m.boite.left());
+            std::sort(x.begin(), x.end());
+            return x;
+        };
+        const std::vector<double> a = abscisses(imprime[page]);
+        const std::vector<double> b = abscisses(vu[page]);
+        bilan.verifie(a.size() == b.size(), QStringLiteral("%1 page %2: %3 marks printed, %4 previewed")
+                                                .arg(nom)
+                                                .arg(page + 1)
+                                                .arg(a.size())
+                                                .arg(b.size()));
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+            dtexte = std::max(dtexte, std::abs(a[i] - b[i]));
+        if (page >= encresimprime.size() || page >= encresvu.size())
+            continue;
+        std::vector<QRectF> restantes = encresvu[page];
+        for (const QRectF& tache : encresimprime[page]) {
+            const auto proche = std::min_element(restantes.begin(), restantes.end(),
+                                                 [&tache](const QRectF& x, const QRectF& y) {
+                                                     return QLineF(x.center(), tache.center()).length() <
+                                                            QLineF(y.center(), tache.center()).length();
+                                                 });
+            if (proche == restantes.end())
+                break;
+            dencre = std::max({dencre, std::abs(proche->center().x() - tache.center().x()),
+                               std::abs(proche->center().y() - tache.center().y())});
+            restantes.erase(proche);
+            ++marques;
+        }
+    }
+    bilan.verifie(dtexte <= demipoint && dencre <= demipoint,
+                  QStringLiteral("%1: preview off the paper by %2 pt (text), %3 pt (ink)")
+                      .arg(nom)
+                      .arg(dtexte)
+                      .arg(dencre));
+    std::printf("%s: preview and paper agree on %d marks within %.3f pt (text across), %.3f pt (ink)\n",
+                qPrintable(nom), marques, dtexte, dencre);
+}
+
 int verifie(const Attentes& a, const QStringList& pdfs, const QString& dossier, bool exact) {
     Bilan bilan;
     bilan.verifie(pdfs.size() == int(a.travaux.size()),
@@ -454,10 +606,14 @@ int verifie(const Attentes& a, const QStringList& pdfs, const QString& dossier, 
         const QString nom = QStringLiteral("job%1-%2").arg(i + 1).arg(a.travaux[i].genre);
         if (a.travaux[i].genre == QLatin1String("liste"))
             verifieliste(a.travaux[i], pdfs[i], exact, nom, bilan);
+        else if (a.travaux[i].genre == QLatin1String("calage"))
+            verifiecalage(a.travaux[i], pdfs[i], dossier, nom, bilan);
         else
             verifiebulletins(a.travaux[i], pdfs[i], a.encre, exact, dossier, nom, bilan);
+        if (!a.travaux[i].apercu.isEmpty())
+            verifieapercu(a.travaux[i], pdfs[i], dossier, nom, bilan);
     }
-    std::printf("%s\n", bilan.echecs ? "FAILED" : "all marks and lines where they belong");
+    std::printf("%s\n", bilan.echecs ? "FAILED" : "all marks, outlines and lines where they belong");
     return bilan.echecs ? 1 : 0;
 }
 
@@ -465,16 +621,26 @@ int verifie(const Attentes& a, const QStringList& pdfs, const QString& dossier, 
 
 int main(int argc, char* argv[]) {
     QApplication programme(argc, argv);
+    initialiseapplication();
     const QStringList args = QCoreApplication::arguments().mid(1);
     const QString ordre = args.value(0);
+    if (ordre == QLatin1String("fenetres"))
+        return fenetres(argc - 1, argv + 1);
+    Banc banc;
+    banc.demarre();
+    TApercu& fenetre = surdemande(banc.contexte(), banc.contexte().apercu);
     if (ordre == QLatin1String("imprime") && args.size() == 2) {
         ImprimantesQt imprimantes;
-        if (!imprimantes.installee()) {
-            std::fprintf(stderr, "no printer installed\n");
+        const std::vector<TFile> files = imprimantes.files();
+        const auto defaut = std::find_if(files.begin(), files.end(), [](const TFile& f) { return f.defaut; });
+        if (defaut == files.end()) {
+            std::fprintf(stderr, "no default printer\n");
             return 1;
         }
+        const std::string file = defaut->nom;
         try {
-            const Attentes a = imprime([&imprimantes](int) { return imprimantes.imprimante(); }, true);
+            const Attentes a = imprime([&](int) { return imprimantes.imprimante(file); }, true, fenetre, file,
+                                       QFileInfo(args[1]).dir());
             return ecris(a, args[1]) ? 0 : 1;
         } catch (const ErreurImpression& e) {
             std::fprintf(stderr, "printing failed: %s\n", e.what());
@@ -503,7 +669,7 @@ int main(int argc, char* argv[]) {
                     pdfs << dossier.filePath(QStringLiteral("direct-%1.pdf").arg(i + 1));
                     return std::make_unique<SurfaceQt>(pdfs.back());
                 },
-                false);
+                false, fenetre, {}, dossier);
             return verifie(a, pdfs, dossier.path(), true);
         } catch (const ErreurImpression& e) {
             std::fprintf(stderr, "printing failed: %s\n", e.what());
@@ -512,6 +678,6 @@ int main(int argc, char* argv[]) {
     }
     std::fprintf(stderr,
                  "usage: pilote_impression imprime <expected> | verifie <expected> <folder> <pdf>... | "
-                 "pdf <folder>\n");
+                 "pdf <folder> | fenetres <QTest arguments>\n");
     return 2;
 }

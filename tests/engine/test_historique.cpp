@@ -27,7 +27,7 @@ QString iso(const TTirageDate& t) {
 
 // One line per outcome in file order: "+L date numbers" added, "=L" already stored, "!L reason"
 // rejected ("@L" names the earlier line); or the refusal alone.
-QString resume(const TApercu& a) {
+QString resume(const TProjetImport& a) {
     static const char* const refus[] = {"", "pastexte", "troplong", "enteteinconnue", "aucuntirage"};
     static const char* const motifs[] = {"",           "champs",       "date",   "dateinexistante",
                                          "nombre",     "horsplage",    "repete", "complementaire",
@@ -165,7 +165,7 @@ void TestHistorique::importation() {
     QFETCH(QByteArray, contenu);
     QFETCH(QByteArray, existants);
     QFETCH(QString, attendu);
-    const TApercu apercu = analyseimport(
+    const TProjetImport apercu = analyseimport(
         std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), lus(existants));
     QCOMPARE(resume(apercu), attendu);
     if (apercu.refus != TRefus::aucun)
@@ -184,7 +184,7 @@ void TestHistorique::exemple() {
     QFile fichier(QFINDTESTDATA("../donnees/historique-exemple.csv"));
     QVERIFY(fichier.open(QIODevice::ReadOnly));
     const std::string contenu = fichier.readAll().toStdString();
-    const TApercu premier = analyseimport(contenu, {});
+    const TProjetImport premier = analyseimport(contenu, {});
     QCOMPARE(premier.aajouter.size(), std::size_t{300});
     QVERIFY(premier.rejetees.empty());
     QCOMPARE(iso(premier.aajouter.front().tirage), QStringLiteral("2021-01-02 4-14-16-42-46-49+23"));
@@ -192,7 +192,7 @@ void TestHistorique::exemple() {
     std::vector<TTirageDate> stockes;
     for (const TLigneTirage& l : premier.aajouter)
         stockes.push_back(l.tirage);
-    const TApercu second = analyseimport(contenu, stockes);
+    const TProjetImport second = analyseimport(contenu, stockes);
     QCOMPARE(second.presents.size(), std::size_t{300});
     QVERIFY(second.aajouter.empty() && second.rejetees.empty());
 }

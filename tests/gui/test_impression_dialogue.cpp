@@ -1,10 +1,12 @@
 #include "tests/support/doubles.h"
 
+#include "app/imprimantechoisie.h"
 #include "engine/calculgrille.h"
 #include "engine/saisie.h"
 #include "files/parametres.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
+#include "windows/choiximprimante.h"
 #include "windows/dialogueimpression.h"
 #include "windows/principale.h"
 
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -94,6 +97,10 @@ private slots:
     void sansimprimante_data();
     void sansimprimante();
     void sansmethode();
+    void horszone_data();
+    void horszone();
+    void choiximprimante_data();
+    void choiximprimante();
 };
 
 void TestImpressionDialogue::ouverture_data() {
@@ -284,6 +291,11 @@ void TestImpressionDialogue::lancement() {
     QCOMPARE(surface.compte(Genre::Ferme), 1);
     const auto pages = surface.pages();
     QCOMPARE(int(pages.size()), int(parpage.size()));
+    // The printer's answer on the status line.
+    QCOMPARE(texte(&banc.principale(), "Label2"),
+             QStringLiteral("L'imprimante « Double » a accepté %1 (travail 1).")
+                 .arg(pages.size() == 1 ? QStringLiteral("1 page")
+                                        : QStringLiteral("%1 pages").arg(pages.size())));
     for (int i = 0; i < parpage.size(); ++i)
         QCOMPARE(int(pages[i].size()), 6 * parpage[i]);
     // The first grid of the range sits at position 1 of its slip, shifted by the user's offsets.
@@ -358,6 +370,11 @@ void TestImpressionDialogue::erreurs_data() {
                                          "Printing failed: text refused\nThe print job was abandoned.");
     QTest::newRow("at the closing, en")
         << 2 << 3 << QStringLiteral("Printing failed: closing refused\nThe print job was abandoned.");
+    // One slip at a time, the slip sent before the failure is said to be out.
+    QTest::newRow("second slip, one at a time, fr")
+        << 1 << 4
+        << QStringLiteral("L'impression a échoué : page refusée\nLe travail d'impression a été abandonné.\n"
+                          "Avant cela, l'imprimante « Double » avait accepté 1 page (travail 1).");
 }
 
 // A failure of the printing layer ends the run, is said in the user's language with the layer's
@@ -370,16 +387,19 @@ void TestImpressionDialogue::erreurs() {
     prepare(banc, langue, 1);
     SurfaceDouble& modele = banc.imprimantes.modele;
     modele.echoueouverture = ou == 0;
-    modele.echouepage = ou == 1 ? 1 : 0;
+    modele.echouepage = ou == 1 || ou == 4 ? 1 : 0;
     modele.echouetexte = ou == 2 ? 7 : 0;
     modele.echouefermeture = ou == 3;
-    dansledialogue(banc, [](TForm7* w) {
+    dansledialogue(banc, [ou](TForm7* w) {
+        if (ou == 4)
+            QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
         lance(w);
         QVERIFY(w->isVisible());
         QCOMPARE(premier(w)->text(), QStringLiteral("1"));
     });
-    QCOMPARE(banc.messages.messages.size(), 1);
-    const MessageEnregistre& m = banc.messages.messages.first();
+    // One slip at a time, the next-slip prompt comes first.
+    QCOMPARE(banc.messages.messages.size(), ou == 4 ? 2 : 1);
+    const MessageEnregistre& m = banc.messages.messages.last();
     QCOMPARE(m.texte, message);
     QCOMPARE(m.titre, langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
     QCOMPARE(m.icone, Icone::Exclamation);
@@ -393,11 +413,14 @@ void TestImpressionDialogue::sansimprimante_data() {
     QTest::addColumn<bool>("accepte");
     QTest::addColumn<QString>("fichier"); // "" the chooser is cancelled; relative to a temporary folder
     QTest::addColumn<bool>("ecrit");
-    QTest::newRow("declined") << 1 << false << QString() << false;
-    QTest::newRow("chooser cancelled") << 1 << true << QString() << false;
-    QTest::newRow("written, fr") << 1 << true << QStringLiteral("bulletins.pdf") << true;
-    QTest::newRow("written, en") << 2 << true << QStringLiteral("tickets.pdf") << true;
-    QTest::newRow("folder missing") << 2 << true << QStringLiteral("absent/tickets.pdf") << false;
+    QTest::addColumn<bool>("unparun");
+    QTest::newRow("declined") << 1 << false << QString() << false << false;
+    QTest::newRow("chooser cancelled") << 1 << true << QString() << false << false;
+    QTest::newRow("written, fr") << 1 << true << QStringLiteral("bulletins.pdf") << true << false;
+    QTest::newRow("written, en") << 2 << true << QStringLiteral("tickets.pdf") << true << false;
+    QTest::newRow("one slip at a time, written without prompts")
+        << 1 << true << QStringLiteral("unparun.pdf") << true << true;
+    QTest::newRow("folder missing") << 2 << true << QStringLiteral("absent/tickets.pdf") << false << false;
 }
 
 // With no printer at all, a request says so and offers a PDF of the same pages; once written,
@@ -407,6 +430,7 @@ void TestImpressionDialogue::sansimprimante() {
     QFETCH(bool, accepte);
     QFETCH(QString, fichier);
     QFETCH(bool, ecrit);
+    QFETCH(bool, unparun);
     const bool en = langue == 2;
     QTemporaryDir dossier;
     const QString chemin = fichier.isEmpty() ? QString() : dossier.filePath(fichier);
@@ -415,7 +439,9 @@ void TestImpressionDialogue::sansimprimante() {
     banc.imprimantes.installees = false;
     banc.messages.reponses.push_back(accepte ? Reponse::Oui : Reponse::Non);
     banc.imprimantes.choix.push_back(chemin.toStdString());
-    dansledialogue(banc, [ecrit](TForm7* w) {
+    dansledialogue(banc, [ecrit, unparun](TForm7* w) {
+        if (unparun)
+            QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
         lance(w);
         QCOMPARE(w->isVisible(), !ecrit);
     });
@@ -488,6 +514,105 @@ void TestImpressionDialogue::sansmethode() {
     QCOMPARE(banc.messages.messages.first().texte,
              QStringLiteral("Numéros des grilles à imprimer incorrect"));
     QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+void TestImpressionDialogue::horszone_data() {
+    QTest::addColumn<int>("decalh");
+    QTest::addColumn<int>("reponse"); // -1 no warning expected, 0 No, 1 Yes
+    QTest::newRow("offsets within the sheet") << 4 << -1;
+    QTest::newRow("10 mm to the left, stopped") << -10 << 0;
+    QTest::newRow("10 mm to the left, printed anyway") << -10 << 1;
+}
+
+// Marks pushed off the printable area by the offsets are announced before anything is printed,
+// with how many; the user may stop there, the dialog staying open.
+void TestImpressionDialogue::horszone() {
+    QFETCH(int, decalh);
+    QFETCH(int, reponse);
+    Banc banc;
+    prepare(banc, 1, 1);
+    banc.etat().parametres.decalh = decalh;
+    if (reponse >= 0)
+        banc.messages.reponses.push_back(reponse ? Reponse::Oui : Reponse::Non);
+    dansledialogue(banc, [reponse](TForm7* w) {
+        lance(w);
+        QCOMPARE(w->isVisible(), reponse == 0);
+    });
+    QCOMPARE(banc.messages.messages.size(), reponse >= 0 ? 1 : 0);
+    if (reponse >= 0) {
+        const MessageEnregistre& m = banc.messages.messages.first();
+        // Column 0 (numbers 1 to 9) of the first grid of each slip: 0.52 cm less 1 cm is off the sheet.
+        QVERIFY2(
+            m.texte.startsWith(QStringLiteral("Marques hors de la zone que « Double » peut imprimer : ")),
+            qPrintable(m.texte));
+        QCOMPARE(m.boutons, Boutons::OuiNon);
+    }
+    const int fermes =
+        banc.imprimantes.surfaces.empty() ? 0 : banc.imprimantes.surfaces[0]->compte(Genre::Ferme);
+    QCOMPARE(fermes, reponse == 0 ? 0 : 1);
+}
+
+void TestImpressionDialogue::choiximprimante_data() {
+    QTest::addColumn<QStringList>("files"); // "*" marks the default
+    QTest::addColumn<QString>("memorisee"); // the queue the user chose before
+    QTest::addColumn<QString>("raison");    // the chooser's text; empty when it must not open
+    QTest::addColumn<int>("rang");          // the queue picked, -1 cancels
+    QTest::addColumn<QString>("imprimee");  // the queue printed on; empty for none
+    const QString sansdefaut = QStringLiteral("Aucune imprimante par défaut n'est réglée sur cet ordinateur "
+                                              ": choisissez celle qui doit imprimer. Ce "
+                                              "choix sera gardé pour les impressions suivantes.");
+    QTest::newRow("the default") << QStringList{"A", "*B"} << QString() << QString() << 0 << "B";
+    QTest::newRow("the user's choice over the default")
+        << QStringList{"A", "*B"} << "A" << QString() << 0 << "A";
+    QTest::newRow("no default: asked, second picked")
+        << QStringList{"A", "B"} << QString() << sansdefaut << 1 << "B";
+    QTest::newRow("no default: asked, cancelled")
+        << QStringList{"A", "B"} << QString() << sansdefaut << -1 << "";
+    QTest::newRow("the choice gone: asked")
+        << QStringList{"A", "*B"} << "C"
+        << "L'imprimante que vous aviez choisie n'existe plus : choisissez celle qui doit imprimer." << 0
+        << "A";
+}
+
+// A job goes to the queue the user chose, else to the default; with neither the user is asked, and
+// the answer is kept for the next time. Nothing is printed on a queue nobody chose.
+void TestImpressionDialogue::choiximprimante() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, memorisee);
+    QFETCH(QString, raison);
+    QFETCH(int, rang);
+    QFETCH(QString, imprimee);
+    Banc banc;
+    banc.imprimantes.listefiles.clear();
+    for (const QString& f : files)
+        banc.imprimantes.listefiles.push_back({f.mid(f.startsWith(QLatin1Char('*'))).toStdString(),
+                                               f.startsWith(QLatin1Char('*')),
+                                               true,
+                                               false,
+                                               {}});
+    QVERIFY(memoriseimprimante(banc.systeme, memorisee));
+    prepare(banc, 1, 1);
+    int demandes = 0;
+    QObject garde;
+    quandouverte<TChoixImprimante>(&garde, [&](TChoixImprimante* choix) {
+        ++demandes;
+        QCOMPARE(texte(choix, "lraison"), raison);
+        if (rang < 0)
+            return;
+        controle<QListWidget>(choix, "listeimprimantes")->setCurrentRow(rang);
+        QTest::mouseClick(controle<QPushButton>(choix, "bok"), Qt::LeftButton);
+    });
+    dansledialogue(banc, [&](TForm7* w) {
+        lance(w);
+        QCOMPARE(w->isVisible(), imprimee.isEmpty());
+    });
+    QCOMPARE(demandes, raison.isEmpty() ? 0 : 1);
+    std::vector<std::string> utilisees;
+    if (!imprimee.isEmpty())
+        utilisees.push_back(imprimee.toStdString());
+    QCOMPARE(banc.imprimantes.filesutilisees, utilisees);
+    if (!raison.isEmpty())
+        QCOMPARE(imprimantememorisee(banc.systeme), rang < 0 ? memorisee : imprimee);
 }
 
 QTEST_MAIN(TestImpressionDialogue)

@@ -149,7 +149,7 @@ void TestImpressionSurface::sansjobouvert() {
 void TestImpressionSurface::sansimprimante() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         QSKIP("a printer is installed here");
-    SurfaceQt surface;
+    SurfaceQt surface(SurfaceQt::Sortie::Imprimante, QStringLiteral("PDF"));
     try {
         surface.ouvre("essai");
         QFAIL("opened a job without any printer");

@@ -71,7 +71,7 @@ constexpr int delaimodal = 3000;
 
 } // namespace
 
-Banc::Banc() : veille_(std::make_unique<QTimer>()) {
+Banc::Banc(Imprimantes* reelles) : reelles_(reelles), veille_(std::make_unique<QTimer>()) {
     auto ouvert = std::make_shared<std::pair<QPointer<QWidget>, int>>();
     QObject::connect(veille_.get(), &QTimer::timeout, [ouvert] {
         QWidget* modal = QApplication::activeModalWidget();

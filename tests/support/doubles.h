@@ -5,6 +5,7 @@
 #include "tests/support/volumesdouble.h"
 #include "windows/application.h"
 
+#include <QApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -92,7 +93,8 @@ public:
 // before demarre() to start from it.
 class Banc {
 public:
-    Banc();
+    // `reelles` stands in for the recording printers, e.g. the real CUPS queues.
+    explicit Banc(Imprimantes* reelles = nullptr);
     ~Banc();
 
     void demarre();
@@ -100,7 +102,10 @@ public:
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
-    Plateforme plateforme() { return {messages, aide, systeme, hasard, volumes, imprimantes, fichiers}; }
+    Plateforme plateforme() {
+        return {messages, aide, systeme, hasard, volumes,
+                reelles_ ? *reelles_ : static_cast<Imprimantes&>(imprimantes), fichiers};
+    }
 
     MessagesDouble messages;
     AideDouble aide;
@@ -111,6 +116,7 @@ public:
     ChoixFichiersDouble fichiers;
 
 private:
+    Imprimantes* reelles_ = nullptr;
     std::unique_ptr<Application> application_;
     // Closes a modal window that nothing in the test answers, and fails the test: without it a
     // window opened where the test expected none would wait for a user for ever.
@@ -144,6 +150,23 @@ QString texte(QWidget* fenetre, const char* nom);
 // Runs `action` on the modal window once it is shown by the next call that opens one; closes it
 // afterwards (reject) if the action left it open.
 void pendantmodal(std::function<void(QWidget*)> action);
+
+// Runs `action` on the window of kind T once it is the active modal one, for as long as `garde`
+// lives, then closes it (reject) if the action left it open: for a window that opens over another
+// modal one, or may not open at all.
+template <class T> void quandouverte(QObject* garde, std::function<void(T*)> action) {
+    auto* minuterie = new QTimer(garde);
+    QObject::connect(minuterie, &QTimer::timeout, [minuterie, action = std::move(action)] {
+        auto* fenetre = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!fenetre)
+            return;
+        minuterie->stop();
+        action(fenetre);
+        if (fenetre->isVisible())
+            fenetre->reject();
+    });
+    minuterie->start(10);
+}
 
 // Clicks the cell of a number in a window's number block.
 void cliquecase(QWidget* fenetre, int numero);

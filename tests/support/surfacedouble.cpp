@@ -1,37 +1,22 @@
 #include "tests/support/surfacedouble.h"
 
 #include "printing/qt/surface_qt.h"
+#include "printing/relais.h"
 
 namespace vormigral::test {
 
 namespace {
 
-// Hands a shared surface to a run that wants to own one.
-class Relais final : public SurfaceImpression {
-public:
-    explicit Relais(std::shared_ptr<SurfaceImpression> cible) : cible_(std::move(cible)) {}
-    void ouvre(const std::string& document) override { cible_->ouvre(document); }
-    void nouvellepage() override { cible_->nouvellepage(); }
-    void envoie() override { cible_->envoie(); }
-    void ferme() override { cible_->ferme(); }
-    void abandonne() noexcept override { cible_->abandonne(); }
-    void police(const std::string& nom, std::int32_t points, bool gras) override {
-        cible_->police(nom, points, gras);
-    }
-    std::int32_t largeurtexte(const std::string& texte) const override { return cible_->largeurtexte(texte); }
-    std::int32_t hauteurtexte(const std::string& texte) const override { return cible_->hauteurtexte(texte); }
-    void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) override {
-        cible_->ecrit(x, y, texte);
-    }
-    std::int32_t largeurpage() const override { return cible_->largeurpage(); }
-    std::int32_t hauteurpage() const override { return cible_->hauteurpage(); }
-    std::int32_t resolutionx() const override { return cible_->resolutionx(); }
-    std::int32_t resolutiony() const override { return cible_->resolutiony(); }
-    std::int32_t decalagex() const override { return cible_->decalagex(); }
-    std::int32_t decalagey() const override { return cible_->decalagey(); }
+// Keeps a shared surface alive for the relay built on it.
+struct Porteur {
+    std::shared_ptr<SurfaceImpression> cible;
+};
 
-private:
-    std::shared_ptr<SurfaceImpression> cible_;
+// Hands a shared surface to a run that wants to own one.
+class Relais final : private Porteur, public RelaisSurface {
+public:
+    explicit Relais(std::shared_ptr<SurfaceImpression> cible)
+        : Porteur{std::move(cible)}, RelaisSurface(*Porteur::cible) {}
 };
 
 // A real PDF file whose drawing is recorded too; its metrics are those of the real surface.
@@ -68,6 +53,16 @@ public:
         reel_.ecrit(x, y, texte);
         SurfaceDouble::ecrit(x, y, texte);
     }
+    void cadre(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h) override {
+        reel_.cadre(x, y, l, h);
+        SurfaceDouble::cadre(x, y, l, h);
+    }
+    void trait(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override {
+        reel_.trait(x1, y1, x2, y2);
+        SurfaceDouble::trait(x1, y1, x2, y2);
+    }
+    bool papier() const override { return reel_.papier(); }
+    TRemise remise() const override { return reel_.remise(); }
     std::int32_t largeurpage() const override { return reel_.largeurpage(); }
     std::int32_t hauteurpage() const override { return reel_.hauteurpage(); }
     std::int32_t resolutionx() const override { return reel_.resolutionx(); }
@@ -81,8 +76,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<SurfaceImpression> ImprimantesDouble::imprimante() {
+std::unique_ptr<SurfaceImpression> ImprimantesDouble::imprimante(const std::string& file) {
+    filesutilisees.push_back(file);
     auto surface = std::make_shared<SurfaceDouble>(modele);
+    surface->destination = file;
     surfaces.push_back(surface);
     return std::make_unique<Relais>(surface);
 }

@@ -13,12 +13,14 @@ namespace vormigral::test {
 
 // One thing a print run did to its surface.
 struct TraceImpression {
-    enum class Genre { Ouvre, Page, Envoi, Ferme, Abandon, Police, Texte } genre;
+    enum class Genre { Ouvre, Page, Envoi, Ferme, Abandon, Police, Texte, Cadre, Trait } genre;
     std::string texte; // document name, font name or drawn text
     std::int32_t x = 0;
     std::int32_t y = 0;
     std::int32_t points = 0;
     bool gras = false;
+    std::int32_t x2 = 0; // the far corner of a frame, the far end of a line
+    std::int32_t y2 = 0;
 };
 
 // A text drawn on a page, with the font it was drawn in.
@@ -48,6 +50,10 @@ public:
     int echouepage = 0;  // 1 fails the first new page
     int echouetexte = 0; // 1 fails the first text
     bool echouefermeture = false;
+    // A printer, which takes the slips one by one; false for a file.
+    bool surpapier = true;
+    // The queue's name in what the printer answers.
+    std::string destination = "Double";
 
     std::vector<TraceImpression> traces;
     // Resolution and printing-offset queries, to check that nothing is cached.
@@ -86,7 +92,9 @@ public:
         police_ = nom;
         points_ = points;
         gras_ = gras;
-        traces.push_back({TraceImpression::Genre::Police, nom, 0, 0, points, gras});
+        // Outside a job a font only measures (a check before printing, say): nothing is drawn.
+        if (ouvert_)
+            traces.push_back({TraceImpression::Genre::Police, nom, 0, 0, points, gras});
     }
     std::int32_t largeurtexte(const std::string& texte) const override {
         return static_cast<std::int32_t>(caracteres(texte)) * (points_ * resx / 120);
@@ -97,6 +105,33 @@ public:
         if (echouetexte && ++textes_ == echouetexte)
             throw ErreurImpression("texte refusé", "text refused");
         traces.push_back({TraceImpression::Genre::Texte, texte, x, y, points_, gras_});
+    }
+    void cadre(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h) override {
+        exigeouvert();
+        traces.push_back({TraceImpression::Genre::Cadre, {}, x, y, points_, gras_, x + l, y + h});
+    }
+    void trait(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override {
+        exigeouvert();
+        traces.push_back({TraceImpression::Genre::Trait, {}, x1, y1, points_, gras_, x2, y2});
+    }
+    bool papier() const override { return surpapier; }
+    // The pages of the jobs sent or closed, as a printer that took them all would say: a send hands
+    // over the pages so far as a job, the next page beginning the next one.
+    TRemise remise() const override {
+        using G = TraceImpression::Genre;
+        TRemise r{destination, {}, 0};
+        int ouvertes = 0;
+        for (const TraceImpression& t : traces) {
+            if (t.genre == G::Ouvre || t.genre == G::Page)
+                ++ouvertes;
+            if ((t.genre == G::Envoi || t.genre == G::Ferme) && ouvertes > 0) {
+                r.pages += ouvertes;
+                r.travaux.push_back(static_cast<std::int32_t>(r.travaux.size()) + 1);
+            }
+            if (t.genre == G::Envoi || t.genre == G::Ferme || t.genre == G::Abandon)
+                ouvertes = 0;
+        }
+        return r;
     }
     std::int32_t largeurpage() const override { return largeur; }
     std::int32_t hauteurpage() const override { return hauteur; }
@@ -171,17 +206,21 @@ private:
     bool gras_ = false;
 };
 
-// The system's printers, replaced: a recording printer, or none at all, and a file chooser that
+// The system's printers, replaced: recording print queues, or none at all, and a file chooser that
 // answers from a queue. The PDF files are real, written through the Qt surface, and what is
 // drawn on them is recorded as well.
 class ImprimantesDouble final : public Imprimantes {
 public:
-    bool installee() const override { return installees; }
-    std::unique_ptr<SurfaceImpression> imprimante() override;
+    std::vector<TFile> files() const override { return installees ? listefiles : std::vector<TFile>{}; }
+    std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) override;
     std::unique_ptr<SurfaceImpression> pdf(const std::string& chemin) override;
     std::string choisitpdf(const std::string& titre) override;
 
     bool installees = true;
+    // The queues, one of them the default unless a test says otherwise.
+    std::vector<TFile> listefiles{{"Double", true, true, false, {}}};
+    // The queue of each printer surface handed out, in order.
+    std::vector<std::string> filesutilisees;
     // Settings of every printer surface handed out from now on.
     SurfaceDouble modele;
     // Each surface handed out, printer or PDF, in order; they live as long as this double.

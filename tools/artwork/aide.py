@@ -95,6 +95,7 @@ SECTIONS_FR = [
     ("fr-voir", "Voir les grilles une à une"),
     ("fr-liste", "La liste des grilles et son impression"),
     ("fr-bulletins", "Imprimer les grilles sur les bulletins"),
+    ("fr-imprimante", "Imprimante, aperçu et feuille de calage"),
     ("fr-comparer", "Comparer avec un tirage"),
     ("fr-historique", "L'historique des tirages"),
     ("fr-fichiers", "Enregistrer et charger les numéros cochés"),
@@ -113,6 +114,7 @@ SECTIONS_EN = [
     ("en-viewing", "Viewing the grids one by one"),
     ("en-list", "The grid list and printing it"),
     ("en-slips", "Printing the grids on play slips"),
+    ("en-printer", "Printer, preview and calibration sheet"),
     ("en-compare", "Comparing with a draw"),
     ("en-history", "The draw history"),
     ("en-files", "Saving and loading the ticked numbers"),
@@ -260,7 +262,7 @@ par exemple&nbsp;:</p>
 <p>c'est-à-dire la grille numéro 1, composée des numéros 3, 8, 19, 27, 33 et 45.</p>
 <ul>
 <li>{cap("Imprimer la liste des bulletins")} imprime cette liste sur papier ordinaire, sur
-l'imprimante par défaut&nbsp;: un titre, puis une ligne par grille (son numéro et ses six numéros),
+l'imprimante choisie (voir <a href="#fr-imprimante">Imprimante, aperçu et feuille de calage</a>)&nbsp;: un titre, puis une ligne par grille (son numéro et ses six numéros),
 sur autant de pages qu'il faut.</li>
 <li>{cap("Imprimer les bulletins")} ouvre l'impression sur les bulletins de jeu (voir la section
 suivante).</li>
@@ -292,17 +294,19 @@ tout d'un trait (pour une imprimante qui prend plusieurs bulletins)&nbsp;;
 {msg("Insérez le prochain bulletin et appuyer sur OK")}&nbsp;: placez le bulletin suivant puis
 cliquez sur OK, ou sur Annuler pour arrêter (les bulletins déjà imprimés restent valables). Ce choix
 est conservé jusqu'à la fin de la séance.</li>
-<li>{cap("Imprimer")} lance l'impression sur l'imprimante par défaut&nbsp;; {cap("Annuler")} ferme la
-fenêtre sans rien imprimer.</li>
+<li>{cap("Imprimer")} lance l'impression sur l'imprimante indiquée sous les boutons&nbsp;;
+{cap("Annuler")} ferme la fenêtre sans rien imprimer. {cap("Aperçu")} montre les bulletins avant de
+les imprimer et {cap("Imprimante")} change d'imprimante (voir la section suivante).</li>
 </ul>
 <p><b>Sans imprimante.</b> Si aucune imprimante n'est installée, VORMIGRAL le dit et propose
 d'enregistrer les mêmes pages dans un fichier PDF de votre choix, disposées exactement comme à
-l'impression&nbsp;; il indique ensuite où le fichier a été écrit. Si l'imprimante refuse le travail
+l'impression&nbsp;; il indique ensuite où le fichier a été écrit. Un bulletin à la fois, le fichier
+reçoit tous les bulletins sans demander d'insérer le suivant. Si l'imprimante refuse le travail
 ou s'arrête en cours de route, un message en donne la raison et la fenêtre d'impression reste
 ouverte&nbsp;: un travail interrompu n'est pas envoyé comme s'il était complet.</p>
 <p><b>Réglage de l'imprimante.</b> Chaque imprimante entraîne le papier un peu différemment. Faites
-d'abord un essai sur une feuille ordinaire et posez-la sur un bulletin, à contre-jour, pour voir si
-les croix tombent dans les cases. Si elles sont décalées, corrigez les décalages dans
+d'abord un essai sur une feuille ordinaire (la feuille de calage de la section suivante est faite
+pour cela) et posez-la sur un bulletin, à contre-jour, pour voir si les croix tombent dans les cases. Si elles sont décalées, corrigez les décalages dans
 {cap("Options")} › {cap("Paramètres")}, en millimètres&nbsp;:</p>
 <ul>
 <li>{cap("Décalage horizontal")}&nbsp;: une valeur positive déplace toutes les croix vers la
@@ -312,6 +316,42 @@ les croix tombent dans les cases. Si elles sont décalées, corrigez les décala
 </ul>
 <p>Par exemple, si les croix tombent 2&nbsp;mm trop à gauche et 1&nbsp;mm trop bas, augmentez le
 décalage horizontal de 2 et diminuez le décalage vertical de 1.</p>
+{back_fr()}
+
+{h("fr-imprimante")}
+<p><b>L'imprimante.</b> VORMIGRAL imprime sur l'imprimante par défaut du système, ou sur celle que
+vous choisissez par {cap("Options")} › {cap("Imprimante…")} ou par le bouton {cap("Imprimante")} de la
+fenêtre d'impression. Ce choix est gardé pour vous, sur cet ordinateur (hors du fichier de
+réglages)&nbsp;; l'entrée {cap("Imprimante par défaut du système")} revient à celle du système. La
+fenêtre d'impression indique sous ses boutons l'imprimante qui servira. Si aucune imprimante par
+défaut n'est réglée, ou si celle que vous aviez choisie n'existe plus, VORMIGRAL vous demande laquelle
+utiliser au moment d'imprimer plutôt que d'en prendre une au hasard.</p>
+<p><b>La réponse de l'imprimante.</b> Chaque travail est remis au système d'impression (CUPS), qui est
+ensuite interrogé quelques secondes. Un travail accepté est annoncé sur la ligne d'état de la fenêtre
+principale (et, pour la liste, au bas de sa fenêtre), par exemple
+{msg("L'imprimante « PDF » a accepté 2 pages (travail 17).")} Quand l'imprimante refuse les travaux,
+est arrêtée, ou que le travail est suspendu ou interrompu, un message le dit avec la raison donnée par
+CUPS, par exemple {msg("L'impression a échoué : L'imprimante « Bureau » a refusé le travail : "
+"Destination &quot;Bureau&quot; is not accepting jobs. (Bac vide)")}&nbsp;; la fenêtre reste ouverte, rien
+n'est annoncé comme imprimé et aucun travail n'est laissé en attente qui pourrait sortir plus tard. Un
+bulletin à la fois, chaque bulletin est un travail&nbsp;: un échec en cours de route dit aussi ce qui
+était déjà parti.</p>
+<p><b>L'aperçu.</b> Le bouton {cap("Aperçu")} de la fenêtre d'impression montre, bulletin par
+bulletin, chaque croix là où l'impression la mettra, décalages compris, sur le dessin du bulletin en
+rouge&nbsp;; la zone que l'imprimante peut imprimer est en pointillés. Dans la liste des grilles,
+{cap("Aperçu de la liste")} en montre les pages. {cap("Précédent")}, {cap("Suivant")},
+{cap("Agrandir")} et {cap("Réduire")} parcourent l'aperçu, Échap le ferme&nbsp;; rien n'est
+imprimé.</p>
+<p><b>Hors de la zone imprimable.</b> Si les décalages poussent des croix hors de la zone que
+l'imprimante sait imprimer, VORMIGRAL dit combien avant d'imprimer et vous laisse arrêter.</p>
+<p><b>La feuille de calage.</b> {cap("Options")} › {cap("Feuille de calage…")} imprime sur papier
+ordinaire un cadre à la place de chaque croix du type de bulletin choisi, avec les décalages actuels,
+et deux échelles en millimètres, au-dessus de la case 10 et à droite de la case 40 de la dernière
+grille. Posez la feuille sur un bulletin, bords du haut et de gauche ensemble, à contre-jour. Sur
+l'échelle du haut, lisez où tombe le milieu de la case du bulletin et ajoutez ce nombre au décalage
+horizontal&nbsp;; sur l'échelle de droite, faites de même pour le décalage vertical. Imprimez une
+nouvelle feuille pour vérifier&nbsp;: chaque cadre doit tomber au milieu de sa case. La feuille
+elle-même rappelle la marche à suivre, en français et en anglais.</p>
 {back_fr()}
 
 {h("fr-comparer")}
@@ -599,7 +639,8 @@ opens the {cap("List of the grids")} window, which shows every grid, one per lin
 <pre>Bull.: 001 :-03-08-19-27-33-45</pre>
 <p>that is, grid number 1, made of the numbers 3, 8, 19, 27, 33 and 45.</p>
 <ul>
-<li>{cap("Print the list of grids")} prints this list on plain paper on the default printer: a title,
+<li>{cap("Print the list of grids")} prints this list on plain paper on the chosen printer (see
+<a href="#en-printer">Printer, preview and calibration sheet</a>): a title,
 then one line per grid (its number and its six numbers), on as many pages as needed.</li>
 <li>{cap("Print the grids")} opens printing on play slips (see the next section).</li>
 <li>{cap("Return")} closes the window.</li>
@@ -627,15 +668,18 @@ printer that takes several slips); {cap("Stop after each tickets")} pauses befor
 asks, in French, {msg("Insérez le prochain bulletin et appuyer sur OK")} (“insert the next slip and
 press OK”): put the next slip in and click OK, or Cancel to stop (the slips already printed remain
 good). This choice is kept until the program ends.</li>
-<li>{cap("Print")} starts printing on the default printer; {cap("Cancel")} closes the window without
-printing.</li>
+<li>{cap("Print")} starts printing on the printer named under the buttons; {cap("Cancel")} closes the
+window without printing. {cap("Preview")} shows the slips before they are printed and {cap("Printer")}
+changes the printer (see the next section).</li>
 </ul>
 <p><b>Without a printer.</b> When no printer is installed, VORMIGRAL says so and offers to save the
 same pages to a PDF file of your choice, laid out exactly as they would print; it then tells you
-where the file was written. If the printer refuses the job or stops part-way, a message gives the
-reason and the print window stays open: a broken-off job is not sent as if it were complete.</p>
+where the file was written. One slip at a time, the file takes every slip without asking for the next
+one. If the printer refuses the job or stops part-way, a message gives the reason and the print window
+stays open: a broken-off job is not sent as if it were complete.</p>
 <p><b>Adjusting for your printer.</b> Every printer feeds paper a little differently. Print a test on
-plain paper first and hold it against a slip, up to the light, to see whether the crosses fall in the
+plain paper first (the calibration sheet of the next section is made for this) and hold it against a
+slip, up to the light, to see whether the crosses fall in the
 boxes. If they are off, correct the offsets in {cap("Options")} › {cap("Parameters")}, in
 millimetres:</p>
 <ul>
@@ -646,6 +690,37 @@ value to the <b>left</b>;</li>
 </ul>
 <p>For example, if the crosses land 2&nbsp;mm too far left and 1&nbsp;mm too low, add 2 to the
 horizontal adjustment and take 1 off the vertical adjustment.</p>
+{back_en()}
+
+{h("en-printer")}
+<p><b>The printer.</b> VORMIGRAL prints on the system's default printer, or on the one you choose with
+{cap("Options")} › {cap("Printer…")} or the {cap("Printer")} button of the print window. The choice is
+kept for you on this computer (outside the settings file); the entry
+{cap("The system's default printer")} goes back to the system's. The print window shows under its
+buttons the printer that will be used. When no default printer is set, or the one you chose no longer
+exists, VORMIGRAL asks you which one to use when you print rather than picking one at random.</p>
+<p><b>The printer's answer.</b> Every job is handed to the print system (CUPS), which is then asked
+about it for a few seconds. An accepted job is announced on the main window's status line (and, for
+the list, at the bottom of its window), for example {msg_en("The printer &quot;PDF&quot; accepted 2 pages (job 17).")}
+When the printer refuses jobs, is stopped, or the job is held or aborted, a message says so with the
+reason CUPS gives, for example {msg_en("Printing failed: The printer &quot;Office&quot; refused the job: "
+"Destination &quot;Office&quot; is not accepting jobs. (Paper tray empty)")}; the window stays open, nothing is
+announced as printed, and no job is left waiting that could come out later. One slip at a time, each
+slip is a job: a failure part-way also says what had already gone.</p>
+<p><b>The preview.</b> The {cap("Preview")} button of the print window shows, slip by slip, every
+cross where the printing will put it, offsets included, over the drawing of the slip in red; the area
+the printer can print is dotted. In the grid list, {cap("Preview the list")} shows its pages.
+{cap("Previous")}, {cap("Next")}, {cap("Zoom in")} and {cap("Zoom out")} move around the preview,
+Escape closes it; nothing is printed.</p>
+<p><b>Outside the printable area.</b> When the offsets push crosses out of the area the printer can
+print, VORMIGRAL says how many before printing and lets you stop.</p>
+<p><b>The calibration sheet.</b> {cap("Options")} › {cap("Calibration sheet…")} prints on plain paper
+a frame where each cross of the chosen slip type would go, with the current offsets, and two
+millimetre scales, above box 10 and to the right of box 40 of the last grid. Lay the sheet on a slip,
+top and left edges together, against the light. On the top scale, read where the middle of the slip's
+box falls and add that number to the horizontal adjustment; on the right-hand scale, do the same for
+the vertical adjustment. Print a new sheet to check: each frame should sit in the middle of its box.
+The sheet itself recalls these steps, in French and in English.</p>
 {back_en()}
 
 {h("en-compare")}

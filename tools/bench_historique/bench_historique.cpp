@@ -111,12 +111,12 @@ int main(int argc, char* argv[]) {
     initialiseapplication();
 
     const std::string texte = fichier();
-    TApercu apercu;
+    TProjetImport apercu;
     const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}); });
     std::vector<TTirageDate> tirages;
     for (const TLigneTirage& l : apercu.aajouter)
         tirages.push_back(l.tirage);
-    TApercu relu;
+    TProjetImport relu;
     const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages); });
 
     bool ecrit = true;

@@ -5,11 +5,14 @@
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
+#include "printing/calage.h"
 #include "printing/impression.h"
 #include "printing/liste.h"
 #include "printing/qt/imprimantes_qt.h"
 #include "printing/qt/surface_qt.h"
+#include "windows/apercu.h"
 #include "windows/application.h"
+#include "windows/imprimer.h"
 #include "windows/listegrilles.h"
 #include "windows/principale.h"
 
@@ -96,6 +99,24 @@ int main(int argc, char* argv[]) {
     });
     std::printf("    %d pages, %d lines, %lld bytes\n", bilan.pages, bilan.grilles,
                 QFileInfo(fichier).size());
+
+    // The preview: the run on a preview surface, the slips' picture, and every page painted as the
+    // preview window paints them (on a PDF printer here, the window's own printer being its view).
+    mesure("371 grids previewed on type 1 slips, every page painted", n, [&] {
+        SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString());
+        bilan = imprimebulletins(etat, pages, methodegrande, 1, 1, 1, 371, {});
+        SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, QString());
+        bulletin.ouvre(documentbulletins);
+        dessinebulletin(bulletin, etat.parametres, etat.typesbulletin[1]);
+        bulletin.ferme();
+        TApercu& apercu = surdemande(contexte, contexte.apercu);
+        apercu.prepare(pages, &bulletin, GenreApercu::Bulletins, {});
+        QPrinter vue(QPrinter::HighResolution);
+        vue.setOutputFormat(QPrinter::PdfFormat);
+        vue.setOutputFileName(fichier);
+        apercu.peint(&vue);
+    });
+    std::printf("    %d slips\n", bilan.pages);
 
     TForm5& form5 = *contexte.form5;
     mesure("371-line list filled in the list window", n, [&] { form5.remplitliste(); });

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/etat.h"
+#include "engine/typesbulletin.h"
+#include "printing/impression.h"
+#include "printing/surface.h"
+
+#include <cstdint>
+
+namespace vormigral {
+
+// The print queue's name of a calibration sheet.
+extern const char* const documentcalage;
+
+// The slip itself, for a preview to draw the marks over: the box of every number, with the number
+// small inside, and the edge of the numbers' area, where the offsets of `parametres` assume the slip
+// lies in the printer (so that each mark shows in the box it is meant for). Draws on the page
+// begun; opens no job.
+void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, const TTypeBulletin& type);
+
+// The outline of the cell of every mark of slip type `type`, as a run would print it with the
+// user's offsets, two millimetre scales centred on reference cells (above number 10 of the second
+// grid, beside number 40 of the last), and how to read them in French and in English, on plain
+// paper. Laid over a real slip it shows the shift still needed. Errors abandon the job and are
+// passed on.
+TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type);
+
+} // namespace vormigral

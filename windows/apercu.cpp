@@ -1,0 +1,177 @@
+#include "windows/apercu.h"
+
+#include "printing/qt/surface_qt.h"
+#include "windows/imprimer.h"
+#include "windows/legendes.h"
+#include "windows/outils.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+
+namespace vormigral {
+
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendesapercu[] = {
+    {"", "Aperçu avant impression", "Print preview"},
+    {"bprecedent", "&Précédent", "&Previous"},
+    {"bsuivant", "&Suivant", "&Next"},
+    {"bfermer", "&Fermer", "&Close"},
+    {"acc:vueapercu", "Aperçu des pages", "Preview of the pages"},
+    {"acc:lpage", "Page affichée", "Page shown"},
+    {"bulletin", "Bulletin %1 sur %2", "Slip %1 of %2"},
+    {"page", "Page %1 sur %2", "Page %1 of %2"},
+    {"breduire", "&Réduire", "Zoom &out"},
+    {"bagrandir", "&Agrandir", "Zoom &in"},
+    {"notebulletins",
+     "Les croix sont là où elles seront imprimées %1, décalages compris (horizontal %2 mm, vertical %3 mm) ; "
+     "en rouge, les cases du bulletin là où ces décalages le placent ; en pointillés, la zone imprimable.",
+     "The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in "
+     "red, the slip's boxes where these offsets place it; dotted, the printable area."},
+    {"noteliste", "Les pages telles qu'elles seront imprimées %1 ; en pointillés, la zone imprimable.",
+     "The pages as they will be printed %1; dotted, the printable area."},
+    {"notecalage",
+     "La feuille de calage telle qu'elle sera imprimée %1, décalages compris (horizontal %2 mm, vertical %3 "
+     "mm) ; en pointillés, la zone imprimable.",
+     "The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); "
+     "dotted, the printable area."},
+    {"surimprimante", "sur l'imprimante « %1 »", "on the printer \"%1\""},
+    {"achoisir", "avec la mise en page d'un fichier PDF (l'imprimante sera choisie en imprimant)",
+     "laid out as a PDF file (the printer will be chosen when printing)"},
+    {"sansimprimante", "dans un fichier PDF (aucune imprimante n'est installée)",
+     "in a PDF file (no printer is installed)"},
+};
+
+// The slip's colour, as on the picture of the number block.
+const QColor rougebulletin(0xe0, 0x60, 0x4e);
+
+} // namespace
+
+TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
+    setObjectName(QStringLiteral("apercu"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(policestandard());
+    setFixedSize(720, 680);
+    setModal(true);
+
+    imprimante_.setOutputFormat(QPrinter::PdfFormat);
+    vueapercu = new QPrintPreviewWidget(&imprimante_, this);
+    vueapercu->setObjectName(QStringLiteral("vueapercu"));
+    vueapercu->setGeometry(8, 8, 704, 556);
+    vueapercu->setViewMode(QPrintPreviewWidget::SinglePageView);
+    vueapercu->setFocusPolicy(Qt::StrongFocus);
+    connect(vueapercu, &QPrintPreviewWidget::paintRequested, this, &TApercu::peint);
+    connect(vueapercu, &QPrintPreviewWidget::previewChanged, this, &TApercu::affichepage);
+
+    lnote = place<QLabel>(this, "lnote", {8, 570, 704, 48});
+    lnote->setWordWrap(true);
+    QPushButton* precedent = boutonimage(this, "bprecedent", {8, 628, 110, 40}, "precedent");
+    lpage = place<QLabel>(this, "lpage", {122, 639, 154, 18});
+    lpage->setAlignment(Qt::AlignCenter);
+    QPushButton* suivant = boutonimage(this, "bsuivant", {280, 628, 110, 40}, "suivant");
+    auto* reduire = place<QPushButton>(this, "breduire", {404, 628, 94, 40});
+    auto* agrandir = place<QPushButton>(this, "bagrandir", {502, 628, 94, 40});
+    QPushButton* fermer = boutonimage(this, "bfermer", {610, 628, 102, 40}, "retour");
+    fermer->setDefault(true);
+    connect(precedent, &QPushButton::clicked, this, &TApercu::bprecedentClick);
+    connect(suivant, &QPushButton::clicked, this, &TApercu::bsuivantClick);
+    connect(reduire, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomOut(); });
+    connect(agrandir, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomIn(); });
+    connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
+    QWidget* ordre[] = {vueapercu, precedent, suivant, reduire, agrandir, fermer};
+    for (std::size_t i = 1; i < std::size(ordre); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+    traduitapercu();
+}
+
+void TApercu::traduitapercu() {
+    const bool en = anglais(contexte_.etat);
+    appliquelegendes(this, legendesapercu, en);
+}
+
+void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+                     const std::string& file) {
+    prepare(pages, fond, genre, file);
+    exec();
+    pages_ = nullptr;
+    fond_ = nullptr;
+}
+
+void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+                      const std::string& file) {
+    traduitapercu();
+    pages_ = &pages;
+    fond_ = fond;
+    genre_ = genre;
+    const bool en = anglais(contexte_.etat);
+    const TParametres& p = contexte_.etat.parametres;
+    const QString imprimante =
+        !file.empty() ? texte(legendesapercu, "surimprimante", en).arg(QString::fromStdString(file))
+        : contexte_.plateforme.imprimantes.files().empty() ? texte(legendesapercu, "sansimprimante", en)
+                                                           : texte(legendesapercu, "achoisir", en);
+    const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
+                       : genre == GenreApercu::Liste   ? "noteliste"
+                                                       : "notecalage";
+    const QString modele = texte(legendesapercu, note, en);
+    // A list is not shifted by the offsets, and its note does not name them.
+    lnote->setText(genre == GenreApercu::Liste
+                       ? modele.arg(imprimante)
+                       : modele.arg(imprimante, QString::number(p.decalh), QString::number(p.decalv)));
+    vueapercu->updatePreview();
+    vueapercu->setCurrentPage(1);
+    vueapercu->fitToWidth();
+    affichepage();
+    vueapercu->setFocus();
+}
+
+int TApercu::pagecourante() const {
+    return vueapercu->currentPage();
+}
+
+int TApercu::nombrepages() const {
+    return vueapercu->pageCount();
+}
+
+void TApercu::bprecedentClick() {
+    vueapercu->setCurrentPage(vueapercu->currentPage() - 1);
+    affichepage();
+}
+
+void TApercu::bsuivantClick() {
+    vueapercu->setCurrentPage(vueapercu->currentPage() + 1);
+    affichepage();
+}
+
+void TApercu::affichepage() {
+    const bool en = anglais(contexte_.etat);
+    lpage->setText(texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
+                       .arg(vueapercu->currentPage())
+                       .arg(vueapercu->pageCount()));
+    findChild<QPushButton*>(QStringLiteral("bprecedent"))->setEnabled(vueapercu->currentPage() > 1);
+    findChild<QPushButton*>(QStringLiteral("bsuivant"))
+        ->setEnabled(vueapercu->currentPage() < vueapercu->pageCount());
+}
+
+void TApercu::peint(QPrinter* imprimante) {
+    if (!pages_)
+        return;
+    // The paper, margins and resolution of the printer the pages were laid out for.
+    pages_->miseenpage(*imprimante);
+    QPainter peintre(imprimante);
+    const qreal trait = imprimante->logicalDpiX() * 0.2 / 25.4;
+    for (int page = 0; page < pages_->nombrepages(); ++page) {
+        if (page > 0)
+            imprimante->newPage();
+        peintre.setPen(QPen(Qt::gray, trait, Qt::DashLine));
+        peintre.setBrush(Qt::NoBrush);
+        peintre.drawRect(QRectF(0, 0, imprimante->width(), imprimante->height()));
+        if (fond_ && fond_->nombrepages() > 0)
+            fond_->peintpage(peintre, 0, rougebulletin);
+        pages_->peintpage(peintre, page, Qt::black);
+    }
+}
+
+} // namespace vormigral

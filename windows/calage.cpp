@@ -1,0 +1,105 @@
+#include "windows/calage.h"
+
+#include "printing/calage.h"
+#include "printing/qt/surface_qt.h"
+#include "windows/apercu.h"
+#include "windows/imprimer.h"
+#include "windows/legendes.h"
+#include "windows/outils.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vormigral {
+
+namespace {
+
+// Every text the window shows, in both languages.
+const Legende legendescalage[] = {
+    {"", "Feuille de calage", "Calibration sheet"},
+    {"ltype", "&Type de bulletin", "&Ticket type"},
+    {"lexplication",
+     "La feuille de calage s'imprime sur du papier ordinaire : un cadre à la place de chaque croix, avec les "
+     "décalages actuels, et deux échelles en millimètres. Posée sur un vrai bulletin, elle montre de combien "
+     "corriger les décalages (Options › Paramètres). La feuille elle-même explique comment la lire.",
+     "The calibration sheet prints on plain paper: a frame where each cross would go, with the current "
+     "offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the offsets "
+     "(Options › Parameters). The sheet itself explains how to read it."},
+    {"decalages", "Décalages actuels : horizontal %1 mm, vertical %2 mm.",
+     "Current offsets: horizontal %1 mm, vertical %2 mm."},
+    {"bapercu", "&Aperçu", "&Preview"},
+    {"bimprimer", "&Imprimer", "P&rint"},
+    {"bfermer", "&Fermer", "&Close"},
+    {"acc:ctype", "Type de bulletin", "Ticket type"},
+};
+
+} // namespace
+
+TCalage::TCalage(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
+    setObjectName(QStringLiteral("calage"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(policestandard());
+    setFixedSize(460, 270);
+    setModal(true);
+
+    auto* libelle = etiquette(this, "ltype", 16, 12);
+    ctype = place<QComboBox>(this, "ctype", {16, 30, 428, 22});
+    libelle->setBuddy(ctype);
+    auto* explication = place<QLabel>(this, "lexplication", {16, 62, 428, 86});
+    explication->setWordWrap(true);
+    explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ldecalages = place<QLabel>(this, "ldecalages", {16, 152, 428, 18});
+    limprimante = place<QLabel>(this, "limprimante", {16, 172, 428, 18});
+    QPushButton* apercu = boutonimage(this, "bapercu", {16, 208, 134, 46}, "voir");
+    QPushButton* imprimer = boutonimage(this, "bimprimer", {163, 208, 134, 46}, "imprimer");
+    QPushButton* fermer = boutonimage(this, "bfermer", {310, 208, 134, 46}, "retour");
+    imprimer->setDefault(true);
+    connect(apercu, &QPushButton::clicked, this, &TCalage::bapercuClick);
+    connect(imprimer, &QPushButton::clicked, this, &TCalage::bimprimerClick);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    traduitcalage();
+}
+
+void TCalage::traduitcalage() {
+    const bool en = anglais(contexte_.etat);
+    appliquelegendes(this, legendescalage, en);
+    const TParametres& p = contexte_.etat.parametres;
+    ldecalages->setText(texte(legendescalage, "decalages", en).arg(p.decalh).arg(p.decalv));
+    limprimante->setText(imprimanteprevue(contexte_));
+}
+
+void TCalage::showEvent(QShowEvent* evenement) {
+    const int avant = ctype->currentIndex();
+    ctype->clear();
+    for (int t = 1; t <= nbtypesbulletin; ++t)
+        ctype->addItem(QString::fromStdString(contexte_.etat.typesbulletin[t].nom));
+    ctype->setCurrentIndex(avant > 0 ? avant : 0);
+    traduitcalage();
+    QDialog::showEvent(evenement);
+    centreecran(this);
+    ctype->setFocus();
+}
+
+std::int32_t TCalage::type() const {
+    return ctype->currentIndex() + 1;
+}
+
+void TCalage::bapercuClick() {
+    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
+    imprimecalage(contexte_.etat, apercu, type());
+    surdemande(contexte_, contexte_.apercu).montre(apercu, nullptr, GenreApercu::Calage, file);
+}
+
+void TCalage::bimprimerClick() {
+    const std::int32_t t = type();
+    if (imprime(contexte_, [&](SurfaceImpression& surface) {
+            imprimecalage(contexte_.etat, surface, t);
+        }).fait)
+        accept();
+    else
+        limprimante->setText(imprimanteprevue(contexte_));
+}
+
+} // namespace vormigral

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "printing/imprimantes.h"
+#include "windows/contexte.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+
+namespace vormigral {
+
+// Which printer the program prints on: the system's default, or the queue the user picks here,
+// kept for them from one run to the next.
+class TChoixImprimante : public QDialog {
+    Q_OBJECT
+public:
+    TChoixImprimante(Contexte& contexte, QWidget* parent);
+
+    // From the Options menu: every queue, the current choice selected; OK keeps the one selected.
+    void choisit();
+    // When a job needs a printer nobody chose: the queue picked, kept for next time; empty when
+    // the user picks none.
+    std::string demande(const std::vector<TFile>& files, bool disparue);
+
+    void traduitchoiximprimante();
+
+private:
+    // Shows the queues with `raison` above them; the queue picked ("" to follow the system's
+    // default) once kept, or nothing.
+    std::optional<std::string> execute(const std::vector<TFile>& files, const char* raison, bool suitdefaut);
+    void garde(const std::string& file);
+
+    Contexte& contexte_;
+    QLabel* lraison = nullptr;
+    QListWidget* listeimprimantes = nullptr;
+};
+
+} // namespace vormigral
