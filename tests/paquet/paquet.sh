@@ -93,7 +93,13 @@ fenetre() {
 langue=$(fenetre "Langue - Language") || echec "no language window"
 xprop -id "$langue" WM_CLASS | grep -q '"vormigral", "VORMIGRAL"' || echec "WM_CLASS $(xprop -id "$langue" WM_CLASS)"
 grep -qx "StartupWMClass=VORMIGRAL" "$usr/share/applications/vormigral.desktop" || echec "StartupWMClass"
-xprop -id "$langue" _NET_WM_ICON | grep -q "Icon (64 x 64)" || echec "the language window has no icon"
+# The icon property may follow the mapping of the window by a moment on a busy machine.
+icone=non
+for _ in $(seq 50); do
+    xprop -id "$langue" _NET_WM_ICON | grep -q "Icon (64 x 64)" && { icone=oui; break; }
+    sleep 0.1
+done
+[ "$icone" = oui ] || echec "the language window has no icon"
 xdotool windowfocus --sync "$langue" key Return
 principale=$(fenetre VORMIGRAL) || echec "no main window"
 # Quitter is at 453,282 (132 x 69) of the client area, below the 18-pixel menu bar; it saves the
