@@ -35,7 +35,8 @@ public:
     virtual ~Systeme() = default;
     // The running executable's directory, ending with a separator.
     virtual QString repertoireexe() const = 0;
-    // The per-user configuration folder, used when the executable's directory is read-only.
+    // The per-user configuration folder, used when the executable's directory is read-only;
+    // empty when the system gives none (no home).
     virtual QString repertoireconfig() const = 0;
 };
 

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 static void initressources() {
     Q_INIT_RESOURCE(vormigral);
 }
@@ -44,6 +46,9 @@ Application::Application(const Plateforme& plateforme) : contexte_{TEtat{}, plat
 Application::~Application() = default;
 
 void initialiseapplication() {
+    // A write past the process's file-size limit must fail like a full disk, with the save's own
+    // message and its temporary file removed, instead of killing the program and its unsaved work.
+    std::signal(SIGXFSZ, SIG_IGN);
     initressources();
     QApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
     installepolices();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reglages.h"
 #include "windows/blocnumeros.h"
 #include "windows/contexte.h"
 
@@ -79,6 +80,7 @@ private:
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
+    Reglages reglages_;
 };
 
 } // namespace vormigral

@@ -11,8 +11,11 @@
 #include <climits>
 #include <csignal>
 
+#include <memory>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 using namespace vormigral;
@@ -78,6 +81,8 @@ class TestFichierGrille : public QObject {
     QString chemin(const char* nom = "grille") const { return dossier.filePath(QString::fromLatin1(nom)); }
 
 private slots:
+    // The program ignores SIGXFSZ from its start; these tests run the files library alone.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init();
     void exemple();
     void allerretour_data();
@@ -96,7 +101,12 @@ private slots:
     void disqueplein();
     void fichierprotege();
     void remplacement();
+    void atravers_data();
+    void atravers();
+    void temporairesperimes();
     void nomlong();
+    void caches_data();
+    void caches();
 };
 
 void TestFichierGrille::init() {
@@ -365,6 +375,123 @@ void TestFichierGrille::remplacement() {
     QVERIFY(!(droits & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther)));
     QVERIFY(ecriregrille(s(chemin("neuf")), grilledecases(4, {})));
     QVERIFY(QFile::permissions(chemin("neuf")) & QFileDevice::ReadOwner);
+}
+
+void TestFichierGrille::atravers_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<QString>("ecrit"); // the name saved to
+    QTest::addColumn<QString>("autre"); // another name that must show the new content
+    QTest::addColumn<bool>("plein");    // the disk fills up half-way: nothing changes anywhere
+    QTest::newRow("lien casse cree sa cible") << "liencasse"
+                                              << "lien"
+                                              << "cible" << false;
+    QTest::newRow("chaine de liens casse") << "chaine"
+                                           << "lien"
+                                           << "cible" << false;
+    QTest::newRow("lien relatif vers un sous-dossier") << "relatif"
+                                                       << "lien"
+                                                       << "sous/cible" << false;
+    QTest::newRow("lien dur") << "liendur"
+                              << "cible"
+                              << "lien" << false;
+    QTest::newRow("lien dur, disque plein") << "liendur"
+                                            << "cible"
+                                            << "lien" << true;
+}
+
+// A link is written through, even when what it names does not exist yet; a file with other hard
+// links is rewritten in place, so every link sees the numbers saved.
+void TestFichierGrille::atravers() {
+    QFETCH(QString, cas);
+    QFETCH(QString, ecrit);
+    QFETCH(QString, autre);
+    QFETCH(bool, plein);
+    QDir d(dossier.path());
+    const QByteArray ancien = fichier(1, {1});
+    if (cas == QLatin1String("liencasse")) {
+        QVERIFY(QFile::link(chemin("cible"), chemin("lien")));
+    } else if (cas == QLatin1String("chaine")) {
+        QVERIFY(QFile::link(chemin("milieu"), chemin("lien")));
+        QCOMPARE(::symlink("cible", s(chemin("milieu")).c_str()), 0);
+    } else if (cas == QLatin1String("relatif")) {
+        QVERIFY(d.mkdir(QStringLiteral("sous")));
+        QCOMPARE(::symlink("sous/cible", s(chemin("lien")).c_str()), 0);
+    } else {
+        ecris(chemin("cible"), ancien);
+        QCOMPARE(::link(s(chemin("cible")).c_str(), s(chemin("lien")).c_str()), 0);
+    }
+    const bool lien = QFileInfo(chemin("lien")).isSymLink();
+    struct stat avant {};
+    ::stat(s(d.filePath(ecrit)).c_str(), &avant);
+    bool ok = false;
+    {
+        std::unique_ptr<LimiteTaille> limite;
+        if (plein)
+            limite = std::make_unique<LimiteTaille>(100);
+        ok = ecriregrille(s(d.filePath(ecrit)), grilledecases(6, {}));
+    }
+    QCOMPARE(ok, !plein);
+    const QByteArray attendu = plein ? ancien : fichier(6, {});
+    QCOMPARE(lis(d.filePath(ecrit)), attendu);
+    QCOMPARE(lis(d.filePath(autre)), attendu);
+    QCOMPARE(QFileInfo(chemin("lien")).isSymLink(), lien);
+    struct stat apres {};
+    ::stat(s(d.filePath(ecrit)).c_str(), &apres);
+    if (!lien)
+        QCOMPARE(apres.st_ino, avant.st_ino);
+    QCOMPARE(QDir(dossier.path()).entryList({QStringLiteral(".vormigral*")}, QDir::Files | QDir::Hidden),
+             QStringList());
+}
+
+// Temporary files of a save that never finished go at the next save in their folder; any other
+// file stays: a young one (a save going on), one of another name, kind or owner.
+void TestFichierGrille::temporairesperimes() {
+    const QStringList perimes = {QStringLiteral(".vormigral.Ab12Cd"), QStringLiteral(".vormigral.zzzzzz")};
+    const QStringList gardes = {QStringLiteral(".vormigral.jeune1"),  QStringLiteral(".vormigral.Ab12C"),
+                                QStringLiteral(".vormigral.Ab12Cd7"), QStringLiteral(".vormigral.Ab-2Cd"),
+                                QStringLiteral("vormigral.Ab12Cd"),   QStringLiteral(".vormigral.lien01"),
+                                QStringLiteral(".vormigral.autre1")};
+    for (const QString& nom : perimes + gardes)
+        if (nom != QLatin1String(".vormigral.lien01"))
+            ecris(dossier.filePath(nom), "abc");
+    QVERIFY(QFile::link(dossier.filePath(QStringLiteral(".vormigral.Ab12Cd")),
+                        dossier.filePath(QStringLiteral(".vormigral.lien01"))));
+    QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral(".vormigral.dossie")));
+    const bool autreproprietaire = ::geteuid() == 0;
+    if (autreproprietaire)
+        QCOMPARE(::chown(s(dossier.filePath(QStringLiteral(".vormigral.autre1"))).c_str(), 65534, 65534), 0);
+    const timeval vieux[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const QString& nom : perimes + gardes + QStringList(QStringLiteral(".vormigral.dossie")))
+        if (nom != QLatin1String(".vormigral.jeune1"))
+            ::lutimes(s(dossier.filePath(nom)).c_str(), vieux);
+    QVERIFY(ecriregrille(s(chemin()), grilledecases(0, {})));
+    QStringList attendus =
+        gardes + QStringList{QStringLiteral("grille"), QStringLiteral(".vormigral.dossie")};
+    if (!autreproprietaire)
+        attendus.removeOne(QStringLiteral(".vormigral.autre1"));
+    attendus.sort();
+    QStringList restes =
+        QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (!autreproprietaire)
+        restes.removeOne(QStringLiteral(".vormigral.autre1"));
+    restes.sort();
+    QCOMPARE(restes, attendus);
+}
+
+void TestFichierGrille::caches_data() {
+    QTest::addColumn<QByteArray>("nom");
+    QTest::addColumn<bool>("cache");
+    QTest::newRow("point en tete") << QByteArray(".ma grille") << true;
+    QTest::newRow("dans un sous-dossier") << QByteArray("sous/.grille") << true;
+    QTest::newRow("point ailleurs") << QByteArray("ma.grille.") << false;
+    QTest::newRow("dossier cache, nom visible") << QByteArray(".sous/grille") << false;
+    QTest::newRow("vide") << QByteArray() << false;
+}
+
+void TestFichierGrille::caches() {
+    QFETCH(QByteArray, nom);
+    QFETCH(bool, cache);
+    QCOMPARE(nomcache(nom.toStdString()), cache);
 }
 
 // Names close to the system's limit must still save: the temporary name may not grow with them.

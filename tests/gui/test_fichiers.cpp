@@ -3,6 +3,7 @@
 
 #include "engine/cases.h"
 #include "files/parametres.h"
+#include "files/repertoire.h"
 #include "windows/blocnumeros.h"
 #include "windows/choixfichier.h"
 #include "windows/principale.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,7 +25,11 @@
 #include <climits>
 #include <csignal>
 
+#include <clocale>
 #include <sys/resource.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vormigral;
@@ -64,6 +70,22 @@ void ecris(const QString& chemin, const QByteArray& contenu) {
     QCOMPARE(f.write(contenu), contenu.size());
 }
 
+// A file or folder named by raw bytes, which need not be UTF-8.
+void ecrisbrut(const QByteArray& chemin, const QByteArray& contenu) {
+    const int fd = ::open(chemin.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, contenu.constData(), std::size_t(contenu.size())), ssize_t(contenu.size()));
+    ::close(fd);
+}
+
+QByteArray lisbrut(const QByteArray& chemin) {
+    QFile f;
+    const int fd = ::open(chemin.constData(), O_RDONLY);
+    if (fd < 0 || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return QByteArray("<illisible>");
+    return f.readAll();
+}
+
 QByteArray lis(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
@@ -101,19 +123,27 @@ void doubleclique(QWidget* vue, QPoint ici) {
     QTest::mouseRelease(vue, Qt::LeftButton, {}, ici);
 }
 
+// Where a user clicks an item: on the part of it the view shows. An item is as wide as the
+// widest one, which a long path makes wider than the view.
+QPoint visible(QAbstractItemView* vue, QRect element) {
+    return element.intersected(vue->viewport()->rect()).center();
+}
+
 // The chooser's controls, driven as a user drives them.
 void ouvrerepertoire(QWidget* choix, const QString& nom) {
     auto* arbre = controle<QTreeWidget>(choix, "DirectoryListBox1");
     const QList<QTreeWidgetItem*> trouves = arbre->findItems(nom, Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY2(!trouves.isEmpty(), qPrintable(nom));
-    doubleclique(arbre->viewport(), arbre->visualItemRect(trouves.last()).center());
+    arbre->scrollToItem(trouves.last());
+    doubleclique(arbre->viewport(), visible(arbre, arbre->visualItemRect(trouves.last())));
 }
 
 void choisisfichier(QWidget* choix, const QString& nom, bool double_ = false) {
     auto* liste = controle<QListWidget>(choix, "FileListBox1");
     const QList<QListWidgetItem*> trouves = liste->findItems(nom, Qt::MatchExactly);
     QVERIFY2(!trouves.isEmpty(), qPrintable(nom));
-    const QPoint ici = liste->visualItemRect(trouves.first()).center();
+    liste->scrollToItem(trouves.first());
+    const QPoint ici = visible(liste, liste->visualItemRect(trouves.first()));
     if (double_)
         doubleclique(liste->viewport(), ici);
     else
@@ -194,6 +224,12 @@ private slots:
     void doubleclic();
     void clavier();
     void repertoiredisparu();
+    void prisdansliste_data();
+    void prisdansliste();
+    void nomsselonlocale_data();
+    void nomsselonlocale();
+    void nomcache_data();
+    void nomcache();
 };
 
 void TestFichiers::demarre(int langue) {
@@ -731,6 +767,135 @@ void TestFichiers::repertoiredisparu() {
     charge(*banc, [&](QWidget* w) { ouvert = repertoire(w); });
     QCOMPARE(ouvert, dossier);
     QVERIFY(banc->messages.journal.isEmpty());
+}
+
+void TestFichiers::prisdansliste_data() {
+    QTest::addColumn<QByteArray>("nom");
+    QTest::addColumn<QString>("affiche");
+    QTest::addColumn<bool>("remplace");
+    const struct {
+        const char* cas;
+        QByteArray nom;
+        const char* affiche;
+    } noms[] = {{"etoile", "a*b", "a*b"},
+                {"point d'interrogation", "grille?", "grille?"},
+                {"latin-1", "caf\xe9", "caf%E9"},
+                {"latin-1 et utf-8", "\xc3\xa9t\xe9", "\xc3\xa9t%E9"}};
+    for (const auto& n : noms) {
+        QTest::addRow("charge %s", n.cas) << n.nom << QString::fromUtf8(n.affiche) << false;
+        QTest::addRow("remplace %s", n.cas) << n.nom << QString::fromUtf8(n.affiche) << true;
+    }
+}
+
+// A file picked in the list is the file listed, whatever its name holds: wildcards, or bytes that
+// are not UTF-8 (shown as %XX). It loads, and a save over it replaces it rather than making another.
+void TestFichiers::prisdansliste() {
+    QFETCH(QByteArray, nom);
+    QFETCH(QString, affiche);
+    QFETCH(bool, remplace);
+    demarre(1);
+    const QByteArray chemin = QFile::encodeName(racine) + '/' + nom;
+    ecrisbrut(chemin, grille(3, {4, 5, 6}));
+    cliquecase(&banc->principale(), 9);
+    const auto prend = [&](QWidget* w) {
+        QCOMPARE(fichiers(w), QStringList(affiche));
+        choisisfichier(w, affiche);
+        ok(w);
+    };
+    if (remplace)
+        enregistre(*banc, prend);
+    else
+        charge(*banc, prend);
+    const QStringList attendu =
+        remplace ? QStringList{QStringLiteral("message:Continuer quand même ?")} : QStringList();
+    QCOMPARE(banc->messages.journal, attendu);
+    QCOMPARE(lisbrut(chemin), remplace ? grille(0, {9}) : grille(3, {4, 5, 6}));
+    QCOMPARE(comptecoches(banc->etat()), remplace ? 1 : 3);
+    QCOMPARE(contenurepertoire(QFile::encodeName(racine).toStdString()).fichiers.size(), std::size_t(1));
+    QCOMPARE(QByteArray::fromStdString(banc->etat().nomfichier), nom);
+}
+
+void TestFichiers::nomsselonlocale_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("dossier");
+    QTest::addColumn<QString>("fichier");
+    QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8") << "r%E9pertoire"
+                             << "caf%E9";
+    QTest::newRow("C") << QByteArray("C") << "r%E9pertoire"
+                       << "caf%E9";
+    QTest::newRow("latin-1") << QByteArray("fr_FR.ISO-8859-1") << "répertoire"
+                             << "café";
+}
+
+// Names from a system whose character set is not UTF-8 read as the locale spells them, or with
+// %XX codes where it cannot; either way the folder opens and the file loads.
+void TestFichiers::nomsselonlocale() {
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, dossier);
+    QFETCH(QString, fichier);
+    QTemporaryDir locales;
+    if (locale.contains("ISO-8859-1")) {
+        const int resultat =
+            QProcess::execute(QStringLiteral("localedef"),
+                              {QStringLiteral("-i"), QStringLiteral("fr_FR"), QStringLiteral("-f"),
+                               QStringLiteral("ISO-8859-1"), locales.filePath(QString::fromLatin1(locale))});
+        if (resultat != 0)
+            QSKIP("localedef cannot make a Latin-1 locale here (package locales)");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+    }
+    const QByteArray avant = std::setlocale(LC_CTYPE, nullptr);
+    QVERIFY(std::setlocale(LC_CTYPE, locale.constData()));
+    demarre(1);
+    const QByteArray repertoire = QFile::encodeName(racine) + "/r\xe9pertoire";
+    QCOMPARE(::mkdir(repertoire.constData(), 0755), 0);
+    ecrisbrut(repertoire + "/caf\xe9", grille(0, {7, 8}));
+    QStringList vus;
+    charge(*banc, [&](QWidget* w) {
+        ouvrerepertoire(w, dossier);
+        vus = fichiers(w);
+        choisisfichier(w, fichier);
+        ok(w);
+    });
+    std::setlocale(LC_CTYPE, avant.constData());
+    qunsetenv("LOCPATH");
+    QCOMPARE(vus, QStringList(fichier));
+    QVERIFY(banc->messages.journal.isEmpty());
+    QCOMPARE(comptecoches(banc->etat()), 2);
+}
+
+void TestFichiers::nomcache_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("message");
+    const QString fr =
+        QStringLiteral("Un nom qui commence par un point désigne un fichier caché, que la liste des "
+                       "fichiers ne montre pas : le fichier n'a pas été enregistré. Choisissez un "
+                       "autre nom.");
+    const QString en =
+        QStringLiteral("A name that starts with a dot makes a hidden file, which the file list does "
+                       "not show: the file was not saved. Choose another name.");
+    QTest::newRow("francais") << 1 << ".ma grille" << fr;
+    QTest::newRow("anglais") << 2 << ".ma grille" << en;
+    QTest::newRow("dans un sous-dossier") << 1 << "grilles/.x" << fr;
+}
+
+// A file the list would never show could never be loaded: it is not written, and the user is told.
+void TestFichiers::nomcache() {
+    QFETCH(int, langue);
+    QFETCH(QString, nom);
+    QFETCH(QString, message);
+    demarre(langue);
+    cliquecase(&banc->principale(), 2);
+    enregistre(*banc, [&](QWidget* w) {
+        QTest::keyClicks(controle<QLineEdit>(w, "Edit1"), nom);
+        ok(w);
+    });
+    QCOMPARE(banc->messages.messages.size(), 1);
+    QCOMPARE(banc->messages.messages.first().texte, message);
+    QCOMPARE(banc->messages.messages.first().titre,
+             langue == 2 ? QStringLiteral("Problem !!") : QStringLiteral("Problème !!"));
+    QCOMPARE(QDir(racine).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(dossier).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(TestFichiers)

@@ -33,7 +33,8 @@ Reponse MessagesDouble::message(const QString& texte, const QString& titre, Bout
     return boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
 }
 
-SystemeDouble::SystemeDouble() = default;
+SystemeDouble::SystemeDouble()
+    : exe(exe_.path() + QLatin1Char('/')), config(config_.path() + QStringLiteral("/config/")) {}
 
 void absent(const char* quoi, const char* nom) {
     qFatal("%s \"%s\" not found", quoi, nom);

@@ -50,16 +50,19 @@ public:
     QStringList fichiers;
 };
 
-// The executable's directory and the per-user folder are two fresh temporary directories.
+// The executable's directory and the per-user folder are two fresh temporary directories, which a
+// test may point elsewhere (an empty per-user folder: the system gives none).
 class SystemeDouble final : public Systeme {
-public:
-    SystemeDouble();
-    QString repertoireexe() const override { return exe_.path() + QLatin1Char('/'); }
-    QString repertoireconfig() const override { return config_.path() + QStringLiteral("/config/"); }
-
-private:
+    // First, so that the paths below can be made from them.
     QTemporaryDir exe_;
     QTemporaryDir config_;
+
+public:
+    SystemeDouble();
+    QString repertoireexe() const override { return exe; }
+    QString repertoireconfig() const override { return config; }
+    QString exe;
+    QString config;
 };
 
 // A real generator whose clock seeding is replaced by a counter, so runs are repeatable while
