@@ -74,6 +74,10 @@ void Banc::demarre() {
     application_ = std::make_unique<Application>(plateforme());
 }
 
+void Banc::sansveille() {
+    veille_->stop();
+}
+
 void pendantmodal(std::function<void(QWidget*)> action) {
     // Polls, since the window may open only after further events (an activation, say).
     auto* minuterie = new QTimer(qApp);

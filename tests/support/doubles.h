@@ -85,6 +85,8 @@ public:
     ~Banc();
 
     void demarre();
+    // For a test that answers every window itself, however long it stays open (the monkey).
+    void sansveille();
     Application& application() { return *application_; }
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
