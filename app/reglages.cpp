@@ -45,7 +45,8 @@ const Legende legendesreglages[] = {
     {"cause-protege", "le fichier est protégé en écriture", "the file is write-protected"},
     {"cause-dossierprotege", "le dossier est protégé en écriture", "the folder is write-protected"},
     {"cause-dossierabsent", "le dossier n'existe pas", "the folder does not exist"},
-    {"cause-plein", "le disque est plein", "the disk is full"},
+    {"cause-plein", "plus de place (disque plein, quota ou taille limite)",
+     "no room left (disk full, quota or size limit)"},
     {"cause-autre", "erreur d'écriture", "write error"},
 };
 

@@ -79,6 +79,7 @@ void TestReglages::hostiles_data() {
     QTest::newRow("vide") << "vide" << true << "exe" << false;
     QTest::newRow("1 Mo") << "long" << true << "config" << true;
     QTest::newRow("deux dossiers proteges") << "proteges" << true << "nulle part" << false;
+    QTest::newRow("deux dossiers en lecture seule") << "lectureseule" << true << "nulle part" << false;
     QTest::newRow("disque plein") << "plein" << false << "nulle part" << true;
 }
 
@@ -89,7 +90,9 @@ void TestReglages::hostiles() {
     QFETCH(bool, avis);
     QFETCH(QString, ou);
     QFETCH(bool, enanglais);
-    if ((cas == QLatin1String("illisible") || cas == QLatin1String("protege")) && ::geteuid() == 0)
+    if ((cas == QLatin1String("illisible") || cas == QLatin1String("protege") ||
+         cas == QLatin1String("lectureseule")) &&
+        ::geteuid() == 0)
         QSKIP("root reads and writes files whatever their permissions; the unprivileged run covers it");
     Banc banc;
     const QString exe = banc.systeme.exe + QLatin1String(nomparametres);
@@ -120,12 +123,16 @@ void TestReglages::hostiles() {
         banc.systeme.config = banc.systeme.config + QStringLiteral("fichier/config/");
     } else if (cas == QLatin1String("plein")) {
         ecris(exe, reglages(2, 5));
+    } else if (cas == QLatin1String("lectureseule")) {
+        const auto lecture = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+        QVERIFY(QFile::setPermissions(banc.systeme.exe, lecture) &&
+                QFile::setPermissions(banc.systeme.config, lecture));
     }
     const QString avant = etat(exe);
     banc.demarre();
     TForm1& f = banc.principale();
     QCOMPARE(banc.etat().parametres.langue, enanglais ? 2 : 1);
-    if (cas == QLatin1String("proteges"))
+    if (cas == QLatin1String("proteges") || cas == QLatin1String("lectureseule"))
         pendantmodal([](QWidget* w) { QTest::mouseClick(controle<QWidget>(w, "Image2"), Qt::LeftButton); });
     f.activate();
     f.activate();
@@ -140,6 +147,9 @@ void TestReglages::hostiles() {
             QVERIFY2(m.texte.contains(config), qPrintable(m.texte));
         else if (ou == QLatin1String("nulle part"))
             QVERIFY2(m.texte.contains(QStringLiteral("The language will be asked again")),
+                     qPrintable(m.texte));
+        if (cas == QLatin1String("lectureseule"))
+            QVERIFY2(m.texte.contains(exe + QStringLiteral(": the folder is write-protected")),
                      qPrintable(m.texte));
     }
     banc.etat().parametres.decalh = 7;
@@ -157,8 +167,8 @@ void TestReglages::hostiles() {
     if (echec) {
         const MessageEnregistre& m = banc.messages.messages.last();
         QCOMPARE(m.titre, QStringLiteral("File not saved !!"));
-        QVERIFY2(m.texte.contains(exe + QStringLiteral(": the disk is full")), qPrintable(m.texte));
-        QVERIFY2(m.texte.contains(config + QStringLiteral(": the disk is full")), qPrintable(m.texte));
+        QVERIFY2(m.texte.contains(exe + QStringLiteral(": no room left")), qPrintable(m.texte));
+        QVERIFY2(m.texte.contains(config + QStringLiteral(": no room left")), qPrintable(m.texte));
     }
     if (cas == QLatin1String("lien"))
         QVERIFY(QFileInfo(exe).isSymLink());
@@ -180,7 +190,7 @@ void TestReglages::hostiles() {
     // so once again.
     banc.messages.messages.clear();
     banc.demarre();
-    if (cas == QLatin1String("proteges"))
+    if (cas == QLatin1String("proteges") || cas == QLatin1String("lectureseule"))
         pendantmodal([](QWidget* w) { QTest::mouseClick(controle<QWidget>(w, "Image2"), Qt::LeftButton); });
     banc.principale().activate();
     if (!ecrit.isEmpty()) {
