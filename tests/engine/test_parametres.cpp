@@ -51,8 +51,6 @@ private slots:
     void fichiersilencieux_data();
     void fichiersilencieux();
     void absent();
-    void decodage_data();
-    void decodage();
     void echecgardelancien();
 };
 
@@ -146,29 +144,6 @@ void TestParametres::absent() {
     QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("VORMIG.PAR")));
     QCOMPARE(ecrireparametres(chemin().toStdString(), p).refus, Refus::PasFichier);
     QVERIFY(QDir(dossier.path()).rmdir(QStringLiteral("VORMIG.PAR")));
-}
-
-void TestParametres::decodage_data() {
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<LectureParametres>("attendu");
-    QTest::newRow("16 octets") << octets({7, 2, -1, 3}) << LectureParametres::Lu;
-    QTest::newRow("17 octets") << octets({7, 2, -1, 3}) + 'x' << LectureParametres::Long;
-    QTest::newRow("15 octets") << octets({7, 2, -1, 3}).left(15) << LectureParametres::Court;
-}
-
-// Decoding bytes in memory agrees with reading them from a file.
-void TestParametres::decodage() {
-    QFETCH(QByteArray, contenu);
-    QFETCH(LectureParametres, attendu);
-    ecris(chemin(), contenu);
-    TParametres memoire{1, 1, 11, 12};
-    TParametres fichier = memoire;
-    QCOMPARE(decodeparametres(reinterpret_cast<const std::uint8_t*>(contenu.constData()),
-                              std::size_t(contenu.size()), memoire),
-             attendu);
-    QCOMPARE(lireparametres(chemin().toStdString(), fichier), attendu);
-    QCOMPARE(memoire.decalh, fichier.decalh);
-    QCOMPARE(memoire.decalh, attendu == LectureParametres::Court ? 11 : -1);
 }
 
 // A save that cannot complete must not leave the previous settings truncated.
