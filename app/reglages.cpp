@@ -108,6 +108,10 @@ template <class Condition> const Lieu* premier(const QList<Lieu>& lieux, Conditi
     return nullptr;
 }
 
+bool present(const Lieu& lieu) {
+    return lieu.lecture != LectureParametres::Absent;
+}
+
 bool lisible(const Lieu& lieu) {
     return lieu.lecture == LectureParametres::Lu || lieu.lecture == LectureParametres::Long;
 }
@@ -173,10 +177,9 @@ bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
         return true;
     }
     // Present but of no use: the settings keep their values, and no first-run question.
-    if (const Lieu* present =
-            premier(lieux, [](const Lieu& l) { return l.lecture != LectureParametres::Absent; })) {
-        fichier_ = present->chemin;
-        probleme_ = probleme(present->lecture);
+    if (const Lieu* trouve = premier(lieux, present)) {
+        fichier_ = trouve->chemin;
+        probleme_ = probleme(trouve->lecture);
         return true;
     }
     etat.parametres.langue = 1;
@@ -233,9 +236,8 @@ QString cheminlecture(const Systeme& systeme) {
     const QList<Lieu> lieux = examine(systeme);
     if (const Lieu* lu = source(lieux))
         return lu->chemin;
-    if (const Lieu* present =
-            premier(lieux, [](const Lieu& l) { return l.lecture != LectureParametres::Absent; }))
-        return present->chemin;
+    if (const Lieu* trouve = premier(lieux, present))
+        return trouve->chemin;
     return emplacementsparametres(systeme).first();
 }
 

@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int paspardefaut = 1500;
+constexpr int paspardefaut = 1000;
 
 // The offscreen platform says so at every raise or grab; thousands of times, that hides the rest.
 QtMessageHandler suivant = nullptr;
@@ -355,7 +355,7 @@ void TestSinge::singe_data() {
         QTest::addRow("graine %u", graine) << graine << (pas > 0 ? pas : paspardefaut);
         return;
     }
-    for (unsigned g = 1; g <= 8; ++g)
+    for (unsigned g = 1; g <= 6; ++g)
         QTest::addRow("graine %u", g) << g << (pas > 0 ? pas : paspardefaut);
 }
 
