@@ -9,13 +9,17 @@ namespace vormigral {
 
 namespace {
 
+// Empty when the system gives no per-user folder: the choice then lasts for the run only.
 QString chemin(const Systeme& systeme) {
-    return systeme.repertoireconfig() + QStringLiteral("imprimante");
+    const QString dossier = systeme.repertoireconfig();
+    return dossier.isEmpty() ? QString() : dossier + QStringLiteral("imprimante");
 }
 
 } // namespace
 
 QString imprimantememorisee(const Systeme& systeme) {
+    if (chemin(systeme).isEmpty())
+        return {};
     QFile fichier(chemin(systeme));
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
@@ -24,14 +28,16 @@ QString imprimantememorisee(const Systeme& systeme) {
 }
 
 bool memoriseimprimante(const Systeme& systeme, const QString& file) {
+    if (chemin(systeme).isEmpty())
+        return false;
     if (file.isEmpty())
         return !QFile::exists(chemin(systeme)) || QFile::remove(chemin(systeme));
     if (!QDir().mkpath(systeme.repertoireconfig()))
         return false;
     const QByteArray ligne = file.toUtf8() + '\n';
-    return ecrireatomique(QFile::encodeName(chemin(systeme)).toStdString(),
-                          reinterpret_cast<const std::uint8_t*>(ligne.constData()),
-                          static_cast<std::size_t>(ligne.size()));
+    return static_cast<bool>(ecrirefichier(QFile::encodeName(chemin(systeme)).toStdString(),
+                                           reinterpret_cast<const std::uint8_t*>(ligne.constData()),
+                                           static_cast<std::size_t>(ligne.size())));
 }
 
 } // namespace vormigral

@@ -37,7 +37,7 @@ public:
     // The running executable's directory, ending with a separator.
     virtual QString repertoireexe() const = 0;
     // The per-user configuration folder, used when the program is installed or its directory is
-    // read-only.
+    // read-only; empty when the system gives none (no home).
     virtual QString repertoireconfig() const = 0;
     // The per-user data folder (the draw history lives there), ending with a separator; it may
     // not exist yet.

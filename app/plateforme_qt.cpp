@@ -128,6 +128,10 @@ QString SystemeQt::repertoireexe() const {
 }
 
 QString SystemeQt::repertoireconfig() const {
+    // Without a home the system would offer /.config: no place of this user's.
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (qEnvironmentVariable("HOME").isEmpty() && !QDir::isAbsolutePath(xdg))
+        return QString();
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/');
 }
 

@@ -1,22 +1,155 @@
 #include "app/reglages.h"
 
+#include "app/textes.h"
 #include "files/parametres.h"
 #include "vormigral/projet.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace vormigral {
 
 namespace {
 
-bool repertoireinscriptible(const QString& repertoire) {
-    const QFileInfo infos(repertoire);
-    return infos.isDir() && infos.isWritable();
+// Every text about the settings file, in both languages.
+const Legende legendesreglages[] = {
+    {"titre", "Réglages", "Settings"},
+    {"pasfichier",
+     "%1 n'est pas un fichier : il est laissé tel quel, et les réglages par défaut sont utilisés.",
+     "%1 is not a file: it is left as it is, and the default settings are used."},
+    {"illisible",
+     "Le fichier de réglages %1 ne peut pas être lu : il est laissé tel quel, et les réglages par défaut "
+     "sont utilisés.",
+     "The settings file %1 cannot be read: it is left as it is, and the default settings are used."},
+    {"court", "Le fichier de réglages %1 est incomplet : les réglages par défaut sont utilisés.",
+     "The settings file %1 is incomplete: the default settings are used."},
+    {"long",
+     "Le fichier %1 est plus long qu'un fichier de réglages : ses 16 premiers octets sont lus, et il est "
+     "laissé tel quel.",
+     "The file %1 is longer than a settings file: its first 16 bytes are read, and it is left as it is."},
+    {"destination", "Vos réglages seront enregistrés dans %1 quand vous quitterez par Quitter.",
+     "Your settings will be saved in %1 when you quit with Quit."},
+    {"nullepart",
+     "Vos réglages ne peuvent être enregistrés nulle part :", "Your settings cannot be saved anywhere:"},
+    {"redemande", "La langue vous sera demandée de nouveau au prochain lancement.",
+     "The language will be asked again at the next start."},
+    {"titreechec", "Fichier non sauvegardé !!", "File not saved !!"},
+    {"echec", "Il y a eu un problème : vos réglages n'ont pas été enregistrés.",
+     "There was a problem: your settings were not saved."},
+    {"ligne", "%1 : %2", "%1: %2"},
+    // Why a place cannot take the settings.
+    {"garde", "le fichier qui s'y trouve est laissé tel quel", "the file there is left as it is"},
+    {"sansdossier", "aucun dossier personnel (la variable HOME n'est pas définie)",
+     "no per-user folder (HOME is not set)"},
+    {"cause-pasfichier", "ce n'est pas un fichier", "it is not a file"},
+    {"cause-protege", "le fichier est protégé en écriture", "the file is write-protected"},
+    {"cause-dossierprotege", "le dossier est protégé en écriture", "the folder is write-protected"},
+    {"cause-dossierabsent", "le dossier n'existe pas", "the folder does not exist"},
+    {"cause-plein", "plus de place (disque plein, quota ou taille limite)",
+     "no room left (disk full, quota or size limit)"},
+    {"cause-autre", "erreur d'écriture", "write error"},
+};
+
+const char* cle(Refus refus) {
+    switch (refus) {
+    case Refus::PasFichier:
+        return "cause-pasfichier";
+    case Refus::Protege:
+        return "cause-protege";
+    case Refus::DossierProtege:
+        return "cause-dossierprotege";
+    case Refus::DossierAbsent:
+        return "cause-dossierabsent";
+    case Refus::Plein:
+        return "cause-plein";
+    case Refus::Aucun:
+    case Refus::Autre:
+        break;
+    }
+    return "cause-autre";
 }
 
-QString nomfichier() {
-    return QString::fromLatin1(nomparametres);
+std::string local(const QString& chemin) {
+    return QFile::encodeName(chemin).toStdString();
+}
+
+// What one place holds now, and whether a save could go there.
+struct Lieu {
+    QString chemin; // empty: the system gives no such place
+    LectureParametres lecture = LectureParametres::Absent;
+    TParametres parametres;
+    const char* obstacle = nullptr; // why a save cannot go there; none when it can
+};
+
+QList<Lieu> examine(const Systeme& systeme) {
+    QList<Lieu> lieux;
+    for (const QString& chemin : emplacementsparametres(systeme)) {
+        Lieu lieu;
+        lieu.chemin = chemin;
+        if (chemin.isEmpty()) {
+            lieu.obstacle = "sansdossier";
+        } else {
+            lieu.lecture = lireparametres(local(chemin), lieu.parametres);
+            // What cannot be read, or is more than settings, may be the user's and is not replaced.
+            if (lieu.lecture == LectureParametres::Illisible || lieu.lecture == LectureParametres::Long)
+                lieu.obstacle = "garde";
+            else if (const Refus refus = inscriptible(local(chemin), true); refus != Refus::Aucun)
+                lieu.obstacle = cle(refus);
+        }
+        lieux << lieu;
+    }
+    return lieux;
+}
+
+template <class Condition> const Lieu* premier(const QList<Lieu>& lieux, Condition condition) {
+    for (const Lieu& lieu : lieux)
+        if (!lieu.chemin.isEmpty() && condition(lieu))
+            return &lieu;
+    return nullptr;
+}
+
+bool present(const Lieu& lieu) {
+    return lieu.lecture != LectureParametres::Absent;
+}
+
+bool lisible(const Lieu& lieu) {
+    return lieu.lecture == LectureParametres::Lu || lieu.lecture == LectureParametres::Long;
+}
+
+// The file the settings are read from: one that can also be saved again, else any that can be read.
+const Lieu* source(const QList<Lieu>& lieux) {
+    if (const Lieu* lieu =
+            premier(lieux, [](const Lieu& l) { return l.lecture == LectureParametres::Lu && !l.obstacle; }))
+        return lieu;
+    return premier(lieux, lisible);
+}
+
+const char* probleme(LectureParametres lecture) {
+    switch (lecture) {
+    case LectureParametres::PasFichier:
+        return "pasfichier";
+    case LectureParametres::Illisible:
+        return "illisible";
+    case LectureParametres::Court:
+        return "court";
+    case LectureParametres::Long:
+        return "long";
+    case LectureParametres::Absent:
+    case LectureParametres::Lu:
+        break;
+    }
+    return nullptr;
+}
+
+QString lignes(const QList<Reglages::Obstacle>& obstacles, bool en) {
+    QStringList texte;
+    for (const Reglages::Obstacle& o : obstacles) {
+        const QString cause = vormigral::texte(legendesreglages, o.cause, en);
+        texte << (o.chemin.isEmpty() ? cause
+                                     : vormigral::texte(legendesreglages, "ligne", en).arg(o.chemin, cause));
+    }
+    return texte.join(QLatin1Char('\n'));
 }
 
 // An installed program (its desktop entry where the install rules put it, relative to the
@@ -28,45 +161,113 @@ bool installe(const Systeme& systeme) {
 
 } // namespace
 
-QString cheminlecture(const Systeme& systeme) {
-    const QString exe = systeme.repertoireexe() + nomfichier();
-    const QString utilisateur = systeme.repertoireconfig() + nomfichier();
+QStringList emplacementsparametres(const Systeme& systeme) {
+    const QString fichier = QString::fromLatin1(nomparametres);
+    const QString config = systeme.repertoireconfig();
+    const QString utilisateur = config.isEmpty() ? QString() : config + fichier;
     if (installe(systeme))
-        return utilisateur;
-    if (QFileInfo::exists(exe) &&
-        (repertoireinscriptible(systeme.repertoireexe()) || !QFileInfo::exists(utilisateur)))
-        return exe;
-    if (QFileInfo::exists(utilisateur))
-        return utilisateur;
-    return exe;
+        return {utilisateur};
+    return {systeme.repertoireexe() + fichier, utilisateur};
+}
+
+bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
+    const QList<Lieu> lieux = examine(systeme);
+    for (const Lieu& lieu : lieux) {
+        if (!lieu.obstacle) {
+            destination_ = lieu.chemin;
+            break;
+        }
+        obstacles_ << Obstacle{lieu.chemin, lieu.obstacle};
+    }
+    if (const Lieu* lu = source(lieux)) {
+        etat.parametres = lu->parametres;
+        if (lu->lecture == LectureParametres::Long) {
+            fichier_ = lu->chemin;
+            probleme_ = probleme(lu->lecture);
+        }
+        return true;
+    }
+    // Present but of no use: the settings keep their values, and no first-run question.
+    if (const Lieu* trouve = premier(lieux, present)) {
+        fichier_ = trouve->chemin;
+        probleme_ = probleme(trouve->lecture);
+        return true;
+    }
+    etat.parametres.langue = 1;
+    etat.parametres.decalh = 0;
+    etat.parametres.decalv = 0;
+    premier_ = destination_.isEmpty();
+    return false;
+}
+
+void Reglages::signale(const TEtat& etat, Messages& messages) {
+    if (signale_ || (!probleme_ && !premier_))
+        return;
+    signale_ = true;
+    const bool en = anglais(etat);
+    QStringList texte;
+    if (probleme_)
+        texte << vormigral::texte(legendesreglages, probleme_, en).arg(fichier_);
+    if (!destination_.isEmpty()) {
+        texte << vormigral::texte(legendesreglages, "destination", en).arg(destination_);
+    } else {
+        texte << vormigral::texte(legendesreglages, "nullepart", en) + QLatin1Char('\n') +
+                     lignes(obstacles_, en);
+        if (premier_)
+            texte << vormigral::texte(legendesreglages, "redemande", en);
+        prevenu_ = true;
+    }
+    messages.message(texte.join(QStringLiteral("\n\n")), vormigral::texte(legendesreglages, "titre", en),
+                     Boutons::Ok, Icone::Exclamation);
+}
+
+void Reglages::sauve(const TEtat& etat, const Plateforme& plateforme) {
+    QList<Obstacle> obstacles;
+    for (const Lieu& lieu : examine(plateforme.systeme)) {
+        if (lieu.obstacle) {
+            obstacles << Obstacle{lieu.chemin, lieu.obstacle};
+            continue;
+        }
+        QDir().mkpath(QFileInfo(lieu.chemin).path());
+        const Ecriture ecriture = ecrireparametres(local(lieu.chemin), etat.parametres);
+        if (ecriture)
+            return;
+        obstacles << Obstacle{lieu.chemin, cle(ecriture.refus)};
+    }
+    if (prevenu_)
+        return;
+    const bool en = anglais(etat);
+    plateforme.messages.bip();
+    plateforme.messages.message(
+        vormigral::texte(legendesreglages, "echec", en) + QLatin1Char('\n') + lignes(obstacles, en),
+        vormigral::texte(legendesreglages, "titreechec", en), Boutons::Ok, Icone::Aucune);
+}
+
+QString cheminlecture(const Systeme& systeme) {
+    const QList<Lieu> lieux = examine(systeme);
+    if (const Lieu* lu = source(lieux))
+        return lu->chemin;
+    if (const Lieu* trouve = premier(lieux, present))
+        return trouve->chemin;
+    return emplacementsparametres(systeme).first();
 }
 
 QString cheminecriture(const Systeme& systeme) {
-    if (!installe(systeme) && repertoireinscriptible(systeme.repertoireexe()))
-        return systeme.repertoireexe() + nomfichier();
-    QDir().mkpath(systeme.repertoireconfig());
-    return systeme.repertoireconfig() + nomfichier();
+    for (const Lieu& lieu : examine(systeme)) {
+        if (!lieu.obstacle) {
+            QDir().mkpath(QFileInfo(lieu.chemin).path());
+            return lieu.chemin;
+        }
+    }
+    return emplacementsparametres(systeme).first();
 }
 
 bool chargeparametres(TEtat& etat, const Systeme& systeme) {
-    const QString chemin = cheminlecture(systeme);
-    if (lireparametres(QFile::encodeName(chemin).toStdString(), etat.parametres) ==
-        LectureParametres::Absent) {
-        etat.parametres.langue = 1;
-        etat.parametres.decalh = 0;
-        etat.parametres.decalv = 0;
-        return false;
-    }
-    return true;
+    return Reglages().charge(etat, systeme);
 }
 
 void sauveparametres(const TEtat& etat, const Plateforme& plateforme) {
-    const QString chemin = cheminecriture(plateforme.systeme);
-    if (ecrireparametres(QFile::encodeName(chemin).toStdString(), etat.parametres))
-        return;
-    plateforme.messages.bip();
-    plateforme.messages.message(QStringLiteral("Il y a eu un problème"),
-                                QStringLiteral("Fichier non sauvegardé !!"), Boutons::Ok, Icone::Aucune);
+    Reglages().sauve(etat, plateforme);
 }
 
 } // namespace vormigral

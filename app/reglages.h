@@ -3,24 +3,56 @@
 #include "app/plateforme.h"
 #include "engine/etat.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vormigral {
 
-// Where VORMIG.PAR is read from: the executable's directory, unless that directory cannot be
-// written and the per-user copy exists (our saves went there); then the per-user folder. An
-// installed program always uses the per-user folder.
-QString cheminlecture(const Systeme& systeme);
+// Where VORMIG.PAR may be kept, in the order they are tried: beside the executable, then in the
+// per-user configuration folder (an empty entry when the system gives none). An installed program
+// keeps it in the per-user folder only.
+QStringList emplacementsparametres(const Systeme& systeme);
 
-// Where VORMIG.PAR is written: the executable's directory when it is writable and the program is
-// not installed, else the per-user configuration folder (created if needed).
+// The settings file of one run: read at start, written at quit, and at most one message about it.
+// A file the program cannot read, or that holds more than settings, is never overwritten: the
+// settings then go to the next place, where the next start finds them.
+class Reglages {
+public:
+    // Fills the settings from the first place holding a file that can be read and saved again, else
+    // from the first file that can be read. True when a file was there, whether or not it could be
+    // read (no first-run question then); false after setting the defaults (French, no offsets).
+    bool charge(TEtat& etat, const Systeme& systeme);
+    // Says once, in the program's language, what was wrong with the file found at start, or that
+    // the settings cannot be kept anywhere (the first-run question would then come back at every
+    // start). Nothing when all is well.
+    void signale(const TEtat& etat, Messages& messages);
+    // Writes the settings to the first place that takes them. When none does, beeps and says where
+    // and why, unless signale already told the user that the settings could not be kept.
+    void sauve(const TEtat& etat, const Plateforme& plateforme);
+
+    // A place that cannot take the settings, and the key of the reason in the captions.
+    struct Obstacle {
+        QString chemin;
+        const char* cause;
+    };
+
+private:
+    QString fichier_;                // the file found at start, when something was wrong with it
+    const char* probleme_ = nullptr; // what was wrong with it
+    QString destination_;            // where the settings would go at quit; empty when nowhere
+    QList<Obstacle> obstacles_;      // the places before it, or all of them, and why not there
+    bool premier_ = false;           // no file anywhere, and nowhere to keep one
+    bool signale_ = false;
+    bool prevenu_ = false; // the user was told the settings cannot be kept
+};
+
+// Where VORMIG.PAR is read from, and where it would be written now (its folder created if needed).
+QString cheminlecture(const Systeme& systeme);
 QString cheminecriture(const Systeme& systeme);
 
-// Fills the settings from the file. True when a file existed, whether or not it could be read;
-// false after setting the defaults (French, no offsets) when there was none.
+// One run's reading and writing, for callers that need no message about the start.
 bool chargeparametres(TEtat& etat, const Systeme& systeme);
-
-// Writes the settings; a failure beeps and says so in French, and the caller carries on.
 void sauveparametres(const TEtat& etat, const Plateforme& plateforme);
 
 } // namespace vormigral

@@ -12,11 +12,16 @@ std::string note(TEtat& etat, const std::string& repertoire, const std::string& 
     return chemingrille(etat.repfichier, etat.nomfichier);
 }
 
+// Wildcards name no file of a typed name; a listed name names the file that is there.
+bool nomutilisable(const std::string& nom, bool liste, bool existe) {
+    return nom.find('\0') == std::string::npos && (nompermis(nom) || (liste && existe));
+}
+
 } // namespace
 
-LectureGrille chargebulletin(TEtat& etat, const std::string& repertoire, const std::string& nom) {
+LectureGrille chargebulletin(TEtat& etat, const std::string& repertoire, const std::string& nom, bool liste) {
     const std::string chemin = note(etat, repertoire, nom);
-    if (!nompermis(etat.nomfichier))
+    if (!liste && !nompermis(etat.nomfichier))
         return LectureGrille::Inexistant;
     const LectureGrille lecture = liregrille(chemin, etat.fichiergrille);
     if (lecture == LectureGrille::Lu)
@@ -25,17 +30,22 @@ LectureGrille chargebulletin(TEtat& etat, const std::string& repertoire, const s
     return lecture;
 }
 
-AvantEnregistrement preparebulletin(TEtat& etat, const std::string& repertoire, const std::string& nom) {
+AvantEnregistrement preparebulletin(TEtat& etat, const std::string& repertoire, const std::string& nom,
+                                    bool liste) {
     const std::string chemin = note(etat, repertoire, nom);
-    if (!nompermis(etat.nomfichier))
+    const bool existe = grilleexiste(chemin);
+    if (!nomutilisable(nom, liste, existe))
         return AvantEnregistrement::Impossible;
-    return grilleexiste(chemin) ? AvantEnregistrement::Existant : AvantEnregistrement::Libre;
+    if (nomcache(nom))
+        return AvantEnregistrement::Cache;
+    return existe ? AvantEnregistrement::Existant : AvantEnregistrement::Libre;
 }
 
-bool enregistrebulletin(TEtat& etat, std::int32_t posmethode) {
+bool enregistrebulletin(TEtat& etat, std::int32_t posmethode, bool liste) {
     etat.fichiergrille = grilledecases(posmethode, etat.casescoch);
-    return nompermis(etat.nomfichier) &&
-           ecriregrille(chemingrille(etat.repfichier, etat.nomfichier), etat.fichiergrille);
+    const std::string chemin = chemingrille(etat.repfichier, etat.nomfichier);
+    return nomutilisable(etat.nomfichier, liste, grilleexiste(chemin)) && !nomcache(etat.nomfichier) &&
+           ecriregrille(chemin, etat.fichiergrille);
 }
 
 } // namespace vormigral

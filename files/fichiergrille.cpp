@@ -4,15 +4,8 @@
 #include "files/ecriture.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vormigral {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -60,42 +53,37 @@ std::string chemingrille(const std::string& repertoire, const std::string& nom) 
     return repertoire + '/' + nom;
 }
 
+bool nomcache(const std::string& nom) {
+    const std::string::size_type barre = nom.rfind('/');
+    const std::string::size_type debut = barre == std::string::npos ? 0 : barre + 1;
+    return debut < nom.size() && nom[debut] == '.';
+}
+
 bool grilleexiste(const std::string& chemin) {
-    std::error_code erreur;
-    const fs::file_status etat = fs::status(chemin, erreur);
-    return fs::exists(etat) && !fs::is_directory(etat);
+    std::uint8_t rien = 0;
+    const Ouverture ouverture = lisdebut(chemin, &rien, 0).ouverture;
+    return ouverture != Ouverture::Absent && ouverture != Ouverture::Dossier;
 }
 
 LectureGrille liregrille(const std::string& chemin, TFichierGrille& fiche) {
-    std::error_code erreur;
-    const fs::file_status etat = fs::status(chemin, erreur);
-    if (etat.type() == fs::file_type::not_found || fs::is_directory(etat))
-        return LectureGrille::Inexistant;
-    // Anything but a plain file (a pipe, a device) could block or never end: it is not read.
-    if (!fs::is_regular_file(etat))
-        return LectureGrille::Illisible;
-    std::ifstream fichier(chemin, std::ios::binary);
     std::array<std::uint8_t, taillegrille> octets{};
-    if (!fichier || !fichier.read(reinterpret_cast<char*>(octets.data()), octets.size()))
+    const Debut debut = lisdebut(chemin, octets.data(), octets.size());
+    switch (debut.ouverture) {
+    case Ouverture::Absent:
+    case Ouverture::Dossier:
+        return LectureGrille::Inexistant;
+    case Ouverture::PasFichier:
+    case Ouverture::Refuse:
         return LectureGrille::Illisible;
-    return decodegrille(octets.data(), octets.size(), fiche);
+    case Ouverture::Lu:
+        break;
+    }
+    return decodegrille(octets.data(), debut.lus, fiche);
 }
 
 bool ecriregrille(const std::string& chemin, const TFichierGrille& fiche) {
-    std::string cible = chemin;
-    std::error_code erreur;
-    if (fs::is_symlink(fs::symlink_status(chemin, erreur))) {
-        const fs::path resolu = fs::canonical(chemin, erreur);
-        if (!erreur)
-            cible = resolu.string();
-    }
-    struct stat infos {};
-    const bool remplace = ::stat(cible.c_str(), &infos) == 0 && S_ISREG(infos.st_mode);
-    // Writing a new file and renaming it over the old one would slip past a read-only file.
-    if (remplace && ::access(cible.c_str(), W_OK) != 0)
-        return false;
     const auto octets = encodegrille(fiche);
-    return ecrireatomique(cible, octets.data(), octets.size());
+    return static_cast<bool>(ecrirefichier(chemin, octets.data(), octets.size()));
 }
 
 } // namespace vormigral

@@ -30,6 +30,10 @@ TFichierGrille grilledecases(std::int32_t posmethode, const std::array<std::int3
 // system would cut the name at) name none, and no file is created under such a name.
 bool nompermis(const std::string& nom);
 
+// Whether a name (its last part, after any separator) makes a hidden file: one the chooser's list
+// does not show, so that a file saved under it could never be loaded back.
+bool nomcache(const std::string& nom);
+
 // The directory, one separator, the name; no second separator after a directory ending with one.
 std::string chemingrille(const std::string& repertoire, const std::string& nom);
 
@@ -38,9 +42,9 @@ bool grilleexiste(const std::string& chemin);
 
 LectureGrille liregrille(const std::string& chemin, TFichierGrille& fiche);
 
-// Writes exactly 208 bytes. The previous file is replaced only once the new one is complete, so a
-// failed save leaves it as it was. A read-only file is not replaced; a symbolic link is written
-// through to its target.
+// Writes exactly 208 bytes with ecrirefichier's care: a failed save leaves the previous file as it
+// was, a read-only file is not replaced, a symbolic link is written through to its target (which a
+// dangling link creates), and a file with other hard links is rewritten in place.
 bool ecriregrille(const std::string& chemin, const TFichierGrille& fiche);
 
 } // namespace vormigral

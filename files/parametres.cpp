@@ -1,36 +1,49 @@
 #include "files/parametres.h"
 
 #include "engine/octets.h"
-#include "files/ecriture.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 namespace vormigral {
 
-LectureParametres lireparametres(const std::string& chemin, TParametres& parametres) {
-    std::error_code erreur;
-    if (!std::filesystem::exists(chemin, erreur))
-        return LectureParametres::Absent;
-    std::ifstream fichier(chemin, std::ios::binary);
-    std::array<std::uint8_t, tailleparametres> octets{};
-    if (!fichier || !fichier.read(reinterpret_cast<char*>(octets.data()), octets.size()))
-        return LectureParametres::Illisible;
-    parametres.reserve = lireint32(octets.data());
-    parametres.langue = lireint32(octets.data() + 4);
-    parametres.decalh = lireint32(octets.data() + 8);
-    parametres.decalv = lireint32(octets.data() + 12);
-    return LectureParametres::Lu;
+LectureParametres decodeparametres(const std::uint8_t* octets, std::size_t taille, TParametres& parametres) {
+    if (!octets || taille < tailleparametres)
+        return LectureParametres::Court;
+    parametres.reserve = lireint32(octets);
+    parametres.langue = lireint32(octets + 4);
+    parametres.decalh = lireint32(octets + 8);
+    parametres.decalv = lireint32(octets + 12);
+    return taille == tailleparametres ? LectureParametres::Lu : LectureParametres::Long;
 }
 
-bool ecrireparametres(const std::string& chemin, const TParametres& parametres) {
+LectureParametres lireparametres(const std::string& chemin, TParametres& parametres) {
+    std::array<std::uint8_t, tailleparametres> octets{};
+    const Debut debut = lisdebut(chemin, octets.data(), octets.size());
+    switch (debut.ouverture) {
+    case Ouverture::Absent:
+        return LectureParametres::Absent;
+    case Ouverture::Dossier:
+    case Ouverture::PasFichier:
+        return LectureParametres::PasFichier;
+    case Ouverture::Refuse:
+        return LectureParametres::Illisible;
+    case Ouverture::Lu:
+        break;
+    }
+    // Only the first 16 bytes were read; the file's size tells whether there were more.
+    const LectureParametres lecture = decodeparametres(octets.data(), debut.lus, parametres);
+    if (lecture == LectureParametres::Lu && debut.taille > tailleparametres)
+        return LectureParametres::Long;
+    return lecture;
+}
+
+Ecriture ecrireparametres(const std::string& chemin, const TParametres& parametres) {
     std::array<std::uint8_t, tailleparametres> octets{};
     ecrireint32(octets.data(), parametres.reserve);
     ecrireint32(octets.data() + 4, parametres.langue);
     ecrireint32(octets.data() + 8, parametres.decalh);
     ecrireint32(octets.data() + 12, parametres.decalv);
-    return ecrireatomique(chemin, octets.data(), octets.size());
+    return ecrirefichier(chemin, octets.data(), octets.size());
 }
 
 } // namespace vormigral

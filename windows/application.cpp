@@ -21,6 +21,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <csignal>
+
 static void initressources() {
     Q_INIT_RESOURCE(vormigral);
 }
@@ -52,6 +54,9 @@ Application::Application(const Plateforme& plateforme) : contexte_{TEtat{}, plat
 Application::~Application() = default;
 
 void initialiseapplication() {
+    // A write past the process's file-size limit must fail like a full disk, with the save's own
+    // message and its temporary file removed, instead of killing the program and its unsaved work.
+    std::signal(SIGXFSZ, SIG_IGN);
     initressources();
     QApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
     // Every window, dialogs and help included, carries the program's icon at any size the desktop asks

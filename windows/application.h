@@ -31,8 +31,8 @@ private:
     std::unique_ptr<TForm10> form10_;
 };
 
-// Process-wide set-up that must precede any window: application name, resources, fonts, how
-// assistive technologies see the program's controls.
+// Process-wide set-up that must precede any window: signals, application name, resources, fonts,
+// how assistive technologies see the program's controls.
 void initialiseapplication();
 
 // Qt's own dialogs and standard buttons in the program's language: French unless `anglais`.

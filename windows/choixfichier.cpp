@@ -1,5 +1,6 @@
 #include "windows/choixfichier.h"
 
+#include "files/repertoire.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -12,27 +13,129 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QStyle>
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <clocale>
+#include <cstring>
+#include <cwchar>
 #include <optional>
+
+#include <langinfo.h>
 
 namespace vormigral {
 
 namespace {
 
+// Tree items and list items keep the path or name in the file system's own bytes: what they show
+// may not spell it exactly.
 constexpr int rolechemin = Qt::UserRole;
 
-bool dans(const QString& chemin, const QString& racine) {
-    if (chemin == racine)
-        return true;
-    const QString prefixe = racine.endsWith(QLatin1Char('/')) ? racine : racine + QLatin1Char('/');
-    return chemin.startsWith(prefixe);
+QByteArray brut(const QString& chemin) {
+    return QFile::encodeName(chemin);
 }
 
-std::string local(const QString& texte) {
-    return QFile::encodeName(texte).toStdString();
+bool dans(const QByteArray& chemin, const QByteArray& racine) {
+    if (chemin == racine)
+        return true;
+    return chemin.startsWith(racine.endsWith('/') ? racine : racine + '/');
+}
+
+QByteArray joint(const QByteArray& repertoire, const QByteArray& nom) {
+    return repertoire.endsWith('/') ? repertoire + nom : repertoire + '/' + nom;
+}
+
+QByteArray dossierparent(const QByteArray& chemin) {
+    const qsizetype barre = chemin.lastIndexOf('/');
+    return barre <= 0 ? QByteArray("/") : chemin.left(barre);
+}
+
+// "." and ".." resolved, separators single, no final separator but the root's.
+QByteArray nettoie(const QByteArray& chemin) {
+    QList<QByteArray> parties;
+    for (const QByteArray& partie : chemin.split('/')) {
+        if (partie.isEmpty() || partie == ".")
+            continue;
+        if (partie == ".." && !parties.isEmpty())
+            parties.removeLast();
+        else if (partie != "..")
+            parties << partie;
+    }
+    return '/' + parties.join('/');
+}
+
+std::optional<QString> selonlocale(const QByteArray& nom) {
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0)
+        return std::nullopt;
+    std::mbstate_t etat{};
+    QString texte;
+    const char* p = nom.constData();
+    std::size_t reste = std::size_t(nom.size());
+    while (reste > 0) {
+        wchar_t c = 0;
+        const std::size_t n = std::mbrtowc(&c, p, reste, &etat);
+        if (n == 0 || n == std::size_t(-1) || n == std::size_t(-2))
+            return std::nullopt;
+        const char32_t point = char32_t(c);
+        texte += QString::fromUcs4(&point, 1);
+        p += n;
+        reste -= n;
+    }
+    return texte;
+}
+
+// How a name stored in the file system's bytes reads: UTF-8 as it is; else in the locale's
+// character set when that is not UTF-8 (a Latin-1 system, say); else with every byte that is not
+// part of a UTF-8 character shown as %XX.
+QString affiche(const QByteArray& nom) {
+    const auto decode = [](QByteArrayView octets, QString& texte) {
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        texte = utf8.decode(octets);
+        return !utf8.hasError();
+    };
+    QString texte;
+    if (decode(nom, texte))
+        return texte;
+    if (const std::optional<QString> locale = selonlocale(nom))
+        return *locale;
+    texte.clear();
+    for (qsizetype i = 0; i < nom.size();) {
+        const auto tete = static_cast<unsigned char>(nom[i]);
+        const qsizetype n = tete < 0x80           ? 1
+                            : (tete >> 5) == 0x6  ? 2
+                            : (tete >> 4) == 0xe  ? 3
+                            : (tete >> 3) == 0x1e ? 4
+                                                  : 0;
+        QString caractere;
+        if (n > 0 && i + n <= nom.size() && decode(QByteArrayView(nom).sliced(i, n), caractere)) {
+            texte += caractere;
+            i += n;
+        } else {
+            texte += QStringLiteral("%%1").arg(tete, 2, 16, QLatin1Char('0')).toUpper();
+            ++i;
+        }
+    }
+    return texte;
+}
+
+// Sorted as the user reads them, whatever case.
+QList<QByteArray> trie(const std::vector<std::string>& noms) {
+    QList<QPair<QString, QByteArray>> paires;
+    for (const std::string& nom : noms) {
+        const QByteArray octets = QByteArray::fromStdString(nom);
+        paires.append({affiche(octets), octets});
+    }
+    std::sort(paires.begin(), paires.end(), [](const auto& a, const auto& b) {
+        const int ordre = a.first.compare(b.first, Qt::CaseInsensitive);
+        return ordre != 0 ? ordre < 0 : a.second < b.second;
+    });
+    QList<QByteArray> resultat;
+    for (const auto& paire : paires)
+        resultat << paire.second;
+    return resultat;
 }
 
 // The root of the deepest volume holding `chemin`, else the first one (the root volume).
@@ -42,7 +145,7 @@ QString volumecontenant(const QList<TVolume>& volumes, const QString& chemin) {
     QString meilleure = volumes.first().racine;
     qsizetype longueur = -1;
     for (const TVolume& volume : volumes) {
-        if (dans(chemin, volume.racine) && volume.racine.size() > longueur) {
+        if (dans(brut(chemin), brut(volume.racine)) && volume.racine.size() > longueur) {
             meilleure = volume.racine;
             longueur = volume.racine.size();
         }
@@ -119,9 +222,9 @@ void TForm6::FormCreate() {
     // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
     const QString depart = QDir::cleanPath(contexte_.plateforme.volumes.courant());
     volume_ = volumecontenant(contexte_.plateforme.volumes.liste(), depart);
-    const QString ouverture =
-        QDir::cleanPath(QFileInfo(depart).isDir() && dans(depart, volume_) ? depart : volume_);
-    repertoire_ = dans(ouverture, volume_) ? ouverture : volume_;
+    const QByteArray octets = brut(depart);
+    const QByteArray racine = brut(volume_);
+    repertoire_ = estrepertoire(octets.toStdString()) && dans(octets, racine) ? nettoie(octets) : racine;
 }
 
 // Set once, when the window is built: a later change of language leaves it as it was.
@@ -138,10 +241,11 @@ void TForm6::showEvent(QShowEvent* evenement) {
     // Volumes come and go, and files change between uses: show them as they are now, in the
     // directory the user left (or the nearest one that still exists).
     remplitvolumes();
-    QString chemin = repertoire_;
-    while (!QFileInfo(chemin).isDir() && chemin != volume_ && dans(chemin, volume_))
-        chemin = QFileInfo(chemin).path();
-    ouvre(QFileInfo(chemin).isDir() ? chemin : volume_);
+    const QByteArray racine = brut(volume_);
+    QByteArray chemin = repertoire_;
+    while (!estrepertoire(chemin.toStdString()) && chemin != racine && dans(chemin, racine))
+        chemin = dossierparent(chemin);
+    ouvre(estrepertoire(chemin.toStdString()) ? chemin : racine);
     if (Edit1->isReadOnly()) {
         FileListBox1->setFocus();
     } else {
@@ -164,7 +268,7 @@ void TForm6::remplitvolumes() {
     DriveComboBox1->setCurrentIndex(std::max(index, 0));
     if (index < 0) {
         volume_ = DriveComboBox1->currentData().toString();
-        repertoire_ = volume_;
+        repertoire_ = brut(volume_);
     }
 }
 
@@ -184,37 +288,39 @@ void TForm6::montrevolume() {
     if (racine == volume_)
         return;
     volume_ = racine;
-    ouvre(racine);
+    ouvre(brut(racine));
 }
 
-void TForm6::ouvre(const QString& chemin) {
-    repertoire_ = QDir::cleanPath(chemin);
-    if (!dans(repertoire_, volume_))
-        repertoire_ = volume_;
+QString TForm6::repertoire() const {
+    return affiche(repertoire_);
+}
+
+void TForm6::ouvre(const QByteArray& chemin) {
+    const QByteArray racine = nettoie(brut(volume_));
+    repertoire_ = nettoie(chemin);
+    if (!dans(repertoire_, racine))
+        repertoire_ = racine;
     DirectoryListBox1->clear();
     const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     auto* element = new QTreeWidgetItem(DirectoryListBox1, {volume_});
     element->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
-    element->setData(0, rolechemin, volume_);
-    const QString relatif = QDir(volume_).relativeFilePath(repertoire_);
-    QString courant = volume_;
-    if (relatif != QLatin1String(".")) {
-        for (const QString& partie : relatif.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-            courant = QDir(courant).filePath(partie);
-            element = new QTreeWidgetItem(element, {partie});
-            element->setIcon(0, ouvert);
-            element->setData(0, rolechemin, courant);
-        }
+    element->setData(0, rolechemin, racine);
+    QByteArray courant = racine;
+    for (const QByteArray& partie : repertoire_.mid(racine.size()).split('/')) {
+        if (partie.isEmpty())
+            continue;
+        courant = joint(courant, partie);
+        element = new QTreeWidgetItem(element, {affiche(partie)});
+        element->setIcon(0, ouvert);
+        element->setData(0, rolechemin, courant);
     }
     QTreeWidgetItem* ouvertici = element;
-    const QStringList sousrepertoires =
-        QDir(repertoire_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& nom : sousrepertoires) {
-        auto* sous = new QTreeWidgetItem(ouvertici, {nom});
+    for (const QByteArray& nom : trie(contenurepertoire(repertoire_.toStdString()).dossiers)) {
+        auto* sous = new QTreeWidgetItem(ouvertici, {affiche(nom)});
         sous->setIcon(0, ferme);
-        sous->setData(0, rolechemin, QDir(repertoire_).filePath(nom));
+        sous->setData(0, rolechemin, joint(repertoire_, nom));
     }
     DirectoryListBox1->expandAll();
     DirectoryListBox1->setCurrentItem(ouvertici);
@@ -228,14 +334,16 @@ void TForm6::ouvre(const QString& chemin) {
 
 void TForm6::ouvreelement(QTreeWidgetItem* element) {
     if (element)
-        ouvre(element->data(0, rolechemin).toString());
+        ouvre(element->data(0, rolechemin).toByteArray());
 }
 
 void TForm6::remplitfichiers() {
     const QSignalBlocker bloqueur(FileListBox1);
     FileListBox1->clear();
-    FileListBox1->addItems(
-        QDir(repertoire_).entryList({QStringLiteral("*")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (const QByteArray& nom : trie(contenurepertoire(repertoire_.toStdString()).fichiers)) {
+        auto* element = new QListWidgetItem(affiche(nom), FileListBox1);
+        element->setData(rolechemin, nom);
+    }
 }
 
 void TForm6::fichierchoisi() {
@@ -274,7 +382,12 @@ std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseul
     exec();
     if (!choisi_)
         return std::nullopt;
-    return TChoixFichier{local(repertoire_), local(Edit1->text())};
+    // The file picked in the list is named by its own bytes, whatever they look like when shown.
+    const QList<QListWidgetItem*> selection = FileListBox1->selectedItems();
+    if (!selection.isEmpty() && selection.first()->text() == Edit1->text())
+        return TChoixFichier{repertoire_.toStdString(),
+                             selection.first()->data(rolechemin).toByteArray().toStdString(), true};
+    return TChoixFichier{repertoire_.toStdString(), QFile::encodeName(Edit1->text()).toStdString(), false};
 }
 
 std::optional<TChoixFichier> TForm6::demandechargement() {

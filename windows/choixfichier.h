@@ -2,6 +2,7 @@
 
 #include "windows/contexte.h"
 
+#include <QByteArray>
 #include <QDialog>
 
 #include <optional>
@@ -16,9 +17,12 @@ class QTreeWidgetItem;
 
 namespace vormigral {
 
+// A directory and a name, in the file system's bytes; `liste` when the name is a file the user
+// picked from the list rather than one typed.
 struct TChoixFichier {
     std::string repertoire;
     std::string nom;
+    bool liste = false;
 };
 
 // The file chooser used by the grid-file commands: a volume, a directory, a file name. It is
@@ -44,8 +48,8 @@ public:
 
     // What a command reads after the chooser closed.
     bool choisi() const { return choisi_; }
-    // The directory whose files FileListBox1 lists.
-    QString repertoire() const { return repertoire_; }
+    // The directory whose files FileListBox1 lists, as it is shown.
+    QString repertoire() const;
     QLineEdit* edit() const { return Edit1; }
 
 protected:
@@ -59,7 +63,7 @@ private:
     void montrevolume();
     // Makes `chemin` the directory shown: its path from the volume's root, its subdirectories,
     // and its files in FileListBox1.
-    void ouvre(const QString& chemin);
+    void ouvre(const QByteArray& chemin);
     void ouvreelement(QTreeWidgetItem* element);
     void remplitfichiers();
     void fichierchoisi();
@@ -72,8 +76,8 @@ private:
     QPushButton* boutok = nullptr;
     QPushButton* boutannule = nullptr;
     bool choisi_ = false;
-    QString volume_;     // root of the volume the tree shows
-    QString repertoire_; // the directory opened in the tree
+    QString volume_;        // root of the volume the tree shows
+    QByteArray repertoire_; // the directory opened in the tree, in the file system's bytes
 };
 
 } // namespace vormigral

@@ -178,7 +178,7 @@ void TForm1::construitmenus() {
 }
 
 void TForm1::creat() {
-    etat_.parexiste = chargeparametres(etat_, contexte_.plateforme.systeme);
+    etat_.parexiste = reglages_.charge(etat_, contexte_.plateforme.systeme);
     initmethodes();
     effacecases();
     traduitprincipale();
@@ -186,12 +186,14 @@ void TForm1::creat() {
 }
 
 void TForm1::activate() {
-    if (etat_.parexiste)
-        return;
-    etat_.parexiste = true;
-    contexte_.form10->exec();
-    traduitprincipale();
-    initmethodes();
+    if (!etat_.parexiste) {
+        etat_.parexiste = true;
+        contexte_.form10->exec();
+        traduitprincipale();
+        initmethodes();
+    }
+    // After the language is known, so that the message about the settings file speaks it.
+    reglages_.signale(etat_, contexte_.plateforme.messages);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* evenement) {
@@ -316,6 +318,11 @@ const Legende legendesprincipale[] = {
     {"fichierexistant", "Fichier existant !!", "Fichier existant !!"},
     {"probleme", "Il y a eu un problème", "Il y a eu un problème"},
     {"nonsauvegarde", "Fichier non sauvegardé !!", "Fichier non sauvegardé !!"},
+    {"nomcache",
+     "Un nom qui commence par un point désigne un fichier caché, que la liste des fichiers ne montre pas : "
+     "le fichier n'a pas été enregistré. Choisissez un autre nom.",
+     "A name that starts with a dot makes a hidden file, which the file list does not show: the file was "
+     "not saved. Choose another name."},
 };
 
 // The hints, shown in French only.
@@ -477,7 +484,7 @@ void TForm1::Chargerbulletin1Click() {
     const std::optional<TChoixFichier> choix = contexte_.form6->demandechargement();
     if (!choix)
         return;
-    switch (chargebulletin(etat_, choix->repertoire, choix->nom)) {
+    switch (chargebulletin(etat_, choix->repertoire, choix->nom, choix->liste)) {
     case LectureGrille::Inexistant:
         return problemefichier("fichierinexistant");
     case LectureGrille::Illisible:
@@ -501,12 +508,19 @@ void TForm1::EnregistrerBulletin1Click() {
     if (!choix)
         return;
     Messages& messages = contexte_.plateforme.messages;
-    if (preparebulletin(etat_, choix->repertoire, choix->nom) == AvantEnregistrement::Existant &&
+    const AvantEnregistrement avant = preparebulletin(etat_, choix->repertoire, choix->nom, choix->liste);
+    if (avant == AvantEnregistrement::Cache) {
+        const bool en = anglais(etat_);
+        messages.message(texte(legendesprincipale, "nomcache", en), texte(titreprobleme, en), Boutons::Ok,
+                         Icone::Exclamation);
+        return;
+    }
+    if (avant == AvantEnregistrement::Existant &&
         messages.message(texte(legendesprincipale, "continuer", false),
                          texte(legendesprincipale, "fichierexistant", false), Boutons::OuiNon,
                          Icone::Aucune) != Reponse::Oui)
         return;
-    if (enregistrebulletin(etat_, ComboBox1->currentIndex()))
+    if (enregistrebulletin(etat_, ComboBox1->currentIndex(), choix->liste))
         return;
     messages.bip();
     messages.message(texte(legendesprincipale, "probleme", false),
@@ -514,7 +528,7 @@ void TForm1::EnregistrerBulletin1Click() {
 }
 
 void TForm1::bquitterClick() {
-    sauveparametres(etat_, contexte_.plateforme);
+    reglages_.sauve(etat_, contexte_.plateforme);
     close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reglages.h"
 #include "windows/blocnumeros.h"
 #include "windows/contexte.h"
 
@@ -93,6 +94,7 @@ private:
     std::unique_ptr<TAnalyse> analyse_;
     // Made on first use, so that start-up does not open the database.
     std::unique_ptr<THistorique> historique_;
+    Reglages reglages_;
 };
 
 } // namespace vormigral

@@ -17,9 +17,10 @@ dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 chmod 755 "$dossier"
 cp "$executable" "$dossier/"
-mkdir "$dossier/home"
-chown "$utilisateur:$groupe" "$dossier/home"
+# The user's temporary files stay in its own home, removed with it.
+mkdir -p "$dossier/home/tmp"
+chown -R "$utilisateur:$groupe" "$dossier/home"
 exec setpriv --reuid="$utilisateur" --regid="$groupe" --clear-groups \
-    env HOME="$dossier/home" XDG_RUNTIME_DIR="$dossier/home" \
+    env HOME="$dossier/home" XDG_RUNTIME_DIR="$dossier/home" TMPDIR="$dossier/home/tmp" \
     QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT="${QTEST_FUNCTION_TIMEOUT:-20000}" \
     "$dossier/$(basename "$executable")" "$@"

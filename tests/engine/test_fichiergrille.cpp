@@ -11,8 +11,11 @@
 #include <climits>
 #include <csignal>
 
+#include <memory>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 using namespace vormigral;
@@ -78,6 +81,8 @@ class TestFichierGrille : public QObject {
     QString chemin(const char* nom = "grille") const { return dossier.filePath(QString::fromLatin1(nom)); }
 
 private slots:
+    // The program ignores SIGXFSZ from its start; these tests run the files library alone.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
     void init();
     void exemple();
     void allerretour_data();
@@ -96,6 +101,9 @@ private slots:
     void disqueplein();
     void fichierprotege();
     void remplacement();
+    void atravers_data();
+    void atravers();
+    void temporairesperimes();
     void nomlong();
 };
 
@@ -253,19 +261,25 @@ void TestFichierGrille::tubenonlu() {
 void TestFichierGrille::noms_data() {
     QTest::addColumn<QByteArray>("nom");
     QTest::addColumn<bool>("permis");
-    QTest::newRow("etoile") << QByteArray("*") << false;
-    QTest::newRow("generique") << QByteArray("grille*.grl") << false;
-    QTest::newRow("point d'interrogation") << QByteArray("grille?") << false;
-    QTest::newRow("nul") << QByteArray("gri\0lle", 7) << false;
-    QTest::newRow("simple") << QByteArray("grille") << true;
-    QTest::newRow("accents et espaces") << QByteArray("mes numéros.grl") << true;
-    QTest::newRow("vide") << QByteArray() << true;
+    QTest::addColumn<bool>("cache"); // a hidden file, which the chooser would never list
+    QTest::newRow("etoile") << QByteArray("*") << false << false;
+    QTest::newRow("generique") << QByteArray("grille*.grl") << false << false;
+    QTest::newRow("point d'interrogation") << QByteArray("grille?") << false << false;
+    QTest::newRow("nul") << QByteArray("gri\0lle", 7) << false << false;
+    QTest::newRow("simple") << QByteArray("grille") << true << false;
+    QTest::newRow("accents et espaces") << QByteArray("mes numéros.grl") << true << false;
+    QTest::newRow("vide") << QByteArray() << true << false;
+    QTest::newRow("point en tete") << QByteArray(".ma grille") << true << true;
+    QTest::newRow("cache dans un sous-dossier") << QByteArray("sous/.grille") << true << true;
+    QTest::newRow("dossier cache, nom visible") << QByteArray(".sous/grille") << true << false;
 }
 
 void TestFichierGrille::noms() {
     QFETCH(QByteArray, nom);
     QFETCH(bool, permis);
+    QFETCH(bool, cache);
     QCOMPARE(nompermis(nom.toStdString()), permis);
+    QCOMPARE(nomcache(nom.toStdString()), cache);
 }
 
 void TestFichierGrille::chemins_data() {
@@ -365,6 +379,88 @@ void TestFichierGrille::remplacement() {
     QVERIFY(!(droits & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteOther)));
     QVERIFY(ecriregrille(s(chemin("neuf")), grilledecases(4, {})));
     QVERIFY(QFile::permissions(chemin("neuf")) & QFileDevice::ReadOwner);
+}
+
+void TestFichierGrille::atravers_data() {
+    QTest::addColumn<QStringList>("liens"); // symbolic links "name>target"; none: "lien" is a hard link
+    QTest::addColumn<QString>("ecrit");     // the name saved to
+    QTest::addColumn<QString>("autre");     // another name that must show the new content
+    QTest::addColumn<bool>("plein");        // the disk fills up half-way: nothing changes anywhere
+    QTest::newRow("lien casse cree sa cible") << QStringList{"lien>cible"} << "lien"
+                                              << "cible" << false;
+    QTest::newRow("chaine de liens casse") << QStringList{"lien>milieu", "milieu>cible"} << "lien"
+                                           << "cible" << false;
+    QTest::newRow("lien relatif vers un sous-dossier") << QStringList{"lien>sous/cible"} << "lien"
+                                                       << "sous/cible" << false;
+    QTest::newRow("lien dur") << QStringList() << "cible"
+                              << "lien" << false;
+    QTest::newRow("lien dur, disque plein") << QStringList() << "cible"
+                                            << "lien" << true;
+}
+
+// A link is written through, even when what it names does not exist yet; a file with other hard
+// links is rewritten in place, so every link sees the numbers saved.
+void TestFichierGrille::atravers() {
+    QFETCH(QStringList, liens);
+    QFETCH(QString, ecrit);
+    QFETCH(QString, autre);
+    QFETCH(bool, plein);
+    QDir d(dossier.path());
+    QVERIFY(d.mkdir(QStringLiteral("sous")));
+    const QByteArray ancien = fichier(1, {1});
+    if (liens.isEmpty()) {
+        ecris(chemin("cible"), ancien);
+        QCOMPARE(::link(s(chemin("cible")).c_str(), s(chemin("lien")).c_str()), 0);
+    }
+    for (const QString& lien : liens)
+        QCOMPARE(::symlink(s(lien.section('>', 1)).c_str(), s(d.filePath(lien.section('>', 0, 0))).c_str()),
+                 0);
+    struct stat avant {};
+    ::stat(s(d.filePath(ecrit)).c_str(), &avant);
+    bool ok = false;
+    {
+        std::unique_ptr<LimiteTaille> limite(plein ? new LimiteTaille(100) : nullptr);
+        ok = ecriregrille(s(d.filePath(ecrit)), grilledecases(6, {}));
+    }
+    QCOMPARE(ok, !plein);
+    const QByteArray attendu = plein ? ancien : fichier(6, {});
+    QCOMPARE(lis(d.filePath(ecrit)), attendu);
+    QCOMPARE(lis(d.filePath(autre)), attendu);
+    QCOMPARE(QFileInfo(chemin("lien")).isSymLink(), !liens.isEmpty());
+    struct stat apres {};
+    ::stat(s(d.filePath(ecrit)).c_str(), &apres);
+    if (liens.isEmpty())
+        QCOMPARE(apres.st_ino, avant.st_ino);
+    QCOMPARE(d.entryList({QStringLiteral(".vormigral*")}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Temporary files of a save that never finished go at the next save in their folder; any other
+// file stays: a young one (a save going on), one of another name, kind or owner.
+void TestFichierGrille::temporairesperimes() {
+    QStringList gardes = {".vormigral.jeune1", ".vormigral.Ab12C",  ".vormigral.Ab12Cd7", ".vormigral.Ab-2Cd",
+                          "vormigral.Ab12Cd",  ".vormigral.lien01", ".vormigral.dossie"};
+    for (const QString& nom : gardes.mid(0, 5) + QStringList{".vormigral.Ab12Cd", ".vormigral.zzzzzz"})
+        ecris(dossier.filePath(nom), "abc");
+    QVERIFY(QFile::link(dossier.filePath(".vormigral.Ab12Cd"), dossier.filePath(".vormigral.lien01")));
+    QVERIFY(QDir(dossier.path()).mkdir(".vormigral.dossie"));
+    // Only root can give a file to another user.
+    if (::geteuid() == 0) {
+        ecris(dossier.filePath(".vormigral.autre1"), "abc");
+        QCOMPARE(::chown(s(dossier.filePath(".vormigral.autre1")).c_str(), 65534, 65534), 0);
+        gardes << ".vormigral.autre1";
+    }
+    const timeval vieux[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const QString& nom :
+         QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        if (nom != QLatin1String(".vormigral.jeune1"))
+            ::lutimes(s(dossier.filePath(nom)).c_str(), vieux);
+    QVERIFY(ecriregrille(s(chemin()), grilledecases(0, {})));
+    gardes << "grille";
+    gardes.sort();
+    QCOMPARE(
+        QDir(dossier.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+        gardes);
 }
 
 // Names close to the system's limit must still save: the temporary name may not grow with them.

@@ -3,24 +3,16 @@
 // Reading the same bytes from a file must give the same answer as decoding them in memory.
 
 #include "files/fichiergrille.h"
+#include "tests/fuzz/commun.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string>
-
-#include <unistd.h>
 
 using namespace vormigral;
 
-namespace {
+using vormigral::fuzz::Brouillon;
+using vormigral::fuzz::exige;
 
-void exige(bool condition, const char* quoi) {
-    if (!condition) {
-        std::fprintf(stderr, "grid-file loader: %s\n", quoi);
-        std::abort();
-    }
-}
+namespace {
 
 bool memes(const TFichierGrille& a, const TFichierGrille& b) {
     return a.entete == b.entete && a.posmethode == b.posmethode && a.cochage == b.cochage;
@@ -33,32 +25,6 @@ TFichierGrille temoin() {
     fiche.cochage.fill(-7);
     return fiche;
 }
-
-// One scratch file for the whole run, rewritten for every input.
-struct Brouillon {
-    std::string chemin;
-    int fd = -1;
-    Brouillon() {
-        const char* dossier = std::getenv("TMPDIR");
-        std::string modele = std::string(dossier && *dossier ? dossier : "/tmp") + "/vormigral-fuzz-XXXXXX";
-        fd = ::mkstemp(modele.data());
-        exige(fd >= 0, "cannot create the scratch file");
-        chemin = modele;
-    }
-    ~Brouillon() {
-        ::close(fd);
-        ::unlink(chemin.c_str());
-    }
-    void ecris(const std::uint8_t* octets, std::size_t taille) {
-        exige(::ftruncate(fd, 0) == 0, "cannot empty the scratch file");
-        std::size_t fait = 0;
-        while (fait < taille) {
-            const ssize_t n = ::pwrite(fd, octets + fait, taille - fait, static_cast<off_t>(fait));
-            exige(n > 0, "cannot write the scratch file");
-            fait += static_cast<std::size_t>(n);
-        }
-    }
-};
 
 } // namespace
 

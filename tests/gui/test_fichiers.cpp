@@ -3,6 +3,7 @@
 
 #include "engine/cases.h"
 #include "files/parametres.h"
+#include "files/repertoire.h"
 #include "windows/blocnumeros.h"
 #include "windows/choixfichier.h"
 #include "windows/principale.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -23,7 +25,13 @@
 #include <climits>
 #include <csignal>
 
+#include <clocale>
 #include <sys/resource.h>
+
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vormigral;
@@ -64,6 +72,16 @@ void ecris(const QString& chemin, const QByteArray& contenu) {
     QCOMPARE(f.write(contenu), contenu.size());
 }
 
+// A file named by raw bytes, which need not be UTF-8.
+void ecrisbrut(const QByteArray& chemin, const QByteArray& contenu) {
+    std::ofstream(chemin.constData(), std::ios::binary).write(contenu.constData(), contenu.size());
+}
+
+QByteArray lisbrut(const QByteArray& chemin) {
+    std::ifstream f(chemin.constData(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(f), {}));
+}
+
 QByteArray lis(const QString& chemin) {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
@@ -101,19 +119,27 @@ void doubleclique(QWidget* vue, QPoint ici) {
     QTest::mouseRelease(vue, Qt::LeftButton, {}, ici);
 }
 
+// Where a user clicks an item: on the part of it the view shows. An item is as wide as the
+// widest one, which a long path makes wider than the view.
+QPoint visible(QAbstractItemView* vue, QRect element) {
+    return element.intersected(vue->viewport()->rect()).center();
+}
+
 // The chooser's controls, driven as a user drives them.
 void ouvrerepertoire(QWidget* choix, const QString& nom) {
     auto* arbre = controle<QTreeWidget>(choix, "DirectoryListBox1");
     const QList<QTreeWidgetItem*> trouves = arbre->findItems(nom, Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY2(!trouves.isEmpty(), qPrintable(nom));
-    doubleclique(arbre->viewport(), arbre->visualItemRect(trouves.last()).center());
+    arbre->scrollToItem(trouves.last());
+    doubleclique(arbre->viewport(), visible(arbre, arbre->visualItemRect(trouves.last())));
 }
 
 void choisisfichier(QWidget* choix, const QString& nom, bool double_ = false) {
     auto* liste = controle<QListWidget>(choix, "FileListBox1");
     const QList<QListWidgetItem*> trouves = liste->findItems(nom, Qt::MatchExactly);
     QVERIFY2(!trouves.isEmpty(), qPrintable(nom));
-    const QPoint ici = liste->visualItemRect(trouves.first()).center();
+    liste->scrollToItem(trouves.first());
+    const QPoint ici = visible(liste, liste->visualItemRect(trouves.first()));
     if (double_)
         doubleclique(liste->viewport(), ici);
     else
@@ -194,6 +220,10 @@ private slots:
     void doubleclic();
     void clavier();
     void repertoiredisparu();
+    void nomsdelaliste_data();
+    void nomsdelaliste();
+    void nomcache_data();
+    void nomcache();
 };
 
 void TestFichiers::demarre(int langue) {
@@ -731,6 +761,101 @@ void TestFichiers::repertoiredisparu() {
     charge(*banc, [&](QWidget* w) { ouvert = repertoire(w); });
     QCOMPARE(ouvert, dossier);
     QVERIFY(banc->messages.journal.isEmpty());
+}
+
+void TestFichiers::nomsdelaliste_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QByteArray>("dossierbrut"); // a folder to open first, or none
+    QTest::addColumn<QByteArray>("nom");
+    QTest::addColumn<QString>("affiche"); // "folder/name" as the chooser shows them
+    QTest::addColumn<bool>("remplace");
+    QTest::newRow("charge etoile") << QByteArray("C.UTF-8") << QByteArray() << QByteArray("a*b") << "a*b"
+                                   << false;
+    QTest::newRow("remplace etoile") << QByteArray("C.UTF-8") << QByteArray() << QByteArray("a*b") << "a*b"
+                                     << true;
+    QTest::newRow("charge ?") << QByteArray("C.UTF-8") << QByteArray() << QByteArray("grille?") << "grille?"
+                              << false;
+    QTest::newRow("charge latin-1") << QByteArray("C.UTF-8") << QByteArray("r\xe9p") << QByteArray("caf\xe9")
+                                    << "r%E9p/caf%E9" << false;
+    QTest::newRow("remplace latin-1 et utf-8")
+        << QByteArray("C.UTF-8") << QByteArray() << QByteArray("\xc3\xa9t\xe9") << "ét%E9" << true;
+    QTest::newRow("charge latin-1, locale C")
+        << QByteArray("C") << QByteArray("r\xe9p") << QByteArray("caf\xe9") << "r%E9p/caf%E9" << false;
+    QTest::newRow("charge latin-1, locale latin-1") << QByteArray("fr_FR.ISO-8859-1") << QByteArray("r\xe9p")
+                                                    << QByteArray("caf\xe9") << "rép/café" << false;
+}
+
+// A file picked in the list is the file listed, whatever its name holds: wildcards, or bytes that
+// are not UTF-8, shown in the locale's character set or as %XX. It loads, and a save over it
+// replaces it rather than making another file.
+void TestFichiers::nomsdelaliste() {
+    QFETCH(QByteArray, locale);
+    QFETCH(QByteArray, dossierbrut);
+    QFETCH(QByteArray, nom);
+    QFETCH(QString, affiche);
+    QFETCH(bool, remplace);
+    QTemporaryDir locales;
+    if (locale.contains("ISO-8859-1")) {
+        if (QProcess::execute("localedef", {"-i", "fr_FR", "-f", "ISO-8859-1", locales.filePath(locale)}) !=
+            0)
+            QSKIP("localedef cannot make a Latin-1 locale here (package locales)");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+    }
+    const QByteArray avant = std::setlocale(LC_CTYPE, nullptr);
+    QVERIFY(std::setlocale(LC_CTYPE, locale.constData()));
+    demarre(1);
+    const QByteArray repertoire =
+        QFile::encodeName(racine) + (dossierbrut.isEmpty() ? "" : "/" + dossierbrut);
+    ::mkdir(repertoire.constData(), 0755);
+    ecrisbrut(repertoire + '/' + nom, grille(3, {4, 5, 6}));
+    cliquecase(&banc->principale(), 9);
+    QStringList vus;
+    const auto prend = [&](QWidget* w) {
+        if (!dossierbrut.isEmpty())
+            ouvrerepertoire(w, affiche.section('/', 0, 0));
+        vus = fichiers(w);
+        choisisfichier(w, affiche.section('/', -1));
+        ok(w);
+    };
+    remplace ? enregistre(*banc, prend) : charge(*banc, prend);
+    std::setlocale(LC_CTYPE, avant.constData());
+    qunsetenv("LOCPATH");
+    QCOMPARE(vus, QStringList(affiche.section('/', -1)));
+    QCOMPARE(banc->messages.journal,
+             remplace ? QStringList{"message:Continuer quand même ?"} : QStringList());
+    QCOMPARE(lisbrut(repertoire + '/' + nom), remplace ? grille(0, {9}) : grille(3, {4, 5, 6}));
+    QCOMPARE(comptecoches(banc->etat()), remplace ? 1 : 3);
+    QCOMPARE(contenurepertoire(repertoire.toStdString()).fichiers.size(), std::size_t(1));
+}
+
+void TestFichiers::nomcache_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("debut");
+    QTest::newRow("francais") << 1 << ".ma grille"
+                              << "Un nom qui commence par un point désigne un fichier caché";
+    QTest::newRow("anglais") << 2 << ".ma grille"
+                             << "A name that starts with a dot makes a hidden file";
+    QTest::newRow("dans un sous-dossier") << 1 << "grilles/.x"
+                                          << "Un nom qui commence par un point";
+}
+
+// A file the list would never show could never be loaded: it is not written, and the user is told.
+void TestFichiers::nomcache() {
+    QFETCH(int, langue);
+    QFETCH(QString, nom);
+    QFETCH(QString, debut);
+    demarre(langue);
+    enregistre(*banc, [&](QWidget* w) {
+        QTest::keyClicks(controle<QLineEdit>(w, "Edit1"), nom);
+        ok(w);
+    });
+    QCOMPARE(banc->messages.messages.size(), 1);
+    QVERIFY(banc->messages.messages.first().texte.startsWith(debut));
+    QCOMPARE(banc->messages.messages.first().titre, langue == 2 ? "Problem !!" : "Problème !!");
+    QCOMPARE(QDir(racine).entryList(QDir::Files | QDir::Hidden) +
+                 QDir(dossier).entryList(QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 QTEST_MAIN(TestFichiers)

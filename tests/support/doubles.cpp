@@ -34,7 +34,8 @@ Reponse MessagesDouble::message(const QString& texte, const QString& titre, Bout
     return boutons == Boutons::OuiNon ? Reponse::Oui : Reponse::Ok;
 }
 
-SystemeDouble::SystemeDouble() = default;
+SystemeDouble::SystemeDouble()
+    : exe(exe_.path() + QLatin1Char('/')), config(config_.path() + QStringLiteral("/config/")) {}
 
 namespace {
 
@@ -58,7 +59,6 @@ QString ChoixFichiersDouble::aecrire(const QString& titre, const QString&, const
     proposes << propose;
     return suivant(ecritures);
 }
-
 
 void absent(const char* quoi, const char* nom) {
     qFatal("%s \"%s\" not found", quoi, nom);
@@ -96,6 +96,10 @@ Banc::~Banc() = default;
 
 void Banc::demarre() {
     application_ = std::make_unique<Application>(plateforme());
+}
+
+void Banc::sansveille() {
+    veille_->stop();
 }
 
 void pendantmodal(std::function<void(QWidget*)> action) {

@@ -51,17 +51,20 @@ public:
     QStringList fichiers;
 };
 
-// The executable's directory and the per-user folder are two fresh temporary directories.
+// The executable's directory and the per-user folder are two fresh temporary directories, which a
+// test may point elsewhere (an empty per-user folder: the system gives none).
 class SystemeDouble final : public Systeme {
-public:
-    SystemeDouble();
-    QString repertoireexe() const override { return exe_.path() + QLatin1Char('/'); }
-    QString repertoireconfig() const override { return config_.path() + QStringLiteral("/config/"); }
-    QString repertoiredonnees() const override { return config_.path() + QStringLiteral("/donnees/"); }
-
-private:
+    // First, so that the paths below can be made from them.
     QTemporaryDir exe_;
     QTemporaryDir config_;
+
+public:
+    SystemeDouble();
+    QString repertoireexe() const override { return exe; }
+    QString repertoireconfig() const override { return config; }
+    QString repertoiredonnees() const override { return config_.path() + QStringLiteral("/donnees/"); }
+    QString exe;
+    QString config;
 };
 
 // A real generator whose clock seeding is replaced by a counter, so runs are repeatable while
@@ -98,13 +101,16 @@ public:
     ~Banc();
 
     void demarre();
+    // For a test that answers every window itself, however long it stays open (the monkey).
+    void sansveille();
     Application& application() { return *application_; }
     Contexte& contexte() { return application_->contexte(); }
     TEtat& etat() { return application_->contexte().etat; }
     TForm1& principale() { return application_->principale(); }
     Plateforme plateforme() {
-        return {messages, aide, systeme, hasard, volumes,
-                reelles_ ? *reelles_ : static_cast<Imprimantes&>(imprimantes), fichiers};
+        return {messages, aide,    systeme,
+                hasard,   volumes, reelles_ ? *reelles_ : static_cast<Imprimantes&>(imprimantes),
+                fichiers};
     }
 
     MessagesDouble messages;

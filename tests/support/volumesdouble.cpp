@@ -1,6 +1,9 @@
 #include "tests/support/volumesdouble.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <filesystem>
 
 namespace vormigral::test {
 
@@ -12,6 +15,12 @@ VolumesDouble::VolumesDouble() {
     }
     absents.insert(chemin(QStringLiteral("lecteur")));
     depart = chemin(QStringLiteral("racine"));
+}
+
+// Qt cannot remove names that are not UTF-8, which some tests make.
+VolumesDouble::~VolumesDouble() {
+    std::error_code erreur;
+    std::filesystem::remove_all(QFile::encodeName(dossier_.path()).toStdString(), erreur);
 }
 
 bool VolumesDouble::pret(const QString& racine) const {

@@ -14,6 +14,7 @@ namespace vormigral::test {
 class VolumesDouble final : public Volumes {
 public:
     VolumesDouble();
+    ~VolumesDouble() override;
     QList<TVolume> liste() const override { return volumes; }
     bool pret(const QString& racine) const override;
     QString courant() const override { return depart; }

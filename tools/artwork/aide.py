@@ -445,6 +445,24 @@ avez cliqué sur {cap("Ok")} sans choisir de fichier), {msg("Erreur à la lectur
 {msg("Ce n'est pas un fichier grille")} (le fichier n'a pas été créé par VORMIGRAL), et à
 l'enregistrement {msg("Il y a eu un problème")} (dossier protégé, nom non valable&nbsp;: le fichier
 n'a pas été enregistré).</p>
+<p>Cas particuliers&nbsp;:</p>
+<ul>
+<li>Un nom qui commence par un point («&nbsp;.ma grille&nbsp;») désigne un fichier caché, que la liste
+ne montre pas et qu'on ne pourrait donc pas recharger&nbsp;: rien n'est enregistré, et un message le dit.</li>
+<li>L'étoile «&nbsp;*&nbsp;» et le point d'interrogation «&nbsp;?&nbsp;» ne sont pas acceptés dans un nom
+tapé. Un fichier de la liste dont le nom en contient se charge, ou se remplace, quand vous le
+choisissez dans la liste.</li>
+<li>Un nom de fichier ou de dossier venu d'un système qui n'écrit pas les noms en UTF-8 s'affiche dans
+le jeu de caractères de votre système quand c'est possible, sinon avec un code «&nbsp;%E9&nbsp;» à la place
+de chaque caractère illisible&nbsp;; le fichier se charge comme les autres.</li>
+<li>Un lien symbolique est suivi&nbsp;: l'enregistrement écrit le fichier vers lequel il pointe, et le
+crée s'il n'existe pas encore. Un fichier qui porte plusieurs noms (liens physiques) est réécrit sur
+place&nbsp;: tous ses noms montrent les nouveaux numéros.</li>
+<li>Un fichier protégé en écriture n'est jamais remplacé. Le nouveau contenu est d'abord écrit en
+entier dans un fichier caché «&nbsp;.vormigral.XXXXXX&nbsp;» du même dossier&nbsp;: si le disque est plein,
+l'ancien fichier reste intact. Un tel fichier laissé par un enregistrement interrompu (panne, arrêt
+brutal) est effacé au prochain enregistrement dans ce dossier.</li>
+</ul>
 {back_fr()}
 
 {h("fr-parametres")}
@@ -478,13 +496,19 @@ principale autrement, la question sera posée de nouveau au prochain lancement.<
 {h("fr-quitter")}
 <p>Quittez par le bouton {cap("Quitter")} ou par le menu {cap("Fichiers")} › {cap("Quitter")}&nbsp;:
 la langue et les décalages de l'imprimante sont alors enregistrés dans le fichier de réglages
-VORMIG.PAR, à côté du programme, et repris au lancement suivant.</p>
+VORMIG.PAR, à côté du programme, et repris au lancement suivant. Si le dossier du programme ne peut
+pas le recevoir, ils sont enregistrés dans votre dossier personnel
+(<span class="cap">~/.config/VORMIGRAL/VORMIG.PAR</span>), où le lancement suivant les retrouve.</p>
 <p>Si vous fermez la fenêtre principale par sa case de fermeture (la croix de la barre de titre), le
 programme se termine <b>sans</b> enregistrer les réglages de la séance.</p>
 <p>Dans les deux cas, les numéros cochés ne sont pas gardés&nbsp;: enregistrez-les d'abord par
-{cap("Fichiers")} › {cap("Enregistrer bulletin")} si vous voulez les retrouver. Si les réglages ne
-peuvent pas être écrits (dossier du programme protégé en écriture), le programme émet un bip et
-affiche {msg("Il y a eu un problème")} avant de se fermer.</p>
+{cap("Fichiers")} › {cap("Enregistrer bulletin")} si vous voulez les retrouver.</p>
+<p>Un fichier VORMIG.PAR qui ne peut pas être lu, qui n'est pas un fichier, ou qui est plus long
+qu'un fichier de réglages n'est jamais remplacé&nbsp;: le programme le dit une fois, au lancement, et
+enregistre les réglages à l'endroit suivant. Un fichier incomplet est signalé de même, puis remplacé
+en quittant. Si les réglages ne peuvent être enregistrés nulle part, le programme dit où il a essayé
+et pourquoi&nbsp;: au lancement quand il le sait déjà (la langue sera alors demandée de nouveau au
+lancement suivant), sinon en quittant, après un bip. Ces messages sont dans la langue du programme.</p>
 {back_fr()}
 
 {h("fr-clavier")}
@@ -804,6 +828,22 @@ instance after clicking {cap("Ok")} without choosing a file), {msg("Erreur à la
 (the file could not be read), {msg("Ce n'est pas un fichier grille")} (not a grid file made by
 VORMIGRAL), and when saving {msg("Il y a eu un problème")} (protected folder or invalid name: the file
 was not saved).</p>
+<p>Particular cases:</p>
+<ul>
+<li>A name that starts with a dot (“.my grid”) makes a hidden file, which the list does not show and
+which could therefore never be loaded back: nothing is saved, and a message says so.</li>
+<li>The star “*” and the question mark “?” are not accepted in a typed name. A file of the list whose
+name holds them loads, or is replaced, when you pick it in the list.</li>
+<li>A file or folder name from a system that does not write names in UTF-8 shows in your system's
+character set when possible, otherwise with a code such as “%E9” in place of each character that
+cannot be read; the file loads like any other.</li>
+<li>A symbolic link is followed: saving writes the file it points to, and creates it when it does not
+exist yet. A file with several names (hard links) is rewritten in place: all its names show the new
+numbers.</li>
+<li>A write-protected file is never replaced. The new content is first written in full to a hidden
+file “.vormigral.XXXXXX” in the same folder: if the disk is full, the old file stays whole. Such a
+file left by an interrupted save (a crash, a power cut) is removed at the next save in that folder.</li>
+</ul>
 {back_en()}
 
 {h("en-parameters")}
@@ -833,13 +873,18 @@ the question is asked again at the next start.</p>
 {h("en-quit")}
 <p>Quit with the {cap("Quit")} button or the menu {cap("Files")} › {cap("Quit")}: the language and the
 printer offsets are then saved in the settings file VORMIG.PAR, beside the program, and used again at
-the next start.</p>
+the next start. When the program's folder cannot take it, they are saved in your own folder
+(<span class="cap">~/.config/VORMIGRAL/VORMIG.PAR</span>), where the next start finds them.</p>
 <p>If you close the main window with its close box (the cross in the title bar), the program ends
 <b>without</b> saving the session's settings.</p>
 <p>Either way, the ticked numbers are not kept: save them first with {cap("Files")} ›
-{cap("Save Bill")} if you want them back. If the settings cannot be written (the program's folder is
-write-protected), the program beeps and shows {msg("Il y a eu un problème")} (“there was a problem”)
-before it closes.</p>
+{cap("Save Bill")} if you want them back.</p>
+<p>A VORMIG.PAR that cannot be read, that is not a file, or that is longer than a settings file is
+never replaced: the program says so once, at start, and saves the settings in the next place. An
+incomplete file is reported the same way, then replaced when you quit. If the settings cannot be
+saved anywhere, the program says where it tried and why: at start when it already knows (the
+language will then be asked again at the next start), otherwise when you quit, after a beep. These
+messages are in the program's language.</p>
 {back_en()}
 
 {h("en-keyboard")}
