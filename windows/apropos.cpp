@@ -27,7 +27,9 @@ Tapropos::Tapropos(Contexte&) {
     setFont(policestandard());
     setFixedSize(422, 279);
     setModal(false);
+}
 
+void Tapropos::construitcontroles() {
     auto* panneau = place<QFrame>(this, "Panel1", {9, 8, 405, 210});
     panneau->setFrameShape(QFrame::Panel);
     panneau->setFrameShadow(QFrame::Raised);

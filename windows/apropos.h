@@ -1,19 +1,21 @@
 #pragma once
 
 #include "windows/contexte.h"
-
-#include <QDialog>
+#include "windows/differe.h"
 
 namespace vormigral {
 
 // The about box, shown without blocking the main window.
-class Tapropos : public QDialog {
+class Tapropos : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit Tapropos(Contexte& contexte);
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+
+private:
+    void construitcontroles() override;
 };
 
 } // namespace vormigral

@@ -182,7 +182,10 @@ TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
     setFont(policestandard());
     setFixedSize(399, 253);
     setModal(true);
+    FormCreate();
+}
 
+void TForm6::construitcontroles() {
     DirectoryListBox1 = place<ArbreRepertoires>(this, "DirectoryListBox1", {17, 23, 128, 177});
     DirectoryListBox1->setHeaderHidden(true);
     DirectoryListBox1->setColumnCount(1);
@@ -211,13 +214,12 @@ TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
     connect(boutok, &QPushButton::clicked, this, &TForm6::boutokClick);
     boutannule = boutonimage(this, "boutannule", {296, 77, 86, 43}, "annuler");
     connect(boutannule, &QPushButton::clicked, this, &TForm6::boutannuleClick);
-
-    FormCreate();
+    traduitchoixfichier();
 }
 
 void TForm6::FormCreate() {
     choisi_ = false;
-    traduitchoixfichier();
+    anglaiscreation_ = anglais(contexte_.etat);
     // Where the chooser opens the first time: the start directory, on the deepest volume holding
     // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
     const QString depart = QDir::cleanPath(contexte_.plateforme.volumes.courant());
@@ -227,9 +229,11 @@ void TForm6::FormCreate() {
     repertoire_ = estrepertoire(octets.toStdString()) && dans(octets, racine) ? nettoie(octets) : racine;
 }
 
-// Set once, when the window is built: a later change of language leaves it as it was.
+// Set once, in the language of the window's creation: a later change of language leaves the
+// captions as they were.
 void TForm6::traduitchoixfichier() {
-    appliquelegendes(this, legendeschoixfichier, anglais(contexte_.etat));
+    construit();
+    appliquelegendes(this, legendeschoixfichier, anglaiscreation_);
 }
 
 bool TForm6::lecteurpret(const QString& racine) const {
@@ -273,6 +277,7 @@ void TForm6::remplitvolumes() {
 }
 
 void TForm6::changelect() {
+    construit();
     if (DriveComboBox1->currentIndex() < 0)
         return;
     if (!lecteurpret(DriveComboBox1->currentData().toString())) {
@@ -347,6 +352,7 @@ void TForm6::remplitfichiers() {
 }
 
 void TForm6::fichierchoisi() {
+    construit();
     const QList<QListWidgetItem*> selection = FileListBox1->selectedItems();
     if (!selection.isEmpty())
         Edit1->setText(selection.first()->text());
@@ -374,6 +380,7 @@ void TForm6::boutannuleClick() {
 }
 
 std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
+    construit();
     const bool en = anglais(contexte_.etat);
     setWindowTitle(texte(legendeschoixfichier, titre, en));
     appliquenoms(this, legendeschoixfichier, en);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "windows/contexte.h"
+#include "windows/differe.h"
 
 #include <QByteArray>
-#include <QDialog>
 
 #include <optional>
 #include <string>
@@ -27,7 +27,7 @@ struct TChoixFichier {
 
 // The file chooser used by the grid-file commands: a volume, a directory, a file name. It is
 // built once and keeps its volume and directory from one use to the next.
-class TForm6 : public QDialog {
+class TForm6 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm6(Contexte& contexte);
@@ -50,13 +50,17 @@ public:
     bool choisi() const { return choisi_; }
     // The directory whose files FileListBox1 lists, as it is shown.
     QString repertoire() const;
-    QLineEdit* edit() const { return Edit1; }
+    QLineEdit* edit() {
+        construit();
+        return Edit1;
+    }
 
 protected:
     void showEvent(QShowEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
     void FormCreate();
     std::optional<TChoixFichier> demande(const char* titre, bool lectureseule);
     void remplitvolumes();
@@ -78,6 +82,7 @@ private:
     bool choisi_ = false;
     QString volume_;        // root of the volume the tree shows
     QByteArray repertoire_; // the directory opened in the tree, in the file system's bytes
+    bool anglaiscreation_ = false;
 };
 
 } // namespace vormigral

@@ -28,7 +28,9 @@ TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
     setFont(policestandard());
     setFixedSize(390, 198);
     setModal(true);
+}
 
+void TForm10::construitcontroles() {
     const ChoixLangue choix = creechoixlangue(this, {58, 31});
     lfrancais = choix.lfrancais;
     langlais = choix.langlais;
@@ -51,20 +53,24 @@ void TForm10::showEvent(QShowEvent* evenement) {
 }
 
 void TForm10::lfrancaisClick() {
+    construit();
     if (lfrancais->isChecked())
         etat_.parametres.langue = 1;
 }
 
 void TForm10::cochanglais() {
+    construit();
     if (langlais->isChecked())
         etat_.parametres.langue = 2;
 }
 
 void TForm10::selfran() {
+    construit();
     lfrancais->setChecked(true);
 }
 
 void TForm10::selang() {
+    construit();
     langlais->setChecked(true);
 }
 

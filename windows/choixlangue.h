@@ -1,15 +1,14 @@
 #pragma once
 
 #include "windows/contexte.h"
-
-#include <QDialog>
+#include "windows/differe.h"
 
 class QRadioButton;
 
 namespace vormigral {
 
 // The language chooser of the first run. The language changes as soon as a button is checked.
-class TForm10 : public QDialog {
+class TForm10 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm10(Contexte& contexte);
@@ -24,6 +23,8 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
+
     TEtat& etat_;
     QRadioButton* lfrancais = nullptr;
     QRadioButton* langlais = nullptr;

@@ -44,13 +44,18 @@ QLabel* tag(QWidget* parent, const char* nom, const QRect& geometrie, const char
 
 } // namespace
 
-TForm8::TForm8(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+TForm8::TForm8(Contexte& contexte)
+    : contexte_(contexte), etat_(contexte.etat), anglaiscreation_(anglais(contexte.etat)) {
     setObjectName(QStringLiteral("Form8"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
     setModal(true);
     setMinimumSize(largeurbase, hauteurbase);
+    resize(largeurbase, hauteurbase);
+}
+
+void TForm8::construitcontroles() {
     // The counters' frames are 39 pixels high: their titles must sit on the frame line to
     // leave room for the counter. Some styles also open a selector's list over the
     // whole screen and ignore its row count; the drop-down list keeps it short, below the selector.
@@ -60,8 +65,7 @@ TForm8::TForm8(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
                        "QComboBox { combobox-popup: 0; }"));
     construitfenetre();
-    resize(largeurbase, hauteurbase);
-    FormCreate();
+    traduit(anglaiscreation_);
 }
 
 void TForm8::construitfenetre() {
@@ -128,10 +132,6 @@ void TForm8::construitfenetre() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
 }
 
-void TForm8::FormCreate() {
-    traduitcomparaison();
-}
-
 namespace {
 
 // Every text the window shows, in both languages.
@@ -171,7 +171,12 @@ const Legende legendescomparaison[] = {
 } // namespace
 
 void TForm8::traduitcomparaison() {
-    appliquelegendes(this, legendescomparaison, anglais(etat_));
+    construit();
+    traduit(anglais(etat_));
+}
+
+void TForm8::traduit(bool en) {
+    appliquelegendes(this, legendescomparaison, en);
     appliquebulles(this, bullescomparaison, true);
 }
 
@@ -195,7 +200,8 @@ void TForm8::nommecompteurs() {
     }
 }
 
-TTirage TForm8::tirage() const {
+TTirage TForm8::tirage() {
+    construit();
     TTirage resultat;
     for (std::size_t i = 0; i < 6; ++i)
         resultat.numeros[i] = selecteurs_[i]->currentIndex() + 1;
@@ -214,6 +220,7 @@ void TForm8::Button1Click() {
 }
 
 void TForm8::comparegrilles() {
+    construit();
     const TTirage t = tirage();
     // No method selected: nbgrilles becomes 0, so nothing is compared.
     commenceserie(etat_, etat_.methodechoisie);
@@ -234,6 +241,9 @@ void TForm8::BitBtn1Click() {
 }
 
 void TForm8::disposition() {
+    // A size set before the controls exist places them when they are shown.
+    if (!construite())
+        return;
     const int dx = width() - largeurbase;
     const int dy = height() - hauteurbase;
     Panel1->setGeometry(5, 0, 130, 380 + dy);

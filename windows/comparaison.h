@@ -2,8 +2,7 @@
 
 #include "engine/comparaison.h"
 #include "windows/contexte.h"
-
-#include <QDialog>
+#include "windows/differe.h"
 
 #include <array>
 #include <utility>
@@ -18,7 +17,7 @@ class QPushButton;
 namespace vormigral {
 
 // The comparison of every grid of the selected method with a draw.
-class TForm8 : public QDialog {
+class TForm8 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm8(Contexte& contexte);
@@ -30,15 +29,16 @@ public:
     void BitBtn1Click();
 
     // The draw as the seven selectors show it.
-    TTirage tirage() const;
+    TTirage tirage();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
     void construitfenetre();
-    void FormCreate();
+    void traduit(bool en);
     // Places the controls for the current size: the list takes any extra room, the counters and
     // the buttons keep their places relative to each other along the bottom.
     void disposition();
@@ -55,6 +55,7 @@ private:
     QPushButton* BitBtn1 = nullptr;
     std::array<std::pair<TClasse, QLabel*>, 7> compteurs_{};
     bool premiere_ = true;
+    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

@@ -24,12 +24,14 @@
 
 namespace vormigral {
 
-TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
+TForm7::TForm7(Contexte& contexte) : contexte_(contexte), anglaiscreation_(anglais(contexte.etat)) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);
     setModal(true);
+}
 
+void TForm7::construitcontroles() {
     QLabel* type = etiquette(this, "Label3", 16, 12);
     ComboBox1 = place<QComboBox>(this, "ComboBox1", {16, 30, 445, 22});
     ComboBox1->setEditable(false);
@@ -67,7 +69,7 @@ TForm7::TForm7(Contexte& contexte) : contexte_(contexte) {
     connect(imprimante, &QToolButton::clicked, this, &TForm7::bimprimanteClick);
     limprimante = place<QLabel>(this, "limprimante", {16, 268, 445, 16});
 
-    traduitimpression();
+    traduit(anglaiscreation_);
 }
 
 namespace {
@@ -107,7 +109,11 @@ const Legende legendesimpression[] = {
 } // namespace
 
 void TForm7::traduitimpression() {
-    const bool en = anglais(contexte_.etat);
+    construit();
+    traduit(anglais(contexte_.etat));
+}
+
+void TForm7::traduit(bool en) {
     appliquelegendes(this, legendesimpression, en);
     appliquebulles(this, bullesimpression, true);
 }
@@ -120,6 +126,7 @@ void TForm7::showEvent(QShowEvent* evenement) {
 }
 
 void TForm7::formshow() {
+    construit();
     traduitimpression();
     ComboBox1->clear();
     for (int type = 1; type <= nbtypesbulletin; ++type)
@@ -128,6 +135,7 @@ void TForm7::formshow() {
 }
 
 void TForm7::activate() {
+    construit();
     Gpremier->setText(QStringLiteral("1"));
     gdernier->setText(QString::number(grillesmethode()));
     limprimante->setText(imprimanteprevue(contexte_));
@@ -159,6 +167,7 @@ std::optional<TForm7::Requete> TForm7::requete() const {
 }
 
 void TForm7::boutlancerClick() {
+    construit();
     const std::optional<Requete> r = requete();
     if (!r)
         return;
@@ -180,6 +189,7 @@ void TForm7::boutlancerClick() {
 }
 
 void TForm7::bapercuClick() {
+    construit();
     const std::optional<Requete> r = requete();
     if (!r)
         return;
@@ -196,6 +206,7 @@ void TForm7::bapercuClick() {
 }
 
 void TForm7::bimprimanteClick() {
+    construit();
     surdemande(contexte_, contexte_.choiximprimante).choisit();
     limprimante->setText(imprimanteprevue(contexte_));
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "windows/contexte.h"
-
-#include <QDialog>
+#include "windows/differe.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +14,7 @@ class QRadioButton;
 namespace vormigral {
 
 // The print dialog: ticket type, range of grids and print mode, then the print run.
-class TForm7 : public QDialog {
+class TForm7 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm7(Contexte& contexte);
@@ -33,6 +32,9 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
+    void traduit(bool en);
+
     struct Requete {
         std::int32_t type;
         std::int32_t mode;
@@ -51,6 +53,7 @@ private:
     QRadioButton* bimptsbull = nullptr;
     QRadioButton* bimpunbull = nullptr;
     QLabel* limprimante = nullptr;
+    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

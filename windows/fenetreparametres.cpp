@@ -13,12 +13,15 @@
 
 namespace vormigral {
 
-TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
+TForm9::TForm9(Contexte& contexte)
+    : etat_(contexte.etat), creation_(contexte.etat.parametres), anglaiscreation_(anglais(contexte.etat)) {
     setObjectName(QStringLiteral("Form9"));
     setFont(policestandard());
     setFixedSize(455, 288);
     setModal(true);
+}
 
+void TForm9::construitcontroles() {
     auto* imprimante = place<QGroupBox>(this, "GroupBox1", {82, 14, 290, 115});
     QLabel* horizontal = etiquette(imprimante, "hdec", 17, 30);
     edech = place<QLineEdit>(imprimante, "edech", {130, 26, 67, 21});
@@ -44,22 +47,18 @@ TForm9::TForm9(Contexte& contexte) : etat_(contexte.etat) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm9::bokClick);
 
-    FormCreate();
+    remplit(creation_);
+    traduit(anglaiscreation_);
 }
 
-void TForm9::FormCreate() {
-    remplit();
-    traduitparametres();
-}
-
-void TForm9::remplit() {
-    edech->setText(QString::number(etat_.parametres.decalh));
-    edecv->setText(QString::number(etat_.parametres.decalv));
+void TForm9::remplit(const TParametres& parametres) {
+    edech->setText(QString::number(parametres.decalh));
+    edecv->setText(QString::number(parametres.decalv));
     // Neither button shows checked for a language the program does not know.
     lfrancais->setAutoExclusive(false);
     langlais->setAutoExclusive(false);
-    lfrancais->setChecked(etat_.parametres.langue == 1);
-    langlais->setChecked(etat_.parametres.langue == 2);
+    lfrancais->setChecked(parametres.langue == 1);
+    langlais->setChecked(parametres.langue == 2);
     lfrancais->setAutoExclusive(true);
     langlais->setAutoExclusive(true);
 }
@@ -85,25 +84,33 @@ const Legende legendesparametres[] = {
 } // namespace
 
 void TForm9::traduitparametres() {
-    appliquelegendes(this, legendesparametres, anglais(etat_));
+    construit();
+    traduit(anglais(etat_));
+}
+
+void TForm9::traduit(bool en) {
+    appliquelegendes(this, legendesparametres, en);
 }
 
 void TForm9::showEvent(QShowEvent* evenement) {
-    remplit();
+    remplit(etat_.parametres);
     traduitparametres();
     QDialog::showEvent(evenement);
     centreecran(this);
 }
 
 void TForm9::clickfrancais() {
+    construit();
     lfrancais->setChecked(true);
 }
 
 void TForm9::clickeng() {
+    construit();
     langlais->setChecked(true);
 }
 
 void TForm9::bokClick() {
+    construit();
     etat_.parametres.decalh = valeurtexte(edech->text().toStdString());
     etat_.parametres.decalv = valeurtexte(edecv->text().toStdString());
     if (lfrancais->isChecked())

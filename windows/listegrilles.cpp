@@ -60,14 +60,16 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, co
 
 } // namespace
 
-TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
+TForm5::TForm5(Contexte& contexte) : contexte_(contexte), anglaiscreation_(anglais(contexte.etat)) {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(policestandard());
     setFixedSize(509, 346);
     setModal(true);
+}
 
+void TForm5::construitcontroles() {
     listbull = place<QListWidget>(this, "listbull", {24, 16, 466, 228});
     QFont fixe = police("Courier", 13);
     fixe.setStyleHint(QFont::TypeWriter);
@@ -87,7 +89,7 @@ TForm5::TForm5(Contexte& contexte) : contexte_(contexte) {
     connect(apercu, &QPushButton::clicked, this, &TForm5::bapercuClick);
     lcompterendu = place<QLabel>(this, "lcompterendu", {24, 329, 466, 15});
 
-    traduitliste();
+    traduit(anglaiscreation_);
 }
 
 namespace {
@@ -106,7 +108,11 @@ const Legende legendesliste[] = {
 } // namespace
 
 void TForm5::traduitliste() {
-    const bool en = anglais(contexte_.etat);
+    construit();
+    traduit(anglais(contexte_.etat));
+}
+
+void TForm5::traduit(bool en) {
     appliquelegendes(this, legendesliste, en);
 }
 
@@ -117,12 +123,14 @@ void TForm5::showEvent(QShowEvent* evenement) {
 }
 
 void TForm5::form5show() {
+    construit();
     traduitliste();
     remplitliste();
     lcompterendu->clear();
 }
 
 void TForm5::remplitliste() {
+    construit();
     TEtat& etat = contexte_.etat;
     listbull->clear();
     // Without a selected method there is nothing to expand; the list stays empty.
@@ -137,6 +145,7 @@ void TForm5::remplitliste() {
 }
 
 void TForm5::imprimeliste() {
+    construit();
     const std::int32_t methode = contexte_.etat.methodechoisie;
     const bool en = anglais(contexte_.etat);
     // The window stays open over the main window's status line: the answer shows here too.

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "windows/contexte.h"
-
-#include <QDialog>
+#include "windows/differe.h"
 
 class QLabel;
 class QListWidget;
@@ -10,7 +9,7 @@ class QListWidget;
 namespace vormigral {
 
 // The list of all the grids of the selected method, with its printing.
-class TForm5 : public QDialog {
+class TForm5 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm5(Contexte& contexte);
@@ -27,9 +26,13 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
+    void traduit(bool en);
+
     Contexte& contexte_;
     QListWidget* listbull = nullptr;
     QLabel* lcompterendu = nullptr;
+    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

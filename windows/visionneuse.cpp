@@ -13,7 +13,8 @@
 
 namespace vormigral {
 
-TForm2::TForm2(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+TForm2::TForm2(Contexte& contexte)
+    : contexte_(contexte), etat_(contexte.etat), anglaiscreation_(anglais(contexte.etat)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -21,9 +22,12 @@ TForm2::TForm2(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
     setFont(policestandard());
     setFixedSize(611, 333);
     setModal(true);
-    construitfenetre();
     etat_.affichegrille = [this] { affichegrille(); };
-    traduitvisu();
+}
+
+void TForm2::construitcontroles() {
+    construitfenetre();
+    traduit(anglaiscreation_);
 }
 
 TForm2::~TForm2() {
@@ -93,11 +97,18 @@ const Legende bullesvisu[] = {
 } // namespace
 
 void TForm2::traduitvisu() {
-    appliquelegendes(this, legendesvisu, anglais(etat_));
+    construit();
+    traduit(anglais(etat_));
+}
+
+void TForm2::traduit(bool en) {
+    appliquelegendes(this, legendesvisu, en);
     appliquebulles(this, bullesvisu, true);
 }
 
 void TForm2::affichegrille() {
+    // Every expansion redraws the viewer, shown or not: a print run may be the first.
+    construit();
     static const QPixmap vide;
     const QPixmap& coche = contexte_.form1 ? contexte_.form1->imagecochee() : vide;
     QStringList numeros;
@@ -113,6 +124,7 @@ void TForm2::affichegrille() {
 }
 
 void TForm2::affichenumero() {
+    construit();
     lnubul->setText(QString::number(etat_.numgrille));
     Lnumax->setText(QString::number(etat_.nbgrilles));
 }

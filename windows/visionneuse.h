@@ -3,7 +3,7 @@
 #include "windows/blocnumeros.h"
 #include "windows/contexte.h"
 
-#include <QDialog>
+#include "windows/differe.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class QLabel;
 namespace vormigral {
 
 // The grid viewer: one grid of the selected method at a time, marked on the slip's number block.
-class TForm2 : public QDialog {
+class TForm2 : public DialogueDiffere {
     Q_OBJECT
 public:
     explicit TForm2(Contexte& contexte);
@@ -32,7 +32,9 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    void construitcontroles() override;
     void construitfenetre();
+    void traduit(bool en);
 
     Contexte& contexte_;
     TEtat& etat_;
@@ -40,6 +42,7 @@ private:
     QLabel* ltitmet = nullptr;
     QLabel* lnubul = nullptr;
     QLabel* Lnumax = nullptr;
+    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

@@ -338,6 +338,8 @@ void TestFenetreComparaison::selecteurs() {
 void TestFenetreComparaison::polices() {
     Banc banc;
     prepare(banc, 1, 12, coches12);
+    // As in a real run, the event loop turns between the start and the first opening.
+    QCoreApplication::processEvents();
     ouvre(banc, [](TForm8* w) {
         const QFontInfo attendu(w->font());
         const auto verifie = [&attendu](QWidget* c, bool gras) {

@@ -253,6 +253,7 @@ void TestFichiers::geometrie() {
     TForm6* choix = banc->contexte().form6;
     QCOMPARE(choix->size(), QSize(399, 253));
     QVERIFY(choix->isModal());
+    choix->construit();
     auto* w = choix->findChild<QWidget*>(nom);
     QVERIFY(w);
     QCOMPARE(w->parentWidget(), choix);

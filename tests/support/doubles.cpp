@@ -136,7 +136,13 @@ void choisismethode(TForm1& principale, int m) {
     QFAIL("method not in the list");
 }
 
+void construit(QWidget* fenetre) {
+    if (auto* dialogue = qobject_cast<DialogueDiffere*>(fenetre))
+        dialogue->construit();
+}
+
 QString texte(QWidget* fenetre, const char* nom) {
+    construit(fenetre);
     QObject* objet = fenetre->findChild<QObject*>(QString::fromLatin1(nom));
     if (auto* l = qobject_cast<QLabel*>(objet))
         return l->text();
@@ -154,6 +160,7 @@ QString texte(QWidget* fenetre, const char* nom) {
 }
 
 void cliquecase(QWidget* fenetre, int numero) {
+    construit(fenetre);
     auto* cellule = fenetre->findChild<QWidget*>(BlocNumeros::nomcellule(numero));
     if (!cellule)
         absent("cell", qPrintable(BlocNumeros::nomcellule(numero)));

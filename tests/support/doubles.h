@@ -4,6 +4,7 @@
 #include "tests/support/surfacedouble.h"
 #include "tests/support/volumesdouble.h"
 #include "windows/application.h"
+#include "windows/differe.h"
 
 #include <QApplication>
 #include <QList>
@@ -133,8 +134,12 @@ private:
 // control would crash or hang instead of saying why.
 [[noreturn]] void absent(const char* quoi, const char* nom);
 
+// What a test reaches before a dialog's first showing is built as the program builds it then.
+void construit(QWidget* fenetre);
+
 // A named control of a window; fails the test when it is missing.
 template <class T> T* controle(QWidget* fenetre, const char* nom) {
+    construit(fenetre);
     T* trouve = fenetre ? fenetre->findChild<T*>(QString::fromLatin1(nom)) : nullptr;
     if (!trouve)
         absent("control", nom);
