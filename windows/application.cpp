@@ -61,7 +61,7 @@ void initialiseapplication() {
     QApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
     // Every window, dialogs and help included, carries the program's icon at any size the desktop asks
     // for, and the desktop ties the windows to the menu entry of that name.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icone.svg")));
+    QApplication::setWindowIcon(iconeprogramme());
     QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
     installepolices();
     installeaccessibilite();

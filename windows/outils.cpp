@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QResource>
@@ -51,6 +53,46 @@ QImage imagerendue(const QString& chemin, QSize taille, int densite) {
         return {};
     // The image reads the resource where it lies; whoever keeps it takes a copy.
     return QImage(rendue.data(), pixels.width(), pixels.height(), ligne, QImage::Format_ARGB32_Premultiplied);
+}
+
+namespace {
+
+// The icon as Qt's SVG icon engine would give it, each picture the build drew taken as it is: the
+// same pixels without loading that engine or drawing the SVG at every size a desktop asks for.
+class IconeProgramme final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new IconeProgramme; }
+
+    void paint(QPainter* peintre, const QRect& zone, QIcon::Mode mode, QIcon::State etat) override {
+        peintre->drawPixmap(zone, pixmap(zone.size(), mode, etat));
+    }
+
+    QPixmap pixmap(const QSize& pixels, QIcon::Mode mode, QIcon::State etat) override {
+        if (mode == QIcon::Normal && pixels.width() == pixels.height()) {
+            // The build drew each size at 1x and 2x: a size of pixels may be either.
+            for (const int densite : {1, 2}) {
+                if (pixels.width() % densite != 0)
+                    continue;
+                const QImage rendue = imagerendue(chemin(), pixels / densite, densite);
+                if (!rendue.isNull())
+                    return QPixmap::fromImage(rendue);
+            }
+        }
+        if (svg_.isNull())
+            svg_ = QIcon(chemin());
+        return svg_.pixmap(pixels, 1.0, mode, etat);
+    }
+
+private:
+    static QString chemin() { return QStringLiteral(":/images/icone.svg"); }
+
+    QIcon svg_; // Qt's own engine, made when a picture the build did not draw is asked for
+};
+
+} // namespace
+
+QIcon iconeprogramme() {
+    return QIcon(new IconeProgramme);
 }
 
 QPixmap pixmapsvg(const QString& chemin, QSize taille) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QRect>
@@ -23,6 +24,10 @@ QPixmap pixmapsvg(const QString& chemin, QSize taille);
 // The picture `chemin` (":/images/....svg") as the build drew it for this size and density (1 or 2),
 // or a null image when it did not.
 QImage imagerendue(const QString& chemin, QSize taille, int densite);
+
+// The program's icon, carried by every window. A desktop asks for it at several sizes as soon as a
+// window shows: the build drew it at those sizes, and the SVG is drawn only for any other.
+QIcon iconeprogramme();
 
 void centreecran(QWidget* fenetre);
 
