@@ -63,7 +63,6 @@ void initialiseapplication() {
     // for, and the desktop ties the windows to the menu entry of that name.
     QApplication::setWindowIcon(iconeprogramme());
     QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
-    installepolices();
     installeaccessibilite();
 }
 

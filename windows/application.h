@@ -31,7 +31,7 @@ private:
     std::unique_ptr<TForm10> form10_;
 };
 
-// Process-wide set-up that must precede any window: signals, application name, resources, fonts,
+// Process-wide set-up that must precede any window: signals, application name, resources,
 // how assistive technologies see the program's controls.
 void initialiseapplication();
 

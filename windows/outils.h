@@ -12,9 +12,7 @@ class QPushButton;
 namespace vormigral {
 
 // Fonts are named by the faces the layout was measured with ("MS Sans Serif", "Times New Roman",
-// "Courier", "Fixedsys"); start-up maps those names to the closest faces installed here
-// (see installepolices).
-void installepolices();
+// "Courier", "Fixedsys"); the font made for a name asks for the closest faces installed here.
 QFont police(const char* famille, int pixels, bool gras = false);
 QFont policestandard(bool gras = false); // "MS Sans Serif", 8 point
 

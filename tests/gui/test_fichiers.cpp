@@ -6,6 +6,7 @@
 #include "files/repertoire.h"
 #include "windows/blocnumeros.h"
 #include "windows/choixfichier.h"
+#include "windows/outils.h"
 #include "windows/principale.h"
 
 #include <QAction>
@@ -258,7 +259,7 @@ void TestFichiers::geometrie() {
     QVERIFY(w);
     QCOMPARE(w->parentWidget(), choix);
     QCOMPARE(w->geometry(), rect);
-    QCOMPARE(w->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(w->font().families(), policestandard().families());
     QCOMPARE(controle<QPushButton>(choix, "boutok")->text(), QStringLiteral("Ok"));
     QVERIFY(!controle<QPushButton>(choix, "boutok")->icon().isNull());
     QVERIFY(!controle<QPushButton>(choix, "boutannule")->icon().isNull());
