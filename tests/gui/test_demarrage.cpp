@@ -1,7 +1,15 @@
 #include "tests/support/doubles.h"
 
+#include "printing/qt/bibliocups.h"
+#include "windows/apropos.h"
 #include "windows/choixfichier.h"
+#include "windows/choixlangue.h"
+#include "windows/comparaison.h"
+#include "windows/dialogueimpression.h"
+#include "windows/fenetreparametres.h"
+#include "windows/listegrilles.h"
 #include "windows/principale.h"
+#include "windows/visionneuse.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,16 +21,50 @@
 using namespace vormigral;
 using namespace vormigral::test;
 
-// The file chooser is built at start-up but reads the disk only when shown: the first showing
-// opens the start directory, on the deepest volume holding it, as the directory is by then.
+namespace {
+
+bool projete(const char* bibliotheque) {
+    QFile carte(QStringLiteral("/proc/self/maps"));
+    return carte.open(QIODevice::ReadOnly) && carte.readAll().contains(bibliotheque);
+}
+
+} // namespace
+
 class TestDemarrage : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { initialiseapplication(); }
+    void differe();
     void premiereouverture_data();
     void premiereouverture();
 };
+
+// A start makes every dialog without its controls, and loads no CUPS client: each comes when first
+// needed, the dialog alone (the others stay as they were), the client with every function printing
+// calls.
+void TestDemarrage::differe() {
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    const Contexte& c = banc.contexte();
+    const QList<DialogueDiffere*> dialogues = {c.form2, c.apropos, c.form5, c.form8,
+                                               c.form6, c.form7,   c.form9, c.form10};
+    for (const DialogueDiffere* d : dialogues)
+        QVERIFY2(!d->construite(), qPrintable(d->objectName()));
+    QVERIFY(!projete("libcups.so"));
+
+    c.apropos->show();
+    for (const DialogueDiffere* d : dialogues)
+        QCOMPARE(d->construite(), d == c.apropos);
+    c.apropos->close();
+
+    QCOMPARE(QString::fromStdString(cups::bibliotheque().erreur), QString());
+    QVERIFY(projete("libcups.so"));
+}
+
+// The file chooser is built at start-up but reads the disk only when shown: the first showing
+// opens the start directory, on the deepest volume holding it, as the directory is by then.
 
 void TestDemarrage::premiereouverture_data() {
     // Paths within the folder holding the volumes "racine", "cle" and "lecteur".
