@@ -84,7 +84,8 @@ public:
     QIconEngine* clone() const override { return new IconeProgramme; }
 
     void paint(QPainter* peintre, const QRect& zone, QIcon::Mode mode, QIcon::State etat) override {
-        peintre->drawPixmap(zone, pixmap(zone.size(), mode, etat));
+        const qreal densite = peintre->device() ? peintre->device()->devicePixelRatio() : 1.0;
+        peintre->drawPixmap(zone, pixmap(zone.size() * densite, mode, etat));
     }
 
     QPixmap pixmap(const QSize& pixels, QIcon::Mode mode, QIcon::State etat) override {
