@@ -47,8 +47,9 @@ QStringList faces(const char* famille) {
 } // namespace
 
 QFont police(const char* famille, int pixels, bool gras) {
-    QFont resultat;
-    resultat.setFamilies(faces(famille));
+    const QStringList familles = faces(famille);
+    QFont resultat(familles.first());
+    resultat.setFamilies(familles);
     resultat.setPixelSize(pixels);
     resultat.setBold(gras);
     return resultat;
