@@ -9,6 +9,7 @@
 #include "engine/cases.h"
 #include "engine/comparaison.h"
 #include "printing/qt/imprimantes_qt.h"
+#include "tools/commun/banc.h"
 #include "windows/application.h"
 #include "windows/comparaison.h"
 #include "windows/principale.h"
@@ -26,60 +27,11 @@
 #include <vector>
 
 using namespace vormigral;
+using namespace vormigral::banc;
 
 namespace {
 
 constexpr int methode47 = 47;
-
-// Quiet stand-ins for the platform: the benchmark shows no message and reads no settings.
-class MessagesMuets final : public Messages {
-public:
-    Reponse message(const QString&, const QString&, Boutons, Icone) override {
-        ++messages;
-        return Reponse::Ok;
-    }
-    void bip() override {}
-    int messages = 0;
-};
-
-class AideMuette final : public Aide {
-public:
-    void contenu(const QString&) override {}
-};
-
-class SystemeTemporaire final : public Systeme {
-public:
-    QString repertoireexe() const override { return dossier_.path() + QLatin1Char('/'); }
-    QString repertoireconfig() const override { return dossier_.path() + QStringLiteral("/config/"); }
-    QString repertoiredonnees() const override { return dossier_.path() + QStringLiteral("/donnees/"); }
-
-private:
-    QTemporaryDir dossier_;
-};
-
-class HasardFixe final : public Hasard {
-public:
-    void initialise() override {}
-    int tire(int) override { return 0; }
-};
-
-struct Mesure {
-    double mediane = 0;
-    double minimum = 0;
-};
-
-template <class F> Mesure mesure(int repetitions, F&& action) {
-    std::vector<double> durees;
-    durees.reserve(static_cast<std::size_t>(repetitions));
-    for (int i = 0; i < repetitions; ++i) {
-        const auto debut = std::chrono::steady_clock::now();
-        action();
-        const auto fin = std::chrono::steady_clock::now();
-        durees.push_back(std::chrono::duration<double, std::milli>(fin - debut).count());
-    }
-    std::sort(durees.begin(), durees.end());
-    return {durees[durees.size() / 2], durees.front()};
-}
 
 void coche(TEtat& etat) {
     etat.casescoch.fill(0);
@@ -113,7 +65,8 @@ int main(int argc, char* argv[]) {
     // The window, through its button, with the viewer installed and redrawn after each expansion.
     MessagesMuets messages;
     AideMuette aide;
-    SystemeTemporaire systeme;
+    const QTemporaryDir dossier;
+    SystemeTemporaire systeme(dossier.path());
     HasardFixe hasard;
     VolumesQt volumes;
     ImprimantesQt imprimantes;

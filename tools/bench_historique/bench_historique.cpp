@@ -12,6 +12,7 @@
 #include "history/qt/basetirages.h"
 #include "history/recapitulatif.h"
 #include "printing/qt/imprimantes_qt.h"
+#include "tools/commun/banc.h"
 #include "windows/application.h"
 #include "windows/historique.h"
 #include "windows/outils.h"
@@ -31,50 +32,12 @@
 #include <vector>
 
 using namespace vormigral;
+using namespace vormigral::banc;
 
 namespace {
 
 constexpr int nbtirages = 3000;
 constexpr int methode47 = 47;
-
-// Quiet stand-ins: the benchmark shows no message and keeps its history in a temporary folder.
-class MessagesMuets final : public Messages {
-public:
-    Reponse message(const QString&, const QString&, Boutons, Icone) override {
-        ++messages;
-        return Reponse::Ok;
-    }
-    void bip() override {}
-    int messages = 0;
-};
-
-class SystemeTemporaire final : public Systeme {
-public:
-    explicit SystemeTemporaire(const QString& dossier) : dossier_(dossier + QLatin1Char('/')) {}
-    QString repertoireexe() const override { return dossier_; }
-    QString repertoireconfig() const override { return dossier_; }
-    QString repertoiredonnees() const override { return dossier_; }
-
-private:
-    QString dossier_;
-};
-
-struct Mesure {
-    double mediane = 0;
-    double minimum = 0;
-};
-
-template <class F> Mesure mesure(int repetitions, F&& action) {
-    std::vector<double> durees;
-    for (int i = 0; i < repetitions; ++i) {
-        const auto debut = std::chrono::steady_clock::now();
-        action();
-        const auto fin = std::chrono::steady_clock::now();
-        durees.push_back(std::chrono::duration<double, std::milli>(fin - debut).count());
-    }
-    std::sort(durees.begin(), durees.end());
-    return {durees[durees.size() / 2], durees.front()};
-}
 
 // A published-style file: header, ";" separators, DD/MM/YYYY dates, balls in draw order, and
 // columns the import skips. Two draws a week from 1995.
@@ -126,9 +89,11 @@ int main(int argc, char* argv[]) {
         base.ouvre(dossier.path());
         ecrit = ecrit && base.ajoute(tirages);
     });
-    QTemporaryDir dossier;
+    // The window below finds its history where these draws are stored.
+    const QTemporaryDir dossier;
+    SystemeTemporaire systeme(dossier.path());
     TBaseTirages base;
-    base.ouvre(dossier.path());
+    base.ouvre(systeme.repertoiredonnees());
     base.ajoute(tirages);
     std::vector<TTirageDate> stockes;
     const Mesure chargement = mesure(repetitions, [&] { stockes = base.tirages(); });
@@ -162,7 +127,6 @@ int main(int argc, char* argv[]) {
                 stockes.size(), verification.mediane, verification.minimum);
     // The window, its history holding the same draws.
     MessagesMuets messages;
-    SystemeTemporaire systeme(dossier.path());
     AideQt aide(systeme);
     HasardQt hasard;
     VolumesQt volumes;
