@@ -204,7 +204,9 @@ std::vector<TTirageDate> TBaseTirages::tirages(QString* erreur) const {
     return resultat;
 }
 
-bool TBaseTirages::ajoute(const std::vector<TTirageDate>& tirages, QString* erreur) {
+bool TBaseTirages::entransaction(const QString& sql, const std::vector<TTirageDate>& tirages,
+                                 const std::function<QString(QSqlQuery&, const TTirageDate&)>& lie,
+                                 QString* erreur) {
     QSqlDatabase base = QSqlDatabase::database(connexion_, false);
     const auto refuse = [&](const QString& cause) {
         base.rollback();
@@ -215,13 +217,10 @@ bool TBaseTirages::ajoute(const std::vector<TTirageDate>& tirages, QString* erre
     if (!ouverte_ || !base.transaction())
         return refuse(base.lastError().text());
     QSqlQuery requete(base);
-    requete.prepare(QStringLiteral("INSERT INTO tirages (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
-                        .arg(QLatin1String(colonnes)));
+    requete.prepare(sql);
     for (const TTirageDate& t : tirages) {
-        if (validetirage(t) != TMotif::aucun)
-            return refuse(QStringLiteral("invalid draw of %1").arg(QString::fromStdString(dateiso(t.date))));
-        lie(requete, t);
-        requete.addBindValue(t.tirage.complementaire);
+        if (const QString cause = lie(requete, t); !cause.isEmpty())
+            return refuse(cause);
         if (!requete.exec())
             return refuse(requete.lastError().text());
     }
@@ -230,27 +229,31 @@ bool TBaseTirages::ajoute(const std::vector<TTirageDate>& tirages, QString* erre
     return true;
 }
 
+bool TBaseTirages::ajoute(const std::vector<TTirageDate>& tirages, QString* erreur) {
+    const QString sql = QStringLiteral("INSERT INTO tirages (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                            .arg(QLatin1String(colonnes));
+    return entransaction(
+        sql, tirages,
+        [](QSqlQuery& requete, const TTirageDate& t) {
+            if (validetirage(t) != TMotif::aucun)
+                return QStringLiteral("invalid draw of %1").arg(QString::fromStdString(dateiso(t.date)));
+            lie(requete, t);
+            requete.addBindValue(t.tirage.complementaire);
+            return QString();
+        },
+        erreur);
+}
+
 bool TBaseTirages::supprime(const std::vector<TTirageDate>& tirages, QString* erreur) {
-    QSqlDatabase base = QSqlDatabase::database(connexion_, false);
-    const auto refuse = [&](const QString& cause) {
-        base.rollback();
-        if (erreur)
-            *erreur = cause;
-        return false;
-    };
-    if (!ouverte_ || !base.transaction())
-        return refuse(base.lastError().text());
-    QSqlQuery requete(base);
-    requete.prepare(QStringLiteral("DELETE FROM tirages WHERE date = ? AND n1 = ? AND n2 = ? AND n3 = ? "
-                                   "AND n4 = ? AND n5 = ? AND n6 = ?"));
-    for (const TTirageDate& t : tirages) {
-        lie(requete, t);
-        if (!requete.exec())
-            return refuse(requete.lastError().text());
-    }
-    if (!base.commit())
-        return refuse(base.lastError().text());
-    return true;
+    return entransaction(
+        QStringLiteral("DELETE FROM tirages WHERE date = ? AND n1 = ? AND n2 = ? AND n3 = ? "
+                       "AND n4 = ? AND n5 = ? AND n6 = ?"),
+        tirages,
+        [](QSqlQuery& requete, const TTirageDate& t) {
+            lie(requete, t);
+            return QString();
+        },
+        erreur);
 }
 
 } // namespace vormigral

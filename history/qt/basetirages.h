@@ -4,7 +4,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
+
+class QSqlQuery;
 
 namespace vormigral {
 
@@ -67,6 +70,10 @@ private:
     bool ouvrefichier(QString& detail, QString& codesqlite);
     TOuverture verifie();
     bool creeschema(QString& detail);
+    // Runs `sql` once per draw, its values bound by `lie` (which may refuse a draw with its cause),
+    // all in one transaction: on any failure nothing is kept and the cause goes to *erreur.
+    bool entransaction(const QString& sql, const std::vector<TTirageDate>& tirages,
+                       const std::function<QString(QSqlQuery&, const TTirageDate&)>& lie, QString* erreur);
 
     QString connexion_;
     QString chemin_;
