@@ -253,7 +253,8 @@ void TGraphiqueAnalyse::paintEvent(QPaintEvent*) {
     }
 }
 
-TAnalyse::TAnalyse(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+TAnalyse::TAnalyse(Contexte& contexte, QWidget* parent)
+    : QDialog(parent), contexte_(contexte), etat_(contexte.etat) {
     setObjectName(QStringLiteral("Analyse"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());

@@ -49,7 +49,7 @@ private:
 class TAnalyse : public QDialog {
     Q_OBJECT
 public:
-    explicit TAnalyse(Contexte& contexte);
+    explicit TAnalyse(Contexte& contexte, QWidget* parent = nullptr);
 
     // Sets every caption and figure for the selected method in the program's language.
     void traduitanalyse();

@@ -3,6 +3,8 @@
 #include "app/plateforme.h"
 #include "engine/etat.h"
 
+class QWidget;
+
 namespace vormigral {
 
 class TForm1;
@@ -17,6 +19,8 @@ class TForm10;
 class TChoixImprimante;
 class TApercu;
 class TCalage;
+class TAnalyse;
+class THistorique;
 
 // What every window reaches: the one working state, the platform seams and the other windows.
 // The windows are created once, in the order below, and live for the whole run.
@@ -36,6 +40,19 @@ struct Contexte {
     TChoixImprimante* choiximprimante = nullptr;
     TApercu* apercu = nullptr;
     TCalage* calage = nullptr;
+    TAnalyse* analyse = nullptr;
+    THistorique* historique = nullptr;
 };
+
+// The window that owns the windows made on first use: the main window.
+QWidget* proprietaire(Contexte& contexte);
+
+// A window made the first time it is needed and owned by the main window, so that start-up does
+// not pay for it.
+template <class T> T& surdemande(Contexte& contexte, T*& place) {
+    if (!place)
+        place = new T(contexte, proprietaire(contexte));
+    return *place;
+}
 
 } // namespace vormigral

@@ -426,7 +426,8 @@ private:
     bool en_ = false;
 };
 
-THistorique::THistorique(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+THistorique::THistorique(Contexte& contexte, QWidget* parent)
+    : QDialog(parent), contexte_(contexte), etat_(contexte.etat) {
     setObjectName(QStringLiteral("Historique"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);

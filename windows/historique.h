@@ -30,7 +30,7 @@ class ModeleRecapitulatif;
 class THistorique : public QDialog {
     Q_OBJECT
 public:
-    explicit THistorique(Contexte& contexte);
+    explicit THistorique(Contexte& contexte, QWidget* parent = nullptr);
     ~THistorique() override;
 
     void traduithistorique();

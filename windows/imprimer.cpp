@@ -26,10 +26,6 @@ const Legende legendesimprimer[] = {
 
 } // namespace
 
-QWidget* proprietaire(Contexte& contexte) {
-    return contexte.form1;
-}
-
 TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
     const auto demande = [&contexte](const std::vector<TFile>& files, bool disparue) {
         return surdemande(contexte, contexte.choiximprimante).demande(files, disparue);

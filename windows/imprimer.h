@@ -15,17 +15,6 @@ namespace vormigral {
 
 class TableLegendes;
 
-// The window that owns the windows made on first use: the main window.
-QWidget* proprietaire(Contexte& contexte);
-
-// A window made the first time it is needed and owned by the main window, so that start-up does
-// not pay for it.
-template <class T> T& surdemande(Contexte& contexte, T*& place) {
-    if (!place)
-        place = new T(contexte, proprietaire(contexte));
-    return *place;
-}
-
 // Runs a print job (see lanceimpression), asking the user through the printer chooser when nobody
 // chose a queue, and shows on the main window's status line which printer took how many pages.
 TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail);

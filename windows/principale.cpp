@@ -177,6 +177,10 @@ void TForm1::construitmenus() {
                    {"Infos1", &TForm1::SpeedButton2Click}});
 }
 
+QWidget* proprietaire(Contexte& contexte) {
+    return contexte.form1;
+}
+
 void TForm1::creat() {
     etat_.parexiste = reglages_.charge(etat_, contexte_.plateforme.systeme);
     initmethodes();
@@ -431,15 +435,11 @@ void TForm1::bimpbullClick() {
 }
 
 void TForm1::mAnalysedelamethode1Click() {
-    if (!analyse_)
-        analyse_ = std::make_unique<TAnalyse>(contexte_);
-    analyse_->exec();
+    surdemande(contexte_, contexte_.analyse).exec();
 }
 
 void TForm1::historiqueClick() {
-    if (!historique_)
-        historique_ = std::make_unique<THistorique>(contexte_);
-    historique_->exec();
+    surdemande(contexte_, contexte_.historique).exec();
 }
 
 void TForm1::Paramtres1Click() {

@@ -19,9 +19,6 @@ class QToolButton;
 
 namespace vormigral {
 
-class TAnalyse;
-class THistorique;
-
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -90,10 +87,6 @@ private:
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
-    // Built on first use, so that start-up creates only the windows every run needs.
-    std::unique_ptr<TAnalyse> analyse_;
-    // Made on first use, so that start-up does not open the database.
-    std::unique_ptr<THistorique> historique_;
     Reglages reglages_;
 };
 
