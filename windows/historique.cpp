@@ -199,6 +199,10 @@ const Legende legendeshistorique[] = {
      "%1 was made by a newer version of VORMIGRAL"},
     {"causerenommage", "%1 est endommagé et ne peut pas être mis de côté (%2)",
      "%1 is damaged and cannot be set aside (%2)"},
+    {"causemoduleabsent", "la partie du programme qui le lit, %1, est introuvable (cherchée dans %2)",
+     "the part of the program that reads it, %1, cannot be found (looked for in %2)"},
+    {"causemodule", "la partie du programme qui le lit ne s'ouvre pas : %1",
+     "the part of the program that reads it does not open: %1"},
     {"echecexport", "%1 n'a pas pu être écrit : %2", "%1 could not be written: %2"},
 };
 
@@ -671,42 +675,56 @@ void THistorique::ouvrebase() {
     if (base_ && base_->ouverte())
         return;
     const bool en = anglais(etat_);
-    base_ = std::make_unique<TBaseTirages>();
+    EchecModule echec;
+    base_ = creestockagetirages(echec);
+    if (!base_) {
+        QStringList dossiers;
+        for (const QString& dossier : echec.dossiers)
+            dossiers << QDir::toNativeSeparators(dossier);
+        causeindisponible_ = echec.raison.isEmpty()
+                                 ? legendehistorique("causemoduleabsent", en)
+                                       .arg(echec.fichier, dossiers.join(QStringLiteral(", ")))
+                                 : legendehistorique("causemodule", en).arg(echec.raison);
+        contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(causeindisponible_),
+                                              legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
+        recharge();
+        return;
+    }
     const QString dossier = contexte_.plateforme.systeme.repertoiredonnees();
-    const TBaseTirages::TOuverture o = base_->ouvre(dossier);
+    const TStockageTirages::TOuverture o = base_->ouvre(dossier);
     const QString fichier = QDir::toNativeSeparators(base_->chemin());
     QString cause;
     switch (o.cause) {
-    case TBaseTirages::TCause::aucune:
+    case TStockageTirages::TCause::aucune:
         break;
-    case TBaseTirages::TCause::dossier:
+    case TStockageTirages::TCause::dossier:
         cause = legendehistorique("causedossier", en).arg(QDir::toNativeSeparators(dossier));
         break;
-    case TBaseTirages::TCause::ouverture:
+    case TStockageTirages::TCause::ouverture:
         cause = legendehistorique("causeouverture", en).arg(fichier, o.detail);
         break;
-    case TBaseTirages::TCause::illisible:
+    case TStockageTirages::TCause::illisible:
         cause = legendehistorique("causeillisible", en);
         break;
-    case TBaseTirages::TCause::endommagee:
+    case TStockageTirages::TCause::endommagee:
         cause = legendehistorique("causeendommagee", en);
         break;
-    case TBaseTirages::TCause::inconnue:
+    case TStockageTirages::TCause::inconnue:
         cause = legendehistorique("causeinconnue", en);
         break;
-    case TBaseTirages::TCause::recente:
+    case TStockageTirages::TCause::recente:
         cause = legendehistorique("causerecente", en).arg(fichier);
         break;
-    case TBaseTirages::TCause::renommage:
+    case TStockageTirages::TCause::renommage:
         cause = legendehistorique("causerenommage", en).arg(fichier, o.detail);
         break;
     }
     causeindisponible_.clear();
-    if (o.etat == TBaseTirages::TIssue::remplacee) {
+    if (o.etat == TStockageTirages::TIssue::remplacee) {
         contexte_.plateforme.messages.message(
             legendehistorique("baseremplacee", en).arg(cause, QDir::toNativeSeparators(o.miseacote)),
             legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
-    } else if (o.etat == TBaseTirages::TIssue::echec) {
+    } else if (o.etat == TStockageTirages::TIssue::echec) {
         causeindisponible_ = cause;
         contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(cause),
                                               legendehistorique("", en), Boutons::Ok, Icone::Exclamation);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/importation.h"
-#include "history/qt/basetirages.h"
+#include "history/qt/stockagetirages.h"
 #include "history/recapitulatif.h"
 #include "windows/contexte.h"
 
@@ -62,7 +62,7 @@ private:
 
     Contexte& contexte_;
     TEtat& etat_;
-    std::unique_ptr<TBaseTirages> base_;
+    std::unique_ptr<TStockageTirages> base_;
     std::vector<TTirageDate> tirages_;
     QString causeindisponible_;
     QTabWidget* onglets_ = nullptr;

@@ -24,7 +24,8 @@ deb=$travail/cpack/vormigral_${version}_$(dpkg --print-architecture).deb
 [ "$(dpkg-deb -f "$deb" Package Version Section)" = "Package: vormigral
 Version: $version
 Section: games" ] || echec "control fields: $(dpkg-deb -f "$deb" Package Version Section)"
-for dependance in libqt6widgets6 libqt6printsupport6 libqt6svg6 libcups2 fonts-dejavu-core fonts-liberation; do
+for dependance in libqt6widgets6 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libqt6svg6 libcups2 fonts-dejavu-core \
+    fonts-liberation; do
     dpkg-deb -f "$deb" Depends | grep -qw "$dependance" || echec "Depends lacks $dependance"
 done
 
@@ -45,6 +46,9 @@ for fichier in share/applications/vormigral.desktop share/metainfo/vormigral.met
     share/doc/vormigral/copyright share/doc/vormigral/changelog.gz share/doc/vormigral/vormigral.html; do
     [ -s "$usr/$fichier" ] || echec "missing $fichier"
 done
+# The modules the program opens at their first use, in its folder of the multiarch library folder.
+[ "$(cd "$usr" && echo lib/*/vormigral/libvormigral_historique.so)" = \
+    "lib/$(gcc -print-multiarch)/vormigral/libvormigral_historique.so" ] || echec "no storage module"
 for cote in 16 22 24 32 48 64 128 256; do
     file "$usr/share/icons/hicolor/${cote}x${cote}/apps/vormigral.png" | grep -q "PNG image data, $cote x $cote," ||
         echec "icon ${cote}x${cote}"
@@ -102,6 +106,16 @@ done
 [ "$icone" = oui ] || echec "the language window has no icon"
 xdotool windowfocus --sync "$langue" key Return
 principale=$(fenetre VORMIGRAL) || echec "no main window"
+# The draw history opens its storage, a module of the installed tree, and makes its base in the
+# user's data folder; Escape closes it.
+xdotool windowfocus --sync "$principale" key ctrl+h
+historique=$(fenetre "Historique des tirages") || echec "no draw history window"
+for _ in $(seq 50); do
+    [ -s "$HOME/.local/share/VORMIGRAL/historique.sqlite" ] && break
+    sleep 0.1
+done
+[ -s "$HOME/.local/share/VORMIGRAL/historique.sqlite" ] || echec "the draw history made no base: $(find "$HOME")"
+xdotool windowfocus --sync "$historique" key Escape
 # Quitter is at 453,282 (132 x 69) of the client area, below the 18-pixel menu bar; it saves the
 # settings and ends the program.
 xdotool mousemove --window "$principale" $((453 + 66)) $((18 + 282 + 34)) click 1

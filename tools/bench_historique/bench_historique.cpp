@@ -9,7 +9,7 @@
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "history/importation.h"
-#include "history/qt/basetirages.h"
+#include "history/sqlite/basetirages.h"
 #include "history/recapitulatif.h"
 #include "printing/qt/imprimantes_qt.h"
 #include "tools/commun/banc.h"

@@ -1,4 +1,4 @@
-#include "history/qt/basetirages.h"
+#include "history/sqlite/basetirages.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -257,3 +257,8 @@ bool TBaseTirages::supprime(const std::vector<TTirageDate>& tirages, QString* er
 }
 
 } // namespace vormigral
+
+// The module's one entry point (history/qt/stockagetirages.h).
+extern "C" __attribute__((visibility("default"))) vormigral::TStockageTirages* vormigral_creebasetirages() {
+    return new vormigral::TBaseTirages;
+}
