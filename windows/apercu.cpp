@@ -1,13 +1,11 @@
 #include "windows/apercu.h"
 
-#include "printing/qt/surface_qt.h"
+#include "printing/qt/pages.h"
 #include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
 #include <QLabel>
-#include <QPainter>
-#include <QPrintPreviewWidget>
 #include <QPushButton>
 
 namespace vormigral {
@@ -45,9 +43,6 @@ const Legende legendesapercu[] = {
      "in a PDF file (no printer is installed)"},
 };
 
-// The slip's colour, as on the picture of the number block.
-const QColor rougebulletin(0xe0, 0x60, 0x4e);
-
 } // namespace
 
 TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
@@ -57,14 +52,15 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     setFixedSize(720, 680);
     setModal(true);
 
-    imprimante_.setOutputFormat(QPrinter::PdfFormat);
-    vueapercu = new QPrintPreviewWidget(&imprimante_, this);
+    // The printing module is open by now: the pages to show came from it.
+    EchecModule echec;
+    vue_ = creevuepages(this, echec);
+    QWidget* vueapercu = vue_ ? vue_->widget() : new QWidget(this);
     vueapercu->setObjectName(QStringLiteral("vueapercu"));
     vueapercu->setGeometry(8, 8, 704, 556);
-    vueapercu->setViewMode(QPrintPreviewWidget::SinglePageView);
     vueapercu->setFocusPolicy(Qt::StrongFocus);
-    connect(vueapercu, &QPrintPreviewWidget::paintRequested, this, &TApercu::peint);
-    connect(vueapercu, &QPrintPreviewWidget::previewChanged, this, &TApercu::affichepage);
+    if (vue_)
+        vue_->quandchange([this] { affichepage(); });
 
     lnote = place<QLabel>(this, "lnote", {8, 570, 704, 48});
     lnote->setWordWrap(true);
@@ -78,8 +74,14 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     fermer->setDefault(true);
     connect(precedent, &QPushButton::clicked, this, &TApercu::bprecedentClick);
     connect(suivant, &QPushButton::clicked, this, &TApercu::bsuivantClick);
-    connect(reduire, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomOut(); });
-    connect(agrandir, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomIn(); });
+    connect(reduire, &QPushButton::clicked, this, [this] {
+        if (vue_)
+            vue_->reduit();
+    });
+    connect(agrandir, &QPushButton::clicked, this, [this] {
+        if (vue_)
+            vue_->agrandit();
+    });
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
     QWidget* ordre[] = {vueapercu, precedent, suivant, reduire, agrandir, fermer};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
@@ -92,19 +94,18 @@ void TApercu::traduitapercu() {
     appliquelegendes(this, legendesapercu, en);
 }
 
-void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+void TApercu::montre(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
                      const std::string& file) {
+    if (!vue_)
+        return;
     prepare(pages, fond, genre, file);
     exec();
-    pages_ = nullptr;
-    fond_ = nullptr;
+    vue_->montre(nullptr, nullptr);
 }
 
-void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
+void TApercu::prepare(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
                       const std::string& file) {
     traduitapercu();
-    pages_ = &pages;
-    fond_ = fond;
     genre_ = genre;
     const bool en = anglais(contexte_.etat);
     const TParametres& p = contexte_.etat.parametres;
@@ -120,58 +121,43 @@ void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu
     lnote->setText(genre == GenreApercu::Liste
                        ? modele.arg(imprimante)
                        : modele.arg(imprimante, QString::number(p.decalh), QString::number(p.decalv)));
-    vueapercu->updatePreview();
-    vueapercu->setCurrentPage(1);
-    vueapercu->fitToWidth();
+    if (!vue_)
+        return;
+    vue_->montre(&pages, fond);
     affichepage();
-    vueapercu->setFocus();
+    vue_->widget()->setFocus();
 }
 
 int TApercu::pagecourante() const {
-    return vueapercu->currentPage();
+    return vue_ ? vue_->page() : 0;
 }
 
 int TApercu::nombrepages() const {
-    return vueapercu->pageCount();
+    return vue_ ? vue_->nombrepages() : 0;
 }
 
 void TApercu::bprecedentClick() {
-    vueapercu->setCurrentPage(vueapercu->currentPage() - 1);
+    vue_->allera(pagecourante() - 1);
     affichepage();
 }
 
 void TApercu::bsuivantClick() {
-    vueapercu->setCurrentPage(vueapercu->currentPage() + 1);
+    vue_->allera(pagecourante() + 1);
     affichepage();
 }
 
 void TApercu::affichepage() {
     const bool en = anglais(contexte_.etat);
     lpage->setText(texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
-                       .arg(vueapercu->currentPage())
-                       .arg(vueapercu->pageCount()));
-    findChild<QPushButton*>(QStringLiteral("bprecedent"))->setEnabled(vueapercu->currentPage() > 1);
-    findChild<QPushButton*>(QStringLiteral("bsuivant"))
-        ->setEnabled(vueapercu->currentPage() < vueapercu->pageCount());
+                       .arg(pagecourante())
+                       .arg(nombrepages()));
+    findChild<QPushButton*>(QStringLiteral("bprecedent"))->setEnabled(pagecourante() > 1);
+    findChild<QPushButton*>(QStringLiteral("bsuivant"))->setEnabled(pagecourante() < nombrepages());
 }
 
 void TApercu::peint(QPrinter* imprimante) {
-    if (!pages_)
-        return;
-    // The paper, margins and resolution of the printer the pages were laid out for.
-    pages_->miseenpage(*imprimante);
-    QPainter peintre(imprimante);
-    const qreal trait = imprimante->logicalDpiX() * 0.2 / 25.4;
-    for (int page = 0; page < pages_->nombrepages(); ++page) {
-        if (page > 0)
-            imprimante->newPage();
-        peintre.setPen(QPen(Qt::gray, trait, Qt::DashLine));
-        peintre.setBrush(Qt::NoBrush);
-        peintre.drawRect(QRectF(0, 0, imprimante->width(), imprimante->height()));
-        if (fond_ && fond_->nombrepages() > 0)
-            fond_->peintpage(peintre, 0, rougebulletin);
-        pages_->peintpage(peintre, page, Qt::black);
-    }
+    if (vue_)
+        vue_->peint(imprimante);
 }
 
 } // namespace vormigral

@@ -3,17 +3,17 @@
 #include "windows/contexte.h"
 
 #include <QDialog>
-#include <QPrinter>
 
 #include <cstdint>
 #include <string>
 
 class QLabel;
-class QPrintPreviewWidget;
+class QPrinter;
 
 namespace vormigral {
 
-class SurfaceQt;
+class SurfacePages;
+class VuePages;
 
 // What a preview shows: slips over the picture of their type, a list, or a calibration sheet.
 enum class GenreApercu { Bulletins, Liste, Calage };
@@ -28,9 +28,11 @@ public:
     // Shows the pages of `pages` (a preview surface whose job is closed), each over the first page
     // of `fond` when there is one, laid out as printer `file` ("" when there is none), until the
     // user closes the window.
-    void montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
+    void montre(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
+                const std::string& file);
     // The first half of montre: takes the pages to show, which must outlive their showing.
-    void prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
+    void prepare(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
+                 const std::string& file);
     // Paints the pages shown on `imprimante`, laid out as their printer: what the view displays.
     void peint(QPrinter* imprimante);
 
@@ -44,12 +46,9 @@ private:
     void affichepage();
 
     Contexte& contexte_;
-    QPrinter imprimante_{QPrinter::HighResolution};
-    QPrintPreviewWidget* vueapercu = nullptr;
+    VuePages* vue_ = nullptr; // from the printing module; a child of the window
     QLabel* lpage = nullptr;
     QLabel* lnote = nullptr;
-    const SurfaceQt* pages_ = nullptr;
-    const SurfaceQt* fond_ = nullptr;
     GenreApercu genre_ = GenreApercu::Bulletins;
 };
 

@@ -5,7 +5,6 @@
 #include "engine/serie.h"
 #include "printing/calage.h"
 #include "printing/impression.h"
-#include "printing/qt/surface_qt.h"
 #include "windows/apercu.h"
 #include "windows/choiximprimante.h"
 #include "windows/filtretouches.h"
@@ -194,15 +193,18 @@ void TForm7::bapercuClick() {
     if (!r)
         return;
     const std::string file = imprimantesansdemande(contexte_.plateforme);
-    const QString nom = QString::fromStdString(file);
-    SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
-    imprimebulletins(contexte_.etat, pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
+    const std::unique_ptr<SurfacePages> pages = surfaceapercu(contexte_, file);
+    if (!pages)
+        return;
+    imprimebulletins(contexte_.etat, *pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
                      r->dernier, {});
-    SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
-    bulletin.ouvre(documentbulletins);
-    dessinebulletin(bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
-    bulletin.ferme();
-    surdemande(contexte_, contexte_.apercu).montre(pages, &bulletin, GenreApercu::Bulletins, file);
+    const std::unique_ptr<SurfacePages> bulletin = surfaceapercu(contexte_, file);
+    if (!bulletin)
+        return;
+    bulletin->ouvre(documentbulletins);
+    dessinebulletin(*bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
+    bulletin->ferme();
+    surdemande(contexte_, contexte_.apercu).montre(*pages, bulletin.get(), GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {

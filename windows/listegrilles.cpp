@@ -3,7 +3,6 @@
 #include "engine/methodes.h"
 #include "engine/serie.h"
 #include "printing/liste.h"
-#include "printing/qt/surface_qt.h"
 #include "windows/apercu.h"
 #include "windows/dialogueimpression.h"
 #include "windows/imprimer.h"
@@ -156,9 +155,11 @@ void TForm5::imprimeliste() {
 
 void TForm5::bapercuClick() {
     const std::string file = imprimantesansdemande(contexte_.plateforme);
-    SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    vormigral::imprimeliste(contexte_.etat, pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
-    surdemande(contexte_, contexte_.apercu).montre(pages, nullptr, GenreApercu::Liste, file);
+    const std::unique_ptr<SurfacePages> pages = surfaceapercu(contexte_, file);
+    if (!pages)
+        return;
+    vormigral::imprimeliste(contexte_.etat, *pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
+    surdemande(contexte_, contexte_.apercu).montre(*pages, nullptr, GenreApercu::Liste, file);
 }
 
 void TForm5::bimprimebulletins() {

@@ -13,7 +13,7 @@
 #include "printing/impression.h"
 #include "printing/liste.h"
 #include "printing/qt/imprimantes_qt.h"
-#include "printing/qt/surface_qt.h"
+#include "printing/qtprint/surface_qt.h"
 #include "printing/relais.h"
 #include "tests/cups/fenetres.h"
 #include "tests/cups/lecturepdf.h"

@@ -47,8 +47,10 @@ for fichier in share/applications/vormigral.desktop share/metainfo/vormigral.met
     [ -s "$usr/$fichier" ] || echec "missing $fichier"
 done
 # The modules the program opens at their first use, in its folder of the multiarch library folder.
-[ "$(cd "$usr" && echo lib/*/vormigral/libvormigral_historique.so)" = \
-    "lib/$(gcc -print-multiarch)/vormigral/libvormigral_historique.so" ] || echec "no storage module"
+for module in historique impression; do
+    [ "$(cd "$usr" && echo lib/*/vormigral/libvormigral_$module.so)" = \
+        "lib/$(gcc -print-multiarch)/vormigral/libvormigral_$module.so" ] || echec "no module $module"
+done
 for cote in 16 22 24 32 48 64 128 256; do
     file "$usr/share/icons/hicolor/${cote}x${cote}/apps/vormigral.png" | grep -q "PNG image data, $cote x $cote," ||
         echec "icon ${cote}x${cote}"

@@ -1,6 +1,6 @@
 #include "tests/support/surfacedouble.h"
 
-#include "printing/qt/surface_qt.h"
+#include "printing/qtprint/surface_qt.h"
 #include "printing/relais.h"
 
 namespace vormigral::test {

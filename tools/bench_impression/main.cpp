@@ -9,7 +9,7 @@
 #include "printing/impression.h"
 #include "printing/liste.h"
 #include "printing/qt/imprimantes_qt.h"
-#include "printing/qt/surface_qt.h"
+#include "printing/qtprint/surface_qt.h"
 #include "windows/apercu.h"
 #include "windows/application.h"
 #include "windows/imprimer.h"

@@ -1,4 +1,4 @@
-#include "printing/qt/surface_qt.h"
+#include "printing/qtprint/surface_qt.h"
 
 #include "printing/qt/cups.h"
 
@@ -292,3 +292,9 @@ std::int32_t SurfaceQt::decalagey() const {
 }
 
 } // namespace vormigral
+
+// One of the module's entry points (printing/qt/pages.h).
+extern "C" __attribute__((visibility("default"))) vormigral::SurfacePages*
+vormigral_creesurface(int sortie, const QString& nom) {
+    return new vormigral::SurfaceQt(static_cast<vormigral::SurfacePages::Sortie>(sortie), nom);
+}
