@@ -11,6 +11,13 @@
 
 namespace vormigral {
 
+QString EchecModule::ou() const {
+    QStringList natifs;
+    for (const QString& dossier : dossiers)
+        natifs << QDir::toNativeSeparators(dossier);
+    return natifs.join(QStringLiteral(", "));
+}
+
 void* symbolemodule(const char* nom, const char* symbole, EchecModule& echec) {
     const QDir programme(QCoreApplication::applicationDirPath());
     echec = {QStringLiteral("libvormigral_%1.so").arg(QString::fromUtf8(nom)),

@@ -16,6 +16,9 @@ struct EchecModule {
     QString fichier;      // the module's file name
     QStringList dossiers; // where it was looked for
     QString raison;       // the system's own words when it is there but cannot be opened; empty when absent
+
+    // The folders looked in, as the user writes paths, for a message.
+    QString ou() const;
 };
 
 // Returns the address of `symbole` in module `nom`, or nullptr with the cause in `echec`.

@@ -678,12 +678,8 @@ void THistorique::ouvrebase() {
     EchecModule echec;
     base_ = creestockagetirages(echec);
     if (!base_) {
-        QStringList dossiers;
-        for (const QString& dossier : echec.dossiers)
-            dossiers << QDir::toNativeSeparators(dossier);
         causeindisponible_ = echec.raison.isEmpty()
-                                 ? legendehistorique("causemoduleabsent", en)
-                                       .arg(echec.fichier, dossiers.join(QStringLiteral(", ")))
+                                 ? legendehistorique("causemoduleabsent", en).arg(echec.fichier, echec.ou())
                                  : legendehistorique("causemodule", en).arg(echec.raison);
         contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(causeindisponible_),
                                               legendehistorique("", en), Boutons::Ok, Icone::Exclamation);

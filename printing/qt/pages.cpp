@@ -1,8 +1,5 @@
 #include "printing/qt/pages.h"
 
-#include <QDir>
-#include <QStringList>
-
 namespace vormigral {
 
 namespace {
@@ -77,10 +74,7 @@ ErreurImpression erreurmodule(const EchecModule& echec) {
         return {"La partie du programme qui imprime ne s'ouvre pas : " + raison + ".",
                 "The part of the program that prints does not open: " + raison + "."};
     }
-    QStringList dossiers;
-    for (const QString& dossier : echec.dossiers)
-        dossiers << QDir::toNativeSeparators(dossier);
-    const std::string ou = dossiers.join(QStringLiteral(", ")).toStdString();
+    const std::string ou = echec.ou().toStdString();
     return {
         "La partie du programme qui imprime, " + fichier + ", est introuvable (cherchée dans " + ou + ").",
         "The part of the program that prints, " + fichier + ", cannot be found (looked for in " + ou + ")."};
