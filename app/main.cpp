@@ -2,7 +2,7 @@
 #include "app/lignecommande.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
-#include "printing/qt/imprimantes_qt.h"
+#include "printer/imprimantes_qt.h"
 #include "windows/application.h"
 #include "windows/principale.h"
 

@@ -1,6 +1,6 @@
 #include "windows/apercu.h"
 
-#include "printing/qt/pages.h"
+#include "printer/pages.h"
 #include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/importation.h"
-#include "history/qt/stockagetirages.h"
+#include "storage/stockagetirages.h"
 #include "history/recapitulatif.h"
 #include "windows/contexte.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/qt/lancement.h"
-#include "printing/qt/pages.h"
+#include "printer/lancement.h"
+#include "printer/pages.h"
 #include "windows/contexte.h"
 
 #include <QRect>

@@ -6,7 +6,7 @@
 #include "tests/cups/fenetres.h"
 
 #include "app/imprimantechoisie.h"
-#include "printing/qt/imprimantes_qt.h"
+#include "printer/imprimantes_qt.h"
 #include "tests/cups/lecturepdf.h"
 #include "tests/support/doubles.h"
 #include "windows/choiximprimante.h"

@@ -1,5 +1,5 @@
 #include "history/importation.h"
-#include "history/sqlite/basetirages.h"
+#include "storage/basetirages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "tests/support/doubles.h"
 
-#include "printing/qt/bibliocups.h"
+#include "printer/bibliocups.h"
 #include "windows/apropos.h"
 #include "windows/choixfichier.h"
 #include "windows/choixlangue.h"

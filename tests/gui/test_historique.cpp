@@ -1,7 +1,7 @@
 #include "tests/support/doubles.h"
 
 #include "engine/cases.h"
-#include "history/sqlite/basetirages.h"
+#include "storage/basetirages.h"
 #include "windows/historique.h"
 #include "windows/principale.h"
 

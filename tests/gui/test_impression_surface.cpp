@@ -1,4 +1,4 @@
-#include "printing/qtprint/surface_qt.h"
+#include "printer/surface_qt.h"
 
 #include <QFile>
 #include <QFontInfo>

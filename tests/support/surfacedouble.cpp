@@ -1,6 +1,6 @@
 #include "tests/support/surfacedouble.h"
 
-#include "printing/qtprint/surface_qt.h"
+#include "printer/surface_qt.h"
 #include "printing/relais.h"
 
 namespace vormigral::test {

@@ -8,7 +8,7 @@
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
-#include "printing/qt/imprimantes_qt.h"
+#include "printer/imprimantes_qt.h"
 #include "tools/commun/banc.h"
 #include "windows/application.h"
 #include "windows/comparaison.h"

@@ -16,7 +16,7 @@ class QWidget;
 namespace vormigral {
 
 // A print surface that keeps the pages drawn on it and paints them again on demand: on a printer
-// through the spooler, in a PDF file, or for a preview (printing/qtprint/surface_qt.h). Surfaces and
+// through the spooler, in a PDF file, or for a preview (printer/surface_qt.h). Surfaces and
 // preview views come from the printing module (app/module.h): Qt Print Support is loaded at the
 // first print or preview, not at every start.
 class SurfacePages : public SurfaceImpression {
@@ -68,7 +68,7 @@ VuePages* creevuepages(QWidget* parent, EchecModule& echec);
 // What a print or a preview reports when the printing module is missing or cannot be opened.
 ErreurImpression erreurmodule(const EchecModule& echec);
 
-// The names of the functions the module exports (printing/qtprint).
+// The names of the functions the module exports (printer/surface_qt.cpp, printer/vuepages_qt.cpp).
 inline constexpr char fabriquesurface[] = "vormigral_creesurface";
 inline constexpr char fabriquevuepages[] = "vormigral_creevuepages";
 

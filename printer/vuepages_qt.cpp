@@ -1,4 +1,4 @@
-#include "printing/qtprint/surface_qt.h"
+#include "printer/surface_qt.h"
 
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -75,7 +75,7 @@ private:
 
 } // namespace vormigral
 
-// One of the module's entry points (printing/qt/pages.h).
+// One of the module's entry points (printer/pages.h).
 extern "C" __attribute__((visibility("default"))) vormigral::VuePages*
 vormigral_creevuepages(QWidget* parent) {
     return new vormigral::VuePagesQt(parent);

@@ -1,4 +1,4 @@
-#include "printing/qt/pages.h"
+#include "printer/pages.h"
 
 namespace vormigral {
 

@@ -1,4 +1,4 @@
-#include "history/sqlite/basetirages.h"
+#include "storage/basetirages.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -258,7 +258,7 @@ bool TBaseTirages::supprime(const std::vector<TTirageDate>& tirages, QString* er
 
 } // namespace vormigral
 
-// The module's one entry point (history/qt/stockagetirages.h).
+// The module's one entry point (storage/stockagetirages.h).
 extern "C" __attribute__((visibility("default"))) vormigral::TStockageTirages* vormigral_creebasetirages() {
     return new vormigral::TBaseTirages;
 }

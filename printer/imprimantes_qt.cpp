@@ -1,8 +1,8 @@
-#include "printing/qt/imprimantes_qt.h"
+#include "printer/imprimantes_qt.h"
 
 #include "app/plateforme.h"
-#include "printing/qt/cups.h"
-#include "printing/qt/pages.h"
+#include "printer/cups.h"
+#include "printer/pages.h"
 
 #include <QApplication>
 #include <QDir>

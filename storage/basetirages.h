@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/qt/stockagetirages.h"
+#include "storage/stockagetirages.h"
 
 #include <QString>
 

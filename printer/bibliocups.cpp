@@ -1,4 +1,4 @@
-#include "printing/qt/bibliocups.h"
+#include "printer/bibliocups.h"
 
 #include <dlfcn.h>
 

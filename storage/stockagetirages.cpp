@@ -1,4 +1,4 @@
-#include "history/qt/stockagetirages.h"
+#include "storage/stockagetirages.h"
 
 namespace vormigral {
 

@@ -1,6 +1,6 @@
-#include "printing/qtprint/surface_qt.h"
+#include "printer/surface_qt.h"
 
-#include "printing/qt/cups.h"
+#include "printer/cups.h"
 
 #include <QDir>
 #include <QFile>
@@ -293,7 +293,7 @@ std::int32_t SurfaceQt::decalagey() const {
 
 } // namespace vormigral
 
-// One of the module's entry points (printing/qt/pages.h).
+// One of the module's entry points (printer/pages.h).
 extern "C" __attribute__((visibility("default"))) vormigral::SurfacePages*
 vormigral_creesurface(int sortie, const QString& nom) {
     return new vormigral::SurfaceQt(static_cast<vormigral::SurfacePages::Sortie>(sortie), nom);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/qt/pages.h"
+#include "printer/pages.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "printing/qt/cups.h"
+#include "printer/cups.h"
 
-#include "printing/qt/bibliocups.h"
+#include "printer/bibliocups.h"
 
 #include <QtGlobal>
 

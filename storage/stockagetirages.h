@@ -10,7 +10,7 @@
 
 namespace vormigral {
 
-// Where the draws are kept (history/sqlite/basetirages.h: an SQLite file through Qt SQL). The
+// Where the draws are kept (storage/basetirages.h: an SQLite file through Qt SQL). The
 // windows reach it through this interface only: the storage is a module (app/module.h), opened when
 // the history is first shown, so that a start does not load Qt SQL.
 class TStockageTirages {
@@ -62,7 +62,7 @@ public:
 // module cannot be found or opened.
 std::unique_ptr<TStockageTirages> creestockagetirages(EchecModule& echec);
 
-// The name of the function the module exports to make one (history/sqlite).
+// The name of the function the module exports to make one (storage/basetirages.cpp).
 inline constexpr char fabriquestockagetirages[] = "vormigral_creebasetirages";
 
 } // namespace vormigral

@@ -1,4 +1,4 @@
-#include "printing/qt/lancement.h"
+#include "printer/lancement.h"
 
 #include "app/imprimantechoisie.h"
 #include "app/textes.h"
