@@ -7,7 +7,7 @@
 namespace vormigral {
 
 // An SVG picture drawn over `pixels` device pixels, transparent where it draws nothing. The build
-// draws the pictures with it for the usual densities (tools/rendimages) and the program for any
+// draws the pictures with it for the usual densities (tools/renderimages) and the program for any
 // other: both give the same pixels. It goes through Qt's SVG image plugin, which Qt opens at the
 // first SVG read, rather than through Qt SVG itself: a program linked to that library would load it
 // at every start for pictures it only rarely draws.

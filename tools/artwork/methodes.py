@@ -1,8 +1,9 @@
 """The program's own data for the help and the artwork: the 50 methods, the method list's order,
 the tables that fall short of their promise, and the cells of the number block.
 
-Nothing is copied here: it is what the program prints with `build/tools/donnees` (or the JSON file
-named by VORMIGRAL_DONNEES), so the help and the pictures cannot drift from the program."""
+Nothing is copied here: it is what the program prints with `build/tools/programdata/programdata`
+(or the JSON file named by VORMIGRAL_DONNEES), so the help and the pictures cannot drift from the
+program."""
 import json
 import os
 import subprocess
@@ -15,7 +16,7 @@ def _donnees():
     if chemin:
         with open(chemin, encoding="utf-8") as f:
             return json.load(f)
-    outil = os.path.join(_ICI, "..", "..", "build", "tools", "donnees")
+    outil = os.path.join(_ICI, "..", "..", "build", "tools", "programdata", "programdata")
     try:
         sortie = subprocess.run([outil], check=True, capture_output=True, text=True).stdout
     except OSError as erreur:

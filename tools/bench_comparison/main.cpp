@@ -2,14 +2,14 @@
 // window on the offscreen platform (selectors read, grids expanded, the hidden viewer redrawn after
 // each expansion, the list filled and the counters shown).
 //
-//   bench_comparaison [repetitions]
+//   bench_comparison [repetitions]
 
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "engine/comparaison.h"
 #include "printer/imprimantes_qt.h"
-#include "tools/commun/banc.h"
+#include "tools/bench_common/banc.h"
 #include "windows/application.h"
 #include "windows/comparaison.h"
 #include "windows/principale.h"

@@ -3,7 +3,7 @@
 // reading them back, and checking the 371 grids of method 47 against all of them, in the engine
 // alone and through the window's button on the offscreen platform (table filled and sorted).
 //
-//   bench_historique [repetitions]
+//   bench_history [repetitions]
 
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
@@ -12,7 +12,7 @@
 #include "storage/basetirages.h"
 #include "history/recapitulatif.h"
 #include "printer/imprimantes_qt.h"
-#include "tools/commun/banc.h"
+#include "tools/bench_common/banc.h"
 #include "windows/application.h"
 #include "windows/historique.h"
 #include "windows/outils.h"

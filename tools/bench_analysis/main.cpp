@@ -1,7 +1,7 @@
-// bench_analyse: how long the whole analysis of a method takes (the best grid of every set of 3 to 6
+// bench_analysis: how long the whole analysis of a method takes (the best grid of every set of 3 to 6
 // positions, the promise, the odds of a draw), as the analysis window computes it on opening.
 //
-//   bench_analyse [--passes P]
+//   bench_analysis [--passes P]
 
 #include "analysis/analyse.h"
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         if (a == "--passes" && i + 1 < argc) {
             passes = std::max(1, std::atoi(argv[++i]));
         } else {
-            std::fprintf(stderr, "usage: bench_analyse [--passes P]\n");
+            std::fprintf(stderr, "usage: bench_analysis [--passes P]\n");
             return 2;
         }
     }

@@ -1,10 +1,10 @@
-// Start-up of VORMIGRAL against a bare Qt window and a richer baseline (bench_demarrage_temoin).
+// Start-up of VORMIGRAL against a bare Qt window and a richer baseline (bench_startup_baseline).
 // Each program runs until its main window is first painted (VORMIGRAL_ARRET_AFFICHAGE, see
 // app/arretmesure.h), in the same start folder. Starts are interleaved, one of each per round, and
 // the figures are medians: CPU time of the whole process (user + system, from wait4) and its peak
 // resident memory; with --callgrind, the instructions callgrind counts on the offscreen platform.
 //
-// bench_demarrage --programme VORMIGRAL --temoin TEMOIN [--dossier DIR] [--tours N]
+// bench_startup --programme VORMIGRAL --temoin TEMOIN [--dossier DIR] [--tours N]
 //                 [--callgrind OUTDIR] [--sans-temps]
 
 #include <sys/resource.h>
@@ -40,7 +40,7 @@ struct Options {
 };
 
 [[noreturn]] void usage() {
-    std::fprintf(stderr, "usage: bench_demarrage --programme VORMIGRAL --temoin TEMOIN [--dossier DIR]\n"
+    std::fprintf(stderr, "usage: bench_startup --programme VORMIGRAL --temoin TEMOIN [--dossier DIR]\n"
                          "                       [--tours N] [--callgrind OUTDIR] [--sans-temps]\n");
     std::exit(2);
 }

@@ -1,4 +1,4 @@
-// donnees: prints, as JSON, the data that the help and the artwork are drawn from, exactly as the
+// programdata: prints, as JSON, the data that the help and the artwork are drawn from, exactly as the
 // program holds it: the version, the method catalogue with its promises, the method list's order in
 // each language, the tables that fall short of their promise and by how much, and the place of
 // each cell of the number block. tools/artwork reads this instead of keeping copies.

@@ -2,7 +2,7 @@
 # Start-up of VORMIGRAL against a bare Qt window and a richer baseline, first in an ordinary start
 # folder, then in one of 5,200 entries: CPU time and peak memory to the first painted main window
 # under Xvfb, and the instructions callgrind counts (offscreen). Profiles stay in
-# build/bench_demarrage/<folder>/ for callgrind_annotate.
+# build/bench_startup/<folder>/ for callgrind_annotate.
 # Usage: bench.sh [--tours N] [--sans-callgrind]; BENCH_DEMARRAGE_BAVARD=1 keeps what the programs print.
 # Needs Xvfb (package xvfb, in tools/paquets.txt) and, for the counts, valgrind, which
 # the build and the tests do not need: apt-get install valgrind.
@@ -20,7 +20,7 @@ while [ $# -gt 0 ]; do
 done
 
 cmake -S "$racine" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$build" --target vormigral bench_demarrage bench_demarrage_temoin > /dev/null
+cmake --build "$build" --target vormigral bench_startup bench_startup_baseline > /dev/null
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -47,12 +47,12 @@ read -r -u "$numero" affichage
 export DISPLAY=:$affichage
 
 for dossier in ordinaire grand; do
-    options=(--programme "$travail/vormigral" --temoin "$build/tools/bench_demarrage/bench_demarrage_temoin"
+    options=(--programme "$travail/vormigral" --temoin "$build/tools/bench_startup/bench_startup_baseline"
              --dossier "$travail/$dossier" --tours "$tours")
     if [ "$callgrind" = 1 ]; then
-        mkdir -p "$build/bench_demarrage/$dossier"
-        options+=(--callgrind "$build/bench_demarrage/$dossier")
+        mkdir -p "$build/bench_startup/$dossier"
+        options+=(--callgrind "$build/bench_startup/$dossier")
     fi
-    "$build/tools/bench_demarrage/bench_demarrage" "${options[@]}"
+    "$build/tools/bench_startup/bench_startup" "${options[@]}"
     echo
 done

@@ -1,7 +1,7 @@
 // The two windows VORMIGRAL's start-up is measured against, built with the same Qt and the same
 // stop after the first painted frame (app/arretmesure.h):
-//   bench_demarrage_temoin nue    a main window with a menu bar, shown;
-//   bench_demarrage_temoin riche  the same, plus ten hidden dialogs of thirty widgets each, created
+//   bench_startup_baseline nue    a main window with a menu bar, shown;
+//   bench_startup_baseline riche  the same, plus ten hidden dialogs of thirty widgets each, created
 //                                 before the main window is shown, as VORMIGRAL creates its windows.
 // Neither loads a picture or asks for a font: they are the floor under a program of this size.
 

@@ -1,6 +1,6 @@
 // Times of the largest jobs the printing does: the 371 grids of method 47 printed on slips (to a
 // PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
-// window filled with the 371 lines. Run: bench_impression [repetitions]
+// window filled with the 371 lines. Run: bench_printing [repetitions]
 
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"

@@ -107,7 +107,7 @@ seance() { # SCALE
 }
 
 # Cell places inside the block, from the program's own data.
-"$build/tools/donnees" > "$travail/donnees.json"
+"$build/tools/programdata/programdata" > "$travail/donnees.json"
 cellule() {
     python3 -c 'import json,sys; print(*json.load(open(sys.argv[1]))["cellules"][sys.argv[2]])' \
         "$travail/donnees.json" "$1"
