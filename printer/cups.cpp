@@ -1,8 +1,6 @@
 #include "printer/cups.h"
 
-#include "printer/bibliocups.h"
-
-#include <QtGlobal>
+#include <cups/cups.h>
 
 #include <memory>
 #include <thread>
@@ -12,32 +10,19 @@ namespace vormigral::cups {
 
 namespace {
 
-// The library, or why nothing can be printed without it.
-const Bibliotheque& bib() {
-    const Bibliotheque& b = bibliotheque();
-    if (!b.erreur.empty())
-        throw ErreurImpression("Le client d'impression CUPS est inutilisable (" + b.erreur + ").",
-                               "The CUPS printing client cannot be used (" + b.erreur + ").");
-    return b;
-}
-
-struct EffaceReponse {
-    void operator()(ipp_t* reponse) const { bib().ippDelete(reponse); }
-};
-using Reponse = std::unique_ptr<ipp_t, EffaceReponse>;
+using Reponse = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
 // Asks the spooler for some attributes of a printer or a job (`cible`: "printer-uri" or "job-uri");
 // null (with cupsLastErrorString set) when it does not answer.
 Reponse interroge(ipp_op_t operation, const char* cible, const std::string& adresse,
                   const std::vector<const char*>& attributs) {
-    ipp_t* requete = bib().ippNewRequest(operation);
-    bib().ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_URI, cible, nullptr, adresse.c_str());
-    bib().ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                       bib().cupsUser());
-    bib().ippAddStrings(requete, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                        int(attributs.size()), nullptr, attributs.data());
-    Reponse reponse(bib().cupsDoRequest(CUPS_HTTP_DEFAULT, requete, "/"));
-    if (reponse && bib().ippGetStatusCode(reponse.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+    ipp_t* requete = ippNewRequest(operation);
+    ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_URI, cible, nullptr, adresse.c_str());
+    ippAddString(requete, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(requete, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(attributs.size()),
+                  nullptr, attributs.data());
+    Reponse reponse(cupsDoRequest(CUPS_HTTP_DEFAULT, requete, "/"), &ippDelete);
+    if (reponse && ippGetStatusCode(reponse.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
         reponse.reset();
     return reponse;
 }
@@ -45,9 +30,9 @@ Reponse interroge(ipp_op_t operation, const char* cible, const std::string& adre
 // Every value of a text or keyword attribute, joined; "none" reasons left out.
 std::string valeurs(ipp_t* reponse, const char* nom) {
     std::string texte;
-    ipp_attribute_t* attribut = bib().ippFindAttribute(reponse, nom, IPP_TAG_ZERO);
-    for (int i = 0; attribut && i < bib().ippGetCount(attribut); ++i) {
-        const char* valeur = bib().ippGetString(attribut, i, nullptr);
+    ipp_attribute_t* attribut = ippFindAttribute(reponse, nom, IPP_TAG_ZERO);
+    for (int i = 0; attribut && i < ippGetCount(attribut); ++i) {
+        const char* valeur = ippGetString(attribut, i, nullptr);
         if (!valeur || !*valeur || std::string(valeur) == "none")
             continue;
         texte += (texte.empty() ? "" : ", ") + std::string(valeur);
@@ -56,14 +41,14 @@ std::string valeurs(ipp_t* reponse, const char* nom) {
 }
 
 int entier(ipp_t* reponse, const char* nom) {
-    ipp_attribute_t* attribut = bib().ippFindAttribute(reponse, nom, IPP_TAG_ENUM);
-    return attribut ? bib().ippGetInteger(attribut, 0) : 0;
+    ipp_attribute_t* attribut = ippFindAttribute(reponse, nom, IPP_TAG_ENUM);
+    return attribut ? ippGetInteger(attribut, 0) : 0;
 }
 
 std::string uri(const char* format, const std::string& valeur) {
     char tampon[HTTP_MAX_URI];
-    bib().httpAssembleURIf(HTTP_URI_CODING_ALL, tampon, sizeof tampon, "ipp", nullptr, "localhost", 0, format,
-                           valeur.c_str());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, tampon, sizeof tampon, "ipp", nullptr, "localhost", 0, format,
+                     valeur.c_str());
     return tampon;
 }
 
@@ -84,9 +69,8 @@ EtatImprimante etatimprimante(const std::string& file) {
         return etat;
     etat.repond = true;
     etat.arretee = entier(reponse.get(), "printer-state") == IPP_PSTATE_STOPPED;
-    ipp_attribute_t* accepte =
-        bib().ippFindAttribute(reponse.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-    etat.accepte = !accepte || bib().ippGetBoolean(accepte, 0);
+    ipp_attribute_t* accepte = ippFindAttribute(reponse.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    etat.accepte = !accepte || ippGetBoolean(accepte, 0);
     etat.message = valeurs(reponse.get(), "printer-state-message");
     if (etat.message.empty())
         etat.message = valeurs(reponse.get(), "printer-state-reasons");
@@ -153,13 +137,8 @@ bool contient(const std::string& raisons, const char* raison) {
 } // namespace
 
 std::vector<TFile> files() {
-    // Without the client no queue can be reached: there is no printer to offer.
-    if (const std::string& erreur = bibliotheque().erreur; !erreur.empty()) {
-        qWarning("No printer: %s", erreur.c_str());
-        return {};
-    }
     cups_dest_t* destinations = nullptr;
-    const int nombre = bib().cupsGetDests2(CUPS_HTTP_DEFAULT, &destinations);
+    const int nombre = cupsGetDests2(CUPS_HTTP_DEFAULT, &destinations);
     std::vector<TFile> resultat;
     for (int i = 0; i < nombre; ++i) {
         const cups_dest_t& d = destinations[i];
@@ -175,7 +154,7 @@ std::vector<TFile> files() {
         file.message = etat.message;
         resultat.push_back(std::move(file));
     }
-    bib().cupsFreeDests(nombre, destinations);
+    cupsFreeDests(nombre, destinations);
     return resultat;
 }
 
@@ -183,9 +162,9 @@ std::int32_t soumet(const std::string& file, const std::string& pdf, const std::
                     const std::vector<Option>& options, std::chrono::milliseconds delai) {
     const EtatImprimante avant = etatimprimante(file);
     if (!avant.repond)
-        throw ErreurImpression(
-            "L'imprimante « " + file + " » ne répond pas (" + bib().cupsLastErrorString() + ").",
-            "The printer \"" + file + "\" does not answer (" + bib().cupsLastErrorString() + ").");
+        throw ErreurImpression("L'imprimante « " + file + " » ne répond pas (" + cupsLastErrorString() + ").",
+                               "The printer \"" + file + "\" does not answer (" + cupsLastErrorString() +
+                                   ").");
     // A stopped queue would take the job and keep it: it could come out hours later, unasked.
     if (avant.arretee)
         arretee(file, avant.message);
@@ -193,12 +172,12 @@ std::int32_t soumet(const std::string& file, const std::string& pdf, const std::
     cups_option_t* liste = nullptr;
     int nombre = 0;
     for (const Option& o : options)
-        nombre = bib().cupsAddOption(o.first.c_str(), o.second.c_str(), nombre, &liste);
+        nombre = cupsAddOption(o.first.c_str(), o.second.c_str(), nombre, &liste);
     const int numero =
-        bib().cupsPrintFile2(CUPS_HTTP_DEFAULT, file.c_str(), pdf.c_str(), titre.c_str(), nombre, liste);
-    bib().cupsFreeOptions(nombre, liste);
+        cupsPrintFile2(CUPS_HTTP_DEFAULT, file.c_str(), pdf.c_str(), titre.c_str(), nombre, liste);
+    cupsFreeOptions(nombre, liste);
     if (numero == 0) {
-        const std::string raison = bib().cupsLastErrorString();
+        const std::string raison = cupsLastErrorString();
         const std::string etat = entreparentheses(etatimprimante(file).message);
         throw ErreurImpression("L'imprimante « " + file + " » a refusé le travail : " + raison + etat,
                                "The printer \"" + file + "\" refused the job: " + raison + etat);
@@ -213,11 +192,11 @@ std::int32_t soumet(const std::string& file, const std::string& pdf, const std::
         const bool bloque = etat.etat == IPP_JSTATE_HELD || etat.etat == IPP_JSTATE_STOPPED;
         if (perdu || bloque) {
             if (bloque)
-                bib().cupsCancelJob2(CUPS_HTTP_DEFAULT, file.c_str(), numero, 0);
+                cupsCancelJob2(CUPS_HTTP_DEFAULT, file.c_str(), numero, 0);
             nonimprime(file, numero, etat);
         }
         if (etat.etat == IPP_JSTATE_PENDING && contient(etat.raisons, "printer-stopped")) {
-            bib().cupsCancelJob2(CUPS_HTTP_DEFAULT, file.c_str(), numero, 0);
+            cupsCancelJob2(CUPS_HTTP_DEFAULT, file.c_str(), numero, 0);
             arretee(file, etatimprimante(file).message);
         }
         if (std::chrono::steady_clock::now() >= fin)

@@ -2,7 +2,7 @@
 
 #include "app/plateforme.h"
 #include "printer/cups.h"
-#include "printer/pages.h"
+#include "printer/surface_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,11 +16,11 @@ std::vector<TFile> ImprimantesQt::files() const {
 }
 
 std::unique_ptr<SurfaceImpression> ImprimantesQt::imprimante(const std::string& file) {
-    return creesurface(SurfacePages::Sortie::Imprimante, QString::fromStdString(file));
+    return std::make_unique<SurfaceQt>(SurfaceQt::Sortie::Imprimante, QString::fromStdString(file));
 }
 
 std::unique_ptr<SurfaceImpression> ImprimantesQt::pdf(const std::string& chemin) {
-    return creesurface(SurfacePages::Sortie::Fichier, QString::fromStdString(chemin));
+    return std::make_unique<SurfaceQt>(QString::fromStdString(chemin));
 }
 
 std::string ImprimantesQt::choisitpdf(const std::string& titre) {

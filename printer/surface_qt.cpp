@@ -292,9 +292,3 @@ std::int32_t SurfaceQt::decalagey() const {
 }
 
 } // namespace vormigral
-
-// One of the module's entry points (printer/pages.h).
-extern "C" __attribute__((visibility("default"))) vormigral::SurfacePages*
-vormigral_creesurface(int sortie, const QString& nom) {
-    return new vormigral::SurfaceQt(static_cast<vormigral::SurfacePages::Sortie>(sortie), nom);
-}

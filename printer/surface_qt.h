@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/pages.h"
+#include "printing/surface.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,10 +19,13 @@ namespace vormigral {
 // is closed (or sent) and only then painted, all by one drawing path: on a PDF file, on a PDF that
 // the spooler is handed and asked about, or on a preview. Keeping them is what lets a failed job be
 // dropped unprinted.
-// Exported with the module's entry points: the tests and benchmarks that link the module use it
-// directly.
-class __attribute__((visibility("default"))) SurfaceQt final : public SurfacePages {
+class SurfaceQt final : public SurfaceImpression {
 public:
+    enum class Sortie {
+        Imprimante, // the print queue named, through the spooler
+        Fichier,    // a PDF file at that path
+        Apercu,     // kept for a preview, laid out as the named queue when it exists
+    };
     SurfaceQt(Sortie sortie, const QString& nom);
     // A PDF file, at the same resolution and with the same page layout as the printer.
     explicit SurfaceQt(const QString& fichierpdf) : SurfaceQt(Sortie::Fichier, fichierpdf) {}
@@ -51,10 +54,13 @@ public:
 
     QPrinter& imprimante() { return imprimante_; }
 
-    int nombrepages() const override { return static_cast<int>(pages_.size()); }
-    // The device of `peintre` has this surface's layout when miseenpage gave it.
-    void peintpage(QPainter& peintre, int page, const QColor& encre) const override;
-    void miseenpage(QPrinter& cible) const override;
+    // The pages kept, e.g. by a preview once its job is closed.
+    int nombrepages() const { return static_cast<int>(pages_.size()); }
+    // Paints page `page` in `encre` on `peintre`, whose device has this surface's page layout and
+    // resolution (see miseenpage), its origin at the printable area's corner.
+    void peintpage(QPainter& peintre, int page, const QColor& encre) const;
+    // Gives `cible` this surface's paper, margins, orientation and resolution.
+    void miseenpage(QPrinter& cible) const;
 
     // The face installed here that stands in for a font name the print runs use ("Fixedsys", ...).
     static QFont policeimprimante(const QString& nom, int points, bool gras);

@@ -256,9 +256,8 @@ bool TBaseTirages::supprime(const std::vector<TTirageDate>& tirages, QString* er
         erreur);
 }
 
-} // namespace vormigral
-
-// The module's one entry point (storage/stockagetirages.h).
-extern "C" __attribute__((visibility("default"))) vormigral::TStockageTirages* vormigral_creebasetirages() {
-    return new vormigral::TBaseTirages;
+std::unique_ptr<TStockageTirages> creestockagetirages() {
+    return std::make_unique<TBaseTirages>();
 }
+
+} // namespace vormigral

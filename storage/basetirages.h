@@ -11,13 +11,11 @@ class QSqlQuery;
 
 namespace vormigral {
 
-// The stored draws (the storage module, libvormigral_historique.so): one SQLite file in the user's
-// data folder, reached through Qt SQL. Its schema carries a version (PRAGMA user_version); every
-// write is one transaction, kept whole or not at all. A file that is no database, fails SQLite's own
-// check or holds tables of another kind is never written over: it is renamed aside and a fresh one
-// made in its place. Exported with the module's entry point: the tests and benchmarks that link the
-// module use it directly.
-class __attribute__((visibility("default"))) TBaseTirages final : public TStockageTirages {
+// The stored draws: one SQLite file in the user's data folder, reached through Qt SQL. Its schema
+// carries a version (PRAGMA user_version); every write is one transaction, kept whole or not at all.
+// A file that is no database, fails SQLite's own check or holds tables of another kind is never
+// written over: it is renamed aside and a fresh one made in its place.
+class TBaseTirages final : public TStockageTirages {
 public:
     static constexpr int versionschema = 1;
     static const char* const nomfichier; // "historique.sqlite"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/module.h"
 #include "history/tirage.h"
 
 #include <QString>
@@ -10,9 +9,8 @@
 
 namespace vormigral {
 
-// Where the draws are kept (storage/basetirages.h: an SQLite file through Qt SQL). The
-// windows reach it through this interface only: the storage is a module (app/module.h), opened when
-// the history is first shown, so that a start does not load Qt SQL.
+// Where the draws are kept. The windows reach the storage through this interface only; how it keeps
+// them (an SQLite file through Qt SQL) is the storage's own business.
 class TStockageTirages {
 public:
     // How an opening went.
@@ -58,11 +56,7 @@ public:
     virtual bool supprime(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) = 0;
 };
 
-// A new, unopened storage from the storage module; nullptr with the cause in `echec` when the
-// module cannot be found or opened.
-std::unique_ptr<TStockageTirages> creestockagetirages(EchecModule& echec);
-
-// The name of the function the module exports to make one (storage/basetirages.cpp).
-inline constexpr char fabriquestockagetirages[] = "vormigral_creebasetirages";
+// A new, unopened storage: the user's history in an SQLite file.
+std::unique_ptr<TStockageTirages> creestockagetirages();
 
 } // namespace vormigral

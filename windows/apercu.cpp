@@ -1,6 +1,7 @@
 #include "windows/apercu.h"
 
-#include "printer/pages.h"
+#include "printer/surface_qt.h"
+#include "printer/vuepages_qt.h"
 #include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
@@ -52,15 +53,11 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     setFixedSize(720, 680);
     setModal(true);
 
-    // The printing module is open by now: the pages to show came from it.
-    EchecModule echec;
-    vue_ = creevuepages(this, echec);
-    QWidget* vueapercu = vue_ ? vue_->widget() : new QWidget(this);
+    vueapercu = new VuePagesQt(this);
     vueapercu->setObjectName(QStringLiteral("vueapercu"));
     vueapercu->setGeometry(8, 8, 704, 556);
     vueapercu->setFocusPolicy(Qt::StrongFocus);
-    if (vue_)
-        vue_->quandchange([this] { affichepage(); });
+    connect(vueapercu, &QPrintPreviewWidget::previewChanged, this, &TApercu::affichepage);
 
     lnote = place<QLabel>(this, "lnote", {8, 570, 704, 48});
     lnote->setWordWrap(true);
@@ -74,14 +71,8 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     fermer->setDefault(true);
     connect(precedent, &QPushButton::clicked, this, &TApercu::bprecedentClick);
     connect(suivant, &QPushButton::clicked, this, &TApercu::bsuivantClick);
-    connect(reduire, &QPushButton::clicked, this, [this] {
-        if (vue_)
-            vue_->reduit();
-    });
-    connect(agrandir, &QPushButton::clicked, this, [this] {
-        if (vue_)
-            vue_->agrandit();
-    });
+    connect(reduire, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomOut(); });
+    connect(agrandir, &QPushButton::clicked, vueapercu, [this] { vueapercu->zoomIn(); });
     connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
     QWidget* ordre[] = {vueapercu, precedent, suivant, reduire, agrandir, fermer};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
@@ -94,16 +85,14 @@ void TApercu::traduitapercu() {
     appliquelegendes(this, legendesapercu, en);
 }
 
-void TApercu::montre(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
+void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
                      const std::string& file) {
-    if (!vue_)
-        return;
     prepare(pages, fond, genre, file);
     exec();
-    vue_->montre(nullptr, nullptr);
+    vueapercu->montre(nullptr, nullptr);
 }
 
-void TApercu::prepare(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
+void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
                       const std::string& file) {
     traduitapercu();
     genre_ = genre;
@@ -121,28 +110,26 @@ void TApercu::prepare(const SurfacePages& pages, const SurfacePages* fond, Genre
     lnote->setText(genre == GenreApercu::Liste
                        ? modele.arg(imprimante)
                        : modele.arg(imprimante, QString::number(p.decalh), QString::number(p.decalv)));
-    if (!vue_)
-        return;
-    vue_->montre(&pages, fond);
+    vueapercu->montre(&pages, fond);
     affichepage();
-    vue_->widget()->setFocus();
+    vueapercu->setFocus();
 }
 
 int TApercu::pagecourante() const {
-    return vue_ ? vue_->page() : 0;
+    return vueapercu->currentPage();
 }
 
 int TApercu::nombrepages() const {
-    return vue_ ? vue_->nombrepages() : 0;
+    return vueapercu->pageCount();
 }
 
 void TApercu::bprecedentClick() {
-    vue_->allera(pagecourante() - 1);
+    vueapercu->setCurrentPage(pagecourante() - 1);
     affichepage();
 }
 
 void TApercu::bsuivantClick() {
-    vue_->allera(pagecourante() + 1);
+    vueapercu->setCurrentPage(pagecourante() + 1);
     affichepage();
 }
 
@@ -156,8 +143,7 @@ void TApercu::affichepage() {
 }
 
 void TApercu::peint(QPrinter* imprimante) {
-    if (vue_)
-        vue_->peint(imprimante);
+    vueapercu->peint(imprimante);
 }
 
 } // namespace vormigral

@@ -12,8 +12,8 @@ class QPrinter;
 
 namespace vormigral {
 
-class SurfacePages;
-class VuePages;
+class SurfaceQt;
+class VuePagesQt;
 
 // What a preview shows: slips over the picture of their type, a list, or a calibration sheet.
 enum class GenreApercu { Bulletins, Liste, Calage };
@@ -28,11 +28,9 @@ public:
     // Shows the pages of `pages` (a preview surface whose job is closed), each over the first page
     // of `fond` when there is one, laid out as printer `file` ("" when there is none), until the
     // user closes the window.
-    void montre(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
-                const std::string& file);
+    void montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
     // The first half of montre: takes the pages to show, which must outlive their showing.
-    void prepare(const SurfacePages& pages, const SurfacePages* fond, GenreApercu genre,
-                 const std::string& file);
+    void prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre, const std::string& file);
     // Paints the pages shown on `imprimante`, laid out as their printer: what the view displays.
     void peint(QPrinter* imprimante);
 
@@ -46,7 +44,7 @@ private:
     void affichepage();
 
     Contexte& contexte_;
-    VuePages* vue_ = nullptr; // from the printing module; a child of the window
+    VuePagesQt* vueapercu = nullptr;
     QLabel* lpage = nullptr;
     QLabel* lnote = nullptr;
     GenreApercu genre_ = GenreApercu::Bulletins;

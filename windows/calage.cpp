@@ -1,5 +1,6 @@
 #include "windows/calage.h"
 
+#include "printer/surface_qt.h"
 #include "printing/calage.h"
 #include "windows/apercu.h"
 #include "windows/imprimer.h"
@@ -86,11 +87,9 @@ std::int32_t TCalage::type() const {
 
 void TCalage::bapercuClick() {
     const std::string file = imprimantesansdemande(contexte_.plateforme);
-    const std::unique_ptr<SurfacePages> apercu = surfaceapercu(contexte_, file);
-    if (!apercu)
-        return;
-    imprimecalage(contexte_.etat, *apercu, type());
-    surdemande(contexte_, contexte_.apercu).montre(*apercu, nullptr, GenreApercu::Calage, file);
+    SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
+    imprimecalage(contexte_.etat, apercu, type());
+    surdemande(contexte_, contexte_.apercu).montre(apercu, nullptr, GenreApercu::Calage, file);
 }
 
 void TCalage::bimprimerClick() {

@@ -3,6 +3,7 @@
 #include "engine/methodes.h"
 #include "engine/saisie.h"
 #include "engine/serie.h"
+#include "printer/surface_qt.h"
 #include "printing/calage.h"
 #include "printing/impression.h"
 #include "windows/apercu.h"
@@ -193,18 +194,15 @@ void TForm7::bapercuClick() {
     if (!r)
         return;
     const std::string file = imprimantesansdemande(contexte_.plateforme);
-    const std::unique_ptr<SurfacePages> pages = surfaceapercu(contexte_, file);
-    if (!pages)
-        return;
-    imprimebulletins(contexte_.etat, *pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
+    const QString nom = QString::fromStdString(file);
+    SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
+    imprimebulletins(contexte_.etat, pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
                      r->dernier, {});
-    const std::unique_ptr<SurfacePages> bulletin = surfaceapercu(contexte_, file);
-    if (!bulletin)
-        return;
-    bulletin->ouvre(documentbulletins);
-    dessinebulletin(*bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
-    bulletin->ferme();
-    surdemande(contexte_, contexte_.apercu).montre(*pages, bulletin.get(), GenreApercu::Bulletins, file);
+    SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
+    bulletin.ouvre(documentbulletins);
+    dessinebulletin(bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
+    bulletin.ferme();
+    surdemande(contexte_, contexte_.apercu).montre(pages, &bulletin, GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {

@@ -199,10 +199,6 @@ const Legende legendeshistorique[] = {
      "%1 was made by a newer version of VORMIGRAL"},
     {"causerenommage", "%1 est endommagé et ne peut pas être mis de côté (%2)",
      "%1 is damaged and cannot be set aside (%2)"},
-    {"causemoduleabsent", "la partie du programme qui le lit, %1, est introuvable (cherchée dans %2)",
-     "the part of the program that reads it, %1, cannot be found (looked for in %2)"},
-    {"causemodule", "la partie du programme qui le lit ne s'ouvre pas : %1",
-     "the part of the program that reads it does not open: %1"},
     {"echecexport", "%1 n'a pas pu être écrit : %2", "%1 could not be written: %2"},
 };
 
@@ -675,17 +671,7 @@ void THistorique::ouvrebase() {
     if (base_ && base_->ouverte())
         return;
     const bool en = anglais(etat_);
-    EchecModule echec;
-    base_ = creestockagetirages(echec);
-    if (!base_) {
-        causeindisponible_ = echec.raison.isEmpty()
-                                 ? legendehistorique("causemoduleabsent", en).arg(echec.fichier, echec.ou())
-                                 : legendehistorique("causemodule", en).arg(echec.raison);
-        contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(causeindisponible_),
-                                              legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
-        recharge();
-        return;
-    }
+    base_ = creestockagetirages();
     const QString dossier = contexte_.plateforme.systeme.repertoiredonnees();
     const TStockageTirages::TOuverture o = base_->ouvre(dossier);
     const QString fichier = QDir::toNativeSeparators(base_->chemin());

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "history/importation.h"
-#include "storage/stockagetirages.h"
 #include "history/recapitulatif.h"
+#include "storage/stockagetirages.h"
 #include "windows/contexte.h"
 
 #include <QDialog>

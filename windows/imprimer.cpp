@@ -36,18 +36,6 @@ TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpressio
     return resultat;
 }
 
-std::unique_ptr<SurfacePages> surfaceapercu(Contexte& contexte, const std::string& file) {
-    EchecModule echec;
-    std::unique_ptr<SurfacePages> surface =
-        creesurface(SurfacePages::Sortie::Apercu, QString::fromStdString(file), echec);
-    if (!surface) {
-        const bool en = anglais(contexte.etat);
-        contexte.plateforme.messages.message(QString::fromStdString(erreurmodule(echec).texte(en)),
-                                             texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
-    }
-    return surface;
-}
-
 QString imprimanteprevue(Contexte& contexte) {
     const bool en = anglais(contexte.etat);
     const std::vector<TFile> files = contexte.plateforme.imprimantes.files();

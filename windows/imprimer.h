@@ -1,15 +1,12 @@
 #pragma once
 
 #include "printer/lancement.h"
-#include "printer/pages.h"
 #include "windows/contexte.h"
 
 #include <QRect>
 #include <QString>
 
 #include <functional>
-#include <memory>
-#include <string>
 
 class QToolButton;
 class QWidget;
@@ -25,10 +22,6 @@ TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpressio
 // The printer a print would go to without asking, for a window to show: "« PDF »", "« PDF » (par
 // défaut du système)", or what happens when none is chosen.
 QString imprimanteprevue(Contexte& contexte);
-
-// A preview surface laid out as printer `file` ("" for none), or nullptr once the user was told that
-// the printing module cannot be opened.
-std::unique_ptr<SurfacePages> surfaceapercu(Contexte& contexte, const std::string& file);
 
 // A small command with its caption under its picture, for a narrow free space of a window.
 QToolButton* petitbouton(QWidget* parent, const char* nom, const QRect& geometrie, const char* image);

@@ -2,6 +2,7 @@
 
 #include "engine/methodes.h"
 #include "engine/serie.h"
+#include "printer/surface_qt.h"
 #include "printing/liste.h"
 #include "windows/apercu.h"
 #include "windows/dialogueimpression.h"
@@ -155,11 +156,9 @@ void TForm5::imprimeliste() {
 
 void TForm5::bapercuClick() {
     const std::string file = imprimantesansdemande(contexte_.plateforme);
-    const std::unique_ptr<SurfacePages> pages = surfaceapercu(contexte_, file);
-    if (!pages)
-        return;
-    vormigral::imprimeliste(contexte_.etat, *pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
-    surdemande(contexte_, contexte_.apercu).montre(*pages, nullptr, GenreApercu::Liste, file);
+    SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
+    vormigral::imprimeliste(contexte_.etat, pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
+    surdemande(contexte_, contexte_.apercu).montre(pages, nullptr, GenreApercu::Liste, file);
 }
 
 void TForm5::bimprimebulletins() {

@@ -10,12 +10,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -77,8 +75,6 @@ private slots:
     void initTestCase() { initialiseapplication(); }
     void apercu_data();
     void apercu();
-    void sansmodule_data();
-    void sansmodule();
     void accessibles_data();
     void accessibles();
 };
@@ -138,46 +134,6 @@ void TestApercu::apercu() {
         QTest::mouseClick(controle<QPushButton>(&banc.principale(), qPrintable(depuis)), Qt::LeftButton);
     QVERIFY(vu);
     QVERIFY(banc.messages.messages.isEmpty());
-    QVERIFY(banc.imprimantes.surfaces.empty());
-}
-
-void TestApercu::sansmodule_data() {
-    QTest::addColumn<int>("langue");
-    QTest::addColumn<QString>("depuis");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("the list, fr") << 1 << "bimplistbull"
-                                  << "libvormigral_impression.so, est introuvable";
-    QTest::newRow("the calibration sheet, en") << 2 << "mCalage1"
-                                               << "libvormigral_impression.so, cannot be found";
-}
-
-// Without the printing module a preview says so, naming the file, and nothing is shown or printed.
-void TestApercu::sansmodule() {
-    QFETCH(int, langue);
-    QFETCH(QString, depuis);
-    QFETCH(QString, cause);
-    const QByteArray modules = qgetenv("VORMIGRAL_MODULES");
-    const QTemporaryDir vide;
-    qputenv("VORMIGRAL_MODULES", QFile::encodeName(vide.path()));
-    Banc banc;
-    prepare(banc, langue);
-    QObject garde;
-    quandouverte<TForm5>(&garde, [](TForm5* w) {
-        QTest::mouseClick(controle<QPushButton>(w, "bapercu"), Qt::LeftButton);
-        w->reject();
-    });
-    quandouverte<TCalage>(&garde, [](TCalage* w) {
-        QTest::mouseClick(controle<QPushButton>(w, "bapercu"), Qt::LeftButton);
-        w->reject();
-    });
-    if (auto* action = banc.principale().findChild<QAction*>(depuis))
-        action->trigger();
-    else
-        QTest::mouseClick(controle<QPushButton>(&banc.principale(), qPrintable(depuis)), Qt::LeftButton);
-    qputenv("VORMIGRAL_MODULES", modules);
-    QCOMPARE(banc.messages.messages.size(), 1);
-    QVERIFY2(banc.messages.messages[0].texte.contains(cause), qPrintable(banc.messages.messages[0].texte));
-    QVERIFY(!banc.contexte().apercu);
     QVERIFY(banc.imprimantes.surfaces.empty());
 }
 

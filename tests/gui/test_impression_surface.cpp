@@ -23,7 +23,6 @@ private slots:
     void fichierimpossible();
     void sansjobouvert();
     void sansimprimante();
-    void sansmodule();
 };
 
 void TestImpressionSurface::mesures_data() {
@@ -159,27 +158,6 @@ void TestImpressionSurface::sansimprimante() {
                  QStringLiteral("Aucune imprimante n'est installée."));
         QCOMPARE(QString::fromStdString(erreur.texte(true)), QStringLiteral("No printer is installed."));
     }
-}
-
-// A print without the printing module fails as its job opens, naming the file and where it was
-// looked for, in both languages, and writes nothing.
-void TestImpressionSurface::sansmodule() {
-    QTemporaryDir dossier;
-    const QByteArray modules = qgetenv("VORMIGRAL_MODULES");
-    qputenv("VORMIGRAL_MODULES", QFile::encodeName(dossier.path()));
-    const QString pdf = dossier.filePath(QStringLiteral("s.pdf"));
-    const std::unique_ptr<SurfacePages> surface = creesurface(SurfacePages::Sortie::Fichier, pdf);
-    qputenv("VORMIGRAL_MODULES", modules);
-    try {
-        surface->ouvre("essai");
-        QFAIL("opened a job without the printing module");
-    } catch (const ErreurImpression& erreur) {
-        for (const bool en : {false, true})
-            QVERIFY(QString::fromStdString(erreur.texte(en))
-                        .contains(QStringLiteral("libvormigral_impression.so")));
-        QVERIFY(QString::fromStdString(erreur.texte(false)).contains(dossier.path()));
-    }
-    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestImpressionSurface)

@@ -1,6 +1,5 @@
 #include "tests/support/doubles.h"
 
-#include "app/module.h"
 #include "app/plateforme_qt.h"
 #include "app/reglages.h"
 #include "files/parametres.h"
@@ -54,8 +53,6 @@ private slots:
     void reponsesdesmessages();
     void aideouvertesurlesommaire();
     void aideauclavier();
-    void modules_data();
-    void modules();
 };
 
 void TestPlateforme::emplacementdesreglages() {
@@ -231,51 +228,6 @@ void TestPlateforme::aideauclavier() {
         QTest::keySequence(fenetre, touche);
         QVERIFY(!fenetre->isVisible());
     }
-}
-
-// A module is looked for in the folder the tests name (the build tree), beside the executable and
-// where the install rules put it; a file there that is no library is reported with the system's
-// words, never taken for an absent one.
-void TestPlateforme::modules_data() {
-    QTest::addColumn<QByteArray>("nom");
-    QTest::addColumn<QByteArray>("symbole");
-    QTest::addColumn<QByteArray>("contenu"); // written beside the executable when not empty
-    QTest::addColumn<bool>("trouve");
-    QTest::newRow("found") << QByteArray("historique") << QByteArray("vormigral_creebasetirages")
-                           << QByteArray() << true;
-    QTest::newRow("absent") << QByteArray("absent") << QByteArray("vormigral_nullepart") << QByteArray()
-                            << false;
-    QTest::newRow("not a library") << QByteArray("bidon") << QByteArray("vormigral_nullepart")
-                                   << QByteArray("not an ELF file") << false;
-}
-
-void TestPlateforme::modules() {
-    QFETCH(QByteArray, nom);
-    QFETCH(QByteArray, symbole);
-    QFETCH(QByteArray, contenu);
-    QFETCH(bool, trouve);
-    const QDir programme(QCoreApplication::applicationDirPath());
-    const QString fichier = QStringLiteral("libvormigral_%1.so").arg(QString::fromLatin1(nom));
-    QFile bidon(programme.filePath(fichier));
-    if (!contenu.isEmpty()) {
-        QVERIFY(bidon.open(QIODevice::WriteOnly));
-        bidon.write(contenu);
-        bidon.close();
-    }
-    EchecModule echec;
-    void* adresse = symbolemodule(nom.constData(), symbole.constData(), echec);
-    if (!contenu.isEmpty())
-        bidon.remove();
-    QCOMPARE(adresse != nullptr, trouve);
-    if (trouve)
-        return;
-    QCOMPARE(echec.fichier, fichier);
-    QCOMPARE(echec.dossiers,
-             QStringList({qEnvironmentVariable("VORMIGRAL_MODULES"), programme.path(),
-                          QDir::cleanPath(programme.filePath(QString::fromUtf8(modulesinstalles)))}));
-    QCOMPARE(echec.raison.isEmpty(), contenu.isEmpty());
-    if (!contenu.isEmpty())
-        QVERIFY2(echec.raison.contains(fichier), qPrintable(echec.raison));
 }
 
 QTEST_MAIN(TestPlateforme)

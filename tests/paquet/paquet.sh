@@ -46,11 +46,13 @@ for fichier in share/applications/vormigral.desktop share/metainfo/vormigral.met
     share/doc/vormigral/copyright share/doc/vormigral/changelog.gz share/doc/vormigral/vormigral.html; do
     [ -s "$usr/$fichier" ] || echec "missing $fichier"
 done
-# The modules the program opens at their first use, in its folder of the multiarch library folder.
-for module in historique impression; do
-    [ "$(cd "$usr" && echo lib/*/vormigral/libvormigral_$module.so)" = \
-        "lib/$(gcc -print-multiarch)/vormigral/libvormigral_$module.so" ] || echec "no module $module"
+# Printing, the draw history and the CUPS client are linked like any library, so the package's
+# dependencies follow them; the program opens no library of its own at run time.
+for bibliotheque in libQt6PrintSupport.so.6 libQt6Sql.so.6 libcups.so.2; do
+    readelf -d "$programme" | grep -q "(NEEDED).*\[$bibliotheque\]" || echec "the program does not link $bibliotheque"
 done
+! nm -D --undefined-only "$programme" | grep -qw dlopen || echec "the program opens libraries itself (dlopen)"
+[ ! -e "$usr/lib" ] || echec "libraries of its own in the package: $(find "$usr/lib")"
 for cote in 16 22 24 32 48 64 128 256; do
     file "$usr/share/icons/hicolor/${cote}x${cote}/apps/vormigral.png" | grep -q "PNG image data, $cote x $cote," ||
         echec "icon ${cote}x${cote}"
@@ -108,8 +110,7 @@ done
 [ "$icone" = oui ] || echec "the language window has no icon"
 xdotool windowfocus --sync "$langue" key Return
 principale=$(fenetre VORMIGRAL) || echec "no main window"
-# The draw history opens its storage, a module of the installed tree, and makes its base in the
-# user's data folder; Escape closes it.
+# The draw history opens its storage and makes its base in the user's data folder; Escape closes it.
 xdotool windowfocus --sync "$principale" key ctrl+h
 historique=$(fenetre "Historique des tirages") || echec "no draw history window"
 for _ in $(seq 50); do
