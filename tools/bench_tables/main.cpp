@@ -6,7 +6,7 @@
 // By default every planned method is searched except 48, whose search takes minutes; name it (or
 // give "all") to include it. Each rebuilt table is compared with the one compiled into the engine.
 
-#include "recherche.h"
+#include "tools/wheelsearch/recherche.h"
 
 #include "engine/methodes.h"
 #include "engine/tablegrilles.h"

@@ -10,7 +10,7 @@
 //       runs the program's plan (or the entries given: method, seed, orbit length, failing sets
 //       per step) and writes the tables to FICHIER once every one has passed the exhaustive check.
 
-#include "recherche.h"
+#include "tools/wheelsearch/recherche.h"
 
 #include "engine/methodes.h"
 #include "engine/verification.h"

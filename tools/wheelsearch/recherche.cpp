@@ -1,4 +1,4 @@
-#include "recherche.h"
+#include "tools/wheelsearch/recherche.h"
 
 #include "engine/methodes.h"
 
