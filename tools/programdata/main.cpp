@@ -5,7 +5,7 @@
 
 #include "engine/methodes.h"
 #include "engine/verification.h"
-#include "windows/blocnumeros.h"
+#include "windows/cellules.h"
 
 #include "vormigral/projet.h"
 
@@ -59,8 +59,8 @@ int main() {
     }
     std::printf("\n  },\n  \"cellules\": {\n");
     for (int n = 1; n <= 49; ++n) {
-        const QPoint p = BlocNumeros::positioncellule(n);
-        std::printf("    \"%d\": [%d, %d]%s\n", n, p.x(), p.y(), n < 49 ? "," : "");
+        const auto [x, y] = placecellule(n);
+        std::printf("    \"%d\": [%d, %d]%s\n", n, x, y, n < 49 ? "," : "");
     }
     std::printf("  }\n}\n");
     return 0;
