@@ -20,13 +20,13 @@ python3 "$ici/verifie.py" "$copie" "$couches" || echec "the unchanged copy is re
 
 # FILE|INCLUDE LINE|what the refusal names
 while IFS='|' read -r fichier inclusion attendu; do
-    cp "$copie/$fichier" "$travail/original"
+    cp "$copie/$fichier" "$travail/avant"
     echo "$inclusion" >> "$copie/$fichier"
     if python3 "$ici/verifie.py" "$copie" "$couches" > "$travail/sortie"; then
         echec "$fichier: $inclusion accepted"
     fi
     grep -q "^$fichier:[0-9]*: .*$attendu" "$travail/sortie" || echec "$fichier: $inclusion: $(cat "$travail/sortie")"
-    cp "$travail/original" "$copie/$fichier"
+    cp "$travail/avant" "$copie/$fichier"
 done <<'FUITES'
 printing/impression.cpp|#include "printer/cups.h"|printing may not use printer
 app/reglages.cpp|#include "printer/lancement.h"|app may not use printer
