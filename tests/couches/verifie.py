@@ -5,8 +5,8 @@ A file of a library may include its own library's headers and the public headers
 its row names; a library whose row names no Qt library includes no Qt header. A file outside the
 libraries (the program's main.cpp, the tests, the tools) may include any header of the tree: a
 test or a benchmark may look into a library's own headers. A library never includes a header that
-belongs to no library. An include that names no file of the tree (Qt, the system, a
-header the build generates) is not the layers' concern.
+belongs to no library. An include that names no file of the tree (Qt, the system, a header the
+build generates) is not the layers' concern.
 
 Usage: verifie.py SOURCES LAYERS
   SOURCES  the top of the source tree
