@@ -503,10 +503,11 @@ pas le recevoir, ils sont enregistrés dans votre dossier personnel
 programme se termine <b>sans</b> enregistrer les réglages de la séance.</p>
 <p>Dans les deux cas, les numéros cochés ne sont pas gardés&nbsp;: enregistrez-les d'abord par
 {cap("Fichiers")} › {cap("Enregistrer bulletin")} si vous voulez les retrouver.</p>
-<p>Un fichier VORMIG.PAR qui ne peut pas être lu, qui n'est pas un fichier, ou qui est plus long
-qu'un fichier de réglages n'est jamais remplacé&nbsp;: le programme le dit une fois, au lancement, et
-enregistre les réglages à l'endroit suivant. Un fichier incomplet est signalé de même, puis remplacé
-en quittant. Si les réglages ne peuvent être enregistrés nulle part, le programme dit où il a essayé
+<p>Un fichier VORMIG.PAR qui ne peut pas être lu, ou qui n'est pas un fichier, n'est jamais
+remplacé&nbsp;: le programme le dit une fois, au lancement, et enregistre les réglages à l'endroit
+suivant. Un fichier plus court ou plus long qu'un fichier de réglages est lu sans message pour ce
+qu'il en contient (les réglages qui y manquent gardent leur valeur), puis remplacé en quittant par
+un fichier de réglages complet. Si les réglages ne peuvent être enregistrés nulle part, le programme dit où il a essayé
 et pourquoi&nbsp;: au lancement quand il le sait déjà (la langue sera alors demandée de nouveau au
 lancement suivant), sinon en quittant, après un bip. Ces messages sont dans la langue du programme.</p>
 {back_fr()}
@@ -879,9 +880,10 @@ the next start. When the program's folder cannot take it, they are saved in your
 <b>without</b> saving the session's settings.</p>
 <p>Either way, the ticked numbers are not kept: save them first with {cap("Files")} ›
 {cap("Save Bill")} if you want them back.</p>
-<p>A VORMIG.PAR that cannot be read, that is not a file, or that is longer than a settings file is
-never replaced: the program says so once, at start, and saves the settings in the next place. An
-incomplete file is reported the same way, then replaced when you quit. If the settings cannot be
+<p>A VORMIG.PAR that cannot be read, or that is not a file, is never replaced: the program says so
+once, at start, and saves the settings in the next place. A file shorter or longer than a settings
+file is read without a message for what it holds of one (the settings it lacks keep their values),
+then replaced by a whole settings file when you quit. If the settings cannot be
 saved anywhere, the program says where it tried and why: at start when it already knows (the
 language will then be asked again at the next start), otherwise when you quit, after a beep. These
 messages are in the program's language.</p>
