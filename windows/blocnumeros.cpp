@@ -93,6 +93,14 @@ void CaseNumero::actionne() {
         emit clique();
 }
 
+void CaseNumero::focusInEvent(QFocusEvent* evenement) {
+    ImageCliquable::focusInEvent(evenement);
+    // However the focus came here (Tab, an assistive technology, the program), the arrows move on
+    // from this cell and Tab comes back to it.
+    if (interactive())
+        bloc_.arrete(numero());
+}
+
 void CaseNumero::keyPressEvent(QKeyEvent* evenement) {
     if (!interactive())
         return ImageCliquable::keyPressEvent(evenement);
@@ -185,14 +193,17 @@ void BlocNumeros::ordretabulation(std::initializer_list<QWidget*> suite) {
 }
 
 void BlocNumeros::va(int numero) {
+    if (cellule(courante_)->hasFocus())
+        cellule(numero)->setFocus(Qt::OtherFocusReason);
+    arrete(numero);
+}
+
+void BlocNumeros::arrete(int numero) {
     if (numero == courante_)
         return;
     CaseNumero* ancienne = cellule(courante_);
-    CaseNumero* nouvelle = cellule(numero);
     courante_ = numero;
-    nouvelle->setFocusPolicy(Qt::TabFocus);
-    if (ancienne->hasFocus())
-        nouvelle->setFocus(Qt::OtherFocusReason);
+    cellule(numero)->setFocusPolicy(Qt::TabFocus);
     ancienne->setFocusPolicy(Qt::NoFocus);
 }
 
