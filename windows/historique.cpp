@@ -2,6 +2,7 @@
 
 #include "engine/cases.h"
 #include "engine/serie.h"
+#include "files/ecriture.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -154,6 +155,11 @@ const Legende legendeshistorique[] = {
      "%1 holds no valid draw line (%2): nothing was imported."},
     {"lignemotif", "ligne %1 : %2", "line %1: %2"},
     {"illisible", "%1 ne peut pas être lu : %2", "%1 cannot be read: %2"},
+    {"dossier", "%1 est un dossier : rien n'a été importé.", "%1 is a folder: nothing was imported."},
+    {"pasfichier",
+     "%1 n'est pas un fichier ordinaire (c'est un tube nommé, un périphérique ou une socket) : rien n'a été "
+     "importé.",
+     "%1 is not a regular file (it is a named pipe, a device or a socket): nothing was imported."},
     {"motifchamps", "nombre de champs incorrect", "wrong number of fields"},
     {"motifdate", "date illisible (JJ/MM/AAAA ou AAAA-MM-JJ attendu)",
      "unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)"},
@@ -853,15 +859,22 @@ void THistorique::importeclick() {
         contexte_.plateforme.messages.message(message, legendehistorique("titreimportrefuse", en),
                                               Boutons::Ok, Icone::Exclamation);
     };
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        refuse("illisible", fichier.errorString());
-        return;
+    // Read no further than the largest file taken, so a huge file is refused without filling memory;
+    // a pipe or a device is never opened, as it could keep the window waiting for ever.
+    std::string contenu;
+    const Debut lu = lisfichier(QFile::encodeName(chemin).toStdString(), contenu, tailleimportmax + 1);
+    switch (lu.ouverture) {
+    case Ouverture::Lu:
+        break;
+    case Ouverture::Dossier:
+        return refuse("dossier");
+    case Ouverture::PasFichier:
+        return refuse("pasfichier");
+    case Ouverture::Absent:
+    case Ouverture::Refuse:
+        return refuse("illisible", qt_error_string(lu.erreur));
     }
-    // Read no further than the largest file taken, so a huge file is refused without filling memory.
-    const QByteArray contenu = fichier.read(static_cast<qint64>(tailleimportmax) + 1);
-    const TProjetImport apercu = analyseimport(
-        std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), tirages_);
+    const TProjetImport apercu = analyseimport(contenu, tirages_);
     switch (apercu.refus) {
     case TRefus::aucun:
         break;

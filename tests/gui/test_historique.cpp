@@ -1,3 +1,4 @@
+#include "tests/commun/tube.h"
 #include "tests/support/doubles.h"
 
 #include "engine/cases.h"
@@ -73,6 +74,8 @@ private slots:
     void menu();
     void apercu();
     void refus();
+    void pasunfichier_data();
+    void pasunfichier();
     void ajout_data();
     void ajout();
     void suppression();
@@ -210,6 +213,45 @@ void TestHistoriqueFenetre::refus() {
     }
     QVERIFY(h.tirages().empty());
     QCOMPARE(banc.fichiers.titres.first(), QStringLiteral("Import draws"));
+}
+
+void TestHistoriqueFenetre::pasunfichier_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("tube") << "tube"
+                          << "%1 is not a regular file (it is a named pipe, a device or a socket): nothing "
+                             "was imported.";
+    QTest::newRow("peripherique") << "/dev/null"
+                                  << "%1 is not a regular file (it is a named pipe, a device or a socket): "
+                                     "nothing was imported.";
+    QTest::newRow("dossier") << "dossier"
+                             << "%1 is a folder: nothing was imported.";
+    QTest::newRow("absent") << "absent"
+                            << "%1 cannot be read: No such file or directory";
+}
+
+// What is no plain file is refused by its name before it is opened: a named pipe would keep the
+// window waiting for a writer for ever (here a watchdog stands in for one after 3 seconds).
+void TestHistoriqueFenetre::pasunfichier() {
+    QFETCH(QString, sorte);
+    QFETCH(QString, message);
+    Banc banc;
+    ecrisparametres(banc, 2);
+    banc.demarre();
+    QTemporaryDir dossier;
+    THistorique h(banc.contexte());
+    h.show();
+    const QString chemin = sorte.startsWith(QLatin1Char('/')) ? sorte : dossier.filePath(sorte + ".csv");
+    TubeSurveille tube(sorte == QLatin1String("tube") ? chemin.toStdString()
+                                                      : dossier.filePath("x").toStdString());
+    if (sorte == QLatin1String("dossier"))
+        QVERIFY(QDir().mkdir(chemin));
+    banc.fichiers.lectures.push_back(chemin);
+    clique(&h, "bimporter");
+    QVERIFY(!tube.debloque());
+    QCOMPARE(dernier(banc), message.arg(QFileInfo(chemin).fileName()));
+    QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Import refused"));
+    QVERIFY(h.tirages().empty());
 }
 
 void TestHistoriqueFenetre::ajout_data() {
