@@ -9,8 +9,8 @@
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
 #include "history/importation.h"
-#include "history/sqlite/basetirages.h"
 #include "history/recapitulatif.h"
+#include "history/sqlite/basetirages.h"
 #include "printing/qt/imprimantes_qt.h"
 #include "tools/commun/banc.h"
 #include "windows/application.h"
@@ -75,12 +75,13 @@ int main(int argc, char* argv[]) {
 
     const std::string texte = fichier();
     TProjetImport apercu;
-    const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}); });
+    const TDate aujourdhui{2030, 1, 1};
+    const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}, aujourdhui); });
     std::vector<TTirageDate> tirages;
     for (const TLigneTirage& l : apercu.aajouter)
         tirages.push_back(l.tirage);
     TProjetImport relu;
-    const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages); });
+    const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages, aujourdhui); });
 
     bool ecrit = true;
     const Mesure stockage = mesure(std::max(1, repetitions / 4), [&] {
@@ -132,7 +133,8 @@ int main(int argc, char* argv[]) {
     VolumesQt volumes;
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
-    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers}};
+    HorlogeQt horloge;
+    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}};
     THistorique fenetre(contexte);
     fenetre.show();
     fenetre.findChild<QTabWidget*>(QStringLiteral("onglets"))->setCurrentIndex(1);
