@@ -160,24 +160,22 @@ char separateur(std::string_view ligne) {
     return choisi;
 }
 
-// Fields with their blanks and surrounding double quotes removed; a quoted field may hold the
-// separator and doubled quotes.
-std::vector<std::string> champs(std::string_view ligne, char sep) {
-    std::vector<std::string> resultat;
+// Hands the fields of a line to `prend` in order, with their blanks and surrounding double quotes
+// removed (a quoted field may hold the separator and doubled quotes), until it returns false.
+template <class Prend> void parcourt(std::string_view ligne, char sep, Prend&& prend) {
+    std::size_t i = 0;
     if (sep == 0) {
-        std::size_t i = 0;
         while (i < ligne.size()) {
             while (i < ligne.size() && blanc(ligne[i]))
                 ++i;
             const std::size_t debut = i;
             while (i < ligne.size() && !blanc(ligne[i]))
                 ++i;
-            if (i > debut)
-                resultat.emplace_back(ligne.substr(debut, i - debut));
+            if (i > debut && !prend(std::string(ligne.substr(debut, i - debut))))
+                return;
         }
-        return resultat;
+        return;
     }
-    std::size_t i = 0;
     while (true) {
         std::string champ;
         while (i < ligne.size() && blanc(ligne[i]) && ligne[i] != sep)
@@ -200,15 +198,35 @@ std::vector<std::string> champs(std::string_view ligne, char sep) {
                 ++i;
             champ = std::string(nettoie(ligne.substr(debut, i - debut)));
         }
-        resultat.push_back(std::move(champ));
-        if (i >= ligne.size())
-            break;
+        if (!prend(std::move(champ)) || i >= ligne.size())
+            return;
         ++i;
     }
+}
+
+std::vector<std::string> champs(std::string_view ligne, char sep) {
+    std::vector<std::string> resultat;
+    parcourt(ligne, sep, [&resultat](std::string&& champ) {
+        resultat.push_back(std::move(champ));
+        return true;
+    });
     // A separator closing every line adds nothing.
     while (!resultat.empty() && resultat.back().empty())
         resultat.pop_back();
     return resultat;
+}
+
+// Field `rang` of a line, as champs() gives it; empty when the line has fewer.
+std::string champ(std::string_view ligne, char sep, std::size_t rang) {
+    std::string trouve;
+    std::size_t vus = 0;
+    parcourt(ligne, sep, [&](std::string&& champ) {
+        if (vus++ < rang)
+            return true;
+        trouve = std::move(champ);
+        return false;
+    });
+    return trouve;
 }
 
 // Lower-case ASCII letters and digits only, accented Latin letters folded to their base letter.
@@ -402,12 +420,6 @@ bool jourmois(const TDateLue& lue) {
     return lue.forme == TDateLue::jourdabord;
 }
 
-// The date field of a line, if it has one.
-const std::string* champdate(const std::vector<std::string>& c, const TColonnes* colonnes) {
-    const auto i = static_cast<std::size_t>(colonnes ? colonnes->indices[0] : 0);
-    return i < c.size() ? &c[i] : nullptr;
-}
-
 // A line's fields, read into a draw with `t`, and what came of it.
 struct TLue {
     TMotif motif = TMotif::aucun;
@@ -460,6 +472,7 @@ struct TVotes {
     int jour = 0;
     int mois = 0;
     bool jourmois = false;
+    std::size_t dates = 0; // lines with a date in a known form: at most that many draws to add
     bool moisdabord() const { return mois >= 3 && mois > 2 * jour; }
 };
 
@@ -470,11 +483,9 @@ TVotes votes(Lignes lignes, char sep, const TColonnes* colonnes) {
     while (lignes.suivante(ligne)) {
         if (videligne(ligne))
             continue;
-        const std::vector<std::string> c = champs(ligne, sep);
-        const std::string* champ = champdate(c, colonnes);
-        if (!champ)
-            continue;
-        const TDateLue lue = lisdate(*champ);
+        const TDateLue lue =
+            lisdate(champ(ligne, sep, static_cast<std::size_t>(colonnes ? colonnes->indices[0] : 0)));
+        v.dates += lue.forme != TDateLue::inconnue;
         if (!jourmois(lue))
             continue;
         v.jourmois = true;
@@ -558,6 +569,9 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
                    : moisdabord ? TOrdreDates::moisjour
                                 : TOrdreDates::jourmois;
 
+    // Room for every draw at once: a list of a million draws grown by doubling would need half as
+    // much again while it moves.
+    apercu.aajouter.reserve(v.dates);
     TConnus connus;
     connus.reserve(existants.size());
     for (const TTirageDate& t : existants)
