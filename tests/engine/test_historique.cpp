@@ -83,8 +83,6 @@ private slots:
     void importation();
     void tropgrand();
     void rejetsbornes();
-    void exemples_data();
-    void exemples();
     void exemple();
     void bilanbrut_data();
     void bilanbrut();
@@ -162,9 +160,6 @@ void TestHistorique::importation_data() {
                       sept + "\n06/13/2022" + sept + "\n")
         << aucun
         << "+2 2022-03-05 1-2-3-4-5-6+7, +3 2022-04-10 1-2-3-4-5-6+7, +4 2022-11-07 1-2-3-4-5-6+7, !5 ordre";
-    QTest::newRow("deux dates mois d'abord seulement")
-        << QByteArray("03/25/2024" + sept + "\n04/01/2024" + sept + "\n04/13/2024" + sept + "\n") << aucun
-        << "!1 ordre, +2 2024-01-04 1-2-3-4-5-6+7, !3 ordre";
     QTest::newRow("trois mois d'abord contre deux jour d'abord")
         << QByteArray("03/25/2024" + sept + "\n04/13/2024" + sept + "\n05/14/2024" + sept + "\n25/03/2023" +
                       sept + "\n13/04/2023" + sept + "\n")
@@ -235,34 +230,6 @@ void TestHistorique::rejetsbornes() {
     QCOMPARE(a.rejetees.back().texte, std::string("1;2"));
     QCOMPARE(a.aajouter.size(), std::size_t{1});
     QCOMPARE(a.aajouter.front().ligne, static_cast<int>(rejetsdetailles) + 1501);
-}
-
-void TestHistorique::exemples_data() {
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QString>("attendu"); // line:as written=as read, for the first dates read
-    const QByteArray sept = ";1;2;3;4;5;6;7\n";
-    QTest::newRow("jour d'abord, avec une erreur de frappe")
-        << QByteArray("date;b1;b2;b3;b4;b5;b6;c\n06/13/2022" + sept + "05/03/2022" + sept +
-                      "10/04/2022;1;2;3;4;5;6;x\n" + "07/11/2022;1;2;3;4;5;6;6\n08/11/2022" + sept)
-        << "3:05/03/2022=2022-03-05 4:10/04/2022=2022-04-10 5:07/11/2022=2022-11-07";
-    QTest::newRow("mois d'abord")
-        << QByteArray("03/25/2024" + sept + "04/13/2024" + sept + "05/14/2024 20:15" + sept + "06/01/2024" +
-                      sept)
-        << "1:03/25/2024=2024-03-25 2:04/13/2024=2024-04-13 3:05/14/2024 20:15=2024-05-14";
-    QTest::newRow("annee d'abord") << QByteArray("2024-13-01" + sept + "20240309" + sept)
-                                   << "2:20240309=2024-03-09";
-}
-
-// The preview shows the first dates as written and as read, whatever else is wrong on their lines.
-void TestHistorique::exemples() {
-    QFETCH(QByteArray, contenu);
-    QFETCH(QString, attendu);
-    QStringList lus;
-    for (const TDateExemple& e : analyseimport(contenu.toStdString(), {}, aujourdhui).exemples)
-        lus << QStringLiteral("%1:%2=%3")
-                   .arg(e.ligne)
-                   .arg(QString::fromStdString(e.texte), QString::fromStdString(dateiso(e.date)));
-    QCOMPARE(lus.join(QLatin1Char(' ')), attendu);
 }
 
 // The sample file ships with the tests: every draw is taken, and taken only once.

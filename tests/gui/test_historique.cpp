@@ -203,14 +203,6 @@ void TestHistoriqueFenetre::apercudates_data() {
            "5 mars 2022 · 10/04/2022 = 10 avril 2022 · 07/11/2022 = 7 novembre 2022."
         << QStringList{"5: cette date n'existe pas lue jour avant mois, comme les dates de ce fichier"} << ""
         << QStringList{"2022-11-07", "2022-04-10", "2022-03-05"};
-    QTest::newRow("mois d'abord")
-        << QByteArray("03/25/2024" + sept + "04/13/2024" + sept + "05/14/2024" + sept + "25/05/2024" + sept)
-        << "À ajouter : 3 · Déjà enregistrés (ignorés) : 0 · Lignes rejetées : 1"
-        << "Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA). Premières dates lues : "
-           "03/25/2024 = "
-           "25 mars 2024 · 04/13/2024 = 13 avril 2024 · 05/14/2024 = 14 mai 2024."
-        << QStringList{"4: cette date n'existe pas lue mois avant jour, comme les dates de ce fichier"} << ""
-        << QStringList{"2024-05-14", "2024-04-13", "2024-03-25"};
     QTest::newRow("annees et jours refuses")
         << QByteArray("1850-06-15" + sept + "2150-01-01" + sept + "2025-06-16" + sept + "2025-06-15" + sept)
         << "À ajouter : 1 · Déjà enregistrés (ignorés) : 0 · Lignes rejetées : 3"
