@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vormigral {
@@ -95,8 +96,8 @@ void CaseNumero::actionne() {
 
 void CaseNumero::focusInEvent(QFocusEvent* evenement) {
     ImageCliquable::focusInEvent(evenement);
-    // However the focus came here (Tab, an assistive technology, the program), the arrows move on
-    // from this cell and Tab comes back to it.
+    // However the focus came here (Tab, a click, an assistive technology, the program), the arrows
+    // move on from this cell and Tab comes back to it.
     if (interactive())
         bloc_.arrete(numero());
 }
@@ -138,6 +139,14 @@ void CaseNumero::keyPressEvent(QKeyEvent* evenement) {
     }
     if (cible >= 1 && cible <= 49)
         bloc_.va(cible);
+}
+
+void CaseNumero::mouseReleaseEvent(QMouseEvent* evenement) {
+    ImageCliquable::mouseReleaseEvent(evenement);
+    // A clicked cell becomes the block's stop, and takes the focus frame when the block has it.
+    if (interactive() && evenement->button() == Qt::LeftButton &&
+        rect().contains(evenement->position().toPoint()))
+        bloc_.va(numero());
 }
 
 void CaseNumero::paintEvent(QPaintEvent* evenement) {

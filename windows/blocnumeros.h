@@ -38,6 +38,7 @@ public:
 protected:
     void focusInEvent(QFocusEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
