@@ -33,7 +33,9 @@ int main(int argc, char* argv[]) {
     vormigral::VolumesQt volumes;
     vormigral::ImprimantesQt imprimantes;
     vormigral::ChoixFichiersQt fichiers;
-    vormigral::Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
+    vormigral::HorlogeQt horloge;
+    vormigral::Application application(
+        {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
     messages.suitlangue(&application.contexte().etat.parametres.langue);
     aide.suitlangue(&application.contexte().etat.parametres.langue);
     vormigral::arretapresaffichage(application.principale());

@@ -1,9 +1,10 @@
 #include "app/imprimantechoisie.h"
 
-#include "files/ecriture.h"
-
 #include <QDir>
 #include <QFile>
+
+#include <algorithm>
+#include <array>
 
 namespace vormigral {
 
@@ -17,14 +18,26 @@ QString chemin(const Systeme& systeme) {
 
 } // namespace
 
-QString imprimantememorisee(const Systeme& systeme) {
-    if (chemin(systeme).isEmpty())
-        return {};
-    QFile fichier(chemin(systeme));
-    if (!fichier.open(QIODevice::ReadOnly))
-        return {};
+TImprimanteMemorisee lisimprimantememorisee(const Systeme& systeme) {
+    TImprimanteMemorisee lue;
+    lue.chemin = chemin(systeme);
+    if (lue.chemin.isEmpty())
+        return lue;
     // One line; a queue name holds no line break, whatever was edited into the file after it.
-    return QString::fromUtf8(fichier.readLine(4096)).trimmed();
+    std::array<std::uint8_t, 4096> octets{};
+    const Debut debut = lisdebut(QFile::encodeName(lue.chemin).toStdString(), octets.data(), octets.size());
+    lue.ouverture = debut.ouverture;
+    lue.erreur = debut.erreur;
+    if (debut.ouverture != Ouverture::Lu)
+        return lue;
+    const auto* texte = reinterpret_cast<const char*>(octets.data());
+    const auto fin = std::find_if(texte, texte + debut.lus, [](char c) { return c == '\n' || c == '\r'; });
+    lue.file = QString::fromUtf8(texte, static_cast<qsizetype>(fin - texte)).trimmed();
+    return lue;
+}
+
+QString imprimantememorisee(const Systeme& systeme) {
+    return lisimprimantememorisee(systeme).file;
 }
 
 bool memoriseimprimante(const Systeme& systeme, const QString& file) {

@@ -2,6 +2,7 @@
 
 #include "app/volumes.h"
 
+#include <QDate>
 #include <QString>
 
 namespace vormigral {
@@ -65,6 +66,13 @@ public:
     virtual QString aecrire(const QString& titre, const QString& filtre, const QString& propose) = 0;
 };
 
+// The calendar: which day it is where the user is.
+class Horloge {
+public:
+    virtual ~Horloge() = default;
+    virtual QDate aujourdhui() const = 0;
+};
+
 class Imprimantes;
 
 struct Plateforme {
@@ -75,6 +83,7 @@ struct Plateforme {
     Volumes& volumes;
     Imprimantes& imprimantes;
     ChoixFichiers& fichiers;
+    Horloge& horloge;
 };
 
 } // namespace vormigral

@@ -58,6 +58,11 @@ public:
     QString aecrire(const QString& titre, const QString& filtre, const QString& propose) override;
 };
 
+class HorlogeQt final : public Horloge {
+public:
+    QDate aujourdhui() const override { return QDate::currentDate(); }
+};
+
 class HasardQt final : public Hasard {
 public:
     void initialise() override;

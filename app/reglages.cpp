@@ -22,12 +22,6 @@ const Legende legendesreglages[] = {
      "Le fichier de réglages %1 ne peut pas être lu : il est laissé tel quel, et les réglages par défaut "
      "sont utilisés.",
      "The settings file %1 cannot be read: it is left as it is, and the default settings are used."},
-    {"court", "Le fichier de réglages %1 est incomplet : les réglages par défaut sont utilisés.",
-     "The settings file %1 is incomplete: the default settings are used."},
-    {"long",
-     "Le fichier %1 est plus long qu'un fichier de réglages : ses 16 premiers octets sont lus, et il est "
-     "laissé tel quel.",
-     "The file %1 is longer than a settings file: its first 16 bytes are read, and it is left as it is."},
     {"destination", "Vos réglages seront enregistrés dans %1 quand vous quitterez par Quitter.",
      "Your settings will be saved in %1 when you quit with Quit."},
     {"nullepart",
@@ -82,17 +76,19 @@ struct Lieu {
     const char* obstacle = nullptr; // why a save cannot go there; none when it can
 };
 
-QList<Lieu> examine(const Systeme& systeme) {
+// Each file read over `actuels`, so that the fields a short file lacks keep the values they have.
+QList<Lieu> examine(const Systeme& systeme, const TParametres& actuels = {}) {
     QList<Lieu> lieux;
     for (const QString& chemin : emplacementsparametres(systeme)) {
         Lieu lieu;
         lieu.chemin = chemin;
+        lieu.parametres = actuels;
         if (chemin.isEmpty()) {
             lieu.obstacle = "sansdossier";
         } else {
             lieu.lecture = lireparametres(local(chemin), lieu.parametres);
-            // What cannot be read, or is more than settings, may be the user's and is not replaced.
-            if (lieu.lecture == LectureParametres::Illisible || lieu.lecture == LectureParametres::Long)
+            // What cannot be read may be the user's and is not replaced.
+            if (lieu.lecture == LectureParametres::Illisible)
                 lieu.obstacle = "garde";
             else if (const Refus refus = inscriptible(local(chemin), true); refus != Refus::Aucun)
                 lieu.obstacle = cle(refus);
@@ -113,14 +109,16 @@ bool present(const Lieu& lieu) {
     return lieu.lecture != LectureParametres::Absent;
 }
 
+// A file shorter or longer than the record is a settings file all the same: what it holds of the
+// record is read, and the quit button writes the whole record over it.
 bool lisible(const Lieu& lieu) {
-    return lieu.lecture == LectureParametres::Lu || lieu.lecture == LectureParametres::Long;
+    return lieu.lecture == LectureParametres::Lu || lieu.lecture == LectureParametres::Long ||
+           lieu.lecture == LectureParametres::Court;
 }
 
 // The file the settings are read from: one that can also be saved again, else any that can be read.
 const Lieu* source(const QList<Lieu>& lieux) {
-    if (const Lieu* lieu =
-            premier(lieux, [](const Lieu& l) { return l.lecture == LectureParametres::Lu && !l.obstacle; }))
+    if (const Lieu* lieu = premier(lieux, [](const Lieu& l) { return lisible(l) && !l.obstacle; }))
         return lieu;
     return premier(lieux, lisible);
 }
@@ -131,12 +129,10 @@ const char* probleme(LectureParametres lecture) {
         return "pasfichier";
     case LectureParametres::Illisible:
         return "illisible";
-    case LectureParametres::Court:
-        return "court";
-    case LectureParametres::Long:
-        return "long";
     case LectureParametres::Absent:
     case LectureParametres::Lu:
+    case LectureParametres::Long:
+    case LectureParametres::Court:
         break;
     }
     return nullptr;
@@ -171,7 +167,7 @@ QStringList emplacementsparametres(const Systeme& systeme) {
 }
 
 bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
-    const QList<Lieu> lieux = examine(systeme);
+    const QList<Lieu> lieux = examine(systeme, etat.parametres);
     for (const Lieu& lieu : lieux) {
         if (!lieu.obstacle) {
             destination_ = lieu.chemin;
@@ -181,10 +177,6 @@ bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
     }
     if (const Lieu* lu = source(lieux)) {
         etat.parametres = lu->parametres;
-        if (lu->lecture == LectureParametres::Long) {
-            fichier_ = lu->chemin;
-            probleme_ = probleme(lu->lecture);
-        }
         return true;
     }
     // Present but of no use: the settings keep their values, and no first-run question.

@@ -15,8 +15,9 @@ namespace vormigral {
 QStringList emplacementsparametres(const Systeme& systeme);
 
 // The settings file of one run: read at start, written at quit, and at most one message about it.
-// A file the program cannot read, or that holds more than settings, is never overwritten: the
-// settings then go to the next place, where the next start finds them.
+// A file the program cannot read, or that is no file, is never overwritten: the settings then go to
+// the next place, where the next start finds them. A file shorter or longer than the settings
+// record is read for what it holds of it, without a word, and rewritten whole at quit.
 class Reglages {
 public:
     // Fills the settings from the first place holding a file that can be read and saved again, else

@@ -1,5 +1,6 @@
 #include "files/ecriture.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <ctime>
@@ -196,29 +197,46 @@ Ecriture ecrirefichier(const std::string& chemin, const std::uint8_t* octets, st
     return {};
 }
 
-Debut lisdebut(const std::string& chemin, std::uint8_t* octets, std::size_t capacite) {
+namespace {
+
+// Opens a plain file for reading; anything else is looked at, never opened. -1 when it is not
+// opened, with why in `debut`.
+int ouvrelecture(const std::string& chemin, Debut& debut) {
     struct stat infos {};
-    if (::stat(chemin.c_str(), &infos) != 0)
-        return {errno == ENOENT || errno == ENOTDIR ? Ouverture::Absent : Ouverture::Refuse};
-    if (S_ISDIR(infos.st_mode))
-        return {Ouverture::Dossier};
+    if (::stat(chemin.c_str(), &infos) != 0) {
+        debut.erreur = errno;
+        debut.ouverture = errno == ENOENT || errno == ENOTDIR ? Ouverture::Absent : Ouverture::Refuse;
+        return -1;
+    }
+    debut.ouverture = S_ISDIR(infos.st_mode) ? Ouverture::Dossier : Ouverture::PasFichier;
     // Opening a pipe could wait for a writer for ever, and opening a device can act on it.
     if (!S_ISREG(infos.st_mode))
-        return {Ouverture::PasFichier};
+        return -1;
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {Ouverture::Refuse};
+    if (fd < 0) {
+        debut.erreur = errno;
+        debut.ouverture = Ouverture::Refuse;
+        return -1;
+    }
     // The name may have been given to something else since it was looked at.
     if (::fstat(fd, &infos) != 0 || !S_ISREG(infos.st_mode)) {
         ::close(fd);
-        return {S_ISDIR(infos.st_mode) ? Ouverture::Dossier : Ouverture::PasFichier};
+        debut.ouverture = S_ISDIR(infos.st_mode) ? Ouverture::Dossier : Ouverture::PasFichier;
+        return -1;
     }
-    Debut debut{Ouverture::Lu, 0, std::uint64_t(infos.st_size)};
+    debut.ouverture = Ouverture::Lu;
+    debut.taille = std::uint64_t(infos.st_size);
+    return fd;
+}
+
+// Reads up to `capacite` bytes, and closes the file.
+void lisjusqua(int fd, std::uint8_t* octets, std::size_t capacite, Debut& debut) {
     while (debut.lus < capacite) {
         const ssize_t n = ::read(fd, octets + debut.lus, capacite - debut.lus);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
+            debut.erreur = errno;
             debut.ouverture = Ouverture::Refuse;
             break;
         }
@@ -227,6 +245,28 @@ Debut lisdebut(const std::string& chemin, std::uint8_t* octets, std::size_t capa
         debut.lus += std::size_t(n);
     }
     ::close(fd);
+}
+
+} // namespace
+
+Debut lisdebut(const std::string& chemin, std::uint8_t* octets, std::size_t capacite) {
+    Debut debut;
+    const int fd = ouvrelecture(chemin, debut);
+    if (fd >= 0)
+        lisjusqua(fd, octets, capacite, debut);
+    return debut;
+}
+
+Debut lisfichier(const std::string& chemin, std::string& contenu, std::size_t limite) {
+    contenu.clear();
+    Debut debut;
+    const int fd = ouvrelecture(chemin, debut);
+    if (fd < 0)
+        return debut;
+    // A file that grew since it was looked at is read as it was then.
+    contenu.resize(static_cast<std::size_t>(std::min<std::uint64_t>(debut.taille, limite)));
+    lisjusqua(fd, reinterpret_cast<std::uint8_t*>(contenu.data()), contenu.size(), debut);
+    contenu.resize(debut.ouverture == Ouverture::Lu ? debut.lus : 0);
     return debut;
 }
 

@@ -58,9 +58,14 @@ struct Debut {
     Ouverture ouverture = Ouverture::Absent;
     std::size_t lus = 0;      // bytes read into the buffer (at most its capacity)
     std::uint64_t taille = 0; // the file's whole size
+    int erreur = 0;           // the system's error number, when Refuse (or Absent)
 };
 
 // Reads the first `capacite` bytes of a plain file (fewer when the file is shorter).
 Debut lisdebut(const std::string& chemin, std::uint8_t* octets, std::size_t capacite);
+
+// Reads a plain file into `contenu`, its first `limite` bytes when it is larger; `contenu` is empty
+// unless the file was read.
+Debut lisfichier(const std::string& chemin, std::string& contenu, std::size_t limite);
 
 } // namespace vormigral

@@ -7,12 +7,14 @@
 namespace vormigral {
 
 LectureParametres decodeparametres(const std::uint8_t* octets, std::size_t taille, TParametres& parametres) {
-    if (!octets || taille < tailleparametres)
+    if (!octets)
+        taille = 0;
+    std::int32_t* const champs[] = {&parametres.reserve, &parametres.langue, &parametres.decalh,
+                                    &parametres.decalv};
+    for (std::size_t i = 0; i < 4 && 4 * i + 4 <= taille; ++i)
+        *champs[i] = lireint32(octets + 4 * i);
+    if (taille < tailleparametres)
         return LectureParametres::Court;
-    parametres.reserve = lireint32(octets);
-    parametres.langue = lireint32(octets + 4);
-    parametres.decalh = lireint32(octets + 8);
-    parametres.decalv = lireint32(octets + 12);
     return taille == tailleparametres ? LectureParametres::Lu : LectureParametres::Long;
 }
 

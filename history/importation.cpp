@@ -84,40 +84,51 @@ bool pastexte(std::string_view texte) {
     });
 }
 
-std::optional<std::string> entexte(std::string_view octets) {
-    std::string texte;
+// The file as UTF-8 text: a view of the bytes themselves when they are UTF-8 already, else of
+// `converti`, which holds them converted. False for a file that is no text.
+bool entexte(std::string_view octets, std::string& converti, std::string_view& texte) {
     if (octets.size() >= 2 && octets[0] == '\xFF' && octets[1] == '\xFE')
-        texte = depuisutf16(octets, true);
+        texte = converti = depuisutf16(octets, true);
     else if (octets.size() >= 2 && octets[0] == '\xFE' && octets[1] == '\xFF')
-        texte = depuisutf16(octets, false);
+        texte = converti = depuisutf16(octets, false);
     else
-        texte = std::string(octets.substr(octets.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0));
+        texte = octets.substr(octets.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
     if (pastexte(texte))
-        return std::nullopt;
+        return false;
     if (utf8valide(texte))
-        return texte;
-    std::string converti;
-    converti.reserve(texte.size() + texte.size() / 8);
+        return true;
+    std::string latin1;
+    latin1.reserve(texte.size() + texte.size() / 8);
     for (const char c : texte)
-        ajouteutf8(converti, static_cast<unsigned char>(c));
-    return converti;
+        ajouteutf8(latin1, static_cast<unsigned char>(c));
+    converti = std::move(latin1);
+    texte = converti;
+    return true;
 }
 
-std::vector<std::string_view> lignes(std::string_view texte) {
-    std::vector<std::string_view> resultat;
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        if (texte[i] != '\n' && texte[i] != '\r')
-            continue;
-        resultat.push_back(texte.substr(debut, i - debut));
-        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
-            ++i;
-        debut = i + 1;
+// The lines of a text one after the other, ended by LF, CRLF or CR, numbered from 1; none are kept.
+class Lignes {
+public:
+    explicit Lignes(std::string_view texte) : texte_(texte) {}
+
+    bool suivante(std::string_view& ligne) {
+        if (debut_ >= texte_.size())
+            return false;
+        std::size_t fin = debut_;
+        while (fin < texte_.size() && texte_[fin] != '\n' && texte_[fin] != '\r')
+            ++fin;
+        ligne = texte_.substr(debut_, fin - debut_);
+        debut_ = fin + (texte_.compare(fin, 2, "\r\n") == 0 ? 2 : 1);
+        ++numero_;
+        return true;
     }
-    if (debut < texte.size())
-        resultat.push_back(texte.substr(debut));
-    return resultat;
-}
+    int numero() const { return numero_; }
+
+private:
+    std::string_view texte_;
+    std::size_t debut_ = 0;
+    int numero_ = 0;
+};
 
 bool blanc(char c) {
     return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\x1A';
@@ -149,24 +160,22 @@ char separateur(std::string_view ligne) {
     return choisi;
 }
 
-// Fields with their blanks and surrounding double quotes removed; a quoted field may hold the
-// separator and doubled quotes.
-std::vector<std::string> champs(std::string_view ligne, char sep) {
-    std::vector<std::string> resultat;
+// Hands the fields of a line to `prend` in order, with their blanks and surrounding double quotes
+// removed (a quoted field may hold the separator and doubled quotes), until it returns false.
+template <class Prend> void parcourt(std::string_view ligne, char sep, Prend&& prend) {
+    std::size_t i = 0;
     if (sep == 0) {
-        std::size_t i = 0;
         while (i < ligne.size()) {
             while (i < ligne.size() && blanc(ligne[i]))
                 ++i;
             const std::size_t debut = i;
             while (i < ligne.size() && !blanc(ligne[i]))
                 ++i;
-            if (i > debut)
-                resultat.emplace_back(ligne.substr(debut, i - debut));
+            if (i > debut && !prend(std::string(ligne.substr(debut, i - debut))))
+                return;
         }
-        return resultat;
+        return;
     }
-    std::size_t i = 0;
     while (true) {
         std::string champ;
         while (i < ligne.size() && blanc(ligne[i]) && ligne[i] != sep)
@@ -189,15 +198,35 @@ std::vector<std::string> champs(std::string_view ligne, char sep) {
                 ++i;
             champ = std::string(nettoie(ligne.substr(debut, i - debut)));
         }
-        resultat.push_back(std::move(champ));
-        if (i >= ligne.size())
-            break;
+        if (!prend(std::move(champ)) || i >= ligne.size())
+            return;
         ++i;
     }
+}
+
+std::vector<std::string> champs(std::string_view ligne, char sep) {
+    std::vector<std::string> resultat;
+    parcourt(ligne, sep, [&resultat](std::string&& champ) {
+        resultat.push_back(std::move(champ));
+        return true;
+    });
     // A separator closing every line adds nothing.
     while (!resultat.empty() && resultat.back().empty())
         resultat.pop_back();
     return resultat;
+}
+
+// Field `rang` of a line, as champs() gives it; empty when the line has fewer.
+std::string champ(std::string_view ligne, char sep, std::size_t rang) {
+    std::string trouve;
+    std::size_t vus = 0;
+    parcourt(ligne, sep, [&](std::string&& champ) {
+        if (vus++ < rang)
+            return true;
+        trouve = std::move(champ);
+        return false;
+    });
+    return trouve;
 }
 
 // Lower-case ASCII letters and digits only, accented Latin letters folded to their base letter.
@@ -379,69 +408,93 @@ struct TConnu {
     std::int32_t complementaire;
 };
 
-std::string extrait(std::string_view ligne) {
-    std::size_t taille = std::min<std::size_t>(ligne.size(), 120);
+// The start of a text, at most `maximum` bytes, never cutting a UTF-8 character.
+std::string extrait(std::string_view ligne, std::size_t maximum) {
+    std::size_t taille = std::min<std::size_t>(ligne.size(), maximum);
     while (taille < ligne.size() && taille > 0 && (static_cast<unsigned char>(ligne[taille]) & 0xC0) == 0x80)
         --taille;
     return std::string(ligne.substr(0, taille));
 }
 
+bool jourmois(const TDateLue& lue) {
+    return lue.forme == TDateLue::jourdabord;
+}
+
+// A line's fields, read into a draw with `t`, and what came of it.
+struct TLue {
+    TMotif motif = TMotif::aucun;
+    const std::string* date = nullptr; // the date field, when it was read as a day that exists
+};
+
 // Reads the fields of one line into a draw, or says why not.
-TMotif litligne(const std::vector<std::string>& c, const TColonnes* colonnes, bool moisdabord,
-                TTirageDate& t) {
+TLue litligne(const std::vector<std::string>& c, const TColonnes* colonnes, bool moisdabord,
+              const TDate& aujourdhui, TTirageDate& t) {
     std::array<int, 8> indices = {0, 1, 2, 3, 4, 5, 6, 7};
     if (colonnes) {
         if (static_cast<int>(c.size()) <= colonnes->plusgrand)
-            return TMotif::champs;
+            return {TMotif::champs};
         indices = colonnes->indices;
     } else if (c.size() != 8) {
-        return TMotif::champs;
+        return {TMotif::champs};
     }
-    const TDateLue lue = lisdate(c[static_cast<std::size_t>(indices[0])]);
+    const std::string& champ = c[static_cast<std::size_t>(indices[0])];
+    const TDateLue lue = lisdate(champ);
     if (lue.forme == TDateLue::inconnue)
-        return TMotif::date;
+        return {TMotif::date};
     t.date = date(lue, moisdabord);
-    if (!datevalide(t.date))
-        return TMotif::dateinexistante;
+    TTirageDate autreordre;
+    autreordre.date = date(lue, !moisdabord);
+    const TMotif motifdate = validetirage(t, aujourdhui);
+    if (motifdate == TMotif::dateinexistante && jourmois(lue) &&
+        validetirage(autreordre, aujourdhui) != TMotif::dateinexistante)
+        return {TMotif::ordre};
+    if (motifdate == TMotif::annee || motifdate == TMotif::dateinexistante)
+        return {motifdate};
     std::array<int, 7> nombres{};
     for (std::size_t k = 0; k < 7; ++k) {
-        const std::string& champ = c[static_cast<std::size_t>(indices[k + 1])];
+        const std::string& numero = c[static_cast<std::size_t>(indices[k + 1])];
         // Three digits at most: "007" is 7, a longer run is no lottery number.
-        if (!chiffres(champ) || champ.size() > 3)
-            return TMotif::nombre;
-        nombres[k] = valeur(champ);
+        if (!chiffres(numero) || numero.size() > 3)
+            return {TMotif::nombre, &champ};
+        nombres[k] = valeur(numero);
     }
     std::copy(nombres.begin(), nombres.begin() + 6, t.tirage.numeros.begin());
     t.tirage.complementaire = nombres[6];
-    const TMotif motif = validetirage(t);
+    const TMotif motif = validetirage(t, aujourdhui);
     ordonne(t);
-    return motif;
+    return {motif, &champ};
 }
 
-// The fields of every data line from `debut` on; blank lines stay without fields.
-std::vector<std::vector<std::string>> decoupe(const std::vector<std::string_view>& toutes, std::size_t debut,
-                                              char sep) {
-    std::vector<std::vector<std::string>> decoupees(toutes.size());
-    for (std::size_t i = debut; i < toutes.size(); ++i)
-        if (!videligne(toutes[i]))
-            decoupees[i] = champs(toutes[i], sep);
-    return decoupees;
-}
+// Whether the file writes the month first: its unambiguous dates decide, day first unless at least
+// three read month first and more than twice as many as read day first. Also tells whether any
+// date is written with the day or the month first.
+struct TVotes {
+    int jour = 0;
+    int mois = 0;
+    bool jourmois = false;
+    std::size_t dates = 0; // lines with a date in a known form: at most that many draws to add
+    bool moisdabord() const { return mois >= 3 && mois > 2 * jour; }
+};
 
-// Whether the file's day-first dates are really month first: some second part above 12, no first.
-bool moisdabord(const std::vector<std::vector<std::string>>& decoupees, std::size_t colonnedate) {
-    bool jourplusde12 = false;
-    bool moisplusde12 = false;
-    for (const std::vector<std::string>& c : decoupees) {
-        if (c.size() <= colonnedate)
+TVotes votes(Lignes lignes, char sep, const TColonnes* colonnes) {
+    TVotes v;
+    const auto jour = [](int n) { return n >= 13 && n <= 31; };
+    std::string_view ligne;
+    while (lignes.suivante(ligne)) {
+        if (videligne(ligne))
             continue;
-        const TDateLue lue = lisdate(c[colonnedate]);
-        if (lue.forme == TDateLue::jourdabord) {
-            jourplusde12 = jourplusde12 || lue.a > 12;
-            moisplusde12 = moisplusde12 || lue.b > 12;
-        }
+        const TDateLue lue =
+            lisdate(champ(ligne, sep, static_cast<std::size_t>(colonnes ? colonnes->indices[0] : 0)));
+        v.dates += lue.forme != TDateLue::inconnue;
+        if (!jourmois(lue))
+            continue;
+        v.jourmois = true;
+        if (jour(lue.a) && lue.b >= 1 && lue.b <= 12)
+            ++v.jour;
+        else if (jour(lue.b) && lue.a >= 1 && lue.a <= 12)
+            ++v.mois;
     }
-    return moisplusde12 && !jourplusde12;
+    return v;
 }
 
 using TConnus = std::unordered_map<TCle, TConnu, THachage>;
@@ -467,7 +520,8 @@ void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate
         }
         autre = connu.ligne;
     }
-    apercu.rejetees.push_back({numero, motif, autre, extrait(ligne)});
+    if (apercu.nbrejetees++ < rejetsdetailles)
+        apercu.rejetees.push_back({numero, motif, autre, extrait(ligne, 120)});
 }
 
 TProjetImport refuse(TRefus refus) {
@@ -478,44 +532,60 @@ TProjetImport refuse(TRefus refus) {
 
 } // namespace
 
-TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants) {
+TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants,
+                            const TDate& aujourdhui) {
     if (contenu.size() > tailleimportmax)
         return refuse(TRefus::troplong);
-    const std::optional<std::string> texte = entexte(contenu);
-    if (!texte)
+    std::string converti;
+    std::string_view texte;
+    if (!entexte(contenu, converti, texte))
         return refuse(TRefus::pastexte);
-    const std::vector<std::string_view> toutes = lignes(*texte);
-    const auto premiere = std::find_if_not(toutes.begin(), toutes.end(), videligne);
-    if (premiere == toutes.end())
+    Lignes lignes(texte);
+    std::string_view premiere;
+    while (lignes.suivante(premiere) && videligne(premiere)) {
+    }
+    if (videligne(premiere))
         return refuse(TRefus::aucuntirage);
 
     TProjetImport apercu;
-    const char sep = separateur(*premiere);
+    const char sep = separateur(premiere);
     TColonnes colonnes;
-    apercu.entete = estentete(*premiere);
+    apercu.entete = estentete(premiere);
     if (apercu.entete) {
-        if (const auto manque = colonnesentete(champs(*premiere, sep), colonnes)) {
+        if (const auto manque = colonnesentete(champs(premiere, sep), colonnes)) {
             apercu = refuse(TRefus::enteteinconnue);
             apercu.colonnemanquante = *manque;
             return apercu;
         }
     }
-    const std::size_t debut = static_cast<std::size_t>(premiere - toutes.begin()) + (apercu.entete ? 1 : 0);
-    const std::vector<std::vector<std::string>> decoupees = decoupe(toutes, debut, sep);
-    apercu.moisdabord =
-        moisdabord(decoupees, apercu.entete ? static_cast<std::size_t>(colonnes.indices[0]) : 0);
+    const TColonnes* entete = apercu.entete ? &colonnes : nullptr;
+    // The lines of draws: those after the header, or from the first one on.
+    Lignes donnees = lignes;
+    if (!apercu.entete)
+        donnees = Lignes(texte);
+    const TVotes v = votes(donnees, sep, entete);
+    const bool moisdabord = v.moisdabord();
+    apercu.ordre = !v.jourmois  ? TOrdreDates::annee
+                   : moisdabord ? TOrdreDates::moisjour
+                                : TOrdreDates::jourmois;
 
+    // Room for every draw at once: a list of a million draws grown by doubling would need half as
+    // much again while it moves.
+    apercu.aajouter.reserve(v.dates);
     TConnus connus;
-    connus.reserve(existants.size() + toutes.size());
+    connus.reserve(existants.size());
     for (const TTirageDate& t : existants)
         connus.emplace(cle(t), TConnu{0, t.tirage.complementaire});
-    for (std::size_t i = debut; i < toutes.size(); ++i) {
-        if (videligne(toutes[i]))
+    std::string_view ligne;
+    while (donnees.suivante(ligne)) {
+        if (videligne(ligne))
             continue;
         TTirageDate t;
-        const TMotif motif =
-            litligne(decoupees[i], apercu.entete ? &colonnes : nullptr, apercu.moisdabord, t);
-        range(apercu, connus, static_cast<int>(i) + 1, t, motif, toutes[i]);
+        const std::vector<std::string> c = champs(ligne, sep);
+        const TLue lue = litligne(c, entete, moisdabord, aujourdhui, t);
+        if (lue.date && apercu.exemples.size() < nbexemplesdates)
+            apercu.exemples.push_back({donnees.numero(), extrait(*lue.date, 40), t.date});
+        range(apercu, connus, donnees.numero(), t, lue.motif, ligne);
     }
     if (apercu.aajouter.empty() && apercu.presents.empty())
         apercu.refus = TRefus::aucuntirage;

@@ -22,9 +22,11 @@ namespace vormigral {
 //
 // Dates are DD/MM/YYYY, YYYY-MM-DD or YYYYMMDD ("/", "-" or "." between the parts), the day and
 // month on one or two digits, and may be followed by a time. A two-digit year YY is 20YY below 70
-// and 19YY from 70 on: draws of 6-out-of-49 lotteries start in the 1970s. A file whose day-first
-// dates only make sense month first (some line has a second part above 12, none a first part
-// above 12) is read month first.
+// and 19YY from 70 on: draws of 6-out-of-49 lotteries start in the 1970s. Whether a file writes
+// the day or the month first is decided by its unambiguous dates (one part from 13 to 31, the other
+// at most 12): day first, unless at least three read month first and more than twice as many as
+// read day first, so that one typing error never turns a whole file around. A date that exists
+// only in the other order is a rejected line (TMotif::ordre). No draw is later than today.
 //
 // The text may be UTF-8 (with or without a byte-order mark), Latin-1/Windows-1252, or UTF-16 with
 // its byte-order mark; lines end in LF, CRLF or CR.
@@ -56,19 +58,43 @@ struct TLigneRejetee {
     std::string texte; // the line as read (UTF-8), cut to 120 bytes
 };
 
+// How the file's dates are read.
+enum class TOrdreDates {
+    jourmois, // DD/MM/YYYY
+    moisjour, // MM/DD/YYYY
+    annee,    // every date starts with its year (YYYY-MM-DD, YYYYMMDD): no order to decide
+};
+
+// A date of the file as written, and the day it was read as.
+struct TDateExemple {
+    int ligne = 0;
+    std::string texte; // the field as written (UTF-8), cut to 40 bytes
+    TDate date;
+};
+
+// How many of the first dates read an import shows, and how many rejected lines it describes one
+// by one: the others are only counted, so that a file of rejected lines takes no more memory than
+// a file of draws.
+constexpr std::size_t nbexemplesdates = 3;
+constexpr std::size_t rejetsdetailles = 1000;
+
 struct TProjetImport {
     TRefus refus = TRefus::aucun;
     TColonneImport colonnemanquante = TColonneImport::date;
     bool entete = false;
-    bool moisdabord = false;             // dates read month first
+    TOrdreDates ordre = TOrdreDates::jourmois;
+    std::vector<TDateExemple> exemples;  // the first dates read as days, in file order
     std::vector<TLigneTirage> aajouter;  // new draws, in file order
     std::vector<TLigneTirage> presents;  // already stored: skipped
-    std::vector<TLigneRejetee> rejetees; // in file order
+    std::vector<TLigneRejetee> rejetees; // the first rejetsdetailles rejected lines, in file order
+    std::size_t nbrejetees = 0;          // every rejected line
 };
 
-// Reads a draw file against the draws already stored; stores nothing. The draws to add come out
-// with their main numbers ascending. When the file is refused the lists are empty, but for the
-// rejected lines of a file without a single valid one, which say why.
-TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants);
+// Reads a draw file against the draws already stored; stores nothing. A draw dated after
+// `aujourdhui` is rejected. The draws to add come out with their main numbers ascending. When the
+// file is refused the lists are empty, but for the rejected lines of a file without a single valid
+// one, which say why.
+TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants,
+                            const TDate& aujourdhui);
 
 } // namespace vormigral

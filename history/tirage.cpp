@@ -21,12 +21,15 @@ std::array<std::int32_t, 6> ordonnes(std::array<std::int32_t, 6> numeros) {
     return numeros;
 }
 
+bool jourexiste(const TDate& date) {
+    return date.mois >= 1 && date.mois <= 12 && date.jour >= 1 &&
+           date.jour <= joursdumois(date.annee, date.mois);
+}
+
 } // namespace
 
 bool datevalide(const TDate& date) {
-    if (date.annee < premiereannee || date.annee > derniereannee || date.mois < 1 || date.mois > 12)
-        return false;
-    return date.jour >= 1 && date.jour <= joursdumois(date.annee, date.mois);
+    return date.annee >= premiereannee && date.annee <= derniereannee && jourexiste(date);
 }
 
 std::string dateiso(const TDate& date) {
@@ -45,9 +48,13 @@ void ordonne(TTirageDate& tirage) {
     tirage.tirage.numeros = ordonnes(tirage.tirage.numeros);
 }
 
-TMotif validetirage(const TTirageDate& tirage) {
-    if (!datevalide(tirage.date))
+TMotif validetirage(const TTirageDate& tirage, const TDate& aujourdhui) {
+    if (tirage.date.annee < premiereannee)
+        return TMotif::annee;
+    if (!jourexiste(tirage.date))
         return TMotif::dateinexistante;
+    if (aujourdhui < tirage.date)
+        return TMotif::future;
     const TTirage& t = tirage.tirage;
     const auto dansplage = [](std::int32_t n) { return n >= 1 && n <= 49; };
     if (!std::all_of(t.numeros.begin(), t.numeros.end(), dansplage) || !dansplage(t.complementaire))
@@ -58,6 +65,10 @@ TMotif validetirage(const TTirageDate& tirage) {
     if (std::find(tries.begin(), tries.end(), t.complementaire) != tries.end())
         return TMotif::complementaire;
     return TMotif::aucun;
+}
+
+TMotif validetirage(const TTirageDate& tirage) {
+    return validetirage(tirage, TDate{derniereannee, 12, 31});
 }
 
 bool memetirage(const TTirageDate& a, const TTirageDate& b) {

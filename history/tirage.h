@@ -21,7 +21,8 @@ struct TDate {
     friend bool operator<=(const TDate& a, const TDate& b) { return a.cle() <= b.cle(); }
 };
 
-// Years the history accepts; outside them a date is a typing or reading error.
+// Years the history accepts; outside them a date is a typing or reading error. A draw is never
+// later than the day it is recorded on: the last year is only the bound of the date fields.
 constexpr int premiereannee = 1900;
 constexpr int derniereannee = 2199;
 
@@ -44,19 +45,25 @@ enum class TMotif {
     aucun,
     champs,          // the line has too few or too many fields
     date,            // the date field is not a date in a known form
-    dateinexistante, // a date in a known form, but no such day (31/02, month 13, year 0021)
+    dateinexistante, // a date in a known form, but no such day (31/02, month 13)
     nombre,          // a number field is empty or not a whole number
     horsplage,       // a number outside 1..49
     repete,          // a main number given twice
     complementaire,  // the complementary equal to a main number
     repetition,      // the same draw already given on an earlier line of the file
     contradiction,   // same day and main numbers as a known draw, another complementary
+    annee,           // a year before the first accepted (1850, 0021)
+    future,          // a day after today
+    ordre,           // a day and month that exist only in the other order than the file's dates
 };
 
 // The main numbers ascending; the order they were drawn in plays no part in any prize.
 void ordonne(TTirageDate& tirage);
 
-// The first fault of a draw in the order above (date first), or TMotif::aucun.
+// The first fault of a draw, or TMotif::aucun: its date first (year, day, not after `aujourdhui`),
+// then its numbers in the order above.
+TMotif validetirage(const TTirageDate& tirage, const TDate& aujourdhui);
+// The same for a draw as stored, whatever the day: its date within the accepted years.
 TMotif validetirage(const TTirageDate& tirage);
 
 // Two records of the same draw: same day, same main numbers (the complementary aside).

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vormigral {
@@ -45,6 +46,14 @@ void CaseNumero::actionne() {
         emit clique();
 }
 
+void CaseNumero::focusInEvent(QFocusEvent* evenement) {
+    ImageCliquable::focusInEvent(evenement);
+    // However the focus came here (Tab, a click, an assistive technology, the program), the arrows
+    // move on from this cell and Tab comes back to it.
+    if (interactive())
+        bloc_.arrete(numero());
+}
+
 void CaseNumero::keyPressEvent(QKeyEvent* evenement) {
     if (!interactive())
         return ImageCliquable::keyPressEvent(evenement);
@@ -82,6 +91,14 @@ void CaseNumero::keyPressEvent(QKeyEvent* evenement) {
     }
     if (cible >= 1 && cible <= 49)
         bloc_.va(cible);
+}
+
+void CaseNumero::mouseReleaseEvent(QMouseEvent* evenement) {
+    ImageCliquable::mouseReleaseEvent(evenement);
+    // A clicked cell becomes the block's stop, and takes the focus frame when the block has it.
+    if (interactive() && evenement->button() == Qt::LeftButton &&
+        rect().contains(evenement->position().toPoint()))
+        bloc_.va(numero());
 }
 
 void CaseNumero::paintEvent(QPaintEvent* evenement) {
@@ -137,14 +154,17 @@ void BlocNumeros::ordretabulation(std::initializer_list<QWidget*> suite) {
 }
 
 void BlocNumeros::va(int numero) {
+    if (cellule(courante_)->hasFocus())
+        cellule(numero)->setFocus(Qt::OtherFocusReason);
+    arrete(numero);
+}
+
+void BlocNumeros::arrete(int numero) {
     if (numero == courante_)
         return;
     CaseNumero* ancienne = cellule(courante_);
-    CaseNumero* nouvelle = cellule(numero);
     courante_ = numero;
-    nouvelle->setFocusPolicy(Qt::TabFocus);
-    if (ancienne->hasFocus())
-        nouvelle->setFocus(Qt::OtherFocusReason);
+    cellule(numero)->setFocusPolicy(Qt::TabFocus);
     ancienne->setFocusPolicy(Qt::NoFocus);
 }
 

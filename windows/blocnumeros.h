@@ -36,7 +36,9 @@ public:
     void actionne();
 
 protected:
+    void focusInEvent(QFocusEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
@@ -61,6 +63,8 @@ public:
     void ordretabulation(std::initializer_list<QWidget*> suite);
     // Moves the block's keyboard stop to a cell, and the focus with it when the block has it.
     void va(int numero);
+    // Makes a cell the block's keyboard stop, leaving the focus where it is.
+    void arrete(int numero);
 
     // The cell's object name: Image2 for number 1, then Image43 to Image90 for 2 to 49.
     static QString nomcellule(int numero);

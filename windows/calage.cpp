@@ -86,6 +86,7 @@ std::int32_t TCalage::type() const {
 }
 
 void TCalage::bapercuClick() {
+    imprimantechoisie(contexte_);
     const std::string file = imprimantesansdemande(contexte_.plateforme);
     SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
     imprimecalage(contexte_.etat, apercu, type());

@@ -110,7 +110,7 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
             listeimprimantes);
         suivre->setData(rolesuitdefaut, true);
     }
-    const QString memorisee = imprimantememorisee(contexte_.plateforme.systeme);
+    const QString memorisee = imprimantechoisie(contexte_);
     int choisie = 0;
     for (const TFile& file : files) {
         const QString nom = QString::fromStdString(file.nom);

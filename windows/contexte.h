@@ -42,6 +42,8 @@ struct Contexte {
     TCalage* calage = nullptr;
     TAnalyse* analyse = nullptr;
     THistorique* historique = nullptr;
+    // The user was told that the file of their printer choice cannot be read.
+    bool choiximprimantesignale = false;
 };
 
 // The window that owns the windows made on first use: the main window.

@@ -193,6 +193,7 @@ void TForm7::bapercuClick() {
     const std::optional<Requete> r = requete();
     if (!r)
         return;
+    imprimantechoisie(contexte_);
     const std::string file = imprimantesansdemande(contexte_.plateforme);
     const QString nom = QString::fromStdString(file);
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);

@@ -2,6 +2,7 @@
 
 #include "engine/cases.h"
 #include "engine/serie.h"
+#include "files/ecriture.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -154,10 +156,22 @@ const Legende legendeshistorique[] = {
      "%1 holds no valid draw line (%2): nothing was imported."},
     {"lignemotif", "ligne %1 : %2", "line %1: %2"},
     {"illisible", "%1 ne peut pas être lu : %2", "%1 cannot be read: %2"},
+    {"dossier", "%1 est un dossier : rien n'a été importé.", "%1 is a folder: nothing was imported."},
+    {"pasfichier",
+     "%1 n'est pas un fichier ordinaire (c'est un tube nommé, un périphérique ou une socket) : rien n'a été "
+     "importé.",
+     "%1 is not a regular file (it is a named pipe, a device or a socket): nothing was imported."},
     {"motifchamps", "nombre de champs incorrect", "wrong number of fields"},
     {"motifdate", "date illisible (JJ/MM/AAAA ou AAAA-MM-JJ attendu)",
      "unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)"},
     {"motifdateinexistante", "cette date n'existe pas", "no such date"},
+    {"motifannee", "l'année est hors des années acceptées (de 1900 à aujourd'hui)",
+     "the year is outside the years accepted (1900 to today)"},
+    {"motiffuture", "cette date est après aujourd'hui", "this date is after today"},
+    {"motifordrejour", "cette date n'existe pas lue jour avant mois, comme les dates de ce fichier",
+     "no such date read day first, as this file's dates are"},
+    {"motifordremois", "cette date n'existe pas lue mois avant jour, comme les dates de ce fichier",
+     "no such date read month first, as this file's dates are"},
     {"motifnombre", "un numéro manque ou n'est pas un nombre entier",
      "a number is missing or not a whole number"},
     {"motifhorsplage", "un numéro n'est pas entre 1 et 49", "a number is not between 1 and 49"},
@@ -169,12 +183,21 @@ const Legende legendeshistorique[] = {
      "same date and numbers as line %1, another bonus number"},
     {"motifcontradictionbase", "déjà enregistré avec un autre complémentaire",
      "already stored with another bonus number"},
-    {"apercu", "Importer des tirages", "Import draws"},
+    {"apercu", "Aperçu de l'importation", "Import preview"},
     {"lfichier", "Fichier : %1", "File: %1"},
     {"lresume", "À ajouter : %1 · Déjà enregistrés (ignorés) : %2 · Lignes rejetées : %3",
      "To add: %1 · Already stored (skipped): %2 · Rejected lines: %3"},
-    {"lmoisdabord", "Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA).",
+    {"ordrejour", "Les dates de ce fichier sont lues jour avant mois (JJ/MM/AAAA).",
+     "The dates of this file are read day first (DD/MM/YYYY)."},
+    {"ordremois", "Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA).",
      "The dates of this file are read month first (MM/DD/YYYY)."},
+    {"ordreannee", "Les dates de ce fichier sont lues année d'abord (AAAA-MM-JJ).",
+     "The dates of this file are read year first (YYYY-MM-DD)."},
+    {"exemples", "Premières dates lues : %1.", "First dates read: %1."},
+    {"exemple", "%1 = %2", "%1 = %2"},
+    {"plusrejets1", "… et 1 autre ligne rejetée, non détaillée.", "… and 1 more rejected line, not listed."},
+    {"plusrejets", "… et %1 autres lignes rejetées, non détaillées.",
+     "… and %1 more rejected lines, not listed."},
     {"lrejets", "&Lignes rejetées :", "&Rejected lines:"},
     {"aucunrejet", "Aucune ligne rejetée.", "No line rejected."},
     {"colligne", "Ligne", "Line"},
@@ -245,7 +268,8 @@ QString nompromesse(TPromesse p, bool en) {
     return legendehistorique(cle.c_str(), en);
 }
 
-QString motif(const TLigneRejetee& rejet, bool en) {
+// Why a line was rejected; `ordre` is how the file's dates were read.
+QString motif(const TLigneRejetee& rejet, bool en, TOrdreDates ordre = TOrdreDates::jourmois) {
     switch (rejet.motif) {
     case TMotif::champs:
         return legendehistorique("motifchamps", en);
@@ -253,6 +277,12 @@ QString motif(const TLigneRejetee& rejet, bool en) {
         return legendehistorique("motifdate", en);
     case TMotif::dateinexistante:
         return legendehistorique("motifdateinexistante", en);
+    case TMotif::annee:
+        return legendehistorique("motifannee", en);
+    case TMotif::future:
+        return legendehistorique("motiffuture", en);
+    case TMotif::ordre:
+        return legendehistorique(ordre == TOrdreDates::moisjour ? "motifordremois" : "motifordrejour", en);
     case TMotif::nombre:
         return legendehistorique("motifnombre", en);
     case TMotif::horsplage:
@@ -270,6 +300,25 @@ QString motif(const TLigneRejetee& rejet, bool en) {
         break;
     }
     return QString();
+}
+
+// How the file's dates are read, and its first dates as written and as read, spelt out so that a
+// day read as a month shows.
+QString textedates(const TProjetImport& apercu, bool en) {
+    const char* cle = apercu.ordre == TOrdreDates::moisjour ? "ordremois"
+                      : apercu.ordre == TOrdreDates::annee  ? "ordreannee"
+                                                            : "ordrejour";
+    QString texte = legendehistorique(cle, en);
+    if (apercu.exemples.empty())
+        return texte;
+    const QLocale langue(en ? QLocale::English : QLocale::French);
+    QStringList exemples;
+    for (const TDateExemple& e : apercu.exemples)
+        exemples << legendehistorique("exemple", en)
+                        .arg(QString::fromStdString(e.texte),
+                             langue.toString(versqdate(e.date), QStringLiteral("d MMMM yyyy")));
+    return texte + QLatin1Char(' ') +
+           legendehistorique("exemples", en).arg(exemples.join(QStringLiteral(" · ")));
 }
 
 } // namespace
@@ -482,12 +531,12 @@ QPushButton* bouton(QWidget* parent, const char* nom) {
     return b;
 }
 
-QDateEdit* champdate(QWidget* parent, const char* nom) {
+QDateEdit* champdate(QWidget* parent, const char* nom, const QDate& aujourdhui) {
     auto* d = nomme(new QDateEdit(parent), nom);
     d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     d->setCalendarPopup(true);
     d->setDateRange(QDate(premiereannee, 1, 1), QDate(derniereannee, 12, 31));
-    d->setDate(QDate::currentDate());
+    d->setDate(aujourdhui);
     return d;
 }
 
@@ -532,7 +581,7 @@ QWidget* THistorique::pagetirages() {
 
     auto* ajout = nomme(new QGroupBox(page), "gajout");
     auto* grille = new QGridLayout(ajout);
-    edate_ = champdate(ajout, "edate");
+    edate_ = champdate(ajout, "edate", contexte_.plateforme.horloge.aujourdhui());
     grille->addWidget(etiquettepour(ajout, "ldate", edate_), 0, 0);
     grille->addWidget(edate_, 1, 0);
     const char* noms[7][2] = {{"lnum1", "enum1"}, {"lnum2", "enum2"}, {"lnum3", "enum3"}, {"lnum4", "enum4"},
@@ -576,8 +625,9 @@ QWidget* THistorique::pageverification() {
     rtous_ = nomme(new QRadioButton(page), "rtous");
     rtous_->setChecked(true);
     rperiode_ = nomme(new QRadioButton(page), "rperiode");
-    edebut_ = champdate(page, "edebut");
-    efin_ = champdate(page, "efin");
+    const QDate aujourdhui = contexte_.plateforme.horloge.aujourdhui();
+    edebut_ = champdate(page, "edebut", aujourdhui);
+    efin_ = champdate(page, "efin", aujourdhui);
     choix->addWidget(rtous_);
     choix->addSpacing(16);
     choix->addWidget(rperiode_);
@@ -767,7 +817,7 @@ void THistorique::ajouteclick() {
         return;
     }
     TLigneRejetee rejet;
-    rejet.motif = validetirage(t);
+    rejet.motif = validetirage(t, depuisqdate(contexte_.plateforme.horloge.aujourdhui()));
     ordonne(t);
     QString pourquoi;
     if (rejet.motif != TMotif::aucun) {
@@ -839,15 +889,23 @@ void THistorique::importeclick() {
         contexte_.plateforme.messages.message(message, legendehistorique("titreimportrefuse", en),
                                               Boutons::Ok, Icone::Exclamation);
     };
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        refuse("illisible", fichier.errorString());
-        return;
+    // Read no further than the largest file taken, so a huge file is refused without filling memory;
+    // a pipe or a device is never opened, as it could keep the window waiting for ever.
+    std::string contenu;
+    const Debut lu = lisfichier(QFile::encodeName(chemin).toStdString(), contenu, tailleimportmax + 1);
+    switch (lu.ouverture) {
+    case Ouverture::Lu:
+        break;
+    case Ouverture::Dossier:
+        return refuse("dossier");
+    case Ouverture::PasFichier:
+        return refuse("pasfichier");
+    case Ouverture::Absent:
+    case Ouverture::Refuse:
+        return refuse("illisible", qt_error_string(lu.erreur));
     }
-    // Read no further than the largest file taken, so a huge file is refused without filling memory.
-    const QByteArray contenu = fichier.read(static_cast<qint64>(tailleimportmax) + 1);
-    const TProjetImport apercu = analyseimport(
-        std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), tirages_);
+    const TProjetImport apercu =
+        analyseimport(contenu, tirages_, depuisqdate(contexte_.plateforme.horloge.aujourdhui()));
     switch (apercu.refus) {
     case TRefus::aucun:
         break;
@@ -861,7 +919,7 @@ void THistorique::importeclick() {
         // The first rejected line shows what the whole file gets wrong.
         return refuse("aucunevalidemotif", legendehistorique("lignemotif", en)
                                                .arg(apercu.rejetees.front().ligne)
-                                               .arg(motif(apercu.rejetees.front(), en)));
+                                               .arg(motif(apercu.rejetees.front(), en, apercu.ordre)));
     case TRefus::enteteinconnue: {
         const int c = static_cast<int>(apercu.colonnemanquante);
         const QString colonne = c == 0   ? legendehistorique("colonnedate", en)
@@ -970,16 +1028,15 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
     resume->setText(legendehistorique("lresume", en)
                         .arg(apercu.aajouter.size())
                         .arg(apercu.presents.size())
-                        .arg(apercu.rejetees.size()));
+                        .arg(apercu.nbrejetees));
     QFont gras = resume->font();
     gras.setBold(true);
     resume->setFont(gras);
     disposition->addWidget(resume);
-    if (apercu.moisdabord) {
-        auto* mois = nomme(new QLabel(this), "lmoisdabord");
-        mois->setText(legendehistorique("lmoisdabord", en));
-        disposition->addWidget(mois);
-    }
+    auto* ordre = nomme(new QLabel(this), "lordre");
+    ordre->setText(textedates(apercu, en));
+    ordre->setWordWrap(true);
+    disposition->addWidget(ordre);
 
     auto* rejets = nomme(new QTableWidget(static_cast<int>(apercu.rejetees.size()), 3, this), "listerejets");
     rejets->setHorizontalHeaderLabels({legendehistorique("colligne", en), legendehistorique("colmotif", en),
@@ -993,7 +1050,7 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
         numero->setData(Qt::DisplayRole, r.ligne);
         numero->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rejets->setItem(ligne, 0, numero);
-        rejets->setItem(ligne, 1, new QTableWidgetItem(motif(r, en)));
+        rejets->setItem(ligne, 1, new QTableWidgetItem(motif(r, en, apercu.ordre)));
         rejets->setItem(ligne, 2, new QTableWidgetItem(QString::fromStdString(r.texte)));
     }
     // The whole line shows, scrolling sideways when it is long: it is how the user finds it.
@@ -1004,6 +1061,12 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
     disposition->addWidget(titrerejets);
     disposition->addWidget(rejets, 1);
     rejets->setVisible(!apercu.rejetees.empty());
+    if (const std::size_t autres = apercu.nbrejetees - apercu.rejetees.size(); autres > 0) {
+        auto* plus = nomme(new QLabel(this), "lplusrejets");
+        plus->setText(autres == 1 ? legendehistorique("plusrejets1", en)
+                                  : legendehistorique("plusrejets", en).arg(autres));
+        disposition->addWidget(plus);
+    }
 
     auto* boutons = new QDialogButtonBox(this);
     const std::size_t n = apercu.aajouter.size();

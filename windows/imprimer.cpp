@@ -6,6 +6,7 @@
 #include "windows/outils.h"
 #include "windows/principale.h"
 
+#include <QDir>
 #include <QToolButton>
 #include <QWidget>
 
@@ -22,11 +23,39 @@ const Legende legendesimprimer[] = {
     {"ademander", "Imprimante : à choisir au moment d'imprimer", "Printer: to be chosen when printing"},
     {"aucune", "Aucune imprimante : les pages pourront être enregistrées en PDF",
      "No printer: the pages can be saved as PDF"},
+    {"choixillisible",
+     "Le choix d'imprimante enregistré dans %1 ne peut pas être lu (%2) : l'impression se fait comme si "
+     "aucune imprimante n'avait été choisie.",
+     "The printer choice kept in %1 cannot be read (%2): printing goes on as if no printer had been chosen."},
+    {"causedossier", "c'est un dossier", "it is a folder"},
+    {"causepasfichier", "ce n'est pas un fichier ordinaire", "it is not a regular file"},
 };
+
+// Says once a run, before anything is printed or shown, that the user's choice cannot be read.
+void signaleimprimante(Contexte& contexte, const TImprimanteMemorisee& lue) {
+    if (!lue.illisible() || contexte.choiximprimantesignale)
+        return;
+    contexte.choiximprimantesignale = true;
+    const bool en = anglais(contexte.etat);
+    const QString cause = lue.ouverture == Ouverture::Dossier ? texte(legendesimprimer, "causedossier", en)
+                          : lue.ouverture == Ouverture::PasFichier
+                              ? texte(legendesimprimer, "causepasfichier", en)
+                              : qt_error_string(lue.erreur);
+    contexte.plateforme.messages.message(
+        texte(legendesimprimer, "choixillisible", en).arg(QDir::toNativeSeparators(lue.chemin), cause),
+        texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+}
 
 } // namespace
 
+QString imprimantechoisie(Contexte& contexte) {
+    const TImprimanteMemorisee lue = lisimprimantememorisee(contexte.plateforme.systeme);
+    signaleimprimante(contexte, lue);
+    return lue.file;
+}
+
 TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
+    imprimantechoisie(contexte);
     const auto demande = [&contexte](const std::vector<TFile>& files, bool disparue) {
         return surdemande(contexte, contexte.choiximprimante).demande(files, disparue);
     };
@@ -41,7 +70,7 @@ QString imprimanteprevue(Contexte& contexte) {
     const std::vector<TFile> files = contexte.plateforme.imprimantes.files();
     if (files.empty())
         return texte(legendesimprimer, "aucune", en);
-    const QString memorisee = imprimantememorisee(contexte.plateforme.systeme);
+    const QString memorisee = imprimantechoisie(contexte);
     const TDestination prevue = destination(files, memorisee.toStdString());
     if (prevue.file.empty())
         return texte(legendesimprimer, "ademander", en);

@@ -19,6 +19,10 @@ class TableLegendes;
 // chose a queue, and shows on the main window's status line which printer took how many pages.
 TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail);
 
+// The queue the user chose in the program; empty when they follow the system's default. When the
+// file of the choice cannot be read, the user is told once a run, and printing goes on without it.
+QString imprimantechoisie(Contexte& contexte);
+
 // The printer a print would go to without asking, for a window to show: "« PDF »", "« PDF » (par
 // défaut du système)", or what happens when none is chosen.
 QString imprimanteprevue(Contexte& contexte);

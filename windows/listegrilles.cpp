@@ -155,6 +155,7 @@ void TForm5::imprimeliste() {
 }
 
 void TForm5::bapercuClick() {
+    imprimantechoisie(contexte_);
     const std::string file = imprimantesansdemande(contexte_.plateforme);
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
     vormigral::imprimeliste(contexte_.etat, pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));

@@ -511,8 +511,9 @@ void TForm1::EnregistrerBulletin1Click() {
     const AvantEnregistrement avant = preparebulletin(etat_, choix->repertoire, choix->nom, choix->liste);
     if (avant == AvantEnregistrement::Cache) {
         const bool en = anglais(etat_);
+        // Like every other message about grid files, it carries no icon.
         messages.message(texte(legendesprincipale, "nomcache", en), texte(titreprobleme, en), Boutons::Ok,
-                         Icone::Exclamation);
+                         Icone::Aucune);
         return;
     }
     if (avant == AvantEnregistrement::Existant &&

@@ -16,6 +16,9 @@ using namespace vormigral;
 
 namespace {
 
+// The day the tests run on, as far as the import knows.
+constexpr TDate aujourdhui{2025, 6, 15};
+
 QString iso(const TTirageDate& t) {
     QStringList numeros;
     for (const std::int32_t n : t.tirage.numeros)
@@ -29,9 +32,10 @@ QString iso(const TTirageDate& t) {
 // rejected ("@L" names the earlier line); or the refusal alone.
 QString resume(const TProjetImport& a) {
     static const char* const refus[] = {"", "pastexte", "troplong", "enteteinconnue", "aucuntirage"};
-    static const char* const motifs[] = {"",           "champs",       "date",   "dateinexistante",
-                                         "nombre",     "horsplage",    "repete", "complementaire",
-                                         "repetition", "contradiction"};
+    static const char* const motifs[] = {"",           "champs",        "date",   "dateinexistante",
+                                         "nombre",     "horsplage",     "repete", "complementaire",
+                                         "repetition", "contradiction", "annee",  "future",
+                                         "ordre"};
     if (a.refus != TRefus::aucun) {
         QString r = QString::fromLatin1(refus[static_cast<int>(a.refus)]);
         if (a.refus == TRefus::enteteinconnue)
@@ -50,12 +54,15 @@ QString resume(const TProjetImport& a) {
     QStringList resultat;
     for (const auto& [ligne, texte] : lignes)
         resultat << texte;
-    return (a.moisdabord ? QStringLiteral("[mois] ") : QString()) + resultat.join(QStringLiteral(", "));
+    const QString ordre = a.ordre == TOrdreDates::moisjour ? QStringLiteral("[mois] ")
+                          : a.ordre == TOrdreDates::annee  ? QStringLiteral("[annee] ")
+                                                           : QString();
+    return ordre + resultat.join(QStringLiteral(", "));
 }
 
 std::vector<TTirageDate> lus(const QByteArray& texte) {
     std::vector<TTirageDate> tirages;
-    for (const TLigneTirage& l : analyseimport(texte.toStdString(), {}).aajouter)
+    for (const TLigneTirage& l : analyseimport(texte.toStdString(), {}, aujourdhui).aajouter)
         tirages.push_back(l.tirage);
     return tirages;
 }
@@ -75,6 +82,7 @@ private slots:
     void importation_data();
     void importation();
     void tropgrand();
+    void rejetsbornes();
     void exemple();
     void bilanbrut_data();
     void bilanbrut();
@@ -97,7 +105,7 @@ void TestHistorique::importation_data() {
     QTest::newRow("entete anglais, virgules, dates ISO")
         << QByteArray(
                "Draw Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball\n2024-03-09,1,2,3,4,5,6,7\n")
-        << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+        << aucun << "[annee] +2 2024-03-09 1-2-3-4-5-6+7";
     QTest::newRow("entete Latin-1 accentue, tabulations")
         << QByteArray("Date\tNum\xe9ro 1\tNUM\xc9RO 2\tNum\xe9ro 3\tNum\xe9ro 4\tNum\xe9ro 5\tNum\xe9ro 6\t"
                       "Compl\xe9mentaire\n9/3/2024\t1\t2\t3\t4\t5\t6\t7\n")
@@ -112,8 +120,9 @@ void TestHistorique::importation_data() {
                       "20/03/69;1;2;3;4;5;6;10\n23/03/70;1;2;3;4;5;6;11\n20240327;1;2;3;4;5;6;12\n"
                       "30.03.2024;1;2;3;4;5;6;13\n2024-04-03 20:15:00;1;2;3;4;5;6;14\n")
         << aucun
+        // 69 is 2069, after today.
         << "+1 2024-03-09 1-2-3-4-5-6+7, +2 2024-03-13 1-2-3-4-5-6+8, +3 2024-03-16 1-2-3-4-5-6+9, "
-           "+4 2069-03-20 1-2-3-4-5-6+10, +5 1970-03-23 1-2-3-4-5-6+11, +6 2024-03-27 1-2-3-4-5-6+12, "
+           "!4 future, +5 1970-03-23 1-2-3-4-5-6+11, +6 2024-03-27 1-2-3-4-5-6+12, "
            "+7 2024-03-30 1-2-3-4-5-6+13, +8 2024-04-03 1-2-3-4-5-6+14";
     QTest::newRow("BOM, CRLF, lignes blanches avant et apres l'entete")
         << QByteArray("\xEF\xBB\xBF\r\nDate;B1;B2;B3;B4;B5;B6;C\r\n\r\n09/03/2024;1;2;3;4;5;6;7\r\n  \r\n"
@@ -140,8 +149,34 @@ void TestHistorique::importation_data() {
         << QByteArray("09/03/2024" + sept + "\n13/03/2024;10;11;12;13;14;15;16\n")
         << "=1, !2 contradiction, +3 2024-03-16 1-2-3-4-5-6+7, !4 repetition@3, !5 contradiction@3";
     QTest::newRow("dates mois d'abord")
-        << QByteArray("03/25/2024" + sept + "\n04/01/2024" + sept + "\n") << aucun
-        << "[mois] +1 2024-03-25 1-2-3-4-5-6+7, +2 2024-04-01 1-2-3-4-5-6+7";
+        << QByteArray("03/25/2024" + sept + "\n04/01/2024" + sept + "\n04/13/2024" + sept + "\n05/14/2024" +
+                      sept + "\n")
+        << aucun
+        << "[mois] +1 2024-03-25 1-2-3-4-5-6+7, +2 2024-04-01 1-2-3-4-5-6+7, +3 2024-04-13 1-2-3-4-5-6+7, "
+           "+4 2024-05-14 1-2-3-4-5-6+7";
+    // One typing error among day-first dates: the file stays day first, the line is rejected.
+    QTest::newRow("une date mois d'abord parmi d'autres")
+        << QByteArray("date;b1;b2;b3;b4;b5;b6;c\n05/03/2022" + sept + "\n10/04/2022" + sept + "\n07/11/2022" +
+                      sept + "\n06/13/2022" + sept + "\n")
+        << aucun
+        << "+2 2022-03-05 1-2-3-4-5-6+7, +3 2022-04-10 1-2-3-4-5-6+7, +4 2022-11-07 1-2-3-4-5-6+7, !5 ordre";
+    QTest::newRow("trois mois d'abord contre deux jour d'abord")
+        << QByteArray("03/25/2024" + sept + "\n04/13/2024" + sept + "\n05/14/2024" + sept + "\n25/03/2023" +
+                      sept + "\n13/04/2023" + sept + "\n")
+        << aucun << "!1 ordre, !2 ordre, !3 ordre, +4 2023-03-25 1-2-3-4-5-6+7, +5 2023-04-13 1-2-3-4-5-6+7";
+    QTest::newRow("cinq mois d'abord contre deux jour d'abord")
+        << QByteArray("03/25/2024" + sept + "\n04/13/2024" + sept + "\n05/14/2024" + sept + "\n06/15/2024" +
+                      sept + "\n07/16/2024" + sept + "\n25/03/2023" + sept + "\n13/04/2023" + sept + "\n")
+        << aucun
+        << "[mois] +1 2024-03-25 1-2-3-4-5-6+7, +2 2024-04-13 1-2-3-4-5-6+7, +3 2024-05-14 1-2-3-4-5-6+7, "
+           "+4 2024-06-15 1-2-3-4-5-6+7, +5 2024-07-16 1-2-3-4-5-6+7, !6 ordre, !7 ordre";
+    QTest::newRow("annees hors limites et dates a venir")
+        << QByteArray("15/06/1850" + sept + "\n01/01/0021" + sept + "\n31/12/1899" + sept + "\n01/01/1900" +
+                      sept + "\n15/06/2025" + sept + "\n16/06/2025" + sept + "\n01/01/2150" + sept + "\n")
+        << aucun
+        << "!1 annee, !2 annee, !3 annee, +4 1900-01-01 1-2-3-4-5-6+7, +5 2025-06-15 1-2-3-4-5-6+7, !6 "
+           "future, "
+           "!7 future";
     QTest::newRow("jour d'abord quand rien ne tranche")
         << QByteArray("03/04/2024" + sept + "\n") << aucun << "+1 2024-04-03 1-2-3-4-5-6+7";
     QTest::newRow("UTF-16 avec BOM")
@@ -165,8 +200,9 @@ void TestHistorique::importation() {
     QFETCH(QByteArray, contenu);
     QFETCH(QByteArray, existants);
     QFETCH(QString, attendu);
-    const TProjetImport apercu = analyseimport(
-        std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())), lus(existants));
+    const TProjetImport apercu =
+        analyseimport(std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())),
+                      lus(existants), aujourdhui);
     QCOMPARE(resume(apercu), attendu);
     if (apercu.refus != TRefus::aucun)
         QVERIFY(apercu.aajouter.empty() && apercu.presents.empty());
@@ -176,7 +212,24 @@ void TestHistorique::importation() {
 
 void TestHistorique::tropgrand() {
     const std::string enorme(tailleimportmax + 1, '1');
-    QCOMPARE(static_cast<int>(analyseimport(enorme, {}).refus), static_cast<int>(TRefus::troplong));
+    QCOMPARE(static_cast<int>(analyseimport(enorme, {}, aujourdhui).refus),
+             static_cast<int>(TRefus::troplong));
+}
+
+// Every rejected line is counted, only the first are described: a file of rejected lines takes no
+// more memory than a file of draws.
+void TestHistorique::rejetsbornes() {
+    std::string texte;
+    for (std::size_t i = 0; i < rejetsdetailles + 1500; ++i)
+        texte += i % 2 ? "1;2\n" : "32/01/2024;1;2;3;4;5;6;7\n";
+    texte += "09/03/2024;1;2;3;4;5;6;7\n";
+    const TProjetImport a = analyseimport(texte, {}, aujourdhui);
+    QCOMPARE(a.nbrejetees, rejetsdetailles + 1500);
+    QCOMPARE(a.rejetees.size(), rejetsdetailles);
+    QCOMPARE(a.rejetees.back().ligne, static_cast<int>(rejetsdetailles));
+    QCOMPARE(a.rejetees.back().texte, std::string("1;2"));
+    QCOMPARE(a.aajouter.size(), std::size_t{1});
+    QCOMPARE(a.aajouter.front().ligne, static_cast<int>(rejetsdetailles) + 1501);
 }
 
 // The sample file ships with the tests: every draw is taken, and taken only once.
@@ -184,7 +237,7 @@ void TestHistorique::exemple() {
     QFile fichier(QFINDTESTDATA("../donnees/historique-exemple.csv"));
     QVERIFY(fichier.open(QIODevice::ReadOnly));
     const std::string contenu = fichier.readAll().toStdString();
-    const TProjetImport premier = analyseimport(contenu, {});
+    const TProjetImport premier = analyseimport(contenu, {}, aujourdhui);
     QCOMPARE(premier.aajouter.size(), std::size_t{300});
     QVERIFY(premier.rejetees.empty());
     QCOMPARE(iso(premier.aajouter.front().tirage), QStringLiteral("2021-01-02 4-14-16-42-46-49+23"));
@@ -192,7 +245,7 @@ void TestHistorique::exemple() {
     std::vector<TTirageDate> stockes;
     for (const TLigneTirage& l : premier.aajouter)
         stockes.push_back(l.tirage);
-    const TProjetImport second = analyseimport(contenu, stockes);
+    const TProjetImport second = analyseimport(contenu, stockes, aujourdhui);
     QCOMPARE(second.presents.size(), std::size_t{300});
     QVERIFY(second.aajouter.empty() && second.rejetees.empty());
 }

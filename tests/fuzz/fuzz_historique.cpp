@@ -16,6 +16,8 @@ using vormigral::fuzz::exige;
 
 namespace {
 
+constexpr TDate aujourdhui{2030, 6, 15};
+
 int lignes(std::string_view texte) {
     return int(std::count(texte.begin(), texte.end(), '\n') + std::count(texte.begin(), texte.end(), '\r')) +
            1;
@@ -34,20 +36,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     const std::string_view tout(reinterpret_cast<const char*>(octets), taille);
     const std::size_t coupure = taille / 4;
     std::vector<TTirageDate> stockes;
-    for (const TLigneTirage& l : analyseimport(tout.substr(0, coupure), {}).aajouter)
+    for (const TLigneTirage& l : analyseimport(tout.substr(0, coupure), {}, aujourdhui).aajouter)
         stockes.push_back(l.tirage);
 
     const std::string_view fichier = tout.substr(coupure);
-    const TProjetImport projet = analyseimport(fichier, stockes);
+    const TProjetImport projet = analyseimport(fichier, stockes, aujourdhui);
     const int maximum = lignes(fichier);
     croissantes(projet.aajouter, maximum);
     croissantes(projet.presents, maximum);
     croissantes(projet.rejetees, maximum);
+    exige(projet.rejetees.size() == std::min(projet.nbrejetees, rejetsdetailles),
+          "rejected lines miscounted");
+    exige(projet.exemples.size() <= nbexemplesdates, "too many dates shown");
     if (projet.refus != TRefus::aucun)
         exige(projet.aajouter.empty() && projet.presents.empty(), "a refused file proposes draws");
     for (std::size_t i = 0; i < projet.aajouter.size(); ++i) {
         const TTirageDate& t = projet.aajouter[i].tirage;
-        exige(validetirage(t) == TMotif::aucun, "an invalid draw proposed");
+        exige(validetirage(t, aujourdhui) == TMotif::aucun, "an invalid draw proposed");
         exige(std::is_sorted(t.tirage.numeros.begin(), t.tirage.numeros.end()), "main numbers not ascending");
         for (const TTirageDate& s : stockes)
             exige(!memetirage(t, s), "a stored draw proposed again");

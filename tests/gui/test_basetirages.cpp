@@ -19,7 +19,7 @@ namespace {
 
 std::vector<TTirageDate> tirages(const char* texte) {
     std::vector<TTirageDate> resultat;
-    for (const TLigneTirage& l : analyseimport(texte, {}).aajouter)
+    for (const TLigneTirage& l : analyseimport(texte, {}, TDate{2100, 1, 1}).aajouter)
         resultat.push_back(l.tirage);
     return resultat;
 }

@@ -3,6 +3,7 @@
 #include "windows/blocnumeros.h"
 #include "windows/principale.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -38,6 +39,8 @@ private slots:
     void initTestCase() { initialiseapplication(); }
     void sanssouris_data();
     void sanssouris();
+    void focusdailleurs_data();
+    void focusdailleurs();
 };
 
 void TestClavier::sanssouris_data() {
@@ -136,6 +139,59 @@ void TestClavier::sanssouris() {
         tape({Qt::Key_Tab});
     tape({Qt::Key_Tab});
     QCOMPARE(focus(), BlocNumeros::nomcellule(12));
+}
+
+void TestClavier::focusdailleurs_data() {
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<bool>("danslebloc"); // the block had the keyboard, on another cell, before
+    for (const bool dedans : {false, true}) {
+        const char* ou = dedans ? "depuis la case 5" : "depuis la liste";
+        QTest::addRow("action SetFocus, %s", ou) << "accessibilite" << dedans;
+        QTest::addRow("setFocus du programme, %s", ou) << "programme" << dedans;
+    }
+    QTest::addRow("clic, depuis la case 5") << "souris" << true;
+}
+
+// Wherever the focus lands in the block, however it got there, the arrows move on from that cell,
+// Space ticks the cell the frame is on, and Tab comes back to it.
+void TestClavier::focusdailleurs() {
+    QFETCH(QString, comment);
+    QFETCH(bool, danslebloc);
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    TForm1& f = banc.principale();
+    f.show();
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    auto* case23 = f.findChild<CaseNumero*>(BlocNumeros::nomcellule(23));
+    QVERIFY(case23);
+    if (danslebloc) {
+        f.findChild<CaseNumero*>(BlocNumeros::nomcellule(1))->setFocus(Qt::TabFocusReason);
+        tape({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+        QCOMPARE(focus(), BlocNumeros::nomcellule(5));
+    }
+    if (comment == QLatin1String("accessibilite")) {
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(case23);
+        QVERIFY(interface && interface->actionInterface());
+        QVERIFY(interface->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::setFocusAction()));
+        interface->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    } else if (comment == QLatin1String("programme")) {
+        case23->setFocus();
+    } else {
+        QTest::mouseClick(case23, Qt::LeftButton);
+    }
+    QCOMPARE(focus(), BlocNumeros::nomcellule(23));
+    tape({Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
+    QCOMPARE(focus(), BlocNumeros::nomcellule(25));
+    QList<int> cochees;
+    for (int n = 1; n <= 49; ++n)
+        if (banc.etat().casescoch[n])
+            cochees << n;
+    QCOMPARE(cochees, (comment == QLatin1String("souris") ? QList<int>{23, 25} : QList<int>{25}));
+    tape({Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab});
+    QCOMPARE(focus(), BlocNumeros::nomcellule(25));
 }
 
 QTEST_MAIN(TestClavier)

@@ -855,6 +855,7 @@ void TestFichiers::nomcache() {
     QCOMPARE(banc->messages.messages.size(), 1);
     QVERIFY(banc->messages.messages.first().texte.startsWith(debut));
     QCOMPARE(banc->messages.messages.first().titre, langue == 2 ? "Problem !!" : "Problème !!");
+    QCOMPARE(banc->messages.messages.first().icone, Icone::Aucune);
     QCOMPARE(QDir(racine).entryList(QDir::Files | QDir::Hidden) +
                  QDir(dossier).entryList(QDir::Files | QDir::Hidden),
              QStringList());

@@ -1,3 +1,4 @@
+#include "tests/commun/tube.h"
 #include "tests/support/doubles.h"
 
 #include "engine/cases.h"
@@ -72,7 +73,11 @@ private slots:
     void menu_data();
     void menu();
     void apercu();
+    void apercudates_data();
+    void apercudates();
     void refus();
+    void pasunfichier_data();
+    void pasunfichier();
     void ajout_data();
     void ajout();
     void suppression();
@@ -181,6 +186,79 @@ void TestHistoriqueFenetre::apercu() {
     QCOMPARE(h.tirages().size(), std::size_t{3});
 }
 
+void TestHistoriqueFenetre::apercudates_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("resume");
+    QTest::addColumn<QString>("dates");       // how the dates are read, and the first ones
+    QTest::addColumn<QStringList>("rejets");  // the first rejected lines: "line: reason"
+    QTest::addColumn<QString>("plus");        // the line under the list, "" when every line is listed
+    QTest::addColumn<QStringList>("stockes"); // the days stored, newest first
+    const QByteArray sept = ";1;2;3;4;5;6;7\n";
+    QTest::newRow("une erreur de frappe")
+        << QByteArray("date;b1;b2;b3;b4;b5;b6;c\n05/03/2022" + sept + "10/04/2022" + sept + "07/11/2022" +
+                      sept + "06/13/2022" + sept)
+        << "À ajouter : 3 · Déjà enregistrés (ignorés) : 0 · Lignes rejetées : 1"
+        << "Les dates de ce fichier sont lues jour avant mois (JJ/MM/AAAA). Premières dates lues : "
+           "05/03/2022 = "
+           "5 mars 2022 · 10/04/2022 = 10 avril 2022 · 07/11/2022 = 7 novembre 2022."
+        << QStringList{"5: cette date n'existe pas lue jour avant mois, comme les dates de ce fichier"} << ""
+        << QStringList{"2022-11-07", "2022-04-10", "2022-03-05"};
+    QTest::newRow("annees et jours refuses")
+        << QByteArray("1850-06-15" + sept + "2150-01-01" + sept + "2025-06-16" + sept + "2025-06-15" + sept)
+        << "À ajouter : 1 · Déjà enregistrés (ignorés) : 0 · Lignes rejetées : 3"
+        << "Les dates de ce fichier sont lues année d'abord (AAAA-MM-JJ). Premières dates lues : 2150-01-01 "
+           "= "
+           "1 janvier 2150 · 2025-06-16 = 16 juin 2025 · 2025-06-15 = 15 juin 2025."
+        << QStringList{"1: l'année est hors des années acceptées (de 1900 à aujourd'hui)",
+                       "2: cette date est après aujourd'hui", "3: cette date est après aujourd'hui"}
+        << "" << QStringList{"2025-06-15"};
+    QTest::newRow("plus de lignes rejetees qu'il n'en est montre")
+        << QByteArray("1;2\n").repeated(1200) + "09/03/2024" + sept
+        << "À ajouter : 1 · Déjà enregistrés (ignorés) : 0 · Lignes rejetées : 1200"
+        << "Les dates de ce fichier sont lues jour avant mois (JJ/MM/AAAA). Premières dates lues : "
+           "09/03/2024 = "
+           "9 mars 2024."
+        << QStringList{"1: nombre de champs incorrect", "2: nombre de champs incorrect"}
+        << "… et 200 autres lignes rejetées, non détaillées." << QStringList{"2024-03-09"};
+}
+
+// The preview, titled as what it is, says how the dates are read and shows the first ones as read
+// before anything is stored; it lists the first rejected lines and counts the others.
+void TestHistoriqueFenetre::apercudates() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, resume);
+    QFETCH(QString, dates);
+    QFETCH(QStringList, rejets);
+    QFETCH(QString, plus);
+    QFETCH(QStringList, stockes);
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    QTemporaryDir dossier;
+    THistorique h(banc.contexte());
+    h.show();
+    banc.fichiers.lectures.push_back(ecris(dossier, "tirages.csv", contenu));
+    pendantmodal([&](QWidget* w) {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Aperçu de l'importation"));
+        QCOMPARE(texte(w, "lresume"), resume);
+        QCOMPARE(texte(w, "lordre"), dates);
+        auto* liste = controle<QTableWidget>(w, "listerejets");
+        QCOMPARE(liste->rowCount(), std::min(resume.section(QLatin1Char(' '), -1).toInt(), 1000));
+        for (int i = 0; i < rejets.size(); ++i)
+            QCOMPARE(liste->item(i, 0)->text() + ": " + liste->item(i, 1)->text(), rejets[i]);
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lplusrejets")) ? texte(w, "lplusrejets") : QString(),
+                 plus);
+        QVERIFY(h.tirages().empty());
+        QTest::mouseClick(controle<QPushButton>(w, "bstocker"), Qt::LeftButton);
+    });
+    clique(&h, "bimporter");
+    QCOMPARE(banc.fichiers.titres.last(), QStringLiteral("Importer des tirages"));
+    QStringList jours;
+    for (const TTirageDate& t : h.tirages())
+        jours << QString::fromStdString(dateiso(t.date));
+    QCOMPARE(jours, stockes);
+}
+
 // A file that cannot be a draw file is refused with its reason, before any preview.
 void TestHistoriqueFenetre::refus() {
     Banc banc;
@@ -212,31 +290,81 @@ void TestHistoriqueFenetre::refus() {
     QCOMPARE(banc.fichiers.titres.first(), QStringLiteral("Import draws"));
 }
 
+void TestHistoriqueFenetre::pasunfichier_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("tube") << "tube"
+                          << "%1 is not a regular file (it is a named pipe, a device or a socket): nothing "
+                             "was imported.";
+    QTest::newRow("peripherique") << "/dev/null"
+                                  << "%1 is not a regular file (it is a named pipe, a device or a socket): "
+                                     "nothing was imported.";
+    QTest::newRow("dossier") << "dossier"
+                             << "%1 is a folder: nothing was imported.";
+    QTest::newRow("absent") << "absent"
+                            << "%1 cannot be read: No such file or directory";
+}
+
+// What is no plain file is refused by its name before it is opened: a named pipe would keep the
+// window waiting for a writer for ever (here a watchdog stands in for one after 3 seconds).
+void TestHistoriqueFenetre::pasunfichier() {
+    QFETCH(QString, sorte);
+    QFETCH(QString, message);
+    Banc banc;
+    ecrisparametres(banc, 2);
+    banc.demarre();
+    QTemporaryDir dossier;
+    THistorique h(banc.contexte());
+    h.show();
+    const QString chemin = sorte.startsWith(QLatin1Char('/')) ? sorte : dossier.filePath(sorte + ".csv");
+    TubeSurveille tube(sorte == QLatin1String("tube") ? chemin.toStdString()
+                                                      : dossier.filePath("x").toStdString());
+    if (sorte == QLatin1String("dossier"))
+        QVERIFY(QDir().mkdir(chemin));
+    banc.fichiers.lectures.push_back(chemin);
+    clique(&h, "bimporter");
+    QVERIFY(!tube.debloque());
+    QCOMPARE(dernier(banc), message.arg(QFileInfo(chemin).fileName()));
+    QCOMPARE(banc.messages.messages.last().titre, QStringLiteral("Import refused"));
+    QVERIFY(h.tirages().empty());
+}
+
 void TestHistoriqueFenetre::ajout_data() {
     QTest::addColumn<QList<int>>("numeros");
     QTest::addColumn<QString>("message");
-    QTest::newRow("accepte") << QList<int>{9, 3, 40, 12, 25, 31, 7} << QString();
+    QTest::addColumn<QDate>("jour"); // of the second draw, when not that of the first
+    QTest::newRow("accepte") << QList<int>{9, 3, 40, 12, 25, 31, 7} << QString() << QDate();
+    // The test's calendar stands on 15 June 2025.
+    QTest::newRow("aujourd'hui") << QList<int>{9, 3, 40, 12, 25, 31, 7} << QString() << QDate(2025, 6, 15);
+    QTest::newRow("demain") << QList<int>{9, 3, 40, 12, 25, 31, 7}
+                            << "Tirage non ajouté : cette date est après aujourd'hui." << QDate(2025, 6, 16);
+    QTest::newRow("dans longtemps") << QList<int>{9, 3, 40, 12, 25, 31, 7}
+                                    << "Tirage non ajouté : cette date est après aujourd'hui."
+                                    << QDate(2199, 12, 31);
     QTest::newRow("incomplet") << QList<int>{9, 3, 40, 0, 25, 31, 7}
-                               << "Choisissez les six numéros et le complémentaire.";
+                               << "Choisissez les six numéros et le complémentaire." << QDate();
     QTest::newRow("repete") << QList<int>{9, 3, 40, 9, 25, 31, 7}
-                            << "Tirage non ajouté : un numéro figure deux fois parmi les six.";
+                            << "Tirage non ajouté : un numéro figure deux fois parmi les six." << QDate();
     QTest::newRow("complementaire") << QList<int>{9, 3, 40, 12, 25, 31, 40}
-                                    << "Tirage non ajouté : le complémentaire est aussi un des six numéros.";
+                                    << "Tirage non ajouté : le complémentaire est aussi un des six numéros."
+                                    << QDate();
     QTest::newRow("deja enregistre") << QList<int>{1, 2, 3, 4, 5, 6, 7}
-                                     << "Tirage non ajouté : ce tirage est déjà enregistré.";
+                                     << "Tirage non ajouté : ce tirage est déjà enregistré." << QDate();
     QTest::newRow("autre complementaire")
         << QList<int>{1, 2, 3, 4, 5, 6, 8}
-        << "Tirage non ajouté : déjà enregistré avec un autre complémentaire.";
+        << "Tirage non ajouté : déjà enregistré avec un autre complémentaire." << QDate();
 }
 
 void TestHistoriqueFenetre::ajout() {
     QFETCH(QList<int>, numeros);
     QFETCH(QString, message);
+    QFETCH(QDate, jour);
     Banc banc;
     ecrisparametres(banc, 1);
     banc.demarre();
     THistorique h(banc.contexte());
     h.show();
+    QCOMPARE(controle<QDateEdit>(&h, "edate")->date(), banc.horloge.jour);
     controle<QDateEdit>(&h, "edate")->setDate(QDate(2024, 3, 9));
     const char* noms[] = {"enum1", "enum2", "enum3", "enum4", "enum5", "enum6", "enumc"};
     const auto saisit = [&](const QList<int>& valeurs) {
@@ -246,6 +374,8 @@ void TestHistoriqueFenetre::ajout() {
     };
     saisit({6, 5, 4, 3, 2, 1, 7});
     QCOMPARE(h.tirages().size(), std::size_t{1});
+    if (jour.isValid())
+        controle<QDateEdit>(&h, "edate")->setDate(jour);
     saisit(numeros);
     QCOMPARE(dernier(banc), message);
     QCOMPARE(h.tirages().size(), message.isEmpty() ? std::size_t{2} : std::size_t{1});
@@ -254,7 +384,9 @@ void TestHistoriqueFenetre::ajout() {
         QCOMPARE(banc.messages.messages.last().icone, Icone::Exclamation);
     } else {
         QCOMPARE(controle<QSpinBox>(&h, "enum1")->value(), 0);
-        QCOMPARE(h.tirages()[1].tirage.numeros, (std::array<std::int32_t, 6>{3, 9, 12, 25, 31, 40}));
+        // Newest first: a draw of today comes before the one of 2024.
+        QCOMPARE(h.tirages()[jour.isValid() ? 0 : 1].tirage.numeros,
+                 (std::array<std::int32_t, 6>{3, 9, 12, 25, 31, 40}));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "tests/commun/tube.h"
 #include "tests/support/doubles.h"
 
 #include "app/imprimantechoisie.h"
@@ -101,6 +102,8 @@ private slots:
     void horszone();
     void choiximprimante_data();
     void choiximprimante();
+    void choixillisible_data();
+    void choixillisible();
 };
 
 void TestImpressionDialogue::ouverture_data() {
@@ -613,6 +616,43 @@ void TestImpressionDialogue::choiximprimante() {
     QCOMPARE(banc.imprimantes.filesutilisees, utilisees);
     if (!raison.isEmpty())
         QCOMPARE(imprimantememorisee(banc.systeme), rang < 0 ? memorisee : imprimee);
+}
+
+void TestImpressionDialogue::choixillisible_data() {
+    QTest::addColumn<QString>("sorte");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("tube") << "tube"
+                          << "ce n'est pas un fichier ordinaire";
+    QTest::newRow("dossier") << "dossier"
+                             << "c'est un dossier";
+}
+
+// A choice file that is no plain file is never opened (a pipe would freeze the program): the user
+// is told once, and every print goes where it would go without a choice.
+void TestImpressionDialogue::choixillisible() {
+    QFETCH(QString, sorte);
+    QFETCH(QString, cause);
+    Banc banc;
+    banc.imprimantes.listefiles = {{"A", false, true, false, {}}, {"B", true, true, false, {}}};
+    const QString chemin = banc.systeme.config + QStringLiteral("imprimante");
+    QVERIFY(QDir().mkpath(banc.systeme.config));
+    TubeSurveille tube(sorte == QLatin1String("tube") ? chemin.toStdString() : chemin.toStdString() + ".x");
+    QVERIFY(sorte == QLatin1String("dossier") ? QDir().mkdir(chemin) : tube.cree());
+    prepare(banc, 1, 1);
+    for (int fois = 0; fois < 2; ++fois)
+        dansledialogue(banc, [](TForm7* w) {
+            QCOMPARE(texte(w, "limprimante"), QStringLiteral("Imprimante : « B » (par défaut du système)"));
+            lance(w);
+        });
+    QVERIFY(!tube.debloque());
+    QCOMPARE(banc.imprimantes.filesutilisees, (std::vector<std::string>{"B", "B"}));
+    QCOMPARE(banc.messages.messages.size(), 1);
+    QCOMPARE(
+        banc.messages.messages.first().texte,
+        QStringLiteral("Le choix d'imprimante enregistré dans %1 ne peut pas être lu (%2) : l'impression "
+                       "se fait comme si aucune imprimante n'avait été choisie.")
+            .arg(chemin, cause));
+    QCOMPARE(imprimantememorisee(banc.systeme), QString());
 }
 
 QTEST_MAIN(TestImpressionDialogue)

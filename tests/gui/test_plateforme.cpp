@@ -91,9 +91,10 @@ void TestPlateforme::reglagesutilisateur() {
     VolumesDouble volumes;
     ImprimantesDouble imprimantes;
     ChoixFichiersDouble fichiers;
+    HorlogeDouble horloge;
     TEtat etat;
     etat.parametres.langue = 2;
-    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes, fichiers});
+    sauveparametres(etat, {messages, aide, s, hasard, volumes, imprimantes, fichiers, horloge});
     QCOMPARE(messages.messages.size(), 0);
     QCOMPARE(QFileInfo(s.config + "VORMIG.PAR").size(), 16);
     etat.parametres.langue = 1;

@@ -68,6 +68,18 @@ public:
     QString config;
 };
 
+// A calendar stopped on one day (15 June 2025 unless a test sets another), which counts how often
+// it was asked.
+class HorlogeDouble final : public Horloge {
+public:
+    QDate aujourdhui() const override {
+        ++questions;
+        return jour;
+    }
+    QDate jour = QDate(2025, 6, 15);
+    mutable int questions = 0;
+};
+
 // A real generator whose clock seeding is replaced by a counter, so runs are repeatable while
 // each press still draws from a fresh seed.
 class HasardDouble final : public Hasard {
@@ -111,7 +123,7 @@ public:
     Plateforme plateforme() {
         return {messages, aide,    systeme,
                 hasard,   volumes, reelles_ ? *reelles_ : static_cast<Imprimantes&>(imprimantes),
-                fichiers};
+                fichiers, horloge};
     }
 
     MessagesDouble messages;
@@ -121,6 +133,7 @@ public:
     VolumesDouble volumes;
     ImprimantesDouble imprimantes;
     ChoixFichiersDouble fichiers;
+    HorlogeDouble horloge;
 
 private:
     Imprimantes* reelles_ = nullptr;

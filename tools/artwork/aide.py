@@ -386,14 +386,16 @@ numéros, complémentaire).</p>
 <ul>
 <li><b>Ajouter un tirage</b>&nbsp;: choisissez la date, les six numéros et le complémentaire, puis
 {cap("Ajouter")}. Un numéro non choisi s'affiche «&nbsp;–&nbsp;». Le tirage est refusé, avec la raison,
-si un numéro manque, si un numéro figure deux fois, si le complémentaire est un des six numéros ou si
-le tirage est déjà enregistré.</li>
+si un numéro manque, si un numéro figure deux fois, si le complémentaire est un des six numéros, si
+la date est après aujourd'hui ou si le tirage est déjà enregistré.</li>
 <li><b>Supprimer</b>&nbsp;: sélectionnez un ou plusieurs tirages (Maj ou Ctrl + clic), puis
 {cap("Supprimer…")} ou la touche Suppr&nbsp;; le programme demande confirmation.</li>
 <li><b>Importer un fichier</b>&nbsp;: {cap("Importer un fichier…")} lit un fichier de résultats comme
 les loteries en publient (voir ci-dessous). Avant d'enregistrer quoi que ce soit, une fenêtre indique
 combien de tirages seront ajoutés, combien sont déjà enregistrés (même date et mêmes numéros&nbsp;:
-ignorés, jamais en double) et chaque ligne rejetée avec son numéro et sa raison.
+ignorés, jamais en double), comment les dates sont lues, avec les premières dates telles qu'elles
+sont comprises (05/03/2022 = 5 mars 2022), et chaque ligne rejetée avec son numéro et sa raison (les
+1&nbsp;000 premières&nbsp;; les autres sont comptées).
 {cap("Enregistrer les … tirages")} enregistre le reste en une seule fois&nbsp;; {cap("Annuler")} ne
 change rien.</li>
 </ul>
@@ -405,8 +407,10 @@ exemple {cap("date_de_tirage")}&nbsp;; les boules {cap("boule_1")} à {cap("boul
 sont ignorées. Sans en-tête, chaque ligne donne la date, les six numéros puis le complémentaire. Les
 dates s'écrivent JJ/MM/AAAA, AAAA-MM-JJ ou AAAAMMJJ. <b>Années à deux chiffres</b>&nbsp;: de 00 à 69
 elles désignent 2000 à 2069, de 70 à 99 elles désignent 1970 à 1999 (16/03/24 est le 16 mars 2024).
-Un fichier dont les dates ne peuvent se lire que mois avant jour (03/25/2024) est lu ainsi, et la
-fenêtre d'importation le signale. Un fichier qui n'est pas du texte, trop grand, dont l'en-tête n'a pas
+Les dates sont lues jour avant mois, sauf quand nettement plus de dates sans ambiguïté se lisent mois
+avant jour (03/25/2024) que jour avant mois (25/03/2024), et au moins trois&nbsp;: une seule faute de
+frappe ne retourne donc pas tout le fichier. Une date qui n'existe que dans l'autre ordre est une
+ligne rejetée, comme une date après aujourd'hui ou une année avant 1900. Un fichier qui n'est pas du texte, trop grand, dont l'en-tête n'a pas
 toutes les colonnes nécessaires ou qui n'a aucune ligne valable est refusé avec la raison, sans rien
 changer.</p>
 <p><b>{cap("Vérification des grilles")}</b>&nbsp;: choisissez {cap("Tous les tirages")} ou une période
@@ -503,10 +507,11 @@ pas le recevoir, ils sont enregistrés dans votre dossier personnel
 programme se termine <b>sans</b> enregistrer les réglages de la séance.</p>
 <p>Dans les deux cas, les numéros cochés ne sont pas gardés&nbsp;: enregistrez-les d'abord par
 {cap("Fichiers")} › {cap("Enregistrer bulletin")} si vous voulez les retrouver.</p>
-<p>Un fichier VORMIG.PAR qui ne peut pas être lu, qui n'est pas un fichier, ou qui est plus long
-qu'un fichier de réglages n'est jamais remplacé&nbsp;: le programme le dit une fois, au lancement, et
-enregistre les réglages à l'endroit suivant. Un fichier incomplet est signalé de même, puis remplacé
-en quittant. Si les réglages ne peuvent être enregistrés nulle part, le programme dit où il a essayé
+<p>Un fichier VORMIG.PAR qui ne peut pas être lu, ou qui n'est pas un fichier, n'est jamais
+remplacé&nbsp;: le programme le dit une fois, au lancement, et enregistre les réglages à l'endroit
+suivant. Un fichier plus court ou plus long qu'un fichier de réglages est lu sans message pour ce
+qu'il en contient (les réglages qui y manquent gardent leur valeur), puis remplacé en quittant par
+un fichier de réglages complet. Si les réglages ne peuvent être enregistrés nulle part, le programme dit où il a essayé
 et pourquoi&nbsp;: au lancement quand il le sait déjà (la langue sera alors demandée de nouveau au
 lancement suivant), sinon en quittant, après un bip. Ces messages sont dans la langue du programme.</p>
 {back_fr()}
@@ -776,13 +781,15 @@ once.</p>
 <ul>
 <li><b>Add a draw</b>: choose the date, the six numbers and the bonus number, then {cap("Add")}. A
 number not chosen yet shows as “–”. The draw is refused, with the reason, when a number is missing,
-a number appears twice, the bonus number is one of the six, or the draw is already stored.</li>
+a number appears twice, the bonus number is one of the six, the date is after today, or the draw is
+already stored.</li>
 <li><b>Delete</b>: select one or more draws (Shift or Ctrl + click), then {cap("Delete…")} or the
 Delete key; the program asks for confirmation.</li>
 <li><b>Import a file</b>: {cap("Import a file…")} reads a results file as lotteries publish them (see
 below). Before anything is stored, a window shows how many draws will be added, how many are already
-stored (same date and numbers: skipped, never doubled) and every rejected line with its number and
-reason. {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.</li>
+stored (same date and numbers: skipped, never doubled), how the dates are read, with the first dates
+as they are understood (05/03/2022 = 5 March 2022), and every rejected line with its number and
+reason (the first 1,000; the others are counted). {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.</li>
 </ul>
 <p><b>Accepted files.</b> One draw per line, fields separated by “;”, “,” or a tab. When the first
 line holds letters it is a header: the columns are found by their names, whatever the case and
@@ -790,8 +797,10 @@ accents (the date, e.g. {cap("Draw Date")}; the balls {cap("Ball 1")} to {cap("B
 {cap("boule_1")}, {cap("N1")}…; the bonus number, e.g. {cap("Bonus Ball")}), and other columns are
 ignored. Without a header each line gives the date, the six numbers, then the bonus number. Dates are
 written DD/MM/YYYY, YYYY-MM-DD or YYYYMMDD. <b>Two-digit years</b>: 00 to 69 mean 2000 to 2069, 70 to
-99 mean 1970 to 1999 (16/03/24 is 16 March 2024). A file whose dates only make sense month first
-(03/25/2024) is read that way, and the import window says so. A file that is not text, too large,
+99 mean 1970 to 1999 (16/03/24 is 16 March 2024). Dates are read day first, unless clearly more
+unambiguous dates read month first (03/25/2024) than day first (25/03/2024), and at least three: a
+single typing error never turns a whole file around. A date that exists only in the other order is a
+rejected line, as is a date after today or a year before 1900. A file that is not text, too large,
 whose header lacks a needed column or that has no valid line is refused with the reason, and nothing
 changes.</p>
 <p><b>{cap("Grid check")}</b>: choose {cap("All draws")} or a period ({cap("From")} … {cap("to")} …),
@@ -879,9 +888,10 @@ the next start. When the program's folder cannot take it, they are saved in your
 <b>without</b> saving the session's settings.</p>
 <p>Either way, the ticked numbers are not kept: save them first with {cap("Files")} ›
 {cap("Save Bill")} if you want them back.</p>
-<p>A VORMIG.PAR that cannot be read, that is not a file, or that is longer than a settings file is
-never replaced: the program says so once, at start, and saves the settings in the next place. An
-incomplete file is reported the same way, then replaced when you quit. If the settings cannot be
+<p>A VORMIG.PAR that cannot be read, or that is not a file, is never replaced: the program says so
+once, at start, and saves the settings in the next place. A file shorter or longer than a settings
+file is read without a message for what it holds of one (the settings it lacks keep their values),
+then replaced by a whole settings file when you quit. If the settings cannot be
 saved anywhere, the program says where it tried and why: at start when it already knows (the
 language will then be asked again at the next start), otherwise when you quit, after a beep. These
 messages are in the program's language.</p>

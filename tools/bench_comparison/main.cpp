@@ -71,7 +71,8 @@ int main(int argc, char* argv[]) {
     VolumesQt volumes;
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
+    HorlogeQt horloge;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
     TForm1& principale = application.principale();
     QComboBox* liste = principale.methodes();
     for (int i = 0; i < liste->count(); ++i)

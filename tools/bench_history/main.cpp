@@ -3,7 +3,12 @@
 // reading them back, and checking the 371 grids of method 47 against all of them, in the engine
 // alone and through the window's button on the offscreen platform (table filled and sorted).
 //
+// With --memoire, the peak memory of an import of the largest files taken (just under 32 MB) of
+// four kinds, each in a process of its own: from the window's import button to its preview (file
+// read, lines analysed, preview built), above what the process held before the click.
+//
 //   bench_history [repetitions]
+//   bench_history --memoire
 
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
@@ -14,13 +19,19 @@
 #include "storage/basetirages.h"
 #include "tools/bench_common/banc.h"
 #include "windows/application.h"
+#include "windows/contexte.h"
 #include "windows/historique.h"
 #include "windows/outils.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +41,10 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vormigral;
 using namespace vormigral::banc;
@@ -64,9 +79,148 @@ std::string fichier() {
     return texte;
 }
 
+// The files of the memory figures: as many lines of one kind as fit in the largest file taken.
+std::string fichiermemoire(const std::string& sorte) {
+    std::string texte;
+    texte.reserve(tailleimportmax);
+    const auto remplit = [&](const auto& ligne) {
+        for (long i = 0;; ++i) {
+            const std::string l = ligne(i);
+            if (texte.size() + l.size() > tailleimportmax)
+                return;
+            texte += l;
+        }
+    };
+    // A draw, every one a new one: a day from 1901 on, numbers moved up past every 45,000 days.
+    const auto tirage = [](long i) {
+        const int b = static_cast<int>(i / 45000);
+        std::string ligne =
+            QDate(1901, 1, 1).addDays(i % 45000).toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+        for (int n = 1; n <= 7; ++n)
+            ligne += ';' + std::to_string(n + b);
+        return ligne + '\n';
+    };
+    // A file without a single draw is refused before any preview: each kind holds one at least.
+    if (sorte == "rejetees-courtes") // 4 bytes, too few fields
+        remplit([&](long i) { return i == 0 ? tirage(0) : std::string("1;2\n"); });
+    else if (sorte == "rejetees-dates") // 25 bytes, no such day
+        remplit([&](long i) { return i == 0 ? tirage(0) : std::string("32/01/2024;1;2;3;4;5;6;7\n"); });
+    else if (sorte == "vides") // 1 byte, blank lines among a few draws
+        remplit([&](long i) { return i % 100000 == 0 ? tirage(i / 100000) : std::string("\n"); });
+    else // 25 bytes
+        remplit(tirage);
+    return texte;
+}
+
+// A line of /proc/self/status, in kibibytes.
+long statut(const char* champ) {
+    std::ifstream status("/proc/self/status");
+    std::string mot;
+    while (status >> mot)
+        if (mot == champ) {
+            long ko = 0;
+            status >> ko;
+            return ko;
+        }
+    return -1;
+}
+
+// Answers the import dialog with one file.
+class ChoixUnFichier final : public ChoixFichiers {
+public:
+    explicit ChoixUnFichier(QString chemin) : chemin_(std::move(chemin)) {}
+    QString alire(const QString&, const QString&) override { return chemin_; }
+    QString aecrire(const QString&, const QString&, const QString&) override { return {}; }
+
+private:
+    QString chemin_;
+};
+
+// One kind of file, in a process of its own so that its peak is its own.
+int mesurememoire(int argc, char* argv[], const std::string& sorte) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication programme(argc, argv);
+    initialiseapplication();
+    const QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("tirages.csv"));
+    long lignes = 0;
+    std::size_t taille = 0;
+    {
+        const std::string texte = fichiermemoire(sorte);
+        lignes = static_cast<long>(std::count(texte.begin(), texte.end(), '\n'));
+        taille = texte.size();
+        QFile f(chemin);
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(texte.data(), static_cast<qint64>(taille)) != qint64(taille))
+            return 1;
+    }
+    SystemeTemporaire systeme(dossier.path());
+    MessagesMuets messages;
+    AideMuette aide;
+    HasardFixe hasard;
+    VolumesQt volumes;
+    ImprimantesQt imprimantes;
+    ChoixUnFichier fichiers(chemin);
+    HorlogeQt horloge;
+    TEtat etat;
+    initmethodes(etat.methodes);
+    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}};
+    THistorique fenetre(contexte);
+    fenetre.show();
+    QCoreApplication::processEvents();
+    // The preview is closed, storing nothing, once it shows.
+    QString resume;
+    QTimer fermeture;
+    QObject::connect(&fermeture, &QTimer::timeout, [&] {
+        QWidget* apercu = QApplication::activeModalWidget();
+        if (apercu && apercu->objectName() == QLatin1String("ApercuImport")) {
+            if (auto* l = apercu->findChild<QLabel*>(QStringLiteral("lresume")))
+                resume = l->text();
+            apercu->close();
+        }
+    });
+    fermeture.start(5);
+    // Forget the peak so far: what follows is the import's.
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long avant = statut("VmRSS:");
+    const auto debut = std::chrono::steady_clock::now();
+    fenetre.findChild<QPushButton*>(QStringLiteral("bimporter"))->click();
+    const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    const long pic = statut("VmHWM:");
+    std::printf("  %-17s %5.1f MB, %9ld lines: peak %7.1f MiB above %5.1f MiB (%.2f s)\n    %s\n",
+                sorte.c_str(), static_cast<double>(taille) / 1e6, lignes,
+                static_cast<double>(pic - avant) / 1024, static_cast<double>(avant) / 1024, secondes,
+                qPrintable(resume));
+    std::fflush(stdout);
+    return resume.isEmpty() || messages.messages != 0 ? 1 : 0;
+}
+
+// Each kind in a child process, one after the other.
+int memoire(int argc, char* argv[]) {
+    std::printf("Import of the largest files taken, from the button to the preview:\n");
+    std::fflush(stdout);
+    int echecs = 0;
+    for (const char* sorte : {"rejetees-courtes", "rejetees-dates", "vides", "tirages"}) {
+        const pid_t enfant = ::fork();
+        if (enfant == 0)
+            ::_exit(mesurememoire(argc, argv, sorte));
+        int statut = 0;
+        ::waitpid(enfant, &statut, 0);
+        if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
+            std::printf("  %-17s failed (status %d)\n", sorte, statut);
+            ++echecs;
+        }
+        std::fflush(stdout);
+    }
+    return echecs == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::string(argv[1]) == "--memoire")
+        return memoire(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -75,12 +229,13 @@ int main(int argc, char* argv[]) {
 
     const std::string texte = fichier();
     TProjetImport apercu;
-    const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}); });
+    const TDate aujourdhui{2030, 1, 1};
+    const Mesure lecture = mesure(repetitions, [&] { apercu = analyseimport(texte, {}, aujourdhui); });
     std::vector<TTirageDate> tirages;
     for (const TLigneTirage& l : apercu.aajouter)
         tirages.push_back(l.tirage);
     TProjetImport relu;
-    const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages); });
+    const Mesure relecture = mesure(repetitions, [&] { relu = analyseimport(texte, tirages, aujourdhui); });
 
     bool ecrit = true;
     const Mesure stockage = mesure(std::max(1, repetitions / 4), [&] {
@@ -132,7 +287,8 @@ int main(int argc, char* argv[]) {
     VolumesQt volumes;
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
-    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers}};
+    HorlogeQt horloge;
+    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}};
     THistorique fenetre(contexte);
     fenetre.show();
     fenetre.findChild<QTabWidget*>(QStringLiteral("onglets"))->setCurrentIndex(1);

@@ -64,7 +64,8 @@ int main(int argc, char* argv[]) {
     VolumesQt volumes;
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers});
+    HorlogeQt horloge;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
     Contexte& contexte = application.contexte();
     TEtat& etat = contexte.etat;
     QComboBox* liste = application.principale().methodes();
