@@ -6,13 +6,14 @@ AtelierRoues::AtelierRoues(std::string dossierbibliotheque) : bibliotheque_(std:
 
 AtelierRoues::~AtelierRoues() = default;
 
-bool AtelierRoues::demarre(TDemandeRoue demande) {
+bool AtelierRoues::demarre(TDemandeRoue demande, bool reparation) {
     if (construction_ != nullptr)
         return false;
     auto c = std::make_unique<Construction>(std::move(demande));
     if (!c->lance())
         return false;
     construction_ = std::move(c);
+    reparation_ = reparation;
     return true;
 }
 
@@ -24,8 +25,7 @@ bool AtelierRoues::construit(int nbnumeros, int t, int m, double secondes, std::
     d.secondes = secondes;
     d.graine = graine;
     d.fils = fils;
-    reparation_ = false;
-    return demarre(std::move(d));
+    return demarre(std::move(d), false);
 }
 
 bool AtelierRoues::repare(double secondes, std::uint32_t graine, int fils) {
@@ -33,8 +33,7 @@ bool AtelierRoues::repare(double secondes, std::uint32_t graine, int fils) {
         return false;
     TDemandeRoue d = demandereparation(roue_, secondes, graine);
     d.fils = fils;
-    reparation_ = true;
-    return demarre(std::move(d));
+    return demarre(std::move(d), true);
 }
 
 void AtelierRoues::arrete() {

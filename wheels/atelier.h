@@ -60,7 +60,7 @@ public:
     TOperation supprime(const std::string& nom) { return bibliotheque_.supprime(nom); }
 
 private:
-    bool demarre(TDemandeRoue demande);
+    bool demarre(TDemandeRoue demande, bool reparation);
 
     Bibliotheque bibliotheque_;
     TRoue roue_;

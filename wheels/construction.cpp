@@ -637,15 +637,15 @@ bool Chercheur::structure(int cible, int orbite, std::int64_t budget) {
 }
 
 // The rotations worth a try for `cible` grids among n positions: blocks of L positions covering
-// all but at most six of them, and at most three grids outside the orbits; the fewest of both first,
-// starting with no rotation at all (L = 1: a fresh random start).
+// all but at most six of them, and at most three grids outside the orbits; the fewest of both first.
+// No rotation at all (L = 1: a fresh random start) comes right after the rotations without either.
 std::vector<int> rotations(int n, int cible) {
     std::vector<std::pair<int, int>> notes;
     for (int l = 1; l <= n; ++l) {
         const int dehors = n % l;
         const int seules = cible % l;
         if (dehors <= 6 && seules <= 3 && cible / l >= 2)
-            notes.emplace_back(dehors + 2 * seules, l);
+            notes.emplace_back(l == 1 ? 1 : dehors + 2 * seules, l);
     }
     std::stable_sort(notes.begin(), notes.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
