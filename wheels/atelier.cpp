@@ -18,14 +18,7 @@ bool AtelierRoues::demarre(TDemandeRoue demande, bool reparation) {
 }
 
 bool AtelierRoues::construit(int nbnumeros, int t, int m, double secondes, std::uint32_t graine, int fils) {
-    TDemandeRoue d;
-    d.nbnumeros = nbnumeros;
-    d.t = t;
-    d.m = m;
-    d.secondes = secondes;
-    d.graine = graine;
-    d.fils = fils;
-    return demarre(std::move(d), false);
+    return demarre(demanderoue(nbnumeros, t, m, secondes, graine, fils), false);
 }
 
 bool AtelierRoues::repare(double secondes, std::uint32_t graine, int fils) {

@@ -16,23 +16,6 @@ namespace {
 constexpr char extension[] = ".txt";
 constexpr std::size_t longueurextension = sizeof extension - 1;
 
-Refus causesysteme(int erreur) {
-    switch (erreur) {
-    case ENOSPC:
-    case EDQUOT:
-        return Refus::Plein;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return Refus::DossierProtege;
-    case ENOENT:
-    case ENOTDIR:
-        return Refus::DossierAbsent;
-    default:
-        return Refus::Autre;
-    }
-}
-
 TOperation echec(CauseBibliotheque cause, Refus refus = Refus::Aucun) {
     TOperation o;
     o.cause = cause;
@@ -154,7 +137,7 @@ TOperation Bibliotheque::enregistre(const std::string& nom, const TRoue& roue, b
     if (!remplace && existe(chemin(nom)))
         return echec(CauseBibliotheque::Existe);
     if (const int erreur = creedossier(dossier_))
-        return echec(CauseBibliotheque::Ecriture, causesysteme(erreur));
+        return echec(CauseBibliotheque::Ecriture, refusdusysteme(erreur));
     const std::string texte = ecritroue(roue);
     const Ecriture e =
         ecrirefichier(chemin(nom), reinterpret_cast<const std::uint8_t*>(texte.data()), texte.size());
@@ -171,7 +154,7 @@ TOperation Bibliotheque::renomme(const std::string& ancien, const std::string& n
     const int erreur = renommesansremplacer(chemin(ancien), chemin(nouveau));
     if (erreur == EEXIST)
         return echec(CauseBibliotheque::Existe);
-    return erreur == 0 ? TOperation{} : echec(CauseBibliotheque::Ecriture, causesysteme(erreur));
+    return erreur == 0 ? TOperation{} : echec(CauseBibliotheque::Ecriture, refusdusysteme(erreur));
 }
 
 TOperation Bibliotheque::supprime(const std::string& nom) {
@@ -180,7 +163,7 @@ TOperation Bibliotheque::supprime(const std::string& nom) {
     if (::unlink(chemin(nom).c_str()) == 0)
         return {};
     return errno == ENOENT ? echec(CauseBibliotheque::Absente)
-                           : echec(CauseBibliotheque::Ecriture, causesysteme(errno));
+                           : echec(CauseBibliotheque::Ecriture, refusdusysteme(errno));
 }
 
 TOperation Bibliotheque::ouvre(const std::string& nom, TRoue& roue) const {

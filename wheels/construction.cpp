@@ -336,20 +336,7 @@ std::int64_t Chercheur::pertesiretire(std::size_t i) const {
 void Chercheur::gourmand() {
     std::array<int, 64> liste{};
     while (!trous_.empty() && !arrete()) {
-        const std::uint64_t trou = [&] {
-            const std::int32_t s = trous_[hasard_.sous(static_cast<std::uint32_t>(trous_.size()))];
-            // Unrank the colexicographic rank.
-            std::uint64_t e = 0;
-            std::int64_t r = s;
-            for (int i = m_; i >= 1; --i) {
-                int p = i - 1;
-                while (binomial(p + 1, i) <= r)
-                    ++p;
-                r -= binomial(p, i);
-                e |= std::uint64_t{1} << p;
-            }
-            return e;
-        }();
+        const std::uint64_t trou = ensemble(trous_[hasard_.sous(static_cast<std::uint32_t>(trous_.size()))]);
         std::uint64_t bloc = 0;
         const int nb = points(trou, liste);
         for (int k = 0; k < t_; ++k) {
@@ -850,13 +837,19 @@ TResultatRoue construitroue(const TDemandeRoue& demande) {
     return c.resultat();
 }
 
-TDemandeRoue demandereparation(const TRoue& roue, double secondes, std::uint32_t graine) {
+TDemandeRoue demanderoue(int nbnumeros, int t, int m, double secondes, std::uint32_t graine, int fils) {
     TDemandeRoue d;
-    d.nbnumeros = roue.nbnumeros;
-    d.t = roue.t;
-    d.m = roue.m;
+    d.nbnumeros = nbnumeros;
+    d.t = t;
+    d.m = m;
     d.secondes = secondes;
     d.graine = graine;
+    d.fils = fils;
+    return d;
+}
+
+TDemandeRoue demandereparation(const TRoue& roue, double secondes, std::uint32_t graine) {
+    TDemandeRoue d = demanderoue(roue.nbnumeros, roue.t, roue.m, secondes, graine);
     d.fixes = roue.grilles;
     return d;
 }

@@ -80,7 +80,11 @@ private:
 // Builds (or repairs) in the calling thread's time: lance() then resultat().
 TResultatRoue construitroue(const TDemandeRoue& demande);
 
-// The bounds and reach of a repair of `roue` (its grids as the fixed ones).
+// A build of "t if m" among N.
+TDemandeRoue demanderoue(int nbnumeros, int t, int m, double secondes = 10, std::uint32_t graine = 1,
+                         int fils = 0);
+
+// The repair of `roue`: its grids stay, its N and guarantee are the request's.
 TDemandeRoue demandereparation(const TRoue& roue, double secondes = 10, std::uint32_t graine = 1);
 
 } // namespace vormigral

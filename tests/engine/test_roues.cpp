@@ -60,14 +60,18 @@ std::vector<std::uint64_t> auhasard(int n, int nombre, std::uint32_t graine) {
 }
 
 TDemandeRoue demande(int n, int t, int m, int fils = 1) {
-    TDemandeRoue d;
-    d.nbnumeros = n;
-    d.t = t;
-    d.m = m;
-    d.secondes = 50;
-    d.fils = fils;
+    TDemandeRoue d = demanderoue(n, t, m, 50, 1, fils);
     d.paslimite = 2'000'000;
     return d;
+}
+
+TRoue tabledemethode(int methode, int n) {
+    TRoue roue;
+    roue.nbnumeros = n;
+    roue.t = garantie(methode).x;
+    roue.m = garantie(methode).y;
+    roue.grilles = masquesgrilles(tablegrilles(methode), n);
+    return roue;
 }
 
 } // namespace
@@ -186,11 +190,7 @@ void TestRoues::construitaloptimum() {
 
 // Method 22's table misses six sets of four: the repair keeps its grids first and plugs them all.
 void TestRoues::reparebouchetouslestrous() {
-    TRoue roue;
-    roue.nbnumeros = 8;
-    roue.t = 4;
-    roue.m = 4;
-    roue.grilles = masquesgrilles(tablegrilles(22), 8);
+    const TRoue roue = tabledemethode(22, 8);
     QCOMPARE(comptetrous(roue.grilles, 8, 4, 4), std::int64_t{6});
     TDemandeRoue d = demandereparation(roue, 50);
     d.fils = 1;
@@ -251,11 +251,7 @@ void TestRoues::arretrenddelaverifiee() {
 
 // The analysis of any wheel says whether it keeps its promise, as the check does.
 void TestRoues::analysetouteroue() {
-    TRoue roue;
-    roue.nbnumeros = 9;
-    roue.t = 4;
-    roue.m = 4;
-    roue.grilles = masquesgrilles(tablegrilles(23), 9);
+    const TRoue roue = tabledemethode(23, 9);
     const TBilan bilan = analyseroue(roue);
     QCOMPARE(bilan.methode, 0);
     QCOMPARE(bilan.nbgrilles, 12);

@@ -39,13 +39,7 @@ struct Mesure {
 };
 
 Mesure construit(int n, int t, int m, double secondes, std::uint32_t graine) {
-    TDemandeRoue d;
-    d.nbnumeros = n;
-    d.t = t;
-    d.m = m;
-    d.secondes = secondes;
-    d.graine = graine;
-    const TResultatRoue r = construitroue(d);
+    const TResultatRoue r = construitroue(demanderoue(n, t, m, secondes, graine));
     Mesure x;
     x.taille = static_cast<int>(r.roue.grilles.size());
     x.secondes = r.secondes;
@@ -92,15 +86,9 @@ void verification(double secondes, std::uint32_t graine) {
     }
     std::printf("the same, every set against every grid: %.0f ms, %lld holes\n", millisecondes(debut),
                 static_cast<long long>(trous));
-    TDemandeRoue d;
-    d.t = 3;
-    d.m = 3;
-    d.secondes = secondes / 2;
-    d.graine = graine;
     std::vector<std::uint64_t> roue;
     for (const int partie : {24, 25}) {
-        d.nbnumeros = partie;
-        const TResultatRoue r = construitroue(d);
+        const TResultatRoue r = construitroue(demanderoue(partie, 3, 3, secondes / 2, graine));
         const int decalage = partie == 24 ? 0 : 24;
         for (const std::uint64_t g : r.roue.grilles)
             roue.push_back(g << decalage);
