@@ -134,6 +134,9 @@ std::vector<TRoueRangee> Bibliotheque::liste() const {
 TOperation Bibliotheque::enregistre(const std::string& nom, const TRoue& roue, bool remplace) {
     if (!nomvalide(nom))
         return echec(CauseBibliotheque::Nom);
+    if (roue.grilles.empty() || !grillesvalides(roue.grilles, roue.nbnumeros) ||
+        controledemande(roue.nbnumeros, roue.t, roue.m) != Demande::Valide)
+        return echec(CauseBibliotheque::Roue);
     if (!remplace && existe(chemin(nom)))
         return echec(CauseBibliotheque::Existe);
     if (const int erreur = creedossier(dossier_))

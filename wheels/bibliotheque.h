@@ -13,6 +13,7 @@ namespace vormigral {
 enum class CauseBibliotheque {
     Aucune,
     Nom,      // not a usable name (empty, too long, a slash, a control character, a leading dot...)
+    Roue,     // nothing worth saving: no grid, a grid not of six positions within 1..N, no guarantee
     Existe,   // a wheel of that name is already there
     Absente,  // no wheel of that name
     Lecture,  // the file is not a readable wheel: lecture and ligne say why

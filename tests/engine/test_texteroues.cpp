@@ -122,6 +122,7 @@ void TestTexteRoues::bibliotheque() {
     QTemporaryDir dossier;
     Bibliotheque b(s(dossier.path() + "/roues/mes"));
     QVERIFY(b.liste().empty());
+    QCOMPARE(b.enregistre("Vide", TRoue{}).cause, CauseBibliotheque::Roue);
     QVERIFY(b.enregistre("Sept é", septenquatre()));
     QCOMPARE(b.enregistre("Sept é", septenquatre()).cause, CauseBibliotheque::Existe);
     TRoue autre = septenquatre();

@@ -26,6 +26,7 @@
 #include "engine/methodes.h"
 #include "engine/tablegrilles.h"
 #include "engine/verification.h"
+#include "files/ecriture.h"
 #include "wheels/construction.h"
 #include "wheels/controle.h"
 #include "wheels/texte.h"
@@ -35,8 +36,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -154,15 +153,14 @@ int verifie(int argc, char** argv) {
     long m = 0;
     if (argc != 5 || !entier(argv[2], 1, 6, t) || !entier(argv[3], t, 6, m))
         return usage();
-    std::ifstream fichier(argv[4], std::ios::binary);
-    if (!fichier) {
+    // A pipe or a device is never opened, so never waited on.
+    std::string octets(limiteoctetsroue + 1, '\0');
+    const Debut d = lisdebut(argv[4], reinterpret_cast<std::uint8_t*>(octets.data()), octets.size());
+    if (d.ouverture != Ouverture::Lu) {
         std::fprintf(stderr, "%s: cannot be read\n", argv[4]);
         return 1;
     }
-    std::string octets;
-    octets.resize(limiteoctetsroue + 1);
-    fichier.read(octets.data(), static_cast<std::streamsize>(octets.size()));
-    octets.resize(static_cast<std::size_t>(fichier.gcount()));
+    octets.resize(d.lus);
     const TLecture l = litroue(octets);
     if (l.cause != Lecture::Bonne) {
         std::fprintf(stderr, "%s: not a wheel (cause %d, line %d)\n", argv[4], static_cast<int>(l.cause),
