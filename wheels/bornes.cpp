@@ -99,11 +99,12 @@ TFaisabilite faisabilite(int nbnumeros, int t, int m) {
     f.connue = meilleureconnue(nbnumeros, t, m);
     f.ensembles = binomial(nbnumeros, m);
     f.mouvement = binomial(rouetaillegrille - 1, t - 1) * binomial(nbnumeros - rouetaillegrille - 1, m - t);
+    f.travail = f.borne * f.mouvement * nbnumeros;
     if (f.ensembles > limiteensembles)
         f.portee = Portee::Ensembles;
     else if (f.borne > limitegrilles)
         f.portee = Portee::Grilles;
-    else if (f.mouvement > limitemouvement)
+    else if (f.mouvement > limitemouvement || f.travail > limitetravail)
         f.portee = Portee::Mouvements;
     else
         f.portee = Portee::Possible;

@@ -25,7 +25,7 @@ enum class Portee {
     Demande,    // the request itself is not valid (controledemande)
     Ensembles,  // too many sets of m positions to keep a counter for each in memory
     Grilles,    // the wheel would need too many grids (its lower bound is beyond the limit)
-    Mouvements, // each change of one grid touches too many sets for the search to move in time
+    Mouvements, // a change of one grid touches too many sets, or a first wheel would take too long
 };
 
 // The limits behind Portee, measured on the 2-core development machine (see the README's section
@@ -33,6 +33,9 @@ enum class Portee {
 constexpr std::int64_t limiteensembles = 3'000'000;
 constexpr std::int64_t limitegrilles = 20'000;
 constexpr std::int64_t limitemouvement = 20'000;
+// The greedy first wheel weighs each position for each grid against the sets a swap touches: the
+// lower bound times that count times N stays within what this machine does in about 3 seconds.
+constexpr std::int64_t limitetravail = 30'000'000;
 
 struct TFaisabilite {
     Portee portee = Portee::Demande;
@@ -40,6 +43,7 @@ struct TFaisabilite {
     int connue = 0;             // meilleureconnue
     std::int64_t ensembles = 0; // C(N, m)
     std::int64_t mouvement = 0; // sets of m positions one change of a grid's position can touch
+    std::int64_t travail = 0;   // borne * mouvement * N: the weight of a first wheel
 };
 
 TFaisabilite faisabilite(int nbnumeros, int t, int m);

@@ -184,11 +184,8 @@ private:
             partage_.arret = true;
         return partage_.arret.load(std::memory_order_relaxed);
     }
-    bool fini() {
-        if ((pas_ & 255) == 0 && Horloge::now() >= partage_.echeance)
-            partage_.arret = true;
-        return partage_.arret.load(std::memory_order_relaxed) || (paslimite_ > 0 && pas_ >= paslimite_);
-    }
+    // Reading the clock costs a few nanoseconds, a step at least a microsecond.
+    bool fini() { return arrete() || (paslimite_ > 0 && pas_ >= paslimite_); }
     // Another thread has a wheel this small already.
     bool dejatrouvee(int cible) const {
         const int t = partage_.taille.load(std::memory_order_relaxed);
@@ -404,6 +401,8 @@ void Chercheur::reduit(int taille) {
         std::size_t choisi = 0;
         int ex = 0;
         for (std::size_t i = static_cast<std::size_t>(fixes_); i < blocs_.size(); ++i) {
+            if (arrete())
+                return;
             const std::int64_t perte = pertesiretire(i);
             if (perte < moindre) {
                 moindre = perte;
@@ -484,6 +483,9 @@ bool Chercheur::placeinutile() {
     int ex = 0;
     for (std::size_t i = static_cast<std::size_t>(fixes_); i < blocs_.size(); ++i)
         for (std::uint64_t x = blocs_[i]; x != 0 && ((blocs_[i] >> p) & 1) == 0; x &= x - 1) {
+            // Large wheels make this walk long: a stop must not wait for its end.
+            if (arrete())
+                return false;
             const int a = __builtin_ctzll(x);
             std::int64_t dp = 0;
             int dt = 0;

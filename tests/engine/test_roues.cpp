@@ -209,6 +209,8 @@ void TestRoues::refusedavance_data() {
     QTest::addColumn<Portee>("portee");
     QTest::newRow("5 if 5 among 40: over 100,000 grids") << 40 << 5 << 5 << Portee::Grilles;
     QTest::newRow("3 if 6 among 49: 14 million sets") << 49 << 3 << 6 << Portee::Ensembles;
+    QTest::newRow("3 if 5 among 49: 8,610 sets per swap, 147 grids at least")
+        << 49 << 3 << 5 << Portee::Mouvements;
     QTest::newRow("6 numbers") << 6 << 2 << 2 << Portee::Demande;
     QTest::newRow("t above m") << 10 << 4 << 3 << Portee::Demande;
 }

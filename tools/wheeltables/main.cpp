@@ -88,7 +88,7 @@ const char* raison(Portee p) {
     case Portee::Grilles:
         return "the wheel would need too many grids";
     case Portee::Mouvements:
-        return "each change of a grid would touch too many sets";
+        return "each change of a grid would touch too many sets, or a first wheel would take too long";
     case Portee::Possible:
         break;
     }
