@@ -3,7 +3,6 @@
 #include "wheels/bornes.h"
 #include "wheels/roue.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <thread>
@@ -33,8 +32,8 @@ enum class Issue {
 struct TAvancement {
     double secondes = 0;
     int meilleure = 0;         // grids of the best verified wheel so far, 0 before the first
-    int cible = 0;             // the size searched now
-    std::int64_t restants = 0; // holes left at that size by the thread closest to it
+    int cible = 0;             // the size a thread searches now, as last reported
+    std::int64_t restants = 0; // the fewest holes that thread has left at that size
     std::int64_t borne = 0;    // lower bound (for a repair: on the whole wheel)
     int connue = 0;            // best known size, 0 when unknown
     std::int64_t pas = 0;      // steps of all threads
