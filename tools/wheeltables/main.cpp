@@ -14,7 +14,8 @@
 //                            builds a wheel "T if M" among N (wheels/construction.h) and prints it
 //                            on stdout, one grid per line, six positions separated by one blank;
 //                            progress and figures go to stderr. Exit 0 only with a verified wheel,
-//                            1 when the request is refused or no wheel was found.
+//                            1 when the request is beyond reach or no wheel was found, 2 when N is
+//                            not in 7..49 or not 2 <= T <= M <= 6.
 //   wheeltables --check T M FILE
 //                            checks the wheel in FILE (one grid per line, N its largest position or
 //                            the N of its header) for "T if M" and prints its holes; exit 0 when
@@ -119,6 +120,10 @@ int construit(int argc, char** argv) {
             return usage();
     }
     Construction c(d);
+    if (controledemande(d.nbnumeros, d.t, d.m) != Demande::Valide) {
+        std::fprintf(stderr, "%s\n", raison(Portee::Demande));
+        return usage();
+    }
     if (!c.lance()) {
         const TResultatRoue r = c.resultat();
         std::fprintf(stderr, "refused: %s (lower bound %lld, best known %d, %lld sets)\n",
