@@ -1,6 +1,7 @@
 #include "analysis/analyse.h"
 
 #include "engine/verification.h"
+#include "wheels/controle.h"
 
 #include <algorithm>
 
@@ -23,9 +24,14 @@ TRepartition repartition(const std::vector<std::uint64_t>& grilles, int nbnumero
     if (k < 1 || k > 6 || k > nbnumeros || nbnumeros > 63)
         return r;
     r.nbcas = combinaisons(nbnumeros, k);
-    // No grid can hold more than all k, so the search stops at the first grid that does.
-    parcourtsousensembles(nbnumeros, k,
-                          [&](std::uint64_t s) { ++r.comptes[meilleuregrille(grilles, s, k)]; });
+    // moinsque[h]: the sets whose best grid holds fewer than h of them.
+    std::array<std::int64_t, 8> moinsque{};
+    for (int h = 1; h <= k; ++h)
+        moinsque[static_cast<std::size_t>(h)] = comptetrous(grilles, nbnumeros, h, k);
+    moinsque[static_cast<std::size_t>(k) + 1] = r.nbcas;
+    for (int h = 0; h <= k; ++h)
+        r.comptes[static_cast<std::size_t>(h)] =
+            moinsque[static_cast<std::size_t>(h) + 1] - moinsque[static_cast<std::size_t>(h)];
     return r;
 }
 
@@ -45,20 +51,13 @@ TChances chances(const std::vector<TRepartition>& parnombre, int nbnumeros, int 
     return c;
 }
 
-TBilan analysemethode(int m) {
+TBilan analysetable(int nbnumeros, const std::vector<std::uint64_t>& grilles, TGarantie promesse) {
     TBilan a;
-    if (m < 1 || m > nbmethodes)
+    if (nbnumeros < 1 || nbnumeros > 63)
         return a;
-    static const TMethodes catalogue = [] {
-        TMethodes c;
-        initmethodes(c);
-        return c;
-    }();
-    a.methode = m;
-    a.nbnumeros = catalogue[m].nbnumeros;
-    a.nbgrilles = catalogue[m].nbgrilles;
-    a.promesse = garantie(m);
-    const std::vector<std::uint64_t> grilles = masquesgrilles(tablegrilles(m), a.nbnumeros);
+    a.nbnumeros = nbnumeros;
+    a.nbgrilles = static_cast<int>(grilles.size());
+    a.promesse = promesse;
     for (int k = 3; k <= std::min(6, a.nbnumeros); ++k)
         a.repartitions.push_back(repartition(grilles, a.nbnumeros, k));
     const TGarantie& p = a.promesse;
@@ -73,6 +72,25 @@ TBilan analysemethode(int m) {
             }
     }
     a.chances = chances(a.repartitions, a.nbnumeros);
+    return a;
+}
+
+TBilan analyseroue(const TRoue& roue) {
+    return analysetable(roue.nbnumeros, roue.grilles, TGarantie{roue.t, roue.m});
+}
+
+TBilan analysemethode(int m) {
+    if (m < 1 || m > nbmethodes)
+        return {};
+    static const TMethodes catalogue = [] {
+        TMethodes c;
+        initmethodes(c);
+        return c;
+    }();
+    const int n = catalogue[m].nbnumeros;
+    TBilan a = analysetable(n, masquesgrilles(tablegrilles(m), n), garantie(m));
+    a.methode = m;
+    a.nbgrilles = catalogue[m].nbgrilles;
     return a;
 }
 

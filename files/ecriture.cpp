@@ -102,6 +102,10 @@ bool enplace(const std::string& cible, const std::uint8_t* octets, std::size_t t
 
 } // namespace
 
+Refus refusdusysteme(int erreur) {
+    return cause(erreur);
+}
+
 bool nomtemporaire(const std::string& nom) {
     if (nom.size() != longueurprefixe + 6 || nom.compare(0, longueurprefixe, prefixetemporaire) != 0)
         return false;

@@ -43,6 +43,9 @@ Ecriture ecrirefichier(const std::string& chemin, const std::uint8_t* octets, st
 // `creedossier`, a missing folder counts as writable when it could be created.
 Refus inscriptible(const std::string& chemin, bool creedossier = false);
 
+// What a failed call of the system (its errno) stands in the way of, as a write reports it.
+Refus refusdusysteme(int erreur);
+
 // Whether `nom` is one of the temporary files ecrirefichier makes beside its targets.
 bool nomtemporaire(const std::string& nom);
 

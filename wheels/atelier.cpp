@@ -1,0 +1,92 @@
+#include "wheels/atelier.h"
+
+namespace vormigral {
+
+AtelierRoues::AtelierRoues(std::string dossierbibliotheque) : bibliotheque_(std::move(dossierbibliotheque)) {}
+
+AtelierRoues::~AtelierRoues() = default;
+
+bool AtelierRoues::demarre(TDemandeRoue demande, bool reparation) {
+    if (construction_ != nullptr)
+        return false;
+    auto c = std::make_unique<Construction>(std::move(demande));
+    if (!c->lance())
+        return false;
+    construction_ = std::move(c);
+    reparation_ = reparation;
+    return true;
+}
+
+bool AtelierRoues::construit(int nbnumeros, int t, int m, double secondes, std::uint32_t graine, int fils) {
+    return demarre(demanderoue(nbnumeros, t, m, secondes, graine, fils), false);
+}
+
+bool AtelierRoues::repare(double secondes, std::uint32_t graine, int fils) {
+    if (!aroue() || controledemande(roue_.nbnumeros, roue_.t, roue_.m) != Demande::Valide)
+        return false;
+    TDemandeRoue d = demandereparation(roue_, secondes, graine);
+    d.fils = fils;
+    return demarre(std::move(d), true);
+}
+
+void AtelierRoues::arrete() {
+    if (construction_ != nullptr)
+        construction_->arrete();
+}
+
+TAvancement AtelierRoues::avancement() const {
+    return construction_ != nullptr ? construction_->avancement() : TAvancement{};
+}
+
+bool AtelierRoues::termine(TResultatRoue& resultat) {
+    if (construction_ == nullptr || !construction_->finie())
+        return false;
+    resultat = construction_->resultat();
+    construction_.reset();
+    if (!resultat.roue.grilles.empty()) {
+        // A repair keeps the positions, so the player's numbers still apply to it.
+        if (!reparation_)
+            numeros_.clear();
+        roue_ = resultat.roue;
+    }
+    return true;
+}
+
+TLecture AtelierRoues::importe(const std::string& octets, int t, int m) {
+    TLecture l = litroue(octets);
+    if (l.cause != Lecture::Bonne)
+        return l;
+    TImport i = vormigral::importe(l, t, m);
+    roue_ = std::move(i.roue);
+    numeros_ = std::move(i.numeros);
+    return l;
+}
+
+TControle AtelierRoues::verifie(int t, int m, std::size_t garde) {
+    if (!aroue() || t < 1 || t > m || m > roue_.nbnumeros || m > rouetaillegrille)
+        return {};
+    roue_.t = t;
+    roue_.m = m;
+    return controle(roue_.grilles, roue_.nbnumeros, t, m, garde);
+}
+
+TOperation AtelierRoues::enregistre(const std::string& nom, bool remplace) {
+    if (!aroue()) {
+        TOperation o;
+        o.cause = CauseBibliotheque::Absente;
+        return o;
+    }
+    return bibliotheque_.enregistre(nom, roue_, remplace);
+}
+
+TOperation AtelierRoues::ouvre(const std::string& nom) {
+    TRoue r;
+    const TOperation o = bibliotheque_.ouvre(nom, r);
+    if (o) {
+        roue_ = std::move(r);
+        numeros_.clear();
+    }
+    return o;
+}
+
+} // namespace vormigral
