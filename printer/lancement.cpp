@@ -2,9 +2,13 @@
 
 #include "app/imprimantechoisie.h"
 #include "app/textes.h"
+#include "printer/cups.h"
+#include "printer/surface_qt.h"
 #include "printing/zone.h"
 
+#include <QEventLoop>
 #include <QStringList>
+#include <QThread>
 
 #include <exception>
 #include <memory>
@@ -110,7 +114,127 @@ TLancement lancesurpdf(const Plateforme& plateforme, bool en,
     return {true, {}};
 }
 
+// A print run stopped by the print service's silence or the user's cancel: not a failure of the
+// printer to show as one, so it is no std::exception that execute() would catch; it goes through
+// the print runs (their jobs abandoned on the way) to TLanceurImpression.
+struct Interruption {
+    TReponseCups reponse;
+};
+
 } // namespace
+
+TLanceurImpression::TLanceurImpression(const Plateforme& plateforme, bool anglais, TDemandeImprimante demande,
+                                       std::function<void(SurfaceImpression&)> travail, QObject* parent)
+    : QObject(parent), plateforme_(plateforme), anglais_(anglais), demande_(std::move(demande)),
+      travail_(std::move(travail)) {}
+
+TLanceurImpression::~TLanceurImpression() {
+    if (liste_)
+        liste_->wait();
+}
+
+bool TLanceurImpression::lance() {
+    if (encours_ || liste_)
+        return false;
+    encours_ = true;
+    annulation_ = false;
+    emit attente(TEtapeImpression::recherche);
+    liste_.reset(QThread::create([this] {
+        const std::vector<TFile> files = plateforme_.imprimantes.files();
+        const TEtatService service = plateforme_.imprimantes.etatservice();
+        QMetaObject::invokeMethod(
+            this,
+            [this, files, service] {
+                liste_->wait();
+                liste_.reset();
+                suite(files, service);
+            },
+            Qt::QueuedConnection);
+    }));
+    liste_->start();
+    return true;
+}
+
+void TLanceurImpression::annule() {
+    if (!encours_)
+        return;
+    annulation_ = true;
+    cups_.annule();
+    // The listing cannot be stopped half-way; its answer, when it comes, is dropped.
+    if (liste_) {
+        TFinImpression fin;
+        fin.code = TCodeCups::annule;
+        finit(fin);
+    }
+}
+
+void TLanceurImpression::finit(const TFinImpression& fin) {
+    encours_ = false;
+    emit termine(fin);
+}
+
+void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatService& service) {
+    if (annulation_)
+        return;
+    TFinImpression fin;
+    fin.serveur = service.serveur;
+    if (service.etat != TService::repond) {
+        fin.code = service.etat == TService::absent ? TCodeCups::injoignable : TCodeCups::sansreponse;
+        return finit(fin);
+    }
+    if (files.empty()) {
+        fin.lancement = lancesurpdf(plateforme_, anglais_, travail_);
+        return finit(fin);
+    }
+    const TDestination choix = destination(files, imprimantememorisee(plateforme_.systeme).toStdString());
+    const std::string file =
+        choix.file.empty() ? (demande_ ? demande_(files, choix.disparue) : std::string()) : choix.file;
+    if (file.empty())
+        return finit(fin);
+    const std::unique_ptr<SurfaceImpression> surface = plateforme_.imprimantes.imprimante(file);
+    // Only the spooler's surface hands jobs over; any other has nothing to wait for.
+    if (auto* qt = dynamic_cast<SurfaceQt*>(surface.get()))
+        qt->soumetteur([this](const TEnvoiCups& envoi) { return soumetenattendant(envoi); });
+    try {
+        if (!verifiezone(plateforme_, anglais_, *surface, QString::fromStdString(file), travail_) ||
+            !execute(plateforme_, anglais_, *surface, travail_))
+            return finit(fin);
+    } catch (const Interruption& interruption) {
+        fin.code = interruption.reponse.code;
+        fin.serveur = interruption.reponse.serveur;
+        return finit(fin);
+    }
+    const TRemise remise = surface->remise();
+    fin.lancement = {true, remise.travaux.empty() ? QString() : texteremise("accepte", remise, anglais_)};
+    finit(fin);
+}
+
+std::int32_t TLanceurImpression::soumetenattendant(const TEnvoiCups& envoi) {
+    TReponseCups reponse;
+    reponse.code = TCodeCups::annule;
+    if (!annulation_) {
+        emit attente(TEtapeImpression::envoi);
+        QEventLoop boucle;
+        const QMetaObject::Connection lien =
+            connect(&cups_, &TTravailCups::soumis, &boucle, [&](const TReponseCups& r) {
+                reponse = r;
+                boucle.quit();
+            });
+        if (cups_.soumet(envoi))
+            boucle.exec();
+        disconnect(lien);
+    }
+    switch (reponse.code) {
+    case TCodeCups::ok:
+        return reponse.travail;
+    case TCodeCups::injoignable:
+    case TCodeCups::sansreponse:
+    case TCodeCups::annule:
+        throw Interruption{reponse};
+    default:
+        cups::leve(reponse);
+    }
+}
 
 std::string imprimantesansdemande(const Plateforme& plateforme) {
     return destination(plateforme.imprimantes.files(), imprimantememorisee(plateforme.systeme).toStdString())

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "app/plateforme.h"
+#include "printer/travailcups.h"
 #include "printing/imprimantes.h"
 #include "printing/surface.h"
 
+#include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QThread;
 
 namespace vormigral {
 
@@ -31,8 +37,70 @@ struct TLancement {
 TLancement lanceimpression(const Plateforme& plateforme, bool anglais, const TDemandeImprimante& demande,
                            const std::function<void(SurfaceImpression&)>& travail);
 
+// What a print run launched by TLanceurImpression came to.
+struct TFinImpression {
+    TLancement lancement;
+    // injoignable, sansreponse or annule: the window says it (naming `serveur` for the first two);
+    // ok otherwise, every other failure having been shown as lanceimpression shows it.
+    TCodeCups code = TCodeCups::ok;
+    std::string serveur;
+};
+
+// What a print run is waiting for, while the window shows that it waits and offers to cancel.
+enum class TEtapeImpression {
+    recherche, // the list of printers from the print service
+    envoi,     // the print service taking a job and the printer's first answer
+};
+
+// The same print run as lanceimpression, the window kept alive throughout: the printers are
+// listed on a thread of their own, and each job goes to the spooler through a TTravailCups while
+// the window's events go on (a local event loop waits for it, as a dialog's would). Questions to
+// the user (which printer, marks outside the area, a PDF file instead) stay on the window's thread.
+// A print service that is not there, or does not answer, ends the run with that code rather than
+// "no printer". Not to be destroyed while it runs (deleteLater once termine() came).
+class TLanceurImpression final : public QObject {
+    Q_OBJECT
+
+public:
+    TLanceurImpression(const Plateforme& plateforme, bool anglais, TDemandeImprimante demande,
+                       std::function<void(SurfaceImpression&)> travail, QObject* parent = nullptr);
+    ~TLanceurImpression() override;
+    TLanceurImpression(const TLanceurImpression&) = delete;
+    TLanceurImpression& operator=(const TLanceurImpression&) = delete;
+
+    // Starts the run and returns at once; false while one runs.
+    bool lance();
+    // Stops the run: at once while the printers are being listed, at the spooler's next answer
+    // (within the limit) while a job is handed over, which is then cancelled there.
+    void annule();
+    bool encours() const { return encours_; }
+    // For the connection and for each answer the print service owes (TTravailCups::delai).
+    void delai(std::chrono::milliseconds delai) { cups_.delai(delai); }
+
+signals:
+    void attente(vormigral::TEtapeImpression etape);
+    // Once per run, at its end.
+    void termine(const vormigral::TFinImpression& fin);
+
+private:
+    void suite(const std::vector<TFile>& files, const TEtatService& service);
+    std::int32_t soumetenattendant(const TEnvoiCups& envoi);
+    void finit(const TFinImpression& fin);
+
+    const Plateforme& plateforme_;
+    bool anglais_;
+    TDemandeImprimante demande_;
+    std::function<void(SurfaceImpression&)> travail_;
+    TTravailCups cups_;
+    std::unique_ptr<QThread> liste_;
+    std::atomic<bool> annulation_{false};
+    bool encours_ = false;
+};
+
 // The queue a print would use without asking anyone; empty when the user would be asked, or
 // there is no printer.
 std::string imprimantesansdemande(const Plateforme& plateforme);
 
 } // namespace vormigral
+
+Q_DECLARE_METATYPE(vormigral::TFinImpression)

@@ -184,7 +184,10 @@ void SurfaceQt::livre() {
     fichier.setDocName(document_);
     miseenpage(fichier);
     peintsur(fichier, utf8(pdf));
-    remise_.travaux.push_back(cups::soumet(file, utf8(pdf), utf8(document_), options(imprimante_), suivi));
+    const TEnvoiCups envoi{file, utf8(pdf), utf8(document_), options(imprimante_), suivi};
+    remise_.travaux.push_back(soumetteur_
+                                  ? soumetteur_(envoi)
+                                  : cups::soumet(envoi.file, envoi.pdf, envoi.titre, envoi.options, suivi));
     remise_.pages += nombre;
 }
 

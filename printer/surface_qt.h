@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printer/travailcups.h"
 #include "printing/surface.h"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -68,6 +70,12 @@ public:
     // How long a job is followed once the spooler has it, before it counts as waiting its turn.
     static constexpr std::chrono::milliseconds suivi{4000};
 
+    // Who hands each job to the spooler and follows it, returning its number: at once on this
+    // thread unless set (every wait bounded); a print launcher that keeps the window alive sets
+    // one that hands the job to a TTravailCups and waits.
+    using Soumetteur = std::function<std::int32_t(const TEnvoiCups& envoi)>;
+    void soumetteur(Soumetteur soumetteur) { soumetteur_ = std::move(soumetteur); }
+
 private:
     struct Trace {
         enum class Genre { Police, Texte, Cadre, Trait } genre;
@@ -92,6 +100,7 @@ private:
     std::vector<Page> pages_;
     TRemise remise_;
     bool ouvert_ = false;
+    Soumetteur soumetteur_;
 };
 
 } // namespace vormigral

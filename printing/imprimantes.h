@@ -17,12 +17,27 @@ struct TFile {
     std::string message;  // the spooler's words on its state, e.g. why it refuses jobs
 };
 
+// Whether the print service answered the last listing of its queues.
+enum class TService {
+    repond,
+    absent, // nothing listens where the system says the service is
+    muet,   // it took the connection but did not answer in time
+};
+struct TEtatService {
+    TService etat = TService::repond;
+    std::string serveur; // where the service was asked (a host or a socket)
+    std::string detail;  // the system's or the service's own words
+};
+
 // The platform's printers, as a seam that tests replace with a recording double.
 class Imprimantes {
 public:
     virtual ~Imprimantes() = default;
-    // The system's print queues; none when there is no printer at all.
+    // The system's print queues; none when there is no printer at all, or no service to ask
+    // (etatservice()). May be called off the window's thread, one call at a time.
     virtual std::vector<TFile> files() const = 0;
+    // What the print service was like at the last files(); a seam without a service always answers.
+    virtual TEtatService etatservice() const { return {}; }
     // The named queue, with its own settings (paper, orientation, copies); never another one.
     virtual std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) = 0;
     // A PDF file laid out exactly as the printer's pages would be.

@@ -10,14 +10,29 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace vormigral {
 
 namespace {
 
-// SQLite's primary result codes that mean the file itself is at fault, not the access to it.
+using TErreur = TBaseTirages::TErreur;
+using TBilan = TBaseTirages::TBilan;
+
+// SQLite's primary result codes, which the driver reports (extended) as the error's native code.
+constexpr int sqliteoccupee = 5;
+constexpr int sqliteverrou = 6;
+constexpr int sqlitelectureseule = 8;
+constexpr int sqliteentreesortie = 10;
 constexpr int sqlitecorrompue = 11;
+constexpr int sqlitepleine = 13;
+constexpr int sqliteouverture = 14;
+constexpr int sqlitecontrainte = 19;
 constexpr int sqlitepasunebase = 26;
 
 const char* const schema[] = {
@@ -33,6 +48,7 @@ const char* const schema[] = {
 };
 
 const char* const colonnes = "date, n1, n2, n3, n4, n5, n6, complementaire";
+const char* const clef = "date = ? AND n1 = ? AND n2 = ? AND n3 = ? AND n4 = ? AND n5 = ? AND n6 = ?";
 
 QString nouvelleconnexion() {
     static std::atomic<int> compteur{0};
@@ -42,6 +58,40 @@ QString nouvelleconnexion() {
 int codesqlite(const QSqlError& erreur) {
     // The driver reports the extended code; its low byte is the primary one.
     return erreur.nativeErrorCode().toInt() & 0xFF;
+}
+
+TErreur erreurde(const QSqlError& erreur) {
+    switch (codesqlite(erreur)) {
+    case sqliteoccupee:
+    case sqliteverrou:
+        return TErreur::verrouillee;
+    case sqlitelectureseule:
+        return TErreur::lectureseule;
+    case sqliteentreesortie:
+    case sqliteouverture:
+        return TErreur::entreesortie;
+    case sqlitecorrompue:
+        return TErreur::endommagee;
+    case sqlitepleine:
+        return TErreur::disquepleine;
+    case sqlitecontrainte:
+        return TErreur::invalide;
+    case sqlitepasunebase:
+        return TErreur::illisible;
+    default:
+        return TErreur::autre;
+    }
+}
+
+TBilan refus(TErreur erreur, const QString& detail = {}) {
+    TBilan bilan;
+    bilan.erreur = erreur;
+    bilan.detail = detail;
+    return bilan;
+}
+
+TBilan echec(const QSqlError& erreur) {
+    return refus(erreurde(erreur), erreur.text());
 }
 
 TBaseTirages::TCause causede(const QSqlError& erreur) {
@@ -60,12 +110,21 @@ bool miseacoteutile(TBaseTirages::TCause cause) {
            cause == TBaseTirages::TCause::inconnue;
 }
 
-void lie(QSqlQuery& requete, const TTirageDate& tirage) {
+// Why `chemin` may not be written to (the system's words), empty when it may. Root writes through
+// permissions, and access() knows it.
+QString refusecriture(const QString& chemin, int mode) {
+    if (::access(QFile::encodeName(chemin).constData(), mode) == 0)
+        return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Binds a draw's day and main numbers from position `debut` on.
+void lie(QSqlQuery& requete, const TTirageDate& tirage, int debut = 0) {
     TTirageDate t = tirage;
     ordonne(t);
-    requete.addBindValue(QString::fromStdString(dateiso(t.date)));
-    for (const std::int32_t n : t.tirage.numeros)
-        requete.addBindValue(n);
+    requete.bindValue(debut, QString::fromStdString(dateiso(t.date)));
+    for (int i = 0; i < 6; ++i)
+        requete.bindValue(debut + 1 + i, t.tirage.numeros[static_cast<std::size_t>(i)]);
 }
 
 } // namespace
@@ -79,6 +138,8 @@ TBaseTirages::~TBaseTirages() {
 }
 
 void TBaseTirages::ferme() {
+    ouverte_ = false;
+    lectureseule_ = false;
     if (!QSqlDatabase::contains(connexion_))
         return;
     {
@@ -86,18 +147,15 @@ void TBaseTirages::ferme() {
         base.close();
     }
     QSqlDatabase::removeDatabase(connexion_);
-    ouverte_ = false;
 }
 
 TBaseTirages::TOuverture TBaseTirages::ouvre(const QString& dossier) {
     ferme();
     if (!QDir().mkpath(dossier))
-        return {TIssue::echec, TCause::dossier, QDir::toNativeSeparators(dossier), {}};
+        return {TIssue::echec, TCause::dossier, QDir::toNativeSeparators(dossier), {}, TErreur::autre};
     chemin_ = QDir(dossier).filePath(QString::fromLatin1(nomfichier));
     const bool existait = QFileInfo(chemin_).size() > 0;
-    TOuverture ouverture = verifie();
-    if (ouverture.etat == TIssue::ouverte && !existait)
-        ouverture.etat = TIssue::creee;
+    TOuverture ouverture = verifie(!existait);
     if (ouverture.etat != TIssue::echec || !miseacoteutile(ouverture.cause))
         return ouverture;
 
@@ -110,85 +168,140 @@ TBaseTirages::TOuverture TBaseTirages::ouvre(const QString& dossier) {
         acote = chemin_ + QStringLiteral(".endommagee-") + horodatage + QLatin1Char('-') + QString::number(n);
     QFile fichier(chemin_);
     if (!fichier.rename(acote))
-        return {TIssue::echec, TCause::renommage, fichier.errorString(), {}};
-    const TOuverture neuve = verifie();
+        return {TIssue::echec, TCause::renommage, fichier.errorString(), {}, TErreur::autre};
+    TOuverture neuve = verifie(true);
+    // Whatever became of the new one, the damaged one now lies there, and the user must know.
+    neuve.miseacote = acote;
     if (neuve.etat == TIssue::echec)
         return neuve;
-    return {TIssue::remplacee, ouverture.cause, ouverture.detail, acote};
+    return {TIssue::remplacee, ouverture.cause, ouverture.detail, acote, TErreur::aucune};
 }
 
-TBaseTirages::TOuverture TBaseTirages::verifie() {
+TBaseTirages::TOuverture TBaseTirages::rejoint(const QString& chemin) {
+    ferme();
+    chemin_ = chemin;
+    // Never made here: a missing file would come back empty and hide the draws.
+    if (QFileInfo(chemin_).size() == 0)
+        return {
+            TIssue::echec, TCause::ouverture, QDir::toNativeSeparators(chemin_), {}, TErreur::entreesortie};
+    TOuverture ouverture = connecte();
+    if (ouverture.etat == TIssue::echec)
+        return ouverture;
+    QSqlQuery requete(QSqlDatabase::database(connexion_, false));
+    if (!requete.exec(QStringLiteral("SELECT %1 FROM tirages LIMIT 0").arg(QLatin1String(colonnes)))) {
+        ferme();
+        return {
+            TIssue::echec, TCause::inconnue, requete.lastError().text(), {}, erreurde(requete.lastError())};
+    }
+    ouverte_ = true;
+    return ouverture;
+}
+
+// Opens the connection, read-only when the file or its folder takes no writing (SQLite writes
+// its journal beside the file).
+TBaseTirages::TOuverture TBaseTirages::connecte() {
+    const QString dossier = QFileInfo(chemin_).absolutePath();
+    QString refus = refusecriture(dossier, W_OK | X_OK);
+    if (refus.isEmpty() && QFileInfo::exists(chemin_))
+        refus = refusecriture(chemin_, W_OK);
+    lectureseule_ = !refus.isEmpty();
     QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connexion_);
     base.setDatabaseName(chemin_);
     // Another copy of the program may be writing; wait for it rather than fail at once.
-    base.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    const auto echec = [](TCause cause, const QString& detail) {
-        return TOuverture{TIssue::echec, cause, detail, {}};
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attente_);
+    if (lectureseule_)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    base.setConnectOptions(options);
+    if (!base.open()) {
+        const TBilan bilan = echec(base.lastError());
+        return {TIssue::echec,
+                TCause::ouverture,
+                lectureseule_ ? refus : bilan.detail,
+                {},
+                lectureseule_ ? TErreur::lectureseule : bilan.erreur};
+    }
+    return {
+        lectureseule_ ? TIssue::lectureseule : TIssue::ouverte, TCause::aucune, refus, {}, TErreur::aucune};
+}
+
+TBaseTirages::TOuverture TBaseTirages::verifie(bool nouvelle) {
+    TOuverture ouverture = connecte();
+    if (ouverture.etat != TIssue::echec)
+        ouverture = examine(nouvelle, ouverture.detail);
+    if (ouverture.etat == TIssue::echec && nouvelle) {
+        // An empty file left behind would open next time as an empty history, without a word
+        // of what went wrong; it held nothing, so it goes.
+        ferme();
+        QFile::remove(chemin_);
+        QFile::remove(chemin_ + QStringLiteral("-journal"));
+    }
+    return ouverture;
+}
+
+// Checks the opened file with SQLite's own check and the schema's version; gives an empty one
+// its schema. `refus`: why it is read-only, if it is.
+TBaseTirages::TOuverture TBaseTirages::examine(bool nouvelle, const QString& refus) {
+    QSqlQuery requete(QSqlDatabase::database(connexion_, false));
+    const auto echoue = [](TCause cause, const QSqlError& erreur) {
+        return TOuverture{TIssue::echec, cause, erreur.text(), {}, erreurde(erreur)};
     };
-    if (!base.open())
-        return echec(TCause::ouverture, base.lastError().text());
-    QSqlQuery requete(base);
     if (!requete.exec(QStringLiteral("PRAGMA user_version")) || !requete.next())
-        return echec(causede(requete.lastError()), requete.lastError().text());
+        return echoue(causede(requete.lastError()), requete.lastError());
     const int version = requete.value(0).toInt();
     if (!requete.exec(QStringLiteral("PRAGMA quick_check")))
-        return echec(causede(requete.lastError()), requete.lastError().text());
+        return echoue(causede(requete.lastError()), requete.lastError());
     QStringList verdict;
     while (requete.next())
         verdict << requete.value(0).toString();
     if (verdict != QStringList{QStringLiteral("ok")})
-        return echec(TCause::endommagee, verdict.join(QLatin1Char(' ')));
+        return {TIssue::echec, TCause::endommagee, verdict.join(QLatin1Char(' ')), {}, TErreur::endommagee};
     if (version > versionschema)
-        return echec(TCause::recente, QString::number(version));
+        return {TIssue::echec, TCause::recente, QString::number(version), {}, TErreur::autre};
     if (version == 0) {
         if (!requete.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !requete.next())
-            return echec(causede(requete.lastError()), requete.lastError().text());
+            return echoue(causede(requete.lastError()), requete.lastError());
         if (requete.value(0).toInt() > 0)
-            return echec(TCause::inconnue, QString());
-        QString detail;
-        if (!creeschema(detail))
-            return echec(TCause::ouverture, detail);
+            return {TIssue::echec, TCause::inconnue, QString(), {}, TErreur::autre};
+        requete.finish();
+        if (lectureseule_)
+            return {TIssue::echec, TCause::ouverture, refus, {}, TErreur::lectureseule};
+        QSqlError erreur;
+        if (!creeschema(requete, erreur))
+            return echoue(TCause::ouverture, erreur);
     } else if (!requete.exec(QStringLiteral("SELECT %1 FROM tirages LIMIT 0").arg(QLatin1String(colonnes)))) {
-        return echec(TCause::inconnue, requete.lastError().text());
+        return echoue(TCause::inconnue, requete.lastError());
     }
     ouverte_ = true;
-    return {TIssue::ouverte, TCause::aucune, {}, {}};
+    const TIssue issue = lectureseule_ ? TIssue::lectureseule : nouvelle ? TIssue::creee : TIssue::ouverte;
+    return {issue, TCause::aucune, refus, {}, TErreur::aucune};
 }
 
-bool TBaseTirages::creeschema(QString& detail) {
-    QSqlDatabase base = QSqlDatabase::database(connexion_, false);
-    if (!base.transaction()) {
-        detail = base.lastError().text();
+bool TBaseTirages::creeschema(QSqlQuery& requete, QSqlError& erreur) {
+    if (!requete.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        erreur = requete.lastError();
         return false;
     }
-    QSqlQuery requete(base);
-    for (const char* instruction : schema) {
-        if (!requete.exec(QLatin1String(instruction))) {
-            detail = requete.lastError().text();
-            base.rollback();
-            return false;
-        }
+    bool fait = true;
+    for (const char* instruction : schema)
+        fait = fait && requete.exec(QLatin1String(instruction));
+    fait = fait && requete.exec(QStringLiteral("PRAGMA user_version = %1").arg(versionschema)) &&
+           requete.exec(QStringLiteral("COMMIT"));
+    if (!fait) {
+        erreur = requete.lastError();
+        requete.exec(QStringLiteral("ROLLBACK"));
     }
-    if (!requete.exec(QStringLiteral("PRAGMA user_version = %1").arg(versionschema)) || !base.commit()) {
-        detail = requete.lastError().isValid() ? requete.lastError().text() : base.lastError().text();
-        base.rollback();
-        return false;
-    }
-    return true;
+    return fait;
 }
 
-std::vector<TTirageDate> TBaseTirages::tirages(QString* erreur) const {
-    std::vector<TTirageDate> resultat;
+TBaseTirages::TBilan TBaseTirages::lit(std::vector<TTirageDate>& sortie) const {
+    sortie.clear();
     if (!ouverte_)
-        return resultat;
+        return refus(TErreur::fermee);
     QSqlQuery requete(QSqlDatabase::database(connexion_, false));
     requete.setForwardOnly(true);
     if (!requete.exec(
-            QStringLiteral("SELECT %1 FROM tirages ORDER BY date DESC, id").arg(QLatin1String(colonnes)))) {
-        if (erreur)
-            *erreur = requete.lastError().text();
-        return resultat;
-    }
+            QStringLiteral("SELECT %1 FROM tirages ORDER BY date DESC, id").arg(QLatin1String(colonnes))))
+        return echec(requete.lastError());
     while (requete.next()) {
         const QString jour = requete.value(0).toString();
         TTirageDate t;
@@ -199,61 +312,105 @@ std::vector<TTirageDate> TBaseTirages::tirages(QString* erreur) const {
         // The schema keeps the numbers sound; only a day like 2023-02-30 written by another
         // program could slip through, and it is no draw.
         if (validetirage(t) == TMotif::aucun)
-            resultat.push_back(t);
+            sortie.push_back(t);
     }
-    return resultat;
+    // A read that stops half-way (a lock, a damaged page) must not pass for the whole history.
+    if (requete.lastError().isValid()) {
+        sortie.clear();
+        return echec(requete.lastError());
+    }
+    return {};
 }
 
-bool TBaseTirages::entransaction(const QString& sql, const std::vector<TTirageDate>& tirages,
-                                 const std::function<QString(QSqlQuery&, const TTirageDate&)>& lie,
-                                 QString* erreur) {
-    QSqlDatabase base = QSqlDatabase::database(connexion_, false);
-    const auto refuse = [&](const QString& cause) {
-        base.rollback();
-        if (erreur)
-            *erreur = cause;
+bool TBaseTirages::commence(QSqlQuery& requete, TBilan& bilan) {
+    if (!ouverte_) {
+        bilan = refus(TErreur::fermee);
         return false;
-    };
-    if (!ouverte_ || !base.transaction())
-        return refuse(base.lastError().text());
-    QSqlQuery requete(base);
-    requete.prepare(sql);
-    for (const TTirageDate& t : tirages) {
-        if (const QString cause = lie(requete, t); !cause.isEmpty())
-            return refuse(cause);
-        if (!requete.exec())
-            return refuse(requete.lastError().text());
     }
-    if (!base.commit())
-        return refuse(base.lastError().text());
-    return true;
+    if (lectureseule_) {
+        QString pourquoi = refusecriture(QFileInfo(chemin_).absolutePath(), W_OK | X_OK);
+        bilan = refus(TErreur::lectureseule, pourquoi.isEmpty() ? refusecriture(chemin_, W_OK) : pourquoi);
+        return false;
+    }
+    if (requete.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    bilan = echec(requete.lastError());
+    return false;
 }
 
-bool TBaseTirages::ajoute(const std::vector<TTirageDate>& tirages, QString* erreur) {
-    const QString sql = QStringLiteral("INSERT INTO tirages (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
-                            .arg(QLatin1String(colonnes));
-    return entransaction(
-        sql, tirages,
-        [](QSqlQuery& requete, const TTirageDate& t) {
-            if (validetirage(t) != TMotif::aucun)
-                return QStringLiteral("invalid draw of %1").arg(QString::fromStdString(dateiso(t.date)));
-            lie(requete, t);
-            requete.addBindValue(t.tirage.complementaire);
-            return QString();
-        },
-        erreur);
+TBaseTirages::TBilan TBaseTirages::termine(QSqlQuery& requete, const TBilan& bilan) {
+    if (bilan.reussi() && requete.exec(QStringLiteral("COMMIT")))
+        return bilan;
+    TBilan refuse = bilan.reussi() ? echec(requete.lastError()) : bilan;
+    requete.exec(QStringLiteral("ROLLBACK"));
+    refuse.ajoutes = refuse.presents = refuse.differents = refuse.retires = 0;
+    return refuse;
 }
 
-bool TBaseTirages::supprime(const std::vector<TTirageDate>& tirages, QString* erreur) {
-    return entransaction(
-        QStringLiteral("DELETE FROM tirages WHERE date = ? AND n1 = ? AND n2 = ? AND n3 = ? "
-                       "AND n4 = ? AND n5 = ? AND n6 = ?"),
-        tirages,
-        [](QSqlQuery& requete, const TTirageDate& t) {
-            lie(requete, t);
-            return QString();
-        },
-        erreur);
+TBaseTirages::TBilan TBaseTirages::stocke(const std::vector<TTirageDate>& tirages,
+                                          const TSuiviStockage& suivi) {
+    TBilan bilan;
+    // The history's rules first: a refused draw stops everything before any lock is taken.
+    for (const TTirageDate& t : tirages)
+        if (validetirage(t) != TMotif::aucun)
+            return refus(TErreur::invalide, QString::fromStdString(dateiso(t.date)));
+    const QSqlDatabase base = QSqlDatabase::database(connexion_, false);
+    QSqlQuery transaction(base);
+    if (!commence(transaction, bilan))
+        return bilan;
+    QSqlQuery insertion(base);
+    insertion.prepare(QStringLiteral("INSERT INTO tirages (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
+                                     "ON CONFLICT (date, n1, n2, n3, n4, n5, n6) DO NOTHING")
+                          .arg(QLatin1String(colonnes)));
+    QSqlQuery present(base);
+    present.prepare(QStringLiteral("SELECT complementaire FROM tirages WHERE %1").arg(QLatin1String(clef)));
+    const auto compte = [&](const TTirageDate& t) {
+        lie(insertion, t);
+        insertion.bindValue(7, t.tirage.complementaire);
+        if (!insertion.exec())
+            return false;
+        if (insertion.numRowsAffected() > 0) {
+            ++bilan.ajoutes;
+            return true;
+        }
+        lie(present, t);
+        if (!present.exec() || !present.next())
+            return false;
+        ++(present.value(0).toInt() == t.tirage.complementaire ? bilan.presents : bilan.differents);
+        present.finish();
+        return true;
+    };
+    for (std::size_t fait = 0; fait < tirages.size();) {
+        const std::size_t fin = std::min(tirages.size(), fait + tranche);
+        for (; fait < fin; ++fait)
+            if (!compte(tirages[fait])) {
+                const QSqlError erreur =
+                    insertion.lastError().isValid() ? insertion.lastError() : present.lastError();
+                return termine(transaction, echec(erreur));
+            }
+        if (suivi.progression)
+            suivi.progression(fait, tirages.size());
+        if (suivi.annulation && suivi.annulation->load())
+            return termine(transaction, refus(TErreur::annulee));
+    }
+    return termine(transaction, bilan);
+}
+
+TBaseTirages::TBilan TBaseTirages::retire(const std::vector<TTirageDate>& tirages) {
+    TBilan bilan;
+    const QSqlDatabase base = QSqlDatabase::database(connexion_, false);
+    QSqlQuery transaction(base);
+    if (!commence(transaction, bilan))
+        return bilan;
+    QSqlQuery suppression(base);
+    suppression.prepare(QStringLiteral("DELETE FROM tirages WHERE %1").arg(QLatin1String(clef)));
+    for (const TTirageDate& t : tirages) {
+        lie(suppression, t);
+        if (!suppression.exec())
+            return termine(transaction, echec(suppression.lastError()));
+        bilan.retires += static_cast<std::size_t>(std::max(0, suppression.numRowsAffected()));
+    }
+    return termine(transaction, bilan);
 }
 
 std::unique_ptr<TStockageTirages> creestockagetirages() {

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include <functional>
 #include <vector>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace vormigral {
@@ -14,37 +14,51 @@ namespace vormigral {
 // The stored draws: one SQLite file in the user's data folder, reached through Qt SQL. Its schema
 // carries a version (PRAGMA user_version); every write is one transaction, kept whole or not at all.
 // A file that is no database, fails SQLite's own check or holds tables of another kind is never
-// written over: it is renamed aside and a fresh one made in its place.
+// written over: it is renamed aside and a fresh one made in its place. A connection belongs to the
+// thread that opened it: a worker thread joins the same file with a storage of its own (rejoint).
 class TBaseTirages final : public TStockageTirages {
 public:
     static constexpr int versionschema = 1;
     static const char* const nomfichier; // "historique.sqlite"
+    // Draws stored between two calls of the progression and checks of the cancel flag.
+    static constexpr std::size_t tranche = 10000;
 
     TBaseTirages();
     ~TBaseTirages() override;
     TBaseTirages(const TBaseTirages&) = delete;
     TBaseTirages& operator=(const TBaseTirages&) = delete;
 
+    // How long to wait for a lock held by another connection (the other copy of the program, or
+    // another thread of this one); attentemillisecondes unless changed before opening.
+    void attente(int millisecondes) { attente_ = millisecondes; }
+
     TOuverture ouvre(const QString& dossier) override;
+    // Joins the history file `chemin` that another storage opened (and checked): a connection of
+    // this thread's own, which neither makes nor sets aside anything.
+    TOuverture rejoint(const QString& chemin);
     bool ouverte() const override { return ouverte_; }
     QString chemin() const override { return chemin_; }
-    std::vector<TTirageDate> tirages(QString* erreur = nullptr) const override;
-    bool ajoute(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) override;
-    bool supprime(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) override;
+    bool lectureseule() const override { return lectureseule_; }
+    TBilan lit(std::vector<TTirageDate>& sortie) const override;
+    TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {}) override;
+    TBilan retire(const std::vector<TTirageDate>& tirages) override;
 
 private:
     void ferme();
-    bool ouvrefichier(QString& detail, QString& codesqlite);
-    TOuverture verifie();
-    bool creeschema(QString& detail);
-    // Runs `sql` once per draw, its values bound by `lie` (which may refuse a draw with its cause),
-    // all in one transaction: on any failure nothing is kept and the cause goes to *erreur.
-    bool entransaction(const QString& sql, const std::vector<TTirageDate>& tirages,
-                       const std::function<QString(QSqlQuery&, const TTirageDate&)>& lie, QString* erreur);
+    TOuverture verifie(bool nouvelle);
+    TOuverture connecte();
+    TOuverture examine(bool nouvelle, const QString& refus);
+    bool creeschema(QSqlQuery& requete, QSqlError& erreur);
+    // Begins a write transaction that holds the lock from the start, so that two writers wait for
+    // each other instead of one failing half-way; a refusal is left in `bilan`.
+    bool commence(QSqlQuery& requete, TBilan& bilan);
+    TBilan termine(QSqlQuery& requete, const TBilan& bilan);
 
     QString connexion_;
     QString chemin_;
+    int attente_ = attentemillisecondes;
     bool ouverte_ = false;
+    bool lectureseule_ = false;
 };
 
 } // namespace vormigral

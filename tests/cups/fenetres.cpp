@@ -7,6 +7,7 @@
 
 #include "app/imprimantechoisie.h"
 #include "printer/imprimantes_qt.h"
+#include "printer/lancement.h"
 #include "tests/cups/lecturepdf.h"
 #include "tests/support/doubles.h"
 #include "windows/choiximprimante.h"
@@ -26,7 +27,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -124,6 +127,8 @@ private slots:
     void choix();
     void sansdefaut_data();
     void sansdefaut();
+    void lanceur_data();
+    void lanceur();
 };
 
 void Fenetres::refus_data() {
@@ -329,6 +334,58 @@ void Fenetres::sansdefaut() {
     QVERIFY(travaux("TROIS", CUPS_WHICHJOBS_ALL).count(lu.travaux.first()));
     QCOMPARE(imprimeetcompte(true), 0);
     QCOMPARE(lis(texte(&banc.principale(), "Label2")).imprimante, QStringLiteral("TROIS"));
+}
+
+void Fenetres::lanceur_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("queue taking jobs") << "PDF";
+    QTest::newRow("queue refusing jobs") << "REFUS";
+}
+
+// The print run that keeps the window alive, on the real queues: the job goes to the spooler off
+// the window's thread and is followed, announced as the windows announce it; a refusal is shown
+// with CUPS's reason, and no job is left queued.
+void Fenetres::lanceur() {
+    QFETCH(QString, file);
+    qRegisterMetaType<TFinImpression>();
+    ImprimantesQt imprimantes;
+    Banc banc(&imprimantes);
+    QVERIFY(memoriseimprimante(banc.systeme, file));
+    const Plateforme plateforme = banc.plateforme();
+    TLanceurImpression lanceur(plateforme, false, {}, [](SurfaceImpression& surface) {
+        surface.ouvre("VORMIGRAL essai");
+        surface.police("Courier", 12, false);
+        surface.ecrit(100, 100, "X");
+        surface.ferme();
+    });
+    QSignalSpy attente(&lanceur, &TLanceurImpression::attente);
+    QSignalSpy termine(&lanceur, &TLanceurImpression::termine);
+    int battements = 0;
+    QTimer minuterie;
+    connect(&minuterie, &QTimer::timeout, [&] { ++battements; });
+    minuterie.start(10);
+    QVERIFY(lanceur.lance());
+    QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 1, 30000);
+    const auto fin = termine.takeFirst().at(0).value<TFinImpression>();
+    QCOMPARE(fin.code, TCodeCups::ok);
+    QCOMPARE(attente.size(), 2);
+    QVERIFY(battements > 0);
+    if (file == QLatin1String("REFUS")) {
+        QVERIFY(!fin.lancement.fait);
+        QCOMPARE(banc.messages.messages.size(), 1);
+        QVERIFY2(banc.messages.messages.first().texte.contains(QStringLiteral("Bac vide")),
+                 qPrintable(banc.messages.messages.first().texte));
+        QVERIFY(travaux("REFUS", CUPS_WHICHJOBS_ACTIVE).empty());
+        return;
+    }
+    QVERIFY(fin.lancement.fait);
+    QVERIFY(banc.messages.messages.isEmpty());
+    const Annonce annonce = lis(fin.lancement.annonce);
+    QCOMPARE(annonce.imprimante, QStringLiteral("PDF"));
+    QCOMPARE(annonce.pages, 1);
+    QCOMPARE(annonce.travaux.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(travaux("PDF", CUPS_WHICHJOBS_ALL)[annonce.travaux.first()],
+                              IPP_JSTATE_COMPLETED, 20000);
 }
 
 int fenetres(int argc, char** argv) {

@@ -127,12 +127,13 @@ done < <(printf '%s\n' "${nouveaux[@]}" | sed 's/.*-job_\([0-9]*\)\.pdf$/\1 &/' 
 
 "$pilote" verifie "$sortie/attentes.txt" "$sortie" "${fichiers[@]}"
 
-# The print windows: a queue that takes jobs (the default), one that refuses them, a stopped one.
+# The print windows: a queue that takes jobs (the default), one that refuses them, a stopped one;
+# and the print run that keeps the window alive, on the first two.
 ajoute REFUS
 cupsreject -r "Bac vide" REFUS
 ajoute ARRET
 cupsdisable -r "Capot ouvert" ARRET
-"$pilote" fenetres refus acceptation choix
+"$pilote" fenetres refus acceptation choix lanceur
 
 # Queues without a default among them.
 for file in PDF REFUS ARRET; do lpadmin -x "$file"; done

@@ -1,19 +1,30 @@
 #include "history/importation.h"
 #include "storage/basetirages.h"
+#include "tests/commun/limitetaille.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace vormigral;
 using Issue = TBaseTirages::TIssue;
 using Cause = TBaseTirages::TCause;
+using Erreur = TBaseTirages::TErreur;
+using Bilan = TBaseTirages::TBilan;
 
 Q_DECLARE_METATYPE(Issue)
 Q_DECLARE_METATYPE(Cause)
+Q_DECLARE_METATYPE(Erreur)
 
 namespace {
 
@@ -35,18 +46,54 @@ void ecrit(const QString& chemin, const QByteArray& octets) {
     QCOMPARE(f.write(octets), octets.size());
 }
 
-// Runs SQL on the file through a connection of its own, as another program would.
-void sql(const QString& chemin, const QStringList& instructions) {
-    {
+// A connection of its own to the file, as another copy of the program would have.
+class Autre {
+public:
+    explicit Autre(const QString& chemin) {
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("autre"));
         base.setDatabaseName(chemin);
-        QVERIFY(base.open());
-        QSqlQuery requete(base);
-        for (const QString& i : instructions)
-            QVERIFY2(requete.exec(i), qPrintable(i));
+        base.open();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("autre"));
+    ~Autre() {
+        QSqlDatabase::database(QStringLiteral("autre"), false).close();
+        QSqlDatabase::removeDatabase(QStringLiteral("autre"));
+    }
+    Autre(const Autre&) = delete;
+    Autre& operator=(const Autre&) = delete;
+    bool execute(const QString& instruction) {
+        return QSqlQuery(QSqlDatabase::database(QStringLiteral("autre"), false)).exec(instruction);
+    }
+};
+
+// Runs SQL on the file through a connection of its own, as another program would.
+void sql(const QString& chemin, const QStringList& instructions) {
+    Autre autre(chemin);
+    for (const QString& i : instructions)
+        QVERIFY2(autre.execute(i), qPrintable(i));
 }
+
+// A file system of 8 KiB at `dossier` while it lives, full after a page or two.
+class Montage {
+public:
+    explicit Montage(const QString& dossier) : dossier_(dossier) {
+        QDir().mkpath(dossier_);
+        monte_ = ::geteuid() == 0 &&
+                 QProcess::execute(QStringLiteral("mount"),
+                                   {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                    QStringLiteral("size=8k"), QStringLiteral("tmpfs"), dossier_}) == 0;
+    }
+    ~Montage() {
+        if (monte_)
+            QProcess::execute(QStringLiteral("umount"), {dossier_});
+    }
+    Montage(const Montage&) = delete;
+    Montage& operator=(const Montage&) = delete;
+    bool monte() const { return monte_; }
+
+private:
+    QString dossier_;
+    bool monte_ = false;
+};
 
 const char* const troistirages = "09/03/2024;1;2;3;4;5;6;7\n13/03/2024;8;9;10;11;12;13;14\n"
                                  "06/03/2024;44;3;17;29;8;31;12\n";
@@ -62,6 +109,12 @@ private slots:
     void miseacote_data();
     void miseacote();
     void dossierimpossible();
+    void deuxcopies();
+    void verrouillee();
+    void lectureseule_data();
+    void lectureseule();
+    void disquepleine_data();
+    void disquepleine();
 };
 
 void TestBaseTirages::creationetrelecture() {
@@ -100,13 +153,12 @@ void TestBaseTirages::transactions() {
     base.ouvre(dossier.path());
     const std::vector<TTirageDate> trois = tirages(troistirages);
     QString erreur;
-    QVERIFY(!base.ajoute({trois[0], trois[1], trois[0]}, &erreur));
-    QVERIFY(erreur.contains(QStringLiteral("UNIQUE")));
-    QVERIFY(base.tirages().empty());
-    QVERIFY(base.ajoute({trois[0], trois[1]}));
     TTirageDate faux = trois[2];
     faux.tirage.complementaire = faux.tirage.numeros[0];
-    QVERIFY(!base.ajoute({trois[2], faux}, &erreur));
+    QVERIFY(!base.ajoute({trois[0], trois[1], faux}, &erreur));
+    QCOMPARE(base.stocke({trois[0], faux}).erreur, Erreur::invalide);
+    QVERIFY(base.tirages().empty());
+    QVERIFY(base.ajoute({trois[0], trois[1]}));
     QCOMPARE(base.tirages().size(), std::size_t{2});
     QVERIFY(base.supprime({trois[1]}));
     QCOMPARE(base.tirages().size(), std::size_t{1});
@@ -183,6 +235,138 @@ void TestBaseTirages::dossierimpossible() {
     QCOMPARE(o.cause, Cause::dossier);
     QVERIFY(!base.ajoute(tirages(troistirages)));
     QCOMPARE(lit(fichier), QByteArray("x"));
+}
+
+// Two copies of the program on one history: each reads what the other stored, and storing what
+// the other already stored skips it and counts it, rather than refusing the whole import.
+void TestBaseTirages::deuxcopies() {
+    QTemporaryDir dossier;
+    TBaseTirages a;
+    TBaseTirages b;
+    QCOMPARE(a.ouvre(dossier.path()).etat, Issue::creee);
+    QCOMPARE(b.ouvre(dossier.path()).etat, Issue::ouverte);
+    std::vector<TTirageDate> lus;
+    QVERIFY(b.lit(lus).reussi());
+    const std::vector<TTirageDate> trois = tirages(troistirages);
+    QVERIFY(a.ajoute({trois[0], trois[1]}));
+    QVERIFY(b.lit(lus).reussi());
+    QCOMPARE(lus.size(), std::size_t{2});
+
+    TTirageDate autrecomplementaire = trois[1];
+    autrecomplementaire.tirage.complementaire = 49;
+    const Bilan bilanb = b.stocke({trois[0], trois[2], autrecomplementaire, trois[2]});
+    QVERIFY2(bilanb.reussi(), qPrintable(bilanb.detail));
+    QCOMPARE(bilanb.ajoutes, std::size_t{1});
+    QCOMPARE(bilanb.presents, std::size_t{2});
+    QCOMPARE(bilanb.differents, std::size_t{1});
+    QVERIFY(a.ajoute(trois));
+    QCOMPARE(a.tirages().size(), std::size_t{3});
+    QCOMPARE(a.tirages()[0].tirage.complementaire, trois[1].tirage.complementaire);
+    QCOMPARE(a.retire({trois[0], trois[0]}).retires, std::size_t{1});
+    QCOMPARE(b.tirages().size(), std::size_t{2});
+}
+
+// The other copy holding the history locked past the wait is a code of its own, for reading and
+// writing alike, with nothing stored; once it lets go, storing goes through.
+void TestBaseTirages::verrouillee() {
+    QTemporaryDir dossier;
+    TBaseTirages base;
+    base.attente(200);
+    base.ouvre(dossier.path());
+    const std::vector<TTirageDate> trois = tirages(troistirages);
+    {
+        Autre autre(base.chemin());
+        QVERIFY(autre.execute(QStringLiteral("BEGIN EXCLUSIVE")));
+        std::vector<TTirageDate> lus;
+        QCOMPARE(base.lit(lus).erreur, Erreur::verrouillee);
+        const Bilan refus = base.stocke(trois);
+        QCOMPARE(refus.erreur, Erreur::verrouillee);
+        QCOMPARE(refus.ajoutes, std::size_t{0});
+        QVERIFY(!refus.detail.isEmpty());
+        QCOMPARE(base.retire(trois).erreur, Erreur::verrouillee);
+        QVERIFY(autre.execute(QStringLiteral("ROLLBACK")));
+    }
+    QCOMPARE(base.stocke(trois).ajoutes, std::size_t{3});
+}
+
+void TestBaseTirages::lectureseule_data() {
+    QTest::addColumn<QString>("protege");
+    QTest::newRow("fichier") << "fichier";
+    QTest::newRow("dossier") << "dossier";
+}
+
+// A history that may only be read says so at opening; its draws are listed, and every write is
+// refused with that code, the file left as it was.
+void TestBaseTirages::lectureseule() {
+    QFETCH(QString, protege);
+    if (::geteuid() == 0)
+        QSKIP("root writes through permissions; the unprivileged run covers it");
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QString::fromLatin1(TBaseTirages::nomfichier));
+    {
+        TBaseTirages base;
+        base.ouvre(dossier.path());
+        QVERIFY(base.ajoute(tirages(troistirages)));
+    }
+    const QByteArray avant = lit(chemin);
+    const QString cible = protege == QLatin1String("fichier") ? chemin : dossier.path();
+    QCOMPARE(::chmod(QFile::encodeName(cible).constData(), protege == QLatin1String("fichier") ? 0444 : 0555),
+             0);
+    TBaseTirages base;
+    const TBaseTirages::TOuverture o = base.ouvre(dossier.path());
+    QCOMPARE(o.etat, Issue::lectureseule);
+    QVERIFY(base.ouverte());
+    QVERIFY(base.lectureseule());
+    QCOMPARE(base.tirages().size(), std::size_t{3});
+    QCOMPARE(base.stocke(tirages("01/01/2020;1;2;3;4;5;6;7\n")).erreur, Erreur::lectureseule);
+    QCOMPARE(base.retire(tirages(troistirages)).erreur, Erreur::lectureseule);
+    QCOMPARE(lit(chemin), avant);
+    ::chmod(QFile::encodeName(cible).constData(), 0755);
+}
+
+void TestBaseTirages::disquepleine_data() {
+    QTest::addColumn<QString>("plein");
+    QTest::addColumn<bool>("endommagee");
+    QTest::addColumn<Erreur>("erreur");
+    // Past the size limit the system answers "file too large", which SQLite takes for an I/O error.
+    QTest::newRow("limite, premiere ouverture") << "limite" << false << Erreur::entreesortie;
+    QTest::newRow("limite, apres mise a l'ecart") << "limite" << true << Erreur::entreesortie;
+    QTest::newRow("disque plein, apres mise a l'ecart") << "tmpfs" << true << Erreur::disquepleine;
+}
+
+// A disk full while the history is being made leaves no empty file that would open later as an
+// empty history, and still tells where a damaged one was set aside.
+void TestBaseTirages::disquepleine() {
+    QFETCH(QString, plein);
+    QFETCH(bool, endommagee);
+    QFETCH(Erreur, erreur);
+    std::signal(SIGXFSZ, SIG_IGN);
+    QTemporaryDir temporaire;
+    QString dossier = temporaire.path();
+    std::unique_ptr<Montage> montage;
+    if (plein == QLatin1String("tmpfs")) {
+        dossier = temporaire.filePath(QStringLiteral("petit"));
+        montage = std::make_unique<Montage>(dossier);
+        if (!montage->monte())
+            QSKIP("no small file system can be mounted here (root only)");
+    }
+    const QString chemin = QDir(dossier).filePath(QString::fromLatin1(TBaseTirages::nomfichier));
+    const QByteArray texte = QByteArray("date;boule_1\n09/03/2024;1\n").repeated(20);
+    if (endommagee)
+        ecrit(chemin, texte);
+    TBaseTirages::TOuverture o;
+    {
+        const std::unique_ptr<test::LimiteTaille> limite(montage ? nullptr : new test::LimiteTaille(1000));
+        TBaseTirages base;
+        o = base.ouvre(dossier);
+        QVERIFY(!base.ouverte());
+    }
+    QCOMPARE(o.etat, Issue::echec);
+    QCOMPARE(o.erreur, erreur);
+    QVERIFY(!QFile::exists(chemin));
+    QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), endommagee ? 1 : 0);
+    if (endommagee)
+        QCOMPARE(lit(o.miseacote), texte);
 }
 
 QTEST_GUILESS_MAIN(TestBaseTirages)

@@ -211,12 +211,17 @@ private:
 // drawn on them is recorded as well.
 class ImprimantesDouble final : public Imprimantes {
 public:
-    std::vector<TFile> files() const override { return installees ? listefiles : std::vector<TFile>{}; }
+    std::vector<TFile> files() const override {
+        return installees && service.etat == TService::repond ? listefiles : std::vector<TFile>{};
+    }
+    TEtatService etatservice() const override { return service; }
     std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) override;
     std::unique_ptr<SurfaceImpression> pdf(const std::string& chemin) override;
     std::string choisitpdf(const std::string& titre) override;
 
     bool installees = true;
+    // A print service that is not there or does not answer lists no queue.
+    TEtatService service;
     // The queues, one of them the default unless a test says otherwise.
     std::vector<TFile> listefiles{{"Double", true, true, false, {}}};
     // The queue of each printer surface handed out, in order.

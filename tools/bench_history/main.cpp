@@ -3,11 +3,17 @@
 // reading them back, and checking the 371 grids of method 47 against all of them, in the engine
 // alone and through the window's button on the offscreen platform (table filled and sorted).
 //
+// With --million, storing 1,000,000 new draws in a fresh history through the importer (a thread
+// of its own, chunks inside one transaction), then the same draws again (all already stored), then
+// a run cancelled half-way: the time of each, the longest the calling thread's 10 ms timer went
+// without firing, the time to read them all back, and the process's peak memory.
+//
 // With --memoire, the peak memory of an import of the largest files taken (just under 32 MB) of
 // four kinds, each in a process of its own: from the window's import button to its preview (file
 // read, lines analysed, preview built), above what the process held before the click.
 //
 //   bench_history [repetitions]
+//   bench_history --million
 //   bench_history --memoire
 
 #include "app/plateforme_qt.h"
@@ -17,6 +23,7 @@
 #include "history/recapitulatif.h"
 #include "printer/imprimantes_qt.h"
 #include "storage/basetirages.h"
+#include "storage/importeur.h"
 #include "tools/bench_common/banc.h"
 #include "windows/application.h"
 #include "windows/contexte.h"
@@ -26,7 +33,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -216,11 +225,102 @@ int memoire(int argc, char* argv[]) {
     return echecs == 0 ? 0 : 1;
 }
 
+// One run of the importer: its time, and the longest gap of the calling thread's timer.
+struct Passe {
+    double millisecondes = 0;
+    double ecartmax = 0;
+    double apresannulation = 0; // from the cancel to the end
+    TStockageTirages::TBilan bilan;
+};
+
+Passe importe(const QString& chemin, const std::vector<TTirageDate>& tirages, bool annule) {
+    TImporteur importeur;
+    Passe passe;
+    using Horloge = std::chrono::steady_clock;
+    QEventLoop boucle;
+    Horloge::time_point annulation;
+    QObject::connect(&importeur, &TImporteur::termine, [&](const TStockageTirages::TBilan& b) {
+        passe.bilan = b;
+        if (annule)
+            passe.apresannulation =
+                std::chrono::duration<double, std::milli>(Horloge::now() - annulation).count();
+        boucle.quit();
+    });
+    if (annule)
+        QObject::connect(&importeur, &TImporteur::progression, [&](qint64 fait, qint64 total) {
+            if (2 * fait >= total && annulation == Horloge::time_point{}) {
+                annulation = Horloge::now();
+                importeur.annule();
+            }
+        });
+    auto dernier = Horloge::now();
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        const auto maintenant = Horloge::now();
+        passe.ecartmax =
+            std::max(passe.ecartmax, std::chrono::duration<double, std::milli>(maintenant - dernier).count());
+        dernier = maintenant;
+    });
+    minuterie.start(10);
+    const auto debut = Horloge::now();
+    importeur.lance(chemin, tirages);
+    boucle.exec();
+    passe.millisecondes = std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
+    return passe;
+}
+
+int million(int argc, char* argv[]) {
+    QCoreApplication programme(argc, argv);
+    const long avant = statut("VmRSS:");
+    std::vector<TTirageDate> tirages;
+    tirages.reserve(1000000);
+    for (long i = 0; i < 1000000; ++i) {
+        const QDate jour = QDate(1901, 1, 1).addDays(i % 45000);
+        const int b = static_cast<int>(i / 45000);
+        tirages.push_back(
+            {{jour.year(), jour.month(), jour.day()}, {{1 + b, 2 + b, 3 + b, 4 + b, 5 + b, 6 + b}, 7 + b}});
+    }
+    const QTemporaryDir dossier;
+    TBaseTirages base;
+    base.ouvre(dossier.path());
+    const Passe neufs = importe(base.chemin(), tirages, false);
+    const Passe presents = importe(base.chemin(), tirages, false);
+    const Passe annulee = importe(base.chemin(), tirages, true);
+    const auto debut = std::chrono::steady_clock::now();
+    std::vector<TTirageDate> lus;
+    base.lit(lus);
+    const double lecture =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+    const double taille = double(QFileInfo(base.chemin()).size()) / (1024 * 1024);
+    std::printf("1,000,000 draws through the importer (chunks of %zu, one transaction)\n",
+                TBaseTirages::tranche);
+    std::printf("  store, all new          : %8.0f ms, timer gap at most %5.1f ms (%zu stored)\n",
+                neufs.millisecondes, neufs.ecartmax, neufs.bilan.ajoutes);
+    std::printf("  store, all already there: %8.0f ms, timer gap at most %5.1f ms (%zu skipped)\n",
+                presents.millisecondes, presents.ecartmax, presents.bilan.presents);
+    std::printf(
+        "  cancelled half-way      : %8.0f ms, timer gap at most %5.1f ms, %.0f ms from the cancel to the "
+        "end (nothing stored: %s)\n",
+        annulee.millisecondes, annulee.ecartmax, annulee.apresannulation,
+        annulee.bilan.erreur == TStockageTirages::TErreur::annulee ? "yes" : "no");
+    std::printf("  read them all back      : %8.0f ms (%zu draws), history file %.1f MiB\n", lecture,
+                lus.size(), taille);
+    std::printf(
+        "  peak memory             : %8ld KiB (%ld KiB before the draws were made; the draws take %zu KiB)\n",
+        statut("VmHWM:"), avant, tirages.size() * sizeof(TTirageDate) / 1024);
+    const bool juste = neufs.bilan.ajoutes == tirages.size() && presents.bilan.presents == tirages.size() &&
+                       annulee.bilan.erreur == TStockageTirages::TErreur::annulee &&
+                       lus.size() == tirages.size();
+    return juste ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::string(argv[1]) == "--memoire")
         return memoire(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--million")
+        return million(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,0 +1,64 @@
+#include "storage/importeur.h"
+
+#include "storage/basetirages.h"
+
+#include <QThread>
+
+namespace vormigral {
+
+namespace {
+
+TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirageDate>& tirages, int attente,
+                                const TSuiviStockage& suivi) {
+    TBaseTirages base;
+    base.attente(attente);
+    const TStockageTirages::TOuverture ouverture = base.rejoint(chemin);
+    if (ouverture.etat == TStockageTirages::TIssue::echec) {
+        TStockageTirages::TBilan bilan;
+        bilan.erreur = ouverture.erreur == TStockageTirages::TErreur::aucune
+                           ? TStockageTirages::TErreur::autre
+                           : ouverture.erreur;
+        bilan.detail = ouverture.detail;
+        return bilan;
+    }
+    return base.stocke(tirages, suivi);
+}
+
+} // namespace
+
+TImporteur::TImporteur(QObject* parent) : QObject(parent) {}
+
+TImporteur::~TImporteur() {
+    if (!fil_)
+        return;
+    annulation_ = true;
+    fil_->wait();
+}
+
+bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages) {
+    if (fil_)
+        return false;
+    annulation_ = false;
+    TSuiviStockage suivi;
+    suivi.annulation = &annulation_;
+    suivi.progression = [this](std::size_t fait, std::size_t total) {
+        QMetaObject::invokeMethod(
+            this, [this, fait, total] { emit progression(qint64(fait), qint64(total)); },
+            Qt::QueuedConnection);
+    };
+    fil_.reset(QThread::create([this, chemin, tirages = std::move(tirages), suivi, attente = attente_] {
+        const TStockageTirages::TBilan bilan = stocke(chemin, tirages, attente, suivi);
+        QMetaObject::invokeMethod(
+            this, [this, bilan] { fin(bilan); }, Qt::QueuedConnection);
+    }));
+    fil_->start();
+    return true;
+}
+
+void TImporteur::fin(const TStockageTirages::TBilan& bilan) {
+    fil_->wait();
+    fil_.reset();
+    emit termine(bilan);
+}
+
+} // namespace vormigral

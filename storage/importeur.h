@@ -1,0 +1,57 @@
+#pragma once
+
+#include "storage/stockagetirages.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QThread;
+
+namespace vormigral {
+
+// Stores a long import off the window's thread: the draws go into the history file in chunks
+// inside one transaction, on a thread of the importer's own that joins the file with a connection
+// of its own (Qt SQL connections belong to their thread), while the window's storage stays where
+// it is. Progress and the outcome come back as signals on the importer's thread; a cancel stores
+// nothing. The wait for the other copy of the program (attentemillisecondes) happens there too.
+class TImporteur final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TImporteur(QObject* parent = nullptr);
+    // A run still going on is cancelled and waited for: nothing of it is stored.
+    ~TImporteur() override;
+    TImporteur(const TImporteur&) = delete;
+    TImporteur& operator=(const TImporteur&) = delete;
+
+    // How long the run waits for a lock held elsewhere; attentemillisecondes unless changed.
+    void attente(int millisecondes) { attente_ = millisecondes; }
+
+    // Starts storing `tirages` in the history file `chemin` (TStockageTirages::chemin() of the
+    // window's storage, which made and checked it). False, and nothing started, while a run goes on.
+    bool lance(const QString& chemin, std::vector<TTirageDate> tirages);
+    // Asks the run to stop at its next chunk; it then ends with TErreur::annulee, nothing stored.
+    void annule() { annulation_ = true; }
+    bool encours() const { return static_cast<bool>(fil_); }
+
+signals:
+    // After each chunk: the draws gone through so far (stored or skipped) and the total.
+    void progression(qint64 fait, qint64 total);
+    // Once, at the end, after the last progression: the counts, or why nothing was stored.
+    void termine(const vormigral::TStockageTirages::TBilan& bilan);
+
+private:
+    void fin(const TStockageTirages::TBilan& bilan);
+
+    std::unique_ptr<QThread> fil_;
+    std::atomic<bool> annulation_{false};
+    int attente_ = attentemillisecondes;
+};
+
+} // namespace vormigral
+
+Q_DECLARE_METATYPE(vormigral::TStockageTirages::TBilan)
