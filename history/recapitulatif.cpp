@@ -1,6 +1,7 @@
 #include "history/recapitulatif.h"
 
 #include "engine/serie.h"
+#include "files/csv.h"
 
 #include <algorithm>
 #include <bitset>
@@ -16,26 +17,6 @@ int compte(TMasque m) {
 // Classes from the best down, as the table's columns run.
 constexpr TClasse classesdecroissantes[] = {TClasse::nb6, TClasse::nb5c, TClasse::nb5, TClasse::nb4c,
                                             TClasse::nb4, TClasse::nb3c, TClasse::nb3};
-
-void ajouteligne(std::string& texte, const std::vector<std::string>& champs) {
-    for (std::size_t i = 0; i < champs.size(); ++i) {
-        if (i > 0)
-            texte += ';';
-        const std::string& champ = champs[i];
-        if (champ.find_first_of(";\"\r\n") == std::string::npos) {
-            texte += champ;
-            continue;
-        }
-        texte += '"';
-        for (const char c : champ) {
-            if (c == '"')
-                texte += '"';
-            texte += c;
-        }
-        texte += '"';
-    }
-    texte += "\r\n";
-}
 
 } // namespace
 
@@ -109,7 +90,7 @@ std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const 
 
 std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles) {
     std::string texte;
-    ajouteligne(texte, {libelles.entetes.begin(), libelles.entetes.end()});
+    ajoutelignecsv(texte, {libelles.entetes.begin(), libelles.entetes.end()});
     std::vector<std::string> champs;
     for (const TRecapTirage* b : lignes) {
         champs.clear();
@@ -122,7 +103,7 @@ std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, con
             champs.push_back(std::to_string(b->compteurs[k]));
         champs.push_back(std::to_string(b->trouves));
         champs.push_back(libelles.promesses[static_cast<std::size_t>(b->promesse)]);
-        ajouteligne(texte, champs);
+        ajoutelignecsv(texte, champs);
     }
     return texte;
 }

@@ -67,8 +67,8 @@ struct TLibellesCsv {
     std::array<std::string, 3> promesses; // by TPromesse
 };
 
-// The table as a CSV text: ";" between fields, CRLF line ends, a field holding ";", a quote or a
-// line end quoted. The rows come in the order given.
+// The table as a CSV text written as files/csv.h writes every line (no byte-order mark: the caller
+// puts marqueutf8 before it). The rows come in the order given.
 std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles);
 
 } // namespace vormigral
