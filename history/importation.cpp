@@ -369,7 +369,8 @@ std::optional<TColonneImport> colonnesdonnees(const TCorrespondance& corresponda
     return std::nullopt;
 }
 
-bool estentete(std::string_view ligne) {
+// Whether a text holds a letter (ASCII, or any byte of an accented one).
+bool aunelettre(std::string_view ligne) {
     return std::any_of(ligne.begin(), ligne.end(), [](char c) {
         const auto o = static_cast<unsigned char>(c);
         return (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || o >= 0x80;
@@ -485,7 +486,7 @@ bool jourmoisannee(std::string_view champ, const TMorceaux& morceaux, std::size_
 
 TDateLue lisdate(std::string_view champ) {
     TDateLue lue;
-    const TMorceaux m = morceaux(champ);
+    const TMorceaux m = aunelettre(champ) ? morceaux(champ) : TMorceaux{};
     if (jourmoisannee(champ, m, 0, lue) ||
         (m.n > 0 && !m.m[0].nombre && nomme(m.m[0].texte, nomsjours) > 0 && jourmoisannee(champ, m, 1, lue)))
         return lue;
@@ -702,6 +703,14 @@ TVotes votes(Lignes lignes, char sep, const TColonnes* colonnes) {
 
 using TConnus = std::unordered_map<TCle, TConnu, THachage>;
 
+// The reference a line keeps to its payouts, which join the import's list when there are some.
+std::uint32_t retiensgains(TProjetImport& apercu, const TGains& gains) {
+    if (gains.aucun())
+        return 0;
+    apercu.gains.push_back(gains);
+    return static_cast<std::uint32_t>(apercu.gains.size());
+}
+
 // Files one line: a new draw, one already stored, or a rejected line.
 void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate& t, const TGains& gains,
            TMotif motif, std::string_view ligne) {
@@ -709,7 +718,7 @@ void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate
     if (motif == TMotif::aucun) {
         const auto [place, nouveau] = connus.emplace(cle(t), TConnu{numero, t.tirage.complementaire});
         if (nouveau) {
-            apercu.aajouter.push_back({numero, t, gains});
+            apercu.aajouter.push_back({numero, t, retiensgains(apercu, gains)});
             return;
         }
         const TConnu& connu = place->second;
@@ -718,7 +727,7 @@ void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate
         else if (connu.ligne > 0)
             motif = TMotif::repetition;
         if (motif == TMotif::aucun) {
-            apercu.presents.push_back({numero, t, gains});
+            apercu.presents.push_back({numero, t, retiensgains(apercu, gains)});
             return;
         }
         autre = connu.ligne;
@@ -734,6 +743,10 @@ TProjetImport refuse(TRefus refus) {
 }
 
 } // namespace
+
+TGains gainsdelaligne(const TProjetImport& projet, const TLigneTirage& ligne) {
+    return ligne.gains > 0 && ligne.gains <= projet.gains.size() ? projet.gains[ligne.gains - 1] : TGains{};
+}
 
 std::string cleentete(const std::vector<std::string>& colonnes) {
     std::string cle;
@@ -779,7 +792,7 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
     const std::size_t colonnedate =
         correspondance ? static_cast<std::size_t>(std::max(0, correspondance->colonnes[0])) : 0;
     apercu.entete =
-        estentete(premiere) && lisdate(champ(premiere, sep, colonnedate)).forme == TDateLue::inconnue;
+        aunelettre(premiere) && lisdate(champ(premiere, sep, colonnedate)).forme == TDateLue::inconnue;
     std::size_t nbcolonnes = colonnesmax;
     std::optional<TColonneImport> manque;
     if (apercu.entete) {
@@ -803,7 +816,7 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
         apercu.colonnemanquante = *manque;
         return apercu;
     }
-    apercu.gains = colonnes.gains;
+    apercu.avecgains = colonnes.gains;
     const TColonnes* entete = apercu.entete || correspondance ? &colonnes : nullptr;
     // The lines of draws: those after the header, or from the first one on.
     Lignes donnees = lignes;

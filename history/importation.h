@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,7 +70,9 @@ enum class TColonneImport { date, boule1, boule2, boule3, boule4, boule5, boule6
 struct TLigneTirage {
     int ligne = 0; // 1-based, counting every line of the file, blank ones and the header included
     TTirageDate tirage;
-    TGains gains; // the payouts the line gives, if any
+    // The payouts the line gives: 1 + their place in TProjetImport::gains, 0 for none (see
+    // gainsdelaligne). Kept apart, so that a file without payouts takes no room for them.
+    std::uint32_t gains = 0;
 };
 
 struct TLigneRejetee {
@@ -127,7 +130,8 @@ struct TProjetImport {
     std::vector<std::string> colonnes;
     std::string cle;
     TCorrespondance reconnues;
-    bool gains = false; // the layout carries payouts (the lines' TGains may hold some)
+    bool avecgains = false;    // the layout carries payouts
+    std::vector<TGains> gains; // the payouts of the lines that give some, in file order
     TOrdreDates ordre = TOrdreDates::jourmois;
     std::vector<TDateExemple> exemples;  // the first dates read as days, in file order
     std::vector<TLigneTirage> aajouter;  // new draws, in file order
@@ -135,6 +139,9 @@ struct TProjetImport {
     std::vector<TLigneRejetee> rejetees; // the first rejetsdetailles rejected lines, in file order
     std::size_t nbrejetees = 0;          // every rejected line
 };
+
+// The payouts a line of the import gives; none known when it gives none.
+TGains gainsdelaligne(const TProjetImport& projet, const TLigneTirage& ligne);
 
 // Reads a draw file against the draws already stored; stores nothing. A draw dated after
 // `aujourdhui` is rejected. The draws to add come out with their main numbers ascending. When the

@@ -46,7 +46,7 @@ void verifie(const TProjetImport& projet, std::string_view fichier, const std::v
         const TTirageDate& t = projet.aajouter[i].tirage;
         exige(validetirage(t, aujourdhui) == TMotif::aucun, "an invalid draw proposed");
         exige(std::is_sorted(t.tirage.numeros.begin(), t.tirage.numeros.end()), "main numbers not ascending");
-        for (const std::int64_t c : projet.aajouter[i].gains.centimes)
+        for (const std::int64_t c : gainsdelaligne(projet, projet.aajouter[i]).centimes)
             exige(c >= gaininconnu, "a negative payout");
         for (const TTirageDate& s : stockes)
             exige(!memetirage(t, s), "a stored draw proposed again");
