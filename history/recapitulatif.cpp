@@ -1,7 +1,7 @@
 #include "history/recapitulatif.h"
 
-#include "engine/serie.h"
 #include "files/csv.h"
+#include "files/exportgrilles.h"
 
 #include <algorithm>
 #include <bitset>
@@ -30,18 +30,8 @@ TMasque masque(const std::array<std::int32_t, 6>& numeros) {
 
 std::vector<TMasque> grillesdelaserie(TEtat etat) {
     std::vector<TMasque> grilles;
-    etat.affichegrille = nullptr;
-    if (!commenceserie(etat, etat.methodechoisie))
-        return grilles;
-    grilles.reserve(static_cast<std::size_t>(etat.nbgrilles));
-    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t) {
-        TMasque m = 0;
-        for (std::size_t n = 1; n <= 49; ++n)
-            if (etat.grillecour[n] == 1)
-                m |= TMasque{1} << n;
-        grilles.push_back(m);
-        return true;
-    });
+    for (const TGrilleExport& grille : grillesmethode(std::move(etat)))
+        grilles.push_back(masque(grille));
     return grilles;
 }
 
