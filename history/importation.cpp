@@ -808,6 +808,13 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
         manque = colonnesentete(noms, colonnes);
         apercu.reconnues.colonnes = colonnes.indices;
         colonnesgains(noms, colonnes);
+        Lignes suite = lignes;
+        std::string_view ligne;
+        while (suite.suivante(ligne) && videligne(ligne)) {
+        }
+        const std::vector<std::string> exemple = champs(ligne, sep);
+        for (std::size_t i = 0; i < exemple.size() && i < colonnesmax; ++i)
+            apercu.exemple.push_back(extrait(exemple[i], 80));
     }
     if (correspondance)
         manque = colonnesdonnees(*correspondance, nbcolonnes, colonnes);

@@ -125,13 +125,15 @@ struct TProjetImport {
     TColonneImport colonnemanquante = TColonneImport::date;
     bool entete = false;
     // The header's columns as written (UTF-8, the first colonnesmax, each cut to 80 bytes), its key
-    // (cleentete, of the whole header), and the columns the import recognised in it (-1 where it
-    // found none): what the preview needs to let the player map a header it refused.
+    // (cleentete, of the whole header), the columns the import recognised in it (-1 where it found
+    // none) and the fields of the first line below it: what the preview needs to let the player map
+    // a header it refused.
     std::vector<std::string> colonnes;
     std::string cle;
     TCorrespondance reconnues;
-    bool avecgains = false;    // the layout carries payouts
-    std::vector<TGains> gains; // the payouts of the lines that give some, in file order
+    std::vector<std::string> exemple; // the first line after the header, field by field, as colonnes
+    bool avecgains = false;           // the layout carries payouts
+    std::vector<TGains> gains;        // the payouts of the lines that give some, in file order
     TOrdreDates ordre = TOrdreDates::jourmois;
     std::vector<TDateExemple> exemples;  // the first dates read as days, in file order
     std::vector<TLigneTirage> aajouter;  // new draws, in file order

@@ -70,11 +70,20 @@ TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, T
     return resultat;
 }
 
+std::vector<std::size_t> placesperiode(const std::vector<TTirageDate>& tirages, const TDate& debut,
+                                       const TDate& fin) {
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < tirages.size(); ++i)
+        if (debut <= tirages[i].date && tirages[i].date <= fin)
+            places.push_back(i);
+    return places;
+}
+
 std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
                                  const TDate& fin) {
     std::vector<TTirageDate> resultat;
-    std::copy_if(tirages.begin(), tirages.end(), std::back_inserter(resultat),
-                 [&](const TTirageDate& t) { return debut <= t.date && t.date <= fin; });
+    for (const std::size_t i : placesperiode(tirages, debut, fin))
+        resultat.push_back(tirages[i]);
     return resultat;
 }
 

@@ -54,6 +54,9 @@ TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, T
 // The draws from `debut` to `fin`, both included, in the order given.
 std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
                                  const TDate& fin);
+// Their places in `tirages`: what takes along anything kept beside the draws (their payouts).
+std::vector<std::size_t> placesperiode(const std::vector<TTirageDate>& tirages, const TDate& debut,
+                                       const TDate& fin);
 
 // The columns of the exported table: the date (YYYY-MM-DD), the six main numbers, the
 // complementary, the best class, the grids in each class from 6 down to 3, the drawn numbers

@@ -301,6 +301,7 @@ void TestHistorique::correspondance() {
     if (contenu.startsWith("Tirage")) {
         QCOMPARE(a.colonnes.size(), std::size_t{10});
         QCOMPARE(a.colonnes[2], std::string("Quand"));
+        QCOMPARE(a.exemple[2], std::string("09/03/2024"));
         QCOMPARE(a.cle, std::string("tirage;jour;quand;un;deux;trois;quatre;cinq;six;bonus"));
         // What the import did recognise is offered as the start of the mapping.
         const std::array<int, 8> reconnues{-1, -1, -1, -1, -1, -1, -1, 9};
@@ -621,6 +622,7 @@ void TestHistorique::periodeetcsv() {
     QCOMPARE(mars.size(), std::size_t{2});
     QCOMPARE(dateiso(mars.front().date), std::string("2024-03-09"));
     QCOMPARE(dateiso(mars.back().date), std::string("2024-03-06"));
+    QCOMPARE(placesperiode(tirages, {2024, 3, 6}, {2024, 3, 9}), (std::vector<std::size_t>{1, 2}));
 
     // Grid 1..6 against the first draw: six numbers, "6" class; a label with ";" and quotes, and one
     // a spreadsheet would take for a formula.
