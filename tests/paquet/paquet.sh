@@ -2,13 +2,14 @@
 # Builds the Debian package, validates it, checks its tree, and starts the unpacked program under
 # a virtual X server with a read-only program folder: its settings must land in the user's
 # configuration folder.
-#   paquet.sh BUILD_DIR WORK_DIR VERSION APPLICATION_ID SOURCE_DIR
+#   paquet.sh BUILD_DIR WORK_DIR VERSION APPLICATION_ID SOURCE_DIR SITE
 set -euo pipefail
 build=$1
 travail=$2
 version=$3
 id=$4
 sources=$5
+site=$6
 echec() {
     echo "FAIL: $*" >&2
     exit 1
@@ -64,6 +65,13 @@ cmp -s "$sources/LICENSE" /usr/share/common-licenses/GPL-3 || echec "LICENSE is 
 grep -qx "License: GPL-3.0+" "$usr/share/doc/vormigral/copyright" || echec "copyright: licence"
 grep -q "/usr/share/common-licenses/GPL-3" "$usr/share/doc/vormigral/copyright" || echec "copyright: GPL-3 text"
 grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || echec "AppStream licence"
+# The project's page, and the screenshot in its repository's docs/ (the raw file of a GitHub one).
+grep -q "<url type=\"homepage\">$site</url>" "$metainfo" || echec "AppStream homepage"
+capture=$site/docs/fenetre-principale.png
+[[ $site =~ ^https://github\.com/([^/]+/[^/]+)/?$ ]] &&
+    capture=https://raw.githubusercontent.com/${BASH_REMATCH[1]}/main/docs/fenetre-principale.png
+grep -q "<image>$capture</image>" "$metainfo" || echec "AppStream screenshot: not $capture"
+[ -s "$sources/docs/fenetre-principale.png" ] || echec "no docs/fenetre-principale.png"
 # The sample draw file, uncompressed as examples may be, and named in the manual page.
 cmp -s "$sources/tests/donnees/historique-exemple.csv" "$usr/share/doc/vormigral/examples/historique-exemple.csv" ||
     echec "the sample draw file is not shipped"
