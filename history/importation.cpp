@@ -267,20 +267,63 @@ int numeroboule(const std::string& nom) {
     const std::string prefixe = nom.substr(0, nom.size() - 1);
     const bool court = prefixe == "n" || prefixe == "no" || prefixe == "b" || prefixe == "num";
     const bool mot = finit(prefixe, "boule") || finit(prefixe, "ball") || finit(prefixe, "numero") ||
-                     finit(prefixe, "number");
+                     finit(prefixe, "number") || finit(prefixe, "drawn");
     return court || mot ? nom.back() - '0' : 0;
 }
+
+// The ranks of a payout layout: the French 6/49's seven, best first.
+constexpr int nbrangs = 7;
 
 struct TColonnes {
     std::array<int, 8> indices; // by TColonneImport; -1 when not found
     int plusgrand = 0;
+    // The payout layout: by rank 1..nbrangs (entry 0 unused), the column of its payout and of its
+    // winners' count, -1 when none; the column of the currency.
+    bool gains = false;
+    std::array<int, nbrangs + 1> rapports{};
+    std::array<int, nbrangs + 1> gagnants{};
+    int devise = -1;
 };
 
-std::optional<TColonneImport> colonnesentete(const std::vector<std::string>& entete, TColonnes& colonnes) {
+// The rank a column's name gives after `debut` and `milieu` ("rapportdurang3": 3), else 0.
+int rang(const std::string& nom, std::string_view debut, std::string_view milieu) {
+    if (nom.compare(0, debut.size(), debut) != 0 || nom.find(milieu) == std::string::npos)
+        return 0;
+    std::size_t n = 0;
+    while (n < nom.size() && nom[nom.size() - 1 - n] >= '0' && nom[nom.size() - 1 - n] <= '9')
+        ++n;
+    if (n == 0 || n > 2)
+        return 0;
+    return std::stoi(nom.substr(nom.size() - n));
+}
+
+// The payout columns of a header: the layout counts only with a payout for each of the seven ranks
+// and for no other.
+void colonnesgains(const std::vector<std::string>& noms, TColonnes& colonnes) {
+    colonnes.rapports.fill(-1);
+    colonnes.gagnants.fill(-1);
+    colonnes.devise = -1;
+    bool autres = false;
+    for (std::size_t i = 0; i < noms.size(); ++i) {
+        const int c = static_cast<int>(i);
+        const int payes = rang(noms[i], "rapport", "rang");
+        const int gagnants = rang(noms[i], "nombre", "gagnantaurang");
+        if (payes > nbrangs)
+            autres = true;
+        else if (payes > 0 && colonnes.rapports[static_cast<std::size_t>(payes)] < 0)
+            colonnes.rapports[static_cast<std::size_t>(payes)] = c;
+        else if (gagnants > 0 && gagnants <= nbrangs &&
+                 colonnes.gagnants[static_cast<std::size_t>(gagnants)] < 0)
+            colonnes.gagnants[static_cast<std::size_t>(gagnants)] = c;
+        else if (noms[i] == "devise" && colonnes.devise < 0)
+            colonnes.devise = c;
+    }
+    colonnes.gains = !autres && std::all_of(colonnes.rapports.begin() + 1, colonnes.rapports.end(),
+                                            [](int c) { return c >= 0; });
+}
+
+std::optional<TColonneImport> colonnesentete(const std::vector<std::string>& noms, TColonnes& colonnes) {
     colonnes.indices.fill(-1);
-    std::vector<std::string> noms;
-    for (const std::string& champ : entete)
-        noms.push_back(nomnormalise(champ));
     const int n = static_cast<int>(noms.size());
     int& date = colonnes.indices[0];
     for (int pass = 0; pass < 3 && date < 0; ++pass)
@@ -312,7 +355,22 @@ std::optional<TColonneImport> colonnesentete(const std::vector<std::string>& ent
     return std::nullopt;
 }
 
-bool estentete(std::string_view ligne) {
+// The columns the player named, or the first field whose column is missing, repeated or past the
+// `nbcolonnes` the file has.
+std::optional<TColonneImport> colonnesdonnees(const TCorrespondance& correspondance, std::size_t nbcolonnes,
+                                              TColonnes& colonnes) {
+    const std::array<int, 8>& c = correspondance.colonnes;
+    for (std::size_t f = 0; f < c.size(); ++f)
+        if (c[f] < 0 || static_cast<std::size_t>(c[f]) >= nbcolonnes ||
+            std::find(c.begin(), c.begin() + f, c[f]) != c.begin() + f)
+            return static_cast<TColonneImport>(f);
+    colonnes.indices = c;
+    colonnes.plusgrand = *std::max_element(c.begin(), c.end());
+    return std::nullopt;
+}
+
+// Whether a text holds a letter (ASCII, or any byte of an accented one).
+bool aunelettre(std::string_view ligne) {
     return std::any_of(ligne.begin(), ligne.end(), [](char c) {
         const auto o = static_cast<unsigned char>(c);
         return (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || o >= 0x80;
@@ -333,13 +391,105 @@ int valeur(std::string_view texte) {
 
 // The three parts of a date as written, before the order of day and month is known.
 struct TDateLue {
-    enum Forme { inconnue, jourdabord, anneedabord } forme = inconnue;
-    int a = 0, b = 0, c = 0; // in the order written
+    enum Forme { inconnue, jourdabord, anneedabord, lettres } forme = inconnue;
+    int a = 0, b = 0, c = 0; // in the order written; for a named month: day, month, year
     bool siecle = true;      // the year carries its century
 };
 
+// A run of a date field: digits, or a word (ASCII letters and the bytes of accented ones).
+struct TMorceau {
+    std::string_view texte;
+    bool nombre = false;
+    std::size_t fin = 0; // where it ends in the field
+};
+
+// The first runs of a field, as many as a date with a weekday and a time may hold; kept on the
+// stack, since every line's date goes through here twice.
+struct TMorceaux {
+    std::array<TMorceau, 6> m;
+    std::size_t n = 0;
+};
+
+TMorceaux morceaux(std::string_view champ) {
+    TMorceaux resultat;
+    const auto lettre = [](char c) {
+        const auto o = static_cast<unsigned char>(c);
+        return (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || o >= 0x80;
+    };
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    while (i < champ.size() && resultat.n < resultat.m.size()) {
+        const bool nombre = chiffre(champ[i]);
+        if (!nombre && !lettre(champ[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t debut = i;
+        while (i < champ.size() && (nombre ? chiffre(champ[i]) : lettre(champ[i])))
+            ++i;
+        resultat.m[resultat.n++] = {champ.substr(debut, i - debut), nombre, i};
+    }
+    return resultat;
+}
+
+// The month or weekday (1-based) a word names in English or French, whole or cut to three letters
+// or more, any case, accents and dots aside; 0 when it names none, or several.
+template <std::size_t N> int nomme(std::string_view mot, const char* const (&noms)[N][2]) {
+    const std::string m = nomnormalise(mot);
+    if (m.size() < 3)
+        return 0;
+    int trouve = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        for (const char* nom : noms[i])
+            if (std::string_view(nom).substr(0, m.size()) == m) {
+                if (trouve != 0 && trouve != static_cast<int>(i) + 1)
+                    return 0;
+                trouve = static_cast<int>(i) + 1;
+            }
+    return trouve;
+}
+
+constexpr const char* nomsmois[12][2] = {
+    {"janvier", "january"}, {"fevrier", "february"},  {"mars", "march"},
+    {"avril", "april"},     {"mai", "may"},           {"juin", "june"},
+    {"juillet", "july"},    {"aout", "august"},       {"septembre", "september"},
+    {"octobre", "october"}, {"novembre", "november"}, {"decembre", "december"}};
+constexpr const char* nomsjours[7][2] = {
+    {"lundi", "monday"},    {"mardi", "tuesday"},   {"mercredi", "wednesday"}, {"jeudi", "thursday"},
+    {"vendredi", "friday"}, {"samedi", "saturday"}, {"dimanche", "sunday"}};
+
+// A day, a month's name and a year in either order ("3 Oct 2015", "Oct 3, 2015"), from `premier`
+// on; what follows the year must be a time, after a blank or a "T".
+bool jourmoisannee(std::string_view champ, const TMorceaux& morceaux, std::size_t premier, TDateLue& lue) {
+    if (morceaux.n < premier + 3)
+        return false;
+    const std::array<TMorceau, 6>& m = morceaux.m;
+    const TMorceau& annee = m[premier + 2];
+    const bool jourdabord = m[premier].nombre;
+    const TMorceau& jour = m[jourdabord ? premier : premier + 1];
+    const TMorceau& mot = m[jourdabord ? premier + 1 : premier];
+    if (!jour.nombre || jour.texte.size() > 2 || mot.nombre || !annee.nombre ||
+        (annee.texte.size() != 4 && annee.texte.size() != 2))
+        return false;
+    if (annee.fin < champ.size() && champ[annee.fin] != ' ' && champ[annee.fin] != 'T')
+        return false;
+    const int mois = nomme(mot.texte, nomsmois);
+    if (mois == 0)
+        return false;
+    lue.forme = TDateLue::lettres;
+    lue.a = valeur(jour.texte);
+    lue.b = mois;
+    lue.c = valeur(annee.texte);
+    lue.siecle = annee.texte.size() == 4;
+    return true;
+}
+
 TDateLue lisdate(std::string_view champ) {
     TDateLue lue;
+    const TMorceaux m = aunelettre(champ) ? morceaux(champ) : TMorceaux{};
+    if (jourmoisannee(champ, m, 0, lue) ||
+        (m.n > 0 && !m.m[0].nombre && nomme(m.m[0].texte, nomsjours) > 0 && jourmoisannee(champ, m, 1, lue)))
+        return lue;
     // A time after the day ("2024-03-09 20:15:00", "2024-03-09T20:15") plays no part.
     const std::size_t heure = champ.find_first_of(" T");
     if (heure != std::string_view::npos && heure >= 6)
@@ -380,7 +530,8 @@ TDate date(const TDateLue& lue, bool moisdabord) {
     if (lue.forme == TDateLue::anneedabord)
         return {lue.a, lue.b, lue.c};
     const int annee = lue.siecle ? lue.c : lue.c < 70 ? 2000 + lue.c : 1900 + lue.c;
-    return moisdabord ? TDate{annee, lue.a, lue.b} : TDate{annee, lue.b, lue.a};
+    return moisdabord && lue.forme == TDateLue::jourdabord ? TDate{annee, lue.a, lue.b}
+                                                           : TDate{annee, lue.b, lue.a};
 }
 
 struct TCle {
@@ -425,6 +576,55 @@ struct TLue {
     TMotif motif = TMotif::aucun;
     const std::string* date = nullptr; // the date field, when it was read as a day that exists
 };
+
+// Field `i` of a line's fields; empty when the line has fewer (or for -1).
+std::string_view champde(const std::vector<std::string>& c, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < c.size() ? std::string_view(c[static_cast<std::size_t>(i)])
+                                                            : std::string_view();
+}
+
+// The euro cents of an amount read in the line's currency; gaininconnu for no amount.
+std::int64_t montant(std::string_view texte, bool francs) {
+    std::int64_t centimes = gaininconnu;
+    if (!litmontant(texte, centimes) || centimes <= 0)
+        return gaininconnu;
+    return francs ? francsencentimes(centimes) : centimes;
+}
+
+// The payouts of a line of the French 6/49's layout (see the header), for a draw of `jour`.
+TGains litgains(const std::vector<std::string>& c, const TColonnes& colonnes, const TDate& jour) {
+    TGains gains;
+    bool francs = jour < TDate{2002, 1, 1};
+    const std::string devise = nomnormalise(champde(c, colonnes.devise));
+    if (devise == "frf" || devise == "ff" || devise == "f" || devise == "franc" || devise == "francs")
+        francs = true;
+    else if (devise == "eur" || devise == "euro" || devise == "euros" ||
+             nettoie(champde(c, colonnes.devise)) == "\xE2\x82\xAC")
+        francs = false;
+    else if (!nettoie(champde(c, colonnes.devise)).empty())
+        return gains;
+    const auto rempli = [&](int k) {
+        return !champde(c, colonnes.rapports[static_cast<std::size_t>(k)]).empty() ||
+               !champde(c, colonnes.gagnants[static_cast<std::size_t>(k)]).empty();
+    };
+    // A draw of years with fewer ranks: which classes its ranks were cannot be told.
+    if (!rempli(nbrangs))
+        return gains;
+    std::array<std::int64_t, nbrangs + 1> paye{};
+    for (int k = 1; k <= nbrangs; ++k) {
+        const std::size_t r = static_cast<std::size_t>(k);
+        std::int64_t gagnants = 1;
+        if (colonnes.gagnants[r] >= 0 && !litmontant(champde(c, colonnes.gagnants[r]), gagnants))
+            gagnants = 0;
+        paye[r] = gagnants > 0 ? montant(champde(c, colonnes.rapports[r]), francs) : gaininconnu;
+    }
+    if (paye[2] == gaininconnu)
+        paye[1] = gaininconnu;
+    // Rank k is class 8 - k: rank 1 is 6 (TClasse::nb6, 7), rank 7 is 3 (TClasse::nb3, 1).
+    for (int k = 1; k <= nbrangs; ++k)
+        gains.centimes[static_cast<std::size_t>(8 - k)] = paye[static_cast<std::size_t>(k)];
+    return gains;
+}
 
 // Reads the fields of one line into a draw, or says why not.
 TLue litligne(const std::vector<std::string>& c, const TColonnes* colonnes, bool moisdabord,
@@ -472,7 +672,9 @@ struct TVotes {
     int jour = 0;
     int mois = 0;
     bool jourmois = false;
-    std::size_t dates = 0; // lines with a date in a known form: at most that many draws to add
+    bool lettres = false;     // some date names its month
+    bool anneedabord = false; // some date starts with its year
+    std::size_t dates = 0;    // lines with a date in a known form: at most that many draws to add
     bool moisdabord() const { return mois >= 3 && mois > 2 * jour; }
 };
 
@@ -486,6 +688,8 @@ TVotes votes(Lignes lignes, char sep, const TColonnes* colonnes) {
         const TDateLue lue =
             lisdate(champ(ligne, sep, static_cast<std::size_t>(colonnes ? colonnes->indices[0] : 0)));
         v.dates += lue.forme != TDateLue::inconnue;
+        v.lettres = v.lettres || lue.forme == TDateLue::lettres;
+        v.anneedabord = v.anneedabord || lue.forme == TDateLue::anneedabord;
         if (!jourmois(lue))
             continue;
         v.jourmois = true;
@@ -499,14 +703,22 @@ TVotes votes(Lignes lignes, char sep, const TColonnes* colonnes) {
 
 using TConnus = std::unordered_map<TCle, TConnu, THachage>;
 
+// The reference a line keeps to its payouts, which join the import's list when there are some.
+std::uint32_t retiensgains(TProjetImport& apercu, const TGains& gains) {
+    if (gains.aucun())
+        return 0;
+    apercu.gains.push_back(gains);
+    return static_cast<std::uint32_t>(apercu.gains.size());
+}
+
 // Files one line: a new draw, one already stored, or a rejected line.
-void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate& t, TMotif motif,
-           std::string_view ligne) {
+void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate& t, const TGains& gains,
+           TMotif motif, std::string_view ligne) {
     int autre = 0;
     if (motif == TMotif::aucun) {
         const auto [place, nouveau] = connus.emplace(cle(t), TConnu{numero, t.tirage.complementaire});
         if (nouveau) {
-            apercu.aajouter.push_back({numero, t});
+            apercu.aajouter.push_back({numero, t, retiensgains(apercu, gains)});
             return;
         }
         const TConnu& connu = place->second;
@@ -515,7 +727,7 @@ void range(TProjetImport& apercu, TConnus& connus, int numero, const TTirageDate
         else if (connu.ligne > 0)
             motif = TMotif::repetition;
         if (motif == TMotif::aucun) {
-            apercu.presents.push_back({numero, t});
+            apercu.presents.push_back({numero, t, retiensgains(apercu, gains)});
             return;
         }
         autre = connu.ligne;
@@ -532,8 +744,33 @@ TProjetImport refuse(TRefus refus) {
 
 } // namespace
 
+TGains gainsdelaligne(const TProjetImport& projet, const TLigneTirage& ligne) {
+    return ligne.gains > 0 && ligne.gains <= projet.gains.size() ? projet.gains[ligne.gains - 1] : TGains{};
+}
+
+std::string cleentete(const std::vector<std::string>& colonnes) {
+    std::string cle;
+    for (std::size_t i = 0; i < colonnes.size(); ++i) {
+        if (i > 0)
+            cle += ';';
+        cle += nomnormalise(colonnes[i]);
+    }
+    constexpr std::size_t longueurmax = 240;
+    if (cle.size() <= longueurmax)
+        return cle;
+    // FNV-1a, 64 bits: the same on every machine and every run.
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char c : cle)
+        h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string suite = "#";
+    for (int decalage = 60; decalage >= 0; decalage -= 4)
+        suite += hex[(h >> decalage) & 0xF];
+    return cle.substr(0, longueurmax) + suite;
+}
+
 TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageDate>& existants,
-                            const TDate& aujourdhui) {
+                            const TDate& aujourdhui, const TCorrespondance* correspondance) {
     if (contenu.size() > tailleimportmax)
         return refuse(TRefus::troplong);
     std::string converti;
@@ -550,24 +787,53 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
     TProjetImport apercu;
     const char sep = separateur(premiere);
     TColonnes colonnes;
-    apercu.entete = estentete(premiere);
+    colonnes.indices.fill(-1);
+    // A first line with letters is the header, unless its date field holds a date ("3 Oct 2015").
+    const std::size_t colonnedate =
+        correspondance ? static_cast<std::size_t>(std::max(0, correspondance->colonnes[0])) : 0;
+    apercu.entete =
+        aunelettre(premiere) && lisdate(champ(premiere, sep, colonnedate)).forme == TDateLue::inconnue;
+    std::size_t nbcolonnes = colonnesmax;
+    std::optional<TColonneImport> manque;
     if (apercu.entete) {
-        if (const auto manque = colonnesentete(champs(premiere, sep), colonnes)) {
-            apercu = refuse(TRefus::enteteinconnue);
-            apercu.colonnemanquante = *manque;
-            return apercu;
+        const std::vector<std::string> entete = champs(premiere, sep);
+        nbcolonnes = std::min(entete.size(), colonnesmax);
+        for (std::size_t i = 0; i < nbcolonnes; ++i)
+            apercu.colonnes.push_back(extrait(entete[i], 80));
+        apercu.cle = cleentete(entete);
+        std::vector<std::string> noms;
+        noms.reserve(entete.size());
+        for (const std::string& champ : entete)
+            noms.push_back(nomnormalise(champ));
+        manque = colonnesentete(noms, colonnes);
+        apercu.reconnues.colonnes = colonnes.indices;
+        colonnesgains(noms, colonnes);
+        Lignes suite = lignes;
+        std::string_view ligne;
+        while (suite.suivante(ligne) && videligne(ligne)) {
         }
+        const std::vector<std::string> exemple = champs(ligne, sep);
+        for (std::size_t i = 0; i < exemple.size() && i < colonnesmax; ++i)
+            apercu.exemple.push_back(extrait(exemple[i], 80));
     }
-    const TColonnes* entete = apercu.entete ? &colonnes : nullptr;
+    if (correspondance)
+        manque = colonnesdonnees(*correspondance, nbcolonnes, colonnes);
+    if (manque) {
+        apercu.refus = TRefus::enteteinconnue;
+        apercu.colonnemanquante = *manque;
+        return apercu;
+    }
+    apercu.avecgains = colonnes.gains;
+    const TColonnes* entete = apercu.entete || correspondance ? &colonnes : nullptr;
     // The lines of draws: those after the header, or from the first one on.
     Lignes donnees = lignes;
     if (!apercu.entete)
         donnees = Lignes(texte);
     const TVotes v = votes(donnees, sep, entete);
     const bool moisdabord = v.moisdabord();
-    apercu.ordre = !v.jourmois  ? TOrdreDates::annee
-                   : moisdabord ? TOrdreDates::moisjour
-                                : TOrdreDates::jourmois;
+    apercu.ordre = v.jourmois ? (moisdabord ? TOrdreDates::moisjour : TOrdreDates::jourmois)
+                   : v.lettres && !v.anneedabord ? TOrdreDates::lettres
+                                                 : TOrdreDates::annee;
 
     // Room for every draw at once: a list of a million draws grown by doubling would need half as
     // much again while it moves.
@@ -585,7 +851,9 @@ TProjetImport analyseimport(std::string_view contenu, const std::vector<TTirageD
         const TLue lue = litligne(c, entete, moisdabord, aujourdhui, t);
         if (lue.date && apercu.exemples.size() < nbexemplesdates)
             apercu.exemples.push_back({donnees.numero(), extrait(*lue.date, 40), t.date});
-        range(apercu, connus, donnees.numero(), t, lue.motif, ligne);
+        const TGains gains =
+            lue.motif == TMotif::aucun && colonnes.gains ? litgains(c, colonnes, t.date) : TGains{};
+        range(apercu, connus, donnees.numero(), t, gains, lue.motif, ligne);
     }
     if (apercu.aajouter.empty() && apercu.presents.empty())
         apercu.refus = TRefus::aucuntirage;

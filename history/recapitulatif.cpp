@@ -1,6 +1,7 @@
 #include "history/recapitulatif.h"
 
-#include "engine/serie.h"
+#include "files/csv.h"
+#include "files/exportgrilles.h"
 
 #include <algorithm>
 #include <bitset>
@@ -17,26 +18,6 @@ int compte(TMasque m) {
 constexpr TClasse classesdecroissantes[] = {TClasse::nb6, TClasse::nb5c, TClasse::nb5, TClasse::nb4c,
                                             TClasse::nb4, TClasse::nb3c, TClasse::nb3};
 
-void ajouteligne(std::string& texte, const std::vector<std::string>& champs) {
-    for (std::size_t i = 0; i < champs.size(); ++i) {
-        if (i > 0)
-            texte += ';';
-        const std::string& champ = champs[i];
-        if (champ.find_first_of(";\"\r\n") == std::string::npos) {
-            texte += champ;
-            continue;
-        }
-        texte += '"';
-        for (const char c : champ) {
-            if (c == '"')
-                texte += '"';
-            texte += c;
-        }
-        texte += '"';
-    }
-    texte += "\r\n";
-}
-
 } // namespace
 
 TMasque masque(const std::array<std::int32_t, 6>& numeros) {
@@ -49,18 +30,8 @@ TMasque masque(const std::array<std::int32_t, 6>& numeros) {
 
 std::vector<TMasque> grillesdelaserie(TEtat etat) {
     std::vector<TMasque> grilles;
-    etat.affichegrille = nullptr;
-    if (!commenceserie(etat, etat.methodechoisie))
-        return grilles;
-    grilles.reserve(static_cast<std::size_t>(etat.nbgrilles));
-    parcourtserie(etat, 1, etat.nbgrilles, [&](std::int32_t) {
-        TMasque m = 0;
-        for (std::size_t n = 1; n <= 49; ++n)
-            if (etat.grillecour[n] == 1)
-                m |= TMasque{1} << n;
-        grilles.push_back(m);
-        return true;
-    });
+    for (const TGrilleExport& grille : grillesmethode(std::move(etat)))
+        grilles.push_back(masque(grille));
     return grilles;
 }
 
@@ -99,17 +70,26 @@ TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, T
     return resultat;
 }
 
+std::vector<std::size_t> placesperiode(const std::vector<TTirageDate>& tirages, const TDate& debut,
+                                       const TDate& fin) {
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < tirages.size(); ++i)
+        if (debut <= tirages[i].date && tirages[i].date <= fin)
+            places.push_back(i);
+    return places;
+}
+
 std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
                                  const TDate& fin) {
     std::vector<TTirageDate> resultat;
-    std::copy_if(tirages.begin(), tirages.end(), std::back_inserter(resultat),
-                 [&](const TTirageDate& t) { return debut <= t.date && t.date <= fin; });
+    for (const std::size_t i : placesperiode(tirages, debut, fin))
+        resultat.push_back(tirages[i]);
     return resultat;
 }
 
 std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles) {
     std::string texte;
-    ajouteligne(texte, {libelles.entetes.begin(), libelles.entetes.end()});
+    ajoutelignecsv(texte, {libelles.entetes.begin(), libelles.entetes.end()});
     std::vector<std::string> champs;
     for (const TRecapTirage* b : lignes) {
         champs.clear();
@@ -122,7 +102,7 @@ std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, con
             champs.push_back(std::to_string(b->compteurs[k]));
         champs.push_back(std::to_string(b->trouves));
         champs.push_back(libelles.promesses[static_cast<std::size_t>(b->promesse)]);
-        ajouteligne(texte, champs);
+        ajoutelignecsv(texte, champs);
     }
     return texte;
 }

@@ -54,6 +54,9 @@ TRecapitulatif recapitule(const std::vector<TMasque>& grilles, TMasque coches, T
 // The draws from `debut` to `fin`, both included, in the order given.
 std::vector<TTirageDate> periode(const std::vector<TTirageDate>& tirages, const TDate& debut,
                                  const TDate& fin);
+// Their places in `tirages`: what takes along anything kept beside the draws (their payouts).
+std::vector<std::size_t> placesperiode(const std::vector<TTirageDate>& tirages, const TDate& debut,
+                                       const TDate& fin);
 
 // The columns of the exported table: the date (YYYY-MM-DD), the six main numbers, the
 // complementary, the best class, the grids in each class from 6 down to 3, the drawn numbers
@@ -67,8 +70,8 @@ struct TLibellesCsv {
     std::array<std::string, 3> promesses; // by TPromesse
 };
 
-// The table as a CSV text: ";" between fields, CRLF line ends, a field holding ";", a quote or a
-// line end quoted. The rows come in the order given.
+// The table as a CSV text written as files/csv.h writes every line (no byte-order mark: the caller
+// puts marqueutf8 before it). The rows come in the order given.
 std::string csvrecapitulatif(const std::vector<const TRecapTirage*>& lignes, const TLibellesCsv& libelles);
 
 } // namespace vormigral

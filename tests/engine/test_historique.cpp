@@ -1,3 +1,5 @@
+#include "history/argent.h"
+#include "history/correspondances.h"
 #include "history/importation.h"
 #include "history/recapitulatif.h"
 
@@ -5,12 +7,15 @@
 #include "tests/commun/grilles.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <map>
 #include <numeric>
 #include <random>
+
+#include <sys/stat.h>
 
 using namespace vormigral;
 
@@ -54,9 +59,10 @@ QString resume(const TProjetImport& a) {
     QStringList resultat;
     for (const auto& [ligne, texte] : lignes)
         resultat << texte;
-    const QString ordre = a.ordre == TOrdreDates::moisjour ? QStringLiteral("[mois] ")
-                          : a.ordre == TOrdreDates::annee  ? QStringLiteral("[annee] ")
-                                                           : QString();
+    const QString ordre = a.ordre == TOrdreDates::moisjour  ? QStringLiteral("[mois] ")
+                          : a.ordre == TOrdreDates::annee   ? QStringLiteral("[annee] ")
+                          : a.ordre == TOrdreDates::lettres ? QStringLiteral("[lettres] ")
+                                                            : QString();
     return ordre + resultat.join(QStringLiteral(", "));
 }
 
@@ -65,6 +71,16 @@ std::vector<TTirageDate> lus(const QByteArray& texte) {
     for (const TLigneTirage& l : analyseimport(texte.toStdString(), {}, aujourdhui).aajouter)
         tirages.push_back(l.tirage);
     return tirages;
+}
+
+// A draw's payouts from 6 down to 3, "?" where unknown.
+QString paiements(const TGains& g) {
+    QStringList classes;
+    for (int k = 7; k >= 1; --k)
+        classes << (g.connu(static_cast<TClasse>(k))
+                        ? QString::number(g.centimes[static_cast<std::size_t>(k)])
+                        : QStringLiteral("?"));
+    return classes.join(QLatin1Char(' '));
 }
 
 QByteArray utf16(const QString& texte) {
@@ -81,6 +97,15 @@ class TestHistorique : public QObject {
 private slots:
     void importation_data();
     void importation();
+    void correspondance_data();
+    void correspondance();
+    void cle();
+    void gains_data();
+    void gains();
+    void montants_data();
+    void montants();
+    void argent();
+    void memoirecolonnes();
     void tropgrand();
     void rejetsbornes();
     void exemple();
@@ -184,6 +209,33 @@ void TestHistorique::importation_data() {
                QStringLiteral("Date;Boule 1;Boule 2;Boule 3;Boule 4;Boule 5;Boule 6;Numéro complémentaire\r\n"
                               "09/03/2024;1;2;3;4;5;6;7\r\n"))
         << aucun << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("canadien")
+        << QByteArray(
+               "PRODUCT,DRAW NUMBER,SEQUENCE NUMBER,DRAW DATE,NUMBER DRAWN 1,NUMBER DRAWN 2,NUMBER DRAWN 3,"
+               "NUMBER DRAWN 4,NUMBER DRAWN 5,NUMBER DRAWN 6,BONUS NUMBER\n"
+               "649,1,0,1982-06-12,3,11,12,14,41,43,13\n649,2,0,1982-06-19,8,33,36,37,39,41,9\n")
+        << aucun << "[annee] +2 1982-06-12 3-11-12-14-41-43+13, +3 1982-06-19 8-33-36-37-39-41+9";
+    QTest::newRow("britannique")
+        << QByteArray(
+               "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine,Raffles,"
+               "DrawNumber\n03-Oct-2015,3,10,13,29,42,47,11,7,Lancelot,\"JDM1,JDM2\",2074\n"
+               "30-SEP-2015,5,7,22,30,33,44,9,7,Merlin,,2073\n")
+        << aucun << "[lettres] +2 2015-10-03 3-10-13-29-42-47+11, +3 2015-09-30 5-7-22-30-33-44+9";
+    QTest::newRow("mois en lettres")
+        << QByteArray("3 octobre 2015" + sept + "\n04 Oct 2015" + sept + "\n5-févr.-2015" + sept +
+                      "\nSept. 6 2015" + sept + "\nsam. 7 AOÛT 2021" + sept + "\nSaturday 8 May 21" + sept +
+                      "\n09-Dec-2015 20:00" + sept + "\n31-Feb-2015" + sept + "\n3 Foo 2015" + sept +
+                      "\n3 jui 2015" + sept + "\n03-Oct-2015x" + sept + "\n")
+        << aucun
+        << "[lettres] +1 2015-10-03 1-2-3-4-5-6+7, +2 2015-10-04 1-2-3-4-5-6+7, +3 2015-02-05 1-2-3-4-5-6+7, "
+           "+4 2015-09-06 1-2-3-4-5-6+7, +5 2021-08-07 1-2-3-4-5-6+7, +6 2021-05-08 1-2-3-4-5-6+7, "
+           "+7 2015-12-09 1-2-3-4-5-6+7, !8 dateinexistante, !9 date, !10 date, !11 date";
+    QTest::newRow("mois en lettres Latin-1")
+        << QByteArray("2 f\xe9vrier 2015" + sept +
+                      "\n3 D\xc9"
+                      "C. 2015" +
+                      sept + "\n")
+        << aucun << "[lettres] +1 2015-02-02 1-2-3-4-5-6+7, +2 2015-12-03 1-2-3-4-5-6+7";
     QTest::newRow("octet NUL") << QByteArray("09/03/2024;1;2;3\0;4;5;6;7\n", 26) << aucun << "pastexte";
     QTest::newRow("image PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << aucun << "pastexte";
     QTest::newRow("entete sans boule 4")
@@ -208,6 +260,235 @@ void TestHistorique::importation() {
         QVERIFY(apercu.aajouter.empty() && apercu.presents.empty());
     if (apercu.refus != TRefus::aucun && apercu.refus != TRefus::aucuntirage)
         QVERIFY(apercu.rejetees.empty());
+}
+
+void TestHistorique::correspondance_data() {
+    QTest::addColumn<QByteArray>("contenu");
+    QTest::addColumn<QString>("correspondance");
+    QTest::addColumn<QString>("attendu");
+    const QByteArray inconnue = "Tirage;Jour;Quand;Un;Deux;Trois;Quatre;Cinq;Six;Bonus\n"
+                                "1;SA;09/03/2024;1;2;3;4;5;6;7\n";
+    QTest::newRow("entete inconnue") << inconnue << ""
+                                     << "enteteinconnue0";
+    QTest::newRow("colonnes donnees") << inconnue << "2,3,4,5,6,7,8,9"
+                                      << "+2 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("colonne deux fois") << inconnue << "2,3,4,5,6,7,3,9"
+                                       << "enteteinconnue6";
+    QTest::newRow("colonne hors entete") << inconnue << "2,3,4,5,6,7,8,10"
+                                         << "enteteinconnue7";
+    QTest::newRow("sans entete") << QByteArray("7;1;2;3;4;5;6;09/03/2024;x\n") << "7,1,2,3,4,5,6,0"
+                                 << "+1 2024-03-09 1-2-3-4-5-6+7";
+    QTest::newRow("au-dela des colonnes d'une ligne")
+        << QByteArray("9;1;2;3;4;5;6;09/03/2024;7\n7;1;2;3;4;5;6;10/03/2024\n") << "7,1,2,3,4,5,6,8"
+        << "+1 2024-03-09 1-2-3-4-5-6+7, !2 champs";
+    QTest::newRow("en place d'une entete connue")
+        << QByteArray("date;b1;b2;b3;b4;b5;b6;c\n1;2;3;4;5;6;7;09/03/2024\n") << "7,0,1,2,3,4,5,6"
+        << "+2 2024-03-09 1-2-3-4-5-6+7";
+}
+
+// A header the import does not know is reported column by column; the player's mapping reads it.
+void TestHistorique::correspondance() {
+    QFETCH(QByteArray, contenu);
+    QFETCH(QString, correspondance);
+    QFETCH(QString, attendu);
+    TCorrespondance c;
+    const QStringList indices = correspondance.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (int i = 0; i < indices.size(); ++i)
+        c.colonnes[static_cast<std::size_t>(i)] = indices[i].toInt();
+    const TProjetImport a =
+        analyseimport(contenu.toStdString(), {}, aujourdhui, indices.isEmpty() ? nullptr : &c);
+    QCOMPARE(resume(a), attendu);
+    if (contenu.startsWith("Tirage")) {
+        QCOMPARE(a.colonnes.size(), std::size_t{10});
+        QCOMPARE(a.colonnes[2], std::string("Quand"));
+        QCOMPARE(a.exemple[2], std::string("09/03/2024"));
+        QCOMPARE(a.cle, std::string("tirage;jour;quand;un;deux;trois;quatre;cinq;six;bonus"));
+        // What the import did recognise is offered as the start of the mapping.
+        const std::array<int, 8> reconnues{-1, -1, -1, -1, -1, -1, -1, 9};
+        QCOMPARE(a.reconnues.colonnes, reconnues);
+    }
+}
+
+// The same layout written by other programs finds the same key; a very long header a bounded one.
+void TestHistorique::cle() {
+    const TProjetImport a =
+        analyseimport("Date;Numéro 1;Numéro 2;N3;N4;N5;N6;Complémentaire\n", {}, aujourdhui);
+    const TProjetImport b = analyseimport(
+        "\"DATE\",\"numero_1\",\"NUM\xc9RO 2\",\"n 3\",n4,n5,n6,complementaire,,\r\n", {}, aujourdhui);
+    QCOMPARE(a.cle, std::string("date;numero1;numero2;n3;n4;n5;n6;complementaire"));
+    QCOMPARE(b.cle, a.cle);
+    std::vector<std::string> longue(300, "colonne");
+    const std::string k = cleentete(longue);
+    QCOMPARE(k.size(), std::size_t{257});
+    QCOMPARE(k[240], '#');
+    longue.back() = "autre";
+    QVERIFY(cleentete(longue) != k);
+}
+
+void TestHistorique::gains_data() {
+    QTest::addColumn<QByteArray>("entete");
+    QTest::addColumn<QByteArray>("ligne");
+    QTest::addColumn<QString>("attendu");
+    // The seven ranks of the French 6/49 as its history files give them, winners then payout.
+    const QByteArray fdj =
+        "annee_numero_de_tirage;1er_ou_2eme_tirage;jour_de_tirage;date_de_tirage;boule_1;boule_2;"
+        "boule_3;boule_4;boule_5;boule_6;boule_complementaire;nombre_de_gagnant_au_rang1;"
+        "rapport_du_rang1;nombre_de_gagnant_au_rang2;rapport_du_rang2;nombre_de_gagnant_au_rang3;"
+        "rapport_du_rang3;nombre_de_gagnant_au_rang4;rapport_du_rang4;nombre_de_gagnant_au_rang5;"
+        "rapport_du_rang5;nombre_de_gagnant_au_rang6;rapport_du_rang6;nombre_de_gagnant_au_rang7;"
+        "rapport_du_rang7;numero_jokerplus;devise;";
+    const QByteArray rangs = "1;1 234 567,8;6;10 500,2;200;1400;600;61,6;12000;30,8;20000;5,4;250000;2,7;";
+    QTest::newRow("euros") << fdj << "2008001;1;SA;20080105;1;2;3;4;5;6;7;" + rangs + "7 523 262;eur;"
+                           << "123456780 1050020 140000 6160 3080 540 270";
+    QTest::newRow("francs convertis") << fdj << "1995001;1;SA;19950107;1;2;3;4;5;6;7;" + rangs + ";FRF;"
+                                      << "18820865 160075 21343 939 470 82 41";
+    QTest::newRow("sans devise avant 2002: francs")
+        << fdj << "1995001;1;SA;19950107;1;2;3;4;5;6;7;" + rangs + ";;"
+        << "18820865 160075 21343 939 470 82 41";
+    QTest::newRow("rangs sans gagnant") << fdj
+                                        << QByteArray("2008001;1;SA;20080105;1;2;3;4;5;6;7;0;0;6;10 "
+                                                      "500,2;200;1400;0;0;12000;30,8;20000;;250000;2,7;;eur;")
+                                        << "? 1050020 140000 ? 3080 ? 270";
+    // The first rank may then hold the 5+C grids: what a 6 paid is unknown too.
+    QTest::newRow("second rang sans gagnant")
+        << fdj
+        << QByteArray("2008001;1;SA;20080105;1;2;3;4;5;6;7;1;2 000 "
+                      "000;0;0;200;1400;600;61,6;12000;30,8;20000;5,4;250000;2,7;;eur;")
+        << "? ? 140000 6160 3080 540 270";
+    QTest::newRow("cinq rangs seulement")
+        << fdj
+        << QByteArray(
+               "1977001;1;ME;19770105;1;2;3;4;5;6;7;1;500 000;6;10 500;200;1400;600;61;12000;30;;;;;;;")
+        << "? ? ? ? ? ? ?";
+    QTest::newRow("neuf rangs: une autre formule")
+        << QByteArray(
+               "date;b1;b2;b3;b4;b5;b6;c;rapport_du_rang1;rapport_du_rang2;rapport_du_rang3;rapport_du_rang4;"
+               "rapport_du_rang5;rapport_du_rang6;rapport_du_rang7;rapport_du_rang8;rapport_du_rang9")
+        << QByteArray("05/01/2008;1;2;3;4;5;6;7;1;2;3;4;5;6;7;8;9") << "? ? ? ? ? ? ?";
+}
+
+// Payouts come with each draw where the layout gives them for certain, in euro cents.
+void TestHistorique::gains() {
+    QFETCH(QByteArray, entete);
+    QFETCH(QByteArray, ligne);
+    QFETCH(QString, attendu);
+    const TProjetImport a = analyseimport((entete + "\n" + ligne + "\n").toStdString(), {}, aujourdhui);
+    QCOMPARE(a.aajouter.size(), std::size_t{1});
+    QCOMPARE(paiements(gainsdelaligne(a, a.aajouter.front())), attendu);
+}
+
+void TestHistorique::montants_data() {
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<qint64>("centimes"); // -1: refused
+    QTest::newRow("entier") << "904940" << qint64(90494000);
+    QTest::newRow("groupes et virgule") << "1 234 567,89" << qint64(123456789);
+    QTest::newRow("espace insecable, une decimale") << "10\u00A0953,9" << qint64(1095390);
+    QTest::newRow("point") << " 2.20 " << qint64(220);
+    QTest::newRow("milliard") << "1 000 000 000" << qint64(100000000000);
+    QTest::newRow("au-dela") << "1000000000,01" << qint64(-1);
+    QTest::newRow("trois decimales") << "12,345" << qint64(-1);
+    QTest::newRow("groupe court") << "1 23" << qint64(-1);
+    QTest::newRow("negatif") << "-5" << qint64(-1);
+    QTest::newRow("devise") << "5 €" << qint64(-1);
+}
+
+void TestHistorique::montants() {
+    QFETCH(QString, texte);
+    QFETCH(qint64, centimes);
+    std::int64_t lu = -1;
+    QCOMPARE(litmontant(texte.toStdString(), lu) ? lu : -1, centimes);
+}
+
+// Three grids, three draws, worked out by hand. Newest first, as the history lists them:
+// - 09/03: nothing reached, no payout stored: costs 0.90 €;
+// - 06/03: grid 1 has 3 (2.70 €), grid 2 has 4 + C, whose payout is unknown: 2.70 - 0.90 = 1.80 €,
+//   one grid without payout;
+// - 02/03: grid 1 has 5 + C (1,000 €), grid 2 has 3 (5.40 €): 1,005.40 - 0.90 = 1,004.50 €.
+void TestHistorique::argent() {
+    const std::vector<TTirageDate> tirages =
+        lus("09/03/2024;30;31;32;33;34;35;36\n06/03/2024;1;2;3;10;40;41;11\n"
+            "02/03/2024;1;2;3;4;5;7;6\n");
+    const std::vector<TMasque> grilles{masque({1, 2, 3, 4, 5, 6}), masque({1, 2, 3, 10, 11, 12}),
+                                       masque({20, 21, 22, 23, 24, 25})};
+    std::vector<TGains> gains(3);
+    gains[1].centimes[static_cast<std::size_t>(TClasse::nb3)] = 270;
+    gains[2].centimes[static_cast<std::size_t>(TClasse::nb5c)] = 100000;
+    gains[2].centimes[static_cast<std::size_t>(TClasse::nb3)] = 540;
+    const TBilanArgent b = bilanargent(recapitule(grilles, 0, {3, 3}, tirages), gains, prixgrilleordinaire);
+    QCOMPARE(b.tirages[1].inconnus[static_cast<std::size_t>(TClasse::nb4c)], 1);
+    QCOMPARE(b.cout, std::int64_t{270});
+    QCOMPARE(b.gagne, std::int64_t{100810});
+    QCOMPARE(b.net, std::int64_t{100540});
+    QCOMPARE(b.nbinconnus, 1);
+    QCOMPARE(b.tiragesincomplets, 1);
+    QCOMPARE(b.tiragessansgains, 1);
+    // The chart runs from the oldest draw on; each step is that draw's net.
+    QCOMPARE(b.cumul.size(), std::size_t{3});
+    QCOMPARE(b.cumul[0].cumul, std::int64_t{100450});
+    QCOMPARE(b.cumul[1].incomplet, true);
+    QCOMPARE(b.cumul[1].cumul, std::int64_t{100630});
+    QCOMPARE(b.cumul[2].cumul, std::int64_t{100540});
+    QCOMPARE(b.cumul[2].tirage, std::size_t{0});
+    // A price past the bound is held at it; a draw past the payouts given has none.
+    const TBilanArgent cher = bilanargent(recapitule(grilles, 0, {3, 3}, tirages), {}, prixgrillemax * 10);
+    QCOMPARE(cher.cout, 9 * prixgrillemax);
+    QCOMPARE(cher.nbinconnus, 4);
+}
+
+// The remembered mappings: written whole, read back, damaged lines passed over, bounded, and a
+// file that is not a plain file never opened.
+void TestHistorique::memoirecolonnes() {
+    QTemporaryDir dossier;
+    const std::string chemin = QFile::encodeName(dossier.filePath(QStringLiteral("colonnes"))).toStdString();
+    TCorrespondance c;
+    c.colonnes = {2, 3, 4, 5, 6, 7, 8, 9};
+    QVERIFY(static_cast<bool>(memorisecorrespondance(chemin, "tirage;jour;quand", c)));
+    c.colonnes[0] = 1;
+    QVERIFY(static_cast<bool>(memorisecorrespondance(chemin, "autre", c)));
+    QCOMPARE(memorisecorrespondance(chemin, "Pas une cle", c).refus, Refus::Autre);
+    c.colonnes[1] = 1;
+    QCOMPARE(memorisecorrespondance(chemin, "autre", c).refus, Refus::Autre);
+    TMemoireColonnes m = liscorrespondances(chemin);
+    QCOMPARE(m.entrees.size(), std::size_t{2});
+    QCOMPARE(correspondancememorisee(m, "tirage;jour;quand")->colonnes[0], 2);
+    QCOMPARE(correspondancememorisee(m, "autre")->colonnes[0], 1);
+    QVERIFY(!correspondancememorisee(m, "tirage").has_value());
+
+    m = lismemoirecolonnes("VORMIGRAL correspondances 1\r\n1,2,3,4,5,6,7,8\tune\n1,2,3,4,5,6,7\tcourte\n"
+                           "1,1,3,4,5,6,7,8\tdouble\n1,2,3,4,5,6,7,256\tloin\n1,2,3,4,5,6,7,8\tMAJ\n"
+                           "1,2,3,4,5,6,7,8\n\x01\xff\n8,2,3,4,5,6,7,1\tune\n");
+    QCOMPARE(m.ignorees, std::size_t{6});
+    QCOMPARE(m.entrees.size(), std::size_t{1});
+    QCOMPARE(m.entrees[0].correspondance.colonnes[0], 8);
+
+    // Beyond the bound the mapping used longest ago is forgotten.
+    QFile plein(QFile::decodeName(chemin.c_str()));
+    QVERIFY(plein.open(QIODevice::WriteOnly));
+    for (std::size_t i = 0; i < correspondancesmax + 20; ++i)
+        plein.write(QByteArray("0,1,2,3,4,5,6,7\tcle") + QByteArray::number(static_cast<int>(i)) + '\n');
+    plein.close();
+    QVERIFY(static_cast<bool>(
+        memorisecorrespondance(chemin, "nouvelle", TCorrespondance{{0, 1, 2, 3, 4, 5, 6, 7}})));
+    m = liscorrespondances(chemin);
+    QCOMPARE(m.entrees.size(), correspondancesmax);
+    QCOMPARE(m.entrees.front().cle, std::string("cle21"));
+    QCOMPARE(m.entrees.back().cle, std::string("nouvelle"));
+
+    // A file cut short by the reading bound loses its last, partial line rather than read a shorter key.
+    QVERIFY(plein.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 400; ++i)
+        plein.write("0,1,2,3,4,5,6,7\t" + QByteArray::number(1000 + i) + QByteArray(200, 'a') + '\n');
+    plein.close();
+    m = liscorrespondances(chemin);
+    QCOMPARE(m.entrees.size(), correspondancesmax);
+    for (const TCorrespondanceMemorisee& e : m.entrees)
+        QCOMPARE(e.cle.size(), std::size_t{204});
+
+    const std::string tube = QFile::encodeName(dossier.filePath(QStringLiteral("tube"))).toStdString();
+    QCOMPARE(::mkfifo(tube.c_str(), 0600), 0);
+    QCOMPARE(liscorrespondances(tube).ouverture, Ouverture::PasFichier);
+    QCOMPARE(memorisecorrespondance(tube, "autre", TCorrespondance{{0, 1, 2, 3, 4, 5, 6, 7}}).refus,
+             Refus::PasFichier);
 }
 
 void TestHistorique::tropgrand() {
@@ -341,8 +622,10 @@ void TestHistorique::periodeetcsv() {
     QCOMPARE(mars.size(), std::size_t{2});
     QCOMPARE(dateiso(mars.front().date), std::string("2024-03-09"));
     QCOMPARE(dateiso(mars.back().date), std::string("2024-03-06"));
+    QCOMPARE(placesperiode(tirages, {2024, 3, 6}, {2024, 3, 9}), (std::vector<std::size_t>{1, 2}));
 
-    // Grid 1..6 against the first draw: six numbers, "6" class; a label with ";" and quotes.
+    // Grid 1..6 against the first draw: six numbers, "6" class; a label with ";" and quotes, and one
+    // a spreadsheet would take for a formula.
     const TRecapitulatif b =
         recapitule({masque({1, 2, 3, 4, 5, 6})}, masque({1, 2, 3, 4, 5, 6}), {3, 3}, tirages);
     TLibellesCsv libelles;
@@ -356,7 +639,7 @@ void TestHistorique::periodeetcsv() {
              QStringLiteral(
                  "h0;h1;h2;h3;h4;h5;h6;h7;\"rang; \"\"meilleur\"\"\";h9;h10;h11;h12;h13;h14;h15;h16;h17\r\n"
                  "2024-03-13;1;2;3;4;5;6;7;6;1;0;0;0;0;0;0;6;ok\r\n"
-                 "2024-03-09;8;9;10;11;12;13;14;-;0;0;0;0;0;0;0;0;n/a\r\n"));
+                 "2024-03-09;8;9;10;11;12;13;14;\"'-\";0;0;0;0;0;0;0;0;n/a\r\n"));
 }
 
 QTEST_APPLESS_MAIN(TestHistorique)

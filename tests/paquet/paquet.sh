@@ -2,11 +2,14 @@
 # Builds the Debian package, validates it, checks its tree, and starts the unpacked program under
 # a virtual X server with a read-only program folder: its settings must land in the user's
 # configuration folder.
-#   paquet.sh BUILD_DIR WORK_DIR VERSION
+#   paquet.sh BUILD_DIR WORK_DIR VERSION APPLICATION_ID SOURCE_DIR SITE
 set -euo pipefail
 build=$1
 travail=$2
 version=$3
+id=$4
+sources=$5
+site=$6
 echec() {
     echo "FAIL: $*" >&2
     exit 1
@@ -29,8 +32,8 @@ for dependance in libqt6widgets6 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlit
     dpkg-deb -f "$deb" Depends | grep -qw "$dependance" || echec "Depends lacks $dependance"
 done
 
-# lintian fails on errors only; its warnings and notes stay in the log.
-lintian --fail-on error "$deb" > "$travail/lintian.log" 2>&1 || {
+# lintian fails on errors and warnings; its notes (informational tags) stay in the log.
+lintian --fail-on error,warning "$deb" > "$travail/lintian.log" 2>&1 || {
     cat "$travail/lintian.log"
     echec "lintian reports errors"
 }
@@ -41,10 +44,40 @@ dpkg-deb -x "$deb" "$racine"
 usr=$racine/usr
 programme=$usr/games/vormigral
 [ -x "$programme" ] || echec "no program in usr/games"
-for fichier in share/applications/vormigral.desktop share/metainfo/vormigral.metainfo.xml \
-    share/icons/hicolor/scalable/apps/vormigral.svg share/man/man6/vormigral.6.gz \
-    share/doc/vormigral/copyright share/doc/vormigral/changelog.gz share/doc/vormigral/vormigral.html; do
-    [ -s "$usr/$fichier" ] || echec "missing $fichier"
+bureau=$usr/share/applications/$id.desktop
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+for fichier in "$bureau" "$metainfo" "$usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    "$usr/share/man/man6/vormigral.6.gz" "$usr/share/doc/vormigral/copyright" "$usr/share/doc/vormigral/changelog.gz" \
+    "$usr/share/doc/vormigral/vormigral.html"; do
+    [ -s "$fichier" ] || echec "missing ${fichier#"$racine"}"
+done
+# The application id names the desktop entry, the icon, the AppStream data and what the program
+# announces as its desktop file (Wayland's app id).
+grep -qx "Icon=$id" "$bureau" || echec "the desktop entry's icon is not $id"
+grep -q "<id>$id</id>" "$metainfo" || echec "AppStream id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || echec "AppStream launchable"
+grep -qaF "$id" "$programme" || echec "the program does not announce $id"
+[ -z "$(find "$usr" -name 'vormigral.desktop' -o -name 'vormigral.metainfo.xml' -o -name 'vormigral.png' -o -name 'vormigral.svg')" ] ||
+    echec "files still named after the old id"
+# The licence: GPL-3.0-or-later, the full text at the top of the sources, the Debian copyright file
+# pointing to the system's copy, the AppStream data saying so.
+cmp -s "$sources/LICENSE" /usr/share/common-licenses/GPL-3 || echec "LICENSE is not the GPL-3 text"
+grep -qx "License: GPL-3.0+" "$usr/share/doc/vormigral/copyright" || echec "copyright: licence"
+grep -q "/usr/share/common-licenses/GPL-3" "$usr/share/doc/vormigral/copyright" || echec "copyright: GPL-3 text"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || echec "AppStream licence"
+# The project's page, and the screenshot in its repository's docs/ (the raw file of a GitHub one).
+grep -q "<url type=\"homepage\">$site</url>" "$metainfo" || echec "AppStream homepage"
+capture=$site/docs/fenetre-principale.png
+[[ $site =~ ^https://github\.com/([^/]+/[^/]+)/?$ ]] &&
+    capture=https://raw.githubusercontent.com/${BASH_REMATCH[1]}/main/docs/fenetre-principale.png
+grep -q "<image>$capture</image>" "$metainfo" || echec "AppStream screenshot: not $capture"
+[ -s "$sources/docs/fenetre-principale.png" ] || echec "no docs/fenetre-principale.png"
+# The sample draw file, uncompressed as examples may be, and named in the manual page.
+cmp -s "$sources/tests/donnees/historique-exemple.csv" "$usr/share/doc/vormigral/examples/historique-exemple.csv" ||
+    echec "the sample draw file is not shipped"
+zcat "$usr/share/man/man6/vormigral.6.gz" > "$travail/vormigral.6"
+for mention in 'examples/historique\\-exemple.csv' 'VORMIGRAL/historique.sqlite' 'VORMIGRAL/imprimante'; do
+    grep -q "$mention" "$travail/vormigral.6" || echec "the manual page does not name $mention"
 done
 # Printing, the draw history and the CUPS client are linked like any library, so the package's
 # dependencies follow them; the program opens no library of its own at run time.
@@ -54,18 +87,18 @@ done
 ! nm -D --undefined-only "$programme" | grep -qw dlopen || echec "the program opens libraries itself (dlopen)"
 [ ! -e "$usr/lib" ] || echec "libraries of its own in the package: $(find "$usr/lib")"
 for cote in 16 22 24 32 48 64 128 256; do
-    file "$usr/share/icons/hicolor/${cote}x${cote}/apps/vormigral.png" | grep -q "PNG image data, $cote x $cote," ||
+    file "$usr/share/icons/hicolor/${cote}x${cote}/apps/$id.png" | grep -q "PNG image data, $cote x $cote," ||
         echec "icon ${cote}x${cote}"
 done
-desktop-file-validate "$usr/share/applications/vormigral.desktop" || echec "desktop-file-validate"
-appstreamcli validate --no-net "$usr/share/metainfo/vormigral.metainfo.xml" > "$travail/appstream.log" 2>&1 || true
+desktop-file-validate "$bureau" || echec "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" > "$travail/appstream.log" 2>&1 || true
 cat "$travail/appstream.log"
-grep -q "^E:" "$travail/appstream.log" && echec "appstreamcli reports errors"
+grep -qE "^(E|W):" "$travail/appstream.log" && echec "appstreamcli reports errors or warnings"
 grep -qiE "validation (was successful|failed)" "$travail/appstream.log" || echec "appstreamcli did not validate"
 
 # Every place that states the version states the project's.
 [ "$("$programme" --version)" = "vormigral $version" ] || echec "--version: $("$programme" --version)"
-grep -q "<release version=\"$version\"" "$usr/share/metainfo/vormigral.metainfo.xml" || echec "AppStream release"
+grep -q "<release version=\"$version\"" "$metainfo" || echec "AppStream release"
 zcat "$usr/share/man/man6/vormigral.6.gz" | grep -q "^\.TH VORMIGRAL 6 .*\"vormigral $version\"" || echec "man page"
 zcat "$usr/share/doc/vormigral/changelog.gz" | head -1 | grep -q "^vormigral ($version)" || echec "changelog"
 "$programme" --help | grep -q "^Usage: vormigral" || echec "--help"
@@ -98,9 +131,11 @@ fenetre() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1
 }
 # First start: the language chooser, a dialog that carries the program's icon and window class.
+# Under X11 the desktop matches windows to the entry by that class, which is not the entry's name:
+# StartupWMClass says it.
 langue=$(fenetre "Langue - Language") || echec "no language window"
 xprop -id "$langue" WM_CLASS | grep -q '"vormigral", "VORMIGRAL"' || echec "WM_CLASS $(xprop -id "$langue" WM_CLASS)"
-grep -qx "StartupWMClass=VORMIGRAL" "$usr/share/applications/vormigral.desktop" || echec "StartupWMClass"
+grep -qx "StartupWMClass=VORMIGRAL" "$bureau" || echec "StartupWMClass"
 # The icon property may follow the mapping of the window by a moment on a busy machine.
 icone=non
 for _ in $(seq 50); do
