@@ -36,8 +36,8 @@ int main(int argc, char* argv[]) {
     vormigral::HorlogeQt horloge;
     vormigral::Application application(
         {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
-    messages.suitlangue(&application.contexte().etat.parametres.langue);
-    aide.suitlangue(&application.contexte().etat.parametres.langue);
+    messages.suitlangue(&application.etat().parametres.langue);
+    aide.suitlangue(&application.etat().parametres.langue);
     vormigral::arretapresaffichage(application.principale());
     application.principale().show();
     application.principale().activateWindow();

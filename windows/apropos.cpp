@@ -22,7 +22,7 @@ const Legende legendesapropos[] = {
 
 } // namespace
 
-Tapropos::Tapropos(Contexte&) {
+Tapropos::Tapropos() {
     setObjectName(QStringLiteral("apropos"));
     setFont(policestandard());
     setFixedSize(422, 279);

@@ -23,7 +23,7 @@ const Legende legendeschoixlangue[] = {
 
 } // namespace
 
-TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
+TForm10::TForm10(TEtat& etat) : etat_(etat) {
     setObjectName(QStringLiteral("Form10"));
     setFont(policestandard());
     setFixedSize(390, 198);

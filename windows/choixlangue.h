@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
 
 class QRadioButton;
@@ -11,7 +11,7 @@ namespace vormigral {
 class TForm10 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm10(Contexte& contexte);
+    explicit TForm10(TEtat& etat);
 
     void lfrancaisClick();
     void cochanglais();

@@ -13,8 +13,7 @@
 
 namespace vormigral {
 
-TForm9::TForm9(Contexte& contexte)
-    : etat_(contexte.etat), creation_(contexte.etat.parametres), anglaiscreation_(anglais(contexte.etat)) {
+TForm9::TForm9(TEtat& etat) : etat_(etat), creation_(etat.parametres), anglaiscreation_(anglais(etat)) {
     setObjectName(QStringLiteral("Form9"));
     setFont(policestandard());
     setFixedSize(455, 288);

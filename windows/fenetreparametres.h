@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
 
 class QLineEdit;
@@ -12,7 +12,7 @@ namespace vormigral {
 class TForm9 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm9(Contexte& contexte);
+    explicit TForm9(TEtat& etat);
 
     void traduitparametres();
     void clickfrancais();

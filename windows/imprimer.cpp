@@ -4,7 +4,6 @@
 #include "app/textes.h"
 #include "windows/choiximprimante.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QDir>
 #include <QToolButton>
@@ -31,46 +30,51 @@ const Legende legendesimprimer[] = {
     {"causepasfichier", "ce n'est pas un fichier ordinaire", "it is not a regular file"},
 };
 
-// Says once a run, before anything is printed or shown, that the user's choice cannot be read.
-void signaleimprimante(Contexte& contexte, const TImprimanteMemorisee& lue) {
-    if (!lue.illisible() || contexte.choiximprimantesignale)
-        return;
-    contexte.choiximprimantesignale = true;
-    const bool en = anglais(contexte.etat);
+} // namespace
+
+Impression::Impression(TEtat& etat, const Plateforme& plateforme,
+                       SurDemande<TChoixImprimante>& choiximprimante)
+    : etat_(etat), plateforme_(plateforme), choiximprimante_(choiximprimante) {}
+
+QString Impression::imprimantechoisie() {
+    const TImprimanteMemorisee lue = lisimprimantememorisee(plateforme_.systeme);
+    // Said once a run, before anything is printed or shown.
+    if (!lue.illisible() || signale_)
+        return lue.file;
+    signale_ = true;
+    const bool en = anglais(etat_);
     const QString cause = lue.ouverture == Ouverture::Dossier ? texte(legendesimprimer, "causedossier", en)
                           : lue.ouverture == Ouverture::PasFichier
                               ? texte(legendesimprimer, "causepasfichier", en)
                               : qt_error_string(lue.erreur);
-    contexte.plateforme.messages.message(
+    plateforme_.messages.message(
         texte(legendesimprimer, "choixillisible", en).arg(QDir::toNativeSeparators(lue.chemin), cause),
         texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
-}
-
-} // namespace
-
-QString imprimantechoisie(Contexte& contexte) {
-    const TImprimanteMemorisee lue = lisimprimantememorisee(contexte.plateforme.systeme);
-    signaleimprimante(contexte, lue);
     return lue.file;
 }
 
-TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
-    imprimantechoisie(contexte);
-    const auto demande = [&contexte](const std::vector<TFile>& files, bool disparue) {
-        return surdemande(contexte, contexte.choiximprimante).demande(files, disparue);
+TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& travail) {
+    imprimantechoisie();
+    const auto demande = [this](const std::vector<TFile>& files, bool disparue) {
+        return choiximprimante_().demande(files, disparue);
     };
-    TLancement resultat = lanceimpression(contexte.plateforme, anglais(contexte.etat), demande, travail);
+    TLancement resultat = lanceimpression(plateforme_, anglais(etat_), demande, travail);
     if (resultat.fait && !resultat.annonce.isEmpty())
-        contexte.form1->annonce(resultat.annonce);
+        emit annonce(resultat.annonce);
     return resultat;
 }
 
-QString imprimanteprevue(Contexte& contexte) {
-    const bool en = anglais(contexte.etat);
-    const std::vector<TFile> files = contexte.plateforme.imprimantes.files();
+std::string Impression::imprimanteapercu() {
+    imprimantechoisie();
+    return imprimantesansdemande(plateforme_);
+}
+
+QString Impression::imprimanteprevue() {
+    const bool en = anglais(etat_);
+    const std::vector<TFile> files = plateforme_.imprimantes.files();
     if (files.empty())
         return texte(legendesimprimer, "aucune", en);
-    const QString memorisee = imprimantechoisie(contexte);
+    const QString memorisee = imprimantechoisie();
     const TDestination prevue = destination(files, memorisee.toStdString());
     if (prevue.file.empty())
         return texte(legendesimprimer, "ademander", en);

@@ -37,7 +37,9 @@
 
 namespace vormigral {
 
-TForm1::TForm1(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+TForm1::TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages,
+               const FenetresPrincipale& fenetres)
+    : etat_(etat), plateforme_(plateforme), reglages_(reglages), fenetres_(fenetres) {
     setObjectName(QStringLiteral("Form1"));
     construitfenetre();
     construitmenus();
@@ -177,12 +179,7 @@ void TForm1::construitmenus() {
                    {"Infos1", &TForm1::SpeedButton2Click}});
 }
 
-QWidget* proprietaire(Contexte& contexte) {
-    return contexte.form1;
-}
-
 void TForm1::creat() {
-    etat_.parexiste = reglages_.charge(etat_, contexte_.plateforme.systeme);
     initmethodes();
     effacecases();
     traduitprincipale();
@@ -192,12 +189,12 @@ void TForm1::creat() {
 void TForm1::activate() {
     if (!etat_.parexiste) {
         etat_.parexiste = true;
-        contexte_.form10->exec();
+        fenetres_.choixlangue.exec();
         traduitprincipale();
         initmethodes();
     }
     // After the language is known, so that the message about the settings file speaks it.
-    reglages_.signale(etat_, contexte_.plateforme.messages);
+    reglages_.signale(etat_, plateforme_.messages);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* evenement) {
@@ -267,7 +264,7 @@ void TForm1::affichecases() {
 }
 
 void TForm1::tirealeatoire(std::int32_t n) {
-    Hasard& hasard = contexte_.plateforme.hasard;
+    Hasard& hasard = plateforme_.hasard;
     hasard.initialise();
     vormigral::tirealeatoire(etat_, n, [&hasard](int l) { return hasard.tire(l); });
     affichecases();
@@ -414,37 +411,37 @@ void TForm1::commande(QDialog* fenetre) {
         return;
     }
     const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(texte(legendesprincipale, "selectionincorrecte", en),
-                                          texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+    plateforme_.messages.message(texte(legendesprincipale, "selectionincorrecte", en),
+                                 texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 
 void TForm1::bvoirbulletinClick() {
-    commande(contexte_.form2);
+    commande(&fenetres_.visionneuse);
 }
 
 void TForm1::bimplistbullClick() {
-    commande(contexte_.form5);
+    commande(&fenetres_.liste);
 }
 
 void TForm1::bcomparerClick() {
-    commande(contexte_.form8);
+    commande(&fenetres_.comparaison);
 }
 
 void TForm1::bimpbullClick() {
-    commande(contexte_.form7);
+    commande(&fenetres_.impression);
 }
 
 void TForm1::mAnalysedelamethode1Click() {
-    surdemande(contexte_, contexte_.analyse).exec();
+    fenetres_.analyse().exec();
 }
 
 void TForm1::historiqueClick() {
-    surdemande(contexte_, contexte_.historique).exec();
+    fenetres_.historique().exec();
 }
 
 void TForm1::Paramtres1Click() {
     const std::int32_t avant = etat_.parametres.langue;
-    contexte_.form9->exec();
+    fenetres_.parametres.exec();
     if (etat_.parametres.langue != avant) {
         traduitprincipale();
         initmethodes();
@@ -452,11 +449,11 @@ void TForm1::Paramtres1Click() {
 }
 
 void TForm1::mImprimante1Click() {
-    surdemande(contexte_, contexte_.choiximprimante).choisit();
+    fenetres_.choiximprimante().choisit();
 }
 
 void TForm1::mCalage1Click() {
-    surdemande(contexte_, contexte_.calage).exec();
+    fenetres_.calage().exec();
 }
 
 void TForm1::annonce(const QString& texte) {
@@ -465,23 +462,23 @@ void TForm1::annonce(const QString& texte) {
 }
 
 void TForm1::boutaideClick() {
-    contexte_.plateforme.aide.contenu(QStringLiteral("vormigral.hlp"));
+    plateforme_.aide.contenu(QStringLiteral("vormigral.hlp"));
 }
 
 void TForm1::SpeedButton2Click() {
-    contexte_.apropos->show();
-    contexte_.apropos->raise();
-    contexte_.apropos->activateWindow();
+    fenetres_.apropos.show();
+    fenetres_.apropos.raise();
+    fenetres_.apropos.activateWindow();
 }
 
 void TForm1::problemefichier(const char* nom) {
     // The grid-file messages are French whatever the language.
-    contexte_.plateforme.messages.message(texte(legendesprincipale, nom, false), texte(titreprobleme, false),
-                                          Boutons::Ok, Icone::Aucune);
+    plateforme_.messages.message(texte(legendesprincipale, nom, false), texte(titreprobleme, false),
+                                 Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::Chargerbulletin1Click() {
-    const std::optional<TChoixFichier> choix = contexte_.form6->demandechargement();
+    const std::optional<TChoixFichier> choix = fenetres_.choixfichier.demandechargement();
     if (!choix)
         return;
     switch (chargebulletin(etat_, choix->repertoire, choix->nom, choix->liste)) {
@@ -504,10 +501,10 @@ void TForm1::Chargerbulletin1Click() {
 }
 
 void TForm1::EnregistrerBulletin1Click() {
-    const std::optional<TChoixFichier> choix = contexte_.form6->demandeenregistrement();
+    const std::optional<TChoixFichier> choix = fenetres_.choixfichier.demandeenregistrement();
     if (!choix)
         return;
-    Messages& messages = contexte_.plateforme.messages;
+    Messages& messages = plateforme_.messages;
     const AvantEnregistrement avant = preparebulletin(etat_, choix->repertoire, choix->nom, choix->liste);
     if (avant == AvantEnregistrement::Cache) {
         const bool en = anglais(etat_);
@@ -529,7 +526,7 @@ void TForm1::EnregistrerBulletin1Click() {
 }
 
 void TForm1::bquitterClick() {
-    reglages_.sauve(etat_, contexte_.plateforme);
+    reglages_.sauve(etat_, plateforme_);
     close();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/plateforme.h"
 #include "app/reglages.h"
+#include "engine/etat.h"
 #include "windows/blocnumeros.h"
-#include "windows/contexte.h"
+#include "windows/surdemande.h"
 
 #include <QMainWindow>
 
@@ -19,11 +21,43 @@ class QToolButton;
 
 namespace vormigral {
 
+class TAnalyse;
+class Tapropos;
+class TCalage;
+class TChoixImprimante;
+class TForm10;
+class TForm2;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class THistorique;
+
+// The windows the main window opens: those made at start-up, and the holders of those made on
+// first use.
+struct FenetresPrincipale {
+    TForm2& visionneuse;
+    TForm5& liste;
+    TForm8& comparaison;
+    TForm7& impression;
+    TForm6& choixfichier;
+    TForm9& parametres;
+    TForm10& choixlangue;
+    Tapropos& apropos;
+    SurDemande<TAnalyse>& analyse;
+    SurDemande<THistorique>& historique;
+    SurDemande<TChoixImprimante>& choiximprimante;
+    SurDemande<TCalage>& calage;
+};
+
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Contexte& contexte);
+    // `reglages` were read before: the main window tells the user what was wrong with them and
+    // writes them at quit.
+    TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, const FenetresPrincipale& fenetres);
     ~TForm1() override;
 
     // Number of the method selected in the list, or -1 when nothing is selected.
@@ -79,15 +113,16 @@ private:
     void changemethode();
     void problemefichier(const char* nom);
 
-    Contexte& contexte_;
     TEtat& etat_;
+    const Plateforme plateforme_;
+    Reglages& reglages_;
+    const FenetresPrincipale fenetres_;
     QPixmap coche_;
     std::unique_ptr<BlocNumeros> bloc_;
     QComboBox* ComboBox1 = nullptr;
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
-    Reglages reglages_;
 };
 
 } // namespace vormigral

@@ -628,7 +628,7 @@ int main(int argc, char* argv[]) {
         return fenetres(argc - 1, argv + 1);
     Banc banc;
     banc.demarre();
-    TApercu& fenetre = surdemande(banc.contexte(), banc.contexte().apercu);
+    TApercu& fenetre = banc.application().apercu()();
     if (ordre == QLatin1String("imprime") && args.size() == 2) {
         ImprimantesQt imprimantes;
         const std::vector<TFile> files = imprimantes.files();

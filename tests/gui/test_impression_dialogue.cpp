@@ -512,7 +512,7 @@ void TestImpressionDialogue::sansmethode() {
         lance(w);
         QVERIFY(w->isVisible());
     });
-    banc.contexte().form7->exec();
+    banc.application().impression().exec();
     QCOMPARE(banc.messages.messages.size(), 1);
     QCOMPARE(banc.messages.messages.first().texte,
              QStringLiteral("Numéros des grilles à imprimer incorrect"));

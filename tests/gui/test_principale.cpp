@@ -454,7 +454,7 @@ void TestPrincipale::aideetapropos() {
              QStringList({QStringLiteral("vormigral.hlp"), QStringLiteral("vormigral.hlp")}));
     f.show();
     QTest::mouseClick(controle<QToolButton>(&f, "SpeedButton2"), Qt::LeftButton);
-    Tapropos* apropos = banc.contexte().apropos;
+    Tapropos* apropos = &banc.application().apropos();
     QVERIFY(apropos->isVisible());
     QVERIFY(!apropos->isModal());
     QCOMPARE(controle<QLabel>(apropos, "lversion")->text(), QStringLiteral("V 3.08"));

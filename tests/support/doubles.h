@@ -117,8 +117,7 @@ public:
     // For a test that answers every window itself, however long it stays open (the monkey).
     void sansveille();
     Application& application() { return *application_; }
-    Contexte& contexte() { return application_->contexte(); }
-    TEtat& etat() { return application_->contexte().etat; }
+    TEtat& etat() { return application_->etat(); }
     TForm1& principale() { return application_->principale(); }
     Plateforme plateforme() {
         return {messages, aide,    systeme,

@@ -78,9 +78,9 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < liste->count(); ++i)
         if (methodedutexte(liste->itemText(i).toStdString()) == methode47)
             liste->setCurrentIndex(i);
-    coche(application.contexte().etat);
+    coche(application.etat());
     principale.construitnumcoch();
-    TForm8* fenetre = application.contexte().form8;
+    TForm8* fenetre = &application.comparaison();
     fenetre->show();
     const char* selecteurs[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4",
                                 "ComboBox5", "ComboBox6", "ComboBox7"};

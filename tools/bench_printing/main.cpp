@@ -66,8 +66,7 @@ int main(int argc, char* argv[]) {
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
     Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
-    Contexte& contexte = application.contexte();
-    TEtat& etat = contexte.etat;
+    TEtat& etat = application.etat();
     QComboBox* liste = application.principale().methodes();
     for (int i = 0; i < liste->count(); ++i)
         if (methodedutexte(liste->itemText(i).toStdString()) == methodegrande)
@@ -110,7 +109,7 @@ int main(int argc, char* argv[]) {
         bulletin.ouvre(documentbulletins);
         dessinebulletin(bulletin, etat.parametres, etat.typesbulletin[1]);
         bulletin.ferme();
-        TApercu& apercu = surdemande(contexte, contexte.apercu);
+        TApercu& apercu = application.apercu()();
         apercu.prepare(pages, &bulletin, GenreApercu::Bulletins, {});
         QPrinter vue(QPrinter::HighResolution);
         vue.setOutputFormat(QPrinter::PdfFormat);
@@ -119,7 +118,7 @@ int main(int argc, char* argv[]) {
     });
     std::printf("    %d slips\n", bilan.pages);
 
-    TForm5& form5 = *contexte.form5;
+    TForm5& form5 = application.liste();
     mesure("371-line list filled in the list window", n, [&] { form5.remplitliste(); });
     std::printf("    %d lines\n", form5.findChild<QListWidget*>(QStringLiteral("listbull"))->count());
     return 0;
