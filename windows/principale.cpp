@@ -35,18 +35,58 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <cstring>
+
 namespace vormigral {
 
 TForm1::TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages,
                const FenetresPrincipale& fenetres)
     : etat_(etat), plateforme_(plateforme), reglages_(reglages), fenetres_(fenetres) {
     setObjectName(QStringLiteral("Form1"));
+    construitactions();
     construitfenetre();
     construitmenus();
     creat();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::construitactions() {
+    struct Commande {
+        const char* nom;
+        void (TForm1::*execute)();
+        QKeySequence raccourci;
+    };
+    // Named as their menu entries; the two that no menu holds after their buttons' commands.
+    const Commande commandes[] = {
+        {"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
+        {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
+        {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit},
+        {"mVoirlesbulletins1", &TForm1::bvoirbulletinClick, {}},
+        {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick, {}},
+        {"mCompareraveclesrsultats1", &TForm1::bcomparerClick, {}},
+        {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
+        {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"mHistorique1", &TForm1::historiqueClick, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"Paramtres1", &TForm1::Paramtres1Click, {}},
+        {"mImprimante1", &TForm1::mImprimante1Click, {}},
+        {"mCalage1", &TForm1::mCalage1Click, {}},
+        {"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
+        {"Infos1", &TForm1::SpeedButton2Click, {}},
+        {"effacer", &TForm1::beffacerClick, {}},
+        {"aleatoire", &TForm1::aleaclick, {}},
+    };
+    for (const Commande& c : commandes) {
+        auto* commande = new QAction(this);
+        commande->setObjectName(QString::fromLatin1(c.nom));
+        commande->setShortcut(c.raccourci);
+        connect(commande, &QAction::triggered, this, c.execute);
+    }
+}
+
+QAction* TForm1::action(const char* nom) const {
+    return findChild<QAction*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly);
+}
 
 void TForm1::construitfenetre() {
     setWindowTitle(QStringLiteral("VORMIGRAL"));
@@ -67,12 +107,12 @@ void TForm1::construitfenetre() {
     auto* infos = place<QToolButton>(zone, "SpeedButton2", {16, 13, 28, 29});
     infos->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/infos.svg"), {16, 16})));
     infos->setAutoRaise(true);
-    connect(infos, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    lieaction(infos, action("Infos1"));
 
     auto* aide = place<QToolButton>(zone, "boutaide", {573, 13, 28, 29});
     aide->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/aide.svg"), {16, 16})));
     aide->setAutoRaise(true);
-    connect(aide, &QToolButton::clicked, this, &TForm1::boutaideClick);
+    lieaction(aide, action("Aideenligne1"));
 
     coche_ = pixmapsvg(QStringLiteral(":/images/coche.svg"), {14, 20});
     bloc_ = std::make_unique<BlocNumeros>(zone, QPoint(30, 59), true);
@@ -89,25 +129,25 @@ void TForm1::construitfenetre() {
     ComboBox1->setFont(policestandard(false));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::changemethode);
 
-    struct Commande {
+    struct Bouton {
         const char* nom;
         QRect geometrie;
         const char* image;
-        void (TForm1::*action)();
+        const char* commande;
     };
-    const Commande commandes[] = {
-        {"bvoirbulletin", {293, 106, 292, 31}, "voir", &TForm1::bvoirbulletinClick},
-        {"bimplistbull", {293, 141, 145, 31}, "liste", &TForm1::bimplistbullClick},
-        {"bimpbull", {441, 140, 144, 32}, "imprimer", &TForm1::bimpbullClick},
-        {"bcomparer", {293, 176, 292, 31}, "comparer", &TForm1::bcomparerClick},
-        {"beffacer", {293, 210, 292, 31}, "effacer", &TForm1::beffacerClick},
-        {"bnaleat", {294, 244, 292, 33}, "hasard", &TForm1::aleaclick},
-        {"bquitter", {453, 282, 132, 69}, "quitter", &TForm1::bquitterClick},
+    const Bouton boutons[] = {
+        {"bvoirbulletin", {293, 106, 292, 31}, "voir", "mVoirlesbulletins1"},
+        {"bimplistbull", {293, 141, 145, 31}, "liste", "mVoirlalistedesbulletins1"},
+        {"bimpbull", {441, 140, 144, 32}, "imprimer", "Imprimerlesbulletins1"},
+        {"bcomparer", {293, 176, 292, 31}, "comparer", "mCompareraveclesrsultats1"},
+        {"beffacer", {293, 210, 292, 31}, "effacer", "effacer"},
+        {"bnaleat", {294, 244, 292, 33}, "hasard", "aleatoire"},
+        {"bquitter", {453, 282, 132, 69}, "quitter", "mQuitter1"},
     };
-    for (const Commande& c : commandes) {
-        QPushButton* bouton = boutonimage(zone, c.nom, c.geometrie, c.image);
-        bouton->setFont(policestandard(c.action == &TForm1::bquitterClick));
-        connect(bouton, &QPushButton::clicked, this, c.action);
+    for (const Bouton& b : boutons) {
+        QPushButton* bouton = boutonimage(zone, b.nom, b.geometrie, b.image);
+        bouton->setFont(policestandard(std::strcmp(b.nom, "bquitter") == 0));
+        lieaction(bouton, action(b.commande));
     }
 
     auto* cadre = place<QGroupBox>(zone, "GroupBox1", {293, 279, 133, 69});
@@ -143,40 +183,18 @@ void TForm1::construitfenetre() {
 }
 
 void TForm1::construitmenus() {
-    struct Entree {
-        const char* nom;
-        void (TForm1::*action)();
-        QKeySequence::StandardKey raccourci = QKeySequence::UnknownKey;
-    };
-    const auto menu = [this](const char* nom, std::initializer_list<Entree> entrees) {
+    const auto menu = [this](const char* nom, std::initializer_list<const char*> commandes) {
         QMenu* m = menuBar()->addMenu(QString());
         m->setObjectName(QString::fromLatin1(nom));
-        for (const Entree& e : entrees) {
-            QAction* action = m->addAction(QString());
-            action->setObjectName(QString::fromLatin1(e.nom));
-            action->setShortcut(e.raccourci);
-            connect(action, &QAction::triggered, this, e.action);
-        }
-        return m;
+        for (const char* commande : commandes)
+            m->addAction(action(commande));
     };
     menuBar()->setFont(policestandard(false));
-    menu("Fichier1", {{"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
-                      {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
-                      {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit}});
-    menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
-                          {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
-                          {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
-                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
-                          {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click},
-                          {"mHistorique1", &TForm1::historiqueClick}});
-    findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click},
-                      {"mImprimante1", &TForm1::mImprimante1Click},
-                      {"mCalage1", &TForm1::mCalage1Click}});
-    menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
-                   {"Infos1", &TForm1::SpeedButton2Click}});
+    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1"});
+    menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
+                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
+    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1"});
+    menu("Aide1", {"Aideenligne1", "Infos1"});
 }
 
 void TForm1::creat() {

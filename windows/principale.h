@@ -75,7 +75,8 @@ public:
     const QPixmap& imagecochee() const { return coche_; }
     QComboBox* methodes() const { return ComboBox1; }
 
-    // Handlers; each button and its menu item run the same one.
+    // The commands; each runs through one action, which its menu entry, its button and its
+    // shortcut share.
     void casecoch(int numero);
     void beffacerClick();
     void aleaclick();
@@ -104,6 +105,8 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    void construitactions();
+    QAction* action(const char* nom) const;
     void construitfenetre();
     void construitmenus();
     void creat();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,6 +42,8 @@ private slots:
     void porte_data();
     void porte();
     void porteselectionvide();
+    void uneactionparcommande_data();
+    void uneactionparcommande();
     void valeurautrequeun();
     void premierlancement();
     void changementdelangue_data();
@@ -192,6 +195,52 @@ void TestPrincipale::porteselectionvide() {
     QTest::mouseClick(controle<QPushButton>(&f, "bnaleat"), Qt::LeftButton);
     QCOMPARE(comptecoches(banc.etat()), 0);
     QCOMPARE(banc.hasard.graines, 0u);
+}
+
+void TestPrincipale::uneactionparcommande_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<QString>("menu"); // the menu holding the command, if any
+    const char* lignes[][3] = {{"bvoirbulletin", "mVoirlesbulletins1", "Utilisation1"},
+                               {"bimplistbull", "mVoirlalistedesbulletins1", "Utilisation1"},
+                               {"bimpbull", "Imprimerlesbulletins1", "Utilisation1"},
+                               {"bcomparer", "mCompareraveclesrsultats1", "Utilisation1"},
+                               {"beffacer", "effacer", ""},
+                               {"bnaleat", "aleatoire", ""},
+                               {"bquitter", "mQuitter1", "Fichier1"},
+                               {"boutaide", "Aideenligne1", "Aide1"},
+                               {"SpeedButton2", "Infos1", "Aide1"}};
+    for (const auto& l : lignes)
+        QTest::newRow(l[0]) << QString::fromLatin1(l[0]) << QString::fromLatin1(l[1])
+                            << QString::fromLatin1(l[2]);
+}
+
+// A button and the menu entry of its command are one action: a click triggers it, and the button
+// is enabled and shown as the action is.
+void TestPrincipale::uneactionparcommande() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, commande);
+    QFETCH(QString, menu);
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    TForm1& f = banc.principale();
+    auto* b = controle<QAbstractButton>(&f, qPrintable(bouton));
+    auto* a = controle<QAction>(&f, qPrintable(commande));
+    if (!menu.isEmpty())
+        QVERIFY(controle<QMenu>(&f, qPrintable(menu))->actions().contains(a));
+    QSignalSpy declenchements(a, &QAction::triggered);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(declenchements.size(), 1);
+    a->setEnabled(false);
+    QVERIFY(!b->isEnabled());
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(declenchements.size(), 1);
+    a->setVisible(false);
+    QVERIFY(b->isHidden());
+    a->setEnabled(true);
+    a->setVisible(true);
+    QVERIFY(b->isEnabled() && !b->isHidden());
 }
 
 void TestPrincipale::valeurautrequeun() {
