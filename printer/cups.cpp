@@ -103,31 +103,19 @@ std::string entreparentheses(const std::string& texte) {
 }
 
 [[noreturn]] void arretee(const std::string& file, const std::string& message) {
-    throw ErreurImpression(
-        "L'imprimante « " + file + " » est arrêtée" + entreparentheses(message) + " : elle n'imprime pas.",
-        "The printer \"" + file + "\" is stopped" + entreparentheses(message) + ": it does not print.");
+    throw ErreurImpression(CauseImpression::Arretee, file, message);
 }
 
-// Why a job will not print, in the user's words and the spooler's.
+// Why a job will not print, in the spooler's words.
 [[noreturn]] void nonimprime(const std::string& file, std::int32_t numero, const EtatTravail& etat) {
-    std::string fr = "mis en attente";
-    std::string en = "held";
-    if (etat.etat == IPP_JSTATE_STOPPED) {
-        fr = "arrêté";
-        en = "stopped";
-    } else if (etat.etat == IPP_JSTATE_CANCELED) {
-        fr = "annulé";
-        en = "cancelled";
-    } else if (etat.etat == IPP_JSTATE_ABORTED) {
-        fr = "interrompu";
-        en = "aborted";
-    }
-    const std::string raison = etat.message.empty() ? etat.raisons : etat.message;
-    const std::string n = std::to_string(numero);
-    throw ErreurImpression("Le travail " + n + " a été " + fr + " par l'imprimante « " + file + " »" +
-                               entreparentheses(raison) + ".",
-                           "Job " + n + " was " + en + " by the printer \"" + file + "\"" +
-                               entreparentheses(raison) + ".");
+    CauseImpression cause = CauseImpression::TravailRetenu;
+    if (etat.etat == IPP_JSTATE_STOPPED)
+        cause = CauseImpression::TravailArrete;
+    else if (etat.etat == IPP_JSTATE_CANCELED)
+        cause = CauseImpression::TravailAnnule;
+    else if (etat.etat == IPP_JSTATE_ABORTED)
+        cause = CauseImpression::TravailInterrompu;
+    throw ErreurImpression(cause, file, etat.message.empty() ? etat.raisons : etat.message, numero);
 }
 
 bool contient(const std::string& raisons, const char* raison) {
@@ -162,9 +150,7 @@ std::int32_t soumet(const std::string& file, const std::string& pdf, const std::
                     const std::vector<Option>& options, std::chrono::milliseconds delai) {
     const EtatImprimante avant = etatimprimante(file);
     if (!avant.repond)
-        throw ErreurImpression("L'imprimante « " + file + " » ne répond pas (" + cupsLastErrorString() + ").",
-                               "The printer \"" + file + "\" does not answer (" + cupsLastErrorString() +
-                                   ").");
+        throw ErreurImpression(CauseImpression::SansReponse, file, cupsLastErrorString());
     // A stopped queue would take the job and keep it: it could come out hours later, unasked.
     if (avant.arretee)
         arretee(file, avant.message);
@@ -179,8 +165,7 @@ std::int32_t soumet(const std::string& file, const std::string& pdf, const std::
     if (numero == 0) {
         const std::string raison = cupsLastErrorString();
         const std::string etat = entreparentheses(etatimprimante(file).message);
-        throw ErreurImpression("L'imprimante « " + file + " » a refusé le travail : " + raison + etat,
-                               "The printer \"" + file + "\" refused the job: " + raison + etat);
+        throw ErreurImpression(CauseImpression::Refus, file, raison + etat);
     }
 
     const auto fin = std::chrono::steady_clock::now() + delai;

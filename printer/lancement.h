@@ -27,9 +27,12 @@ struct TLancement {
 // printed, says how many marks would fall outside the printer's printable area and lets the user
 // stop. When the system has no printer at all, says so and offers to write the same pages to a PDF
 // file the user chooses, then says where it went. A failure, the printer's refusal among them, is
-// shown with its reason in the current language, and the job is not done.
-TLancement lanceimpression(const Plateforme& plateforme, bool anglais, const TDemandeImprimante& demande,
+// shown with its reason in the language installed, and the job is not done.
+TLancement lanceimpression(const Plateforme& plateforme, const TDemandeImprimante& demande,
                            const std::function<void(SurfaceImpression&)>& travail);
+
+// A failure of the printing layer in the user's words, in the language installed.
+QString texteerreur(const ErreurImpression& erreur);
 
 // The queue a print would use without asking anyone; empty when the user would be asked, or
 // there is no printer.

@@ -1,5 +1,6 @@
 #include "windows/application.h"
 
+#include "app/langue.h"
 #include "windows/accessibilite.h"
 #include "windows/analyse.h"
 #include "windows/apercu.h"
@@ -22,10 +23,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QPointer>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -35,7 +32,7 @@ static void initressources() {
 
 namespace vormigral {
 
-Application::Application(const Plateforme& plateforme)
+Application::Application(const Plateforme& plateforme, Langue& langue)
     : plateforme_(plateforme), choiximprimante_([this](QWidget* proprietaire) {
           return new TChoixImprimante(etat_, plateforme_, *imprime_, proprietaire);
       }),
@@ -47,6 +44,7 @@ Application::Application(const Plateforme& plateforme)
       historique_(
           [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }) {
     etat_.parexiste = reglages_.charge(etat_, plateforme_.systeme);
+    langue.applique(etat_.parametres.langue);
     imprime_ = std::make_unique<Impression>(etat_, plateforme_, choiximprimante_);
     visionneuse_ = std::make_unique<TForm2>(etat_);
     apropos_ = std::make_unique<Tapropos>();
@@ -58,7 +56,7 @@ Application::Application(const Plateforme& plateforme)
     parametres_ = std::make_unique<TForm9>(etat_);
     choixlangue_ = std::make_unique<TForm10>(etat_);
     principale_ = std::make_unique<TForm1>(
-        etat_, plateforme_, reglages_,
+        etat_, plateforme_, reglages_, langue,
         FenetresPrincipale{*visionneuse_, *liste_, *comparaison_, *dialogueimpression_, *choixfichier_,
                            *parametres_, *choixlangue_, *apropos_, analyse_, historique_, choiximprimante_,
                            calage_});
@@ -83,26 +81,6 @@ void initialiseapplication() {
     QApplication::setWindowIcon(iconeprogramme());
     QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
     installeaccessibilite();
-}
-
-void traduitqt(bool anglais) {
-    // English is Qt's own language; French comes from the translations Debian ships with Qt.
-    static QPointer<QTranslator> francais;
-    static bool installe = false;
-    if (!francais) {
-        francais = new QTranslator(qApp);
-        installe = false;
-        if (!francais->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            qWarning("Qt's French translations (qtbase_fr.qm) not found: Qt's dialogs stay in English");
-    }
-    if (francais->isEmpty() || installe == !anglais)
-        return;
-    installe = !anglais;
-    if (installe)
-        QCoreApplication::installTranslator(francais);
-    else
-        QCoreApplication::removeTranslator(francais);
 }
 
 } // namespace vormigral

@@ -10,6 +10,7 @@
 namespace vormigral {
 
 class Impression;
+class Langue;
 class TAnalyse;
 class Tapropos;
 class TApercu;
@@ -25,13 +26,13 @@ class TForm8;
 class TForm9;
 class THistorique;
 
-// The program: the working state, its settings, and its windows. The settings are read first,
-// since the windows take their language and values from them; the dialogs are made at start-up
-// without their controls (see differe.h), the main window last, handed the windows it opens. The
-// other windows are made on first use, owned by the main window.
+// The program: the working state, its settings, and its windows. The settings are read first and
+// their language installed, since the windows take their captions and values from them; the
+// dialogs are made at start-up without their controls (see differe.h), the main window last,
+// handed the windows it opens. The other windows are made on first use, owned by the main window.
 class Application {
 public:
-    explicit Application(const Plateforme& plateforme);
+    Application(const Plateforme& plateforme, Langue& langue);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -73,8 +74,5 @@ private:
 // Process-wide set-up that must precede any window: signals, application name, resources,
 // how assistive technologies see the program's controls.
 void initialiseapplication();
-
-// Qt's own dialogs and standard buttons in the program's language: French unless `anglais`.
-void traduitqt(bool anglais);
 
 } // namespace vormigral

@@ -15,6 +15,7 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
 };
 
 } // namespace vormigral

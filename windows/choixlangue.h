@@ -2,12 +2,12 @@
 
 #include "engine/etat.h"
 #include "windows/differe.h"
-
-class QRadioButton;
+#include "windows/groupelangue.h"
 
 namespace vormigral {
 
-// The language chooser of the first run. The language changes as soon as a button is checked.
+// The language chooser of the first run. The setting changes as soon as a button is checked; the
+// program takes the language when the chooser closes.
 class TForm10 : public DialogueDiffere {
     Q_OBJECT
 public:
@@ -24,10 +24,10 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
 
     TEtat& etat_;
-    QRadioButton* lfrancais = nullptr;
-    QRadioButton* langlais = nullptr;
+    ChoixLangue choix_{};
 };
 
 } // namespace vormigral

@@ -58,7 +58,7 @@ TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& tr
     const auto demande = [this](const std::vector<TFile>& files, bool disparue) {
         return choiximprimante_().demande(files, disparue);
     };
-    TLancement resultat = lanceimpression(plateforme_, anglais(etat_), demande, travail);
+    TLancement resultat = lanceimpression(plateforme_, demande, travail);
     if (resultat.fait && !resultat.annonce.isEmpty())
         emit annonce(resultat.annonce);
     return resultat;

@@ -148,11 +148,11 @@ void TForm5::remplitliste() {
 void TForm5::imprimeliste() {
     construit();
     const std::int32_t methode = etat_.methodechoisie;
-    const bool en = anglais(etat_);
+    const std::string titre = titreliste();
     // The window stays open over the main window's status line: the answer shows here too.
     lcompterendu->setText(impression_
                               .imprime([&](SurfaceImpression& surface) {
-                                  vormigral::imprimeliste(etat_, surface, methode, en);
+                                  vormigral::imprimeliste(etat_, surface, methode, titre);
                               })
                               .annonce);
 }
@@ -160,8 +160,13 @@ void TForm5::imprimeliste() {
 void TForm5::bapercuClick() {
     const std::string file = impression_.imprimanteapercu();
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    vormigral::imprimeliste(etat_, pages, etat_.methodechoisie, anglais(etat_));
+    vormigral::imprimeliste(etat_, pages, etat_.methodechoisie, titreliste());
     apercu_().montre(pages, nullptr, GenreApercu::Liste, file);
+}
+
+std::string TForm5::titreliste() {
+    //: The title printed at the top of the list of grids.
+    return tr("GRID S LIST").toStdString();
 }
 
 void TForm5::bimprimebulletins() {

@@ -33,6 +33,7 @@ protected:
 private:
     void construitcontroles() override;
     void traduit(bool en);
+    static std::string titreliste();
 
     TEtat& etat_;
     Impression& impression_;

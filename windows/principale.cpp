@@ -1,12 +1,12 @@
 #include "windows/principale.h"
 
+#include "app/langue.h"
 #include "app/reglages.h"
 #include "engine/cases.h"
 #include "engine/methodes.h"
 #include "engine/serie.h"
 #include "files/bulletin.h"
 #include "windows/analyse.h"
-#include "windows/application.h"
 #include "windows/apropos.h"
 #include "windows/calage.h"
 #include "windows/choixfichier.h"
@@ -17,8 +17,9 @@
 #include "windows/fenetreparametres.h"
 #include "windows/historique.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
+#include "windows/libelles.h"
 #include "windows/listegrilles.h"
+#include "windows/traduction.h"
 #include "windows/visionneuse.h"
 
 #include <QAction>
@@ -39,9 +40,9 @@
 
 namespace vormigral {
 
-TForm1::TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages,
+TForm1::TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, Langue& langue,
                const FenetresPrincipale& fenetres)
-    : etat_(etat), plateforme_(plateforme), reglages_(reglages), fenetres_(fenetres) {
+    : etat_(etat), plateforme_(plateforme), reglages_(reglages), langue_(langue), fenetres_(fenetres) {
     setObjectName(QStringLiteral("Form1"));
     construitactions();
     construitfenetre();
@@ -208,11 +209,10 @@ void TForm1::activate() {
     if (!etat_.parexiste) {
         etat_.parexiste = true;
         fenetres_.choixlangue.exec();
-        traduitprincipale();
-        initmethodes();
+        langue_.applique(etat_.parametres.langue);
     }
     // After the language is known, so that the message about the settings file speaks it.
-    reglages_.signale(etat_, plateforme_.messages);
+    reglages_.signale(plateforme_.messages);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* evenement) {
@@ -288,96 +288,93 @@ void TForm1::tirealeatoire(std::int32_t n) {
     affichecases();
 }
 
-namespace {
-
-// Every text the main window shows, in both languages.
-const Legende legendesprincipale[] = {
-    {"ltitrechoix", "Choix de la méthode", "Choose the method"},
-    {"bvoirbulletin", "Voir les grilles", "View the grids"},
-    {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
-    {"bimpbull", "Imprimer les grilles", "Print the grids"},
-    {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
-    {"beffacer", "Effacer la grille", "Clear the bill"},
-    {"bnaleat", "Numéros aléatoires", "Random numbers"},
-    {"bquitter", "Quitter", "Quit"},
-    {"GroupBox1", "Cases cochées", "numbers selected"},
-    // Menus and their items: "&" marks the letter that opens them with Alt (underlined on screen).
-    {"Fichier1", "&Fichiers", "&Files"},
-    {"Chargerbulletin1", "&Charger bulletin", "&Load Bill"},
-    {"EnregistrerBulletin1", "&Enregistrer bulletin", "&Save Bill"},
-    {"mQuitter1", "&Quitter", "&Quit"},
-    {"Utilisation1", "&Utilisation", "&Utilize"},
-    {"mVoirlesbulletins1", "&Voir les bulletins", "&View the grids"},
-    {"mVoirlalistedesbulletins1", "Voir la &liste des bulletins", "View the &list of the grids"},
-    {"mCompareraveclesrsultats1", "&Comparer avec les resultats", "&Compare with the results"},
-    {"Imprimerlesbulletins1", "&Imprimer les grilles", "&Print the grids"},
-    {"mAnalysedelamethode1", "&Analyse de la méthode", "Method &analysis"},
-    {"mHistorique1", "&Historique des tirages", "Draw &history"},
-    {"Options1", "&Options", "&Options"},
-    {"Paramtres1", "&Paramètres", "&Parameters"},
-    {"mImprimante1", "&Imprimante…", "P&rinter…"},
-    {"mCalage1", "&Feuille de calage…", "&Calibration sheet…"},
-    {"Aide1", "&Aide", "&Help"},
-    {"Aideenligne1", "&Aide en ligne", "&Help"},
-    {"Infos1", "&Infos", "&Infos"},
-    // What screen readers call the controls that show no text of their own.
-    {"acc:SpeedButton2", "Informations", "Information"},
-    {"acc:boutaide", "Aide", "Help"},
-    {"acc:pgrille", "Numéros à cocher", "Numbers to tick"},
-    {"acc:ComboBox1", "Choix de la méthode", "Choose the method"},
-    {"bulleaide", "Aide", "Help"},
-    {"bulleinfos", "Informations", "Informations"},
-    {"statut", "Méthode %1 : %2 numéros à cocher, %3 cochés.", "Method %1: tick %2 numbers, %3 ticked."},
-    {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
-    // The grid-file messages, French in both languages.
-    {"fichierinexistant", "Fichier inexistant", "Fichier inexistant"},
-    {"erreurlecture", "Erreur à la lecture du fichier", "Erreur à la lecture du fichier"},
-    {"pasgrille", "Ce n'est pas un fichier grille", "Ce n'est pas un fichier grille"},
-    {"continuer", "Continuer quand même ?", "Continuer quand même ?"},
-    {"fichierexistant", "Fichier existant !!", "Fichier existant !!"},
-    {"probleme", "Il y a eu un problème", "Il y a eu un problème"},
-    {"nonsauvegarde", "Fichier non sauvegardé !!", "Fichier non sauvegardé !!"},
-    {"nomcache",
-     "Un nom qui commence par un point désigne un fichier caché, que la liste des fichiers ne montre pas : "
-     "le fichier n'a pas été enregistré. Choisissez un autre nom.",
-     "A name that starts with a dot makes a hidden file, which the file list does not show: the file was "
-     "not saved. Choose another name."},
-};
-
-// The hints, shown in French only.
-const Legende bullesprincipale[] = {
-    {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
-    {"bimplistbull", "Visualiser la liste des bulletins", nullptr},
-    {"bimpbull", "Effectuer l'impression des bulletins", nullptr},
-    {"bcomparer", "Comparer la grille et la méthode choisies avec les résultats", nullptr},
-    {"beffacer", "Effacer la grille", nullptr},
-    {"bquitter", "Quitter le logiciel", nullptr},
-};
-
-} // namespace
-
 void TForm1::traduitprincipale() {
-    const bool en = anglais(etat_);
-    traduitqt(en);
-    appliquelegendes(this, legendesprincipale, en);
-    findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(texte(legendesprincipale, "bulleaide", en));
-    findChild<QWidget*>(QStringLiteral("SpeedButton2"))
-        ->setToolTip(texte(legendesprincipale, "bulleinfos", en));
-    appliquebulles(this, bullesprincipale, !en);
+    //: The program's name, the same in every language.
+    setWindowTitle(tr("VORMIGRAL"));
+    const auto etiquette = [this](const char* nom) { return findChild<QLabel*>(QString::fromLatin1(nom)); };
+    const auto bouton = [this](const char* nom) {
+        return findChild<QAbstractButton*>(QString::fromLatin1(nom));
+    };
+    const auto menu = [this](const char* nom) { return findChild<QMenu*>(QString::fromLatin1(nom)); };
+    legende(etiquette("ltitrechoix"), tr("Choose the method"));
+    legende(bouton("bvoirbulletin"), tr("View the grids"));
+    legende(bouton("bimplistbull"), tr("View the list of the grids"));
+    legende(bouton("bimpbull"), tr("Print the grids"));
+    legende(bouton("bcomparer"), tr("Compare with the results"));
+    legende(bouton("beffacer"), tr("Clear the bill"));
+    legende(bouton("bnaleat"), tr("Random numbers"));
+    legende(bouton("bquitter"), tr("Quit"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox1")), tr("numbers selected"));
+    // Menus and their entries: "&" marks the letter that opens them with Alt (underlined on screen).
+    legende(menu("Fichier1"), tr("&Files"));
+    legende(action("Chargerbulletin1"), tr("&Load Bill"));
+    legende(action("EnregistrerBulletin1"), tr("&Save Bill"));
+    legende(action("mQuitter1"), tr("&Quit"));
+    legende(menu("Utilisation1"), tr("&Utilize"));
+    legende(action("mVoirlesbulletins1"), tr("&View the grids"));
+    legende(action("mVoirlalistedesbulletins1"), tr("View the &list of the grids"));
+    legende(action("mCompareraveclesrsultats1"), tr("&Compare with the results"));
+    legende(action("Imprimerlesbulletins1"), tr("&Print the grids"));
+    legende(action("mAnalysedelamethode1"), tr("Method &analysis"));
+    legende(action("mHistorique1"), tr("Draw &history"));
+    legende(menu("Options1"), tr("&Options"));
+    legende(action("Paramtres1"), tr("&Parameters"));
+    legende(action("mImprimante1"), tr("P&rinter…"));
+    legende(action("mCalage1"), tr("&Calibration sheet…"));
+    legende(menu("Aide1"), tr("&Help", "the menu"));
+    legende(action("Aideenligne1"), tr("&Help", "the menu entry that opens the help"));
+    legende(action("Infos1"), tr("&Infos"));
+    // What screen readers call the controls that show no text of their own.
+    bouton("SpeedButton2")->setAccessibleName(tr("Information"));
+    bouton("boutaide")->setAccessibleName(tr("Help"));
+    bloc_->pgrille()->setAccessibleName(tr("Numbers to tick"));
+    ComboBox1->setAccessibleName(tr("Choose the method"));
+    bouton("boutaide")->setToolTip(tr("Help"));
+    bouton("SpeedButton2")->setToolTip(tr("Informations"));
+    traduitbulles();
     affichestatut();
+}
+
+void TForm1::traduitbulles() {
+    // The buttons' hints are French, and shown only when the program speaks French.
+    const bool visibles = langue_.courante() != Langue::anglais;
+    const std::pair<const char*, QString> bulles[] = {
+        //: A hint, French in both languages.
+        {"bvoirbulletin", tr("View the slips to tick")},
+        //: A hint, French in both languages.
+        {"bimplistbull", tr("View the list of the slips")},
+        //: A hint, French in both languages.
+        {"bimpbull", tr("Print the slips")},
+        //: A hint, French in both languages.
+        {"bcomparer", tr("Compare the chosen grid and method with the results")},
+        //: A hint, French in both languages.
+        {"beffacer", tr("Clear the grid")},
+        //: A hint, French in both languages.
+        {"bquitter", tr("Quit the program")},
+    };
+    for (const auto& [nom, bulle] : bulles)
+        findChild<QWidget*>(QString::fromLatin1(nom))->setToolTip(visibles ? bulle : QString());
+}
+
+void TForm1::changeEvent(QEvent* evenement) {
+    // The method list speaks the language too: it is made again, its first entry selected.
+    if (evenement->type() == QEvent::LanguageChange) {
+        traduitprincipale();
+        initmethodes();
+    }
+    QMainWindow::changeEvent(evenement);
 }
 
 void TForm1::initmethodes() {
     vormigral::initmethodes(etat_.methodes);
     QSignalBlocker bloqueur(ComboBox1);
     ComboBox1->clear();
-    for (const std::string& item : listemethodes(etat_.methodes, etat_.parametres.langue)) {
+    for (const std::string& item : listemethodes(libellesmethodes(etat_.methodes))) {
         ComboBox1->addItem(QString::fromStdString(item));
         // Screen readers read the description alone, without the blanks and the number that
         // follow it for the list's order.
-        if (const TMethode* m = methode(etat_.methodes, methodedutexte(item)))
-            ComboBox1->setItemData(ComboBox1->count() - 1,
-                                   QString::fromStdString(libelle(*m, etat_.parametres.langue)),
+        if (const std::int32_t m = methodedutexte(item); methode(etat_.methodes, m))
+            ComboBox1->setItemData(ComboBox1->count() - 1, libellemethode(etat_.methodes, m),
                                    Qt::AccessibleTextRole);
     }
     ComboBox1->setCurrentIndex(0);
@@ -394,10 +391,8 @@ void TForm1::affichestatut() {
         return;
     }
     const int coches = comptecoches();
-    Label2->setText(texte(legendesprincipale, "statut", anglais(etat_))
-                        .arg(methodechoisie())
-                        .arg(m->nbnumeros)
-                        .arg(coches));
+    Label2->setText(
+        tr("Method %1: tick %2 numbers, %3 ticked.").arg(methodechoisie()).arg(m->nbnumeros).arg(coches));
 }
 
 void TForm1::casecoch(int numero) {
@@ -428,9 +423,8 @@ void TForm1::commande(QDialog* fenetre) {
         fenetre->exec();
         return;
     }
-    const bool en = anglais(etat_);
-    plateforme_.messages.message(texte(legendesprincipale, "selectionincorrecte", en),
-                                 texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+    plateforme_.messages.message(tr("Incorrect Selection"), tr("Problem !!"), Boutons::Ok,
+                                 Icone::Exclamation);
 }
 
 void TForm1::bvoirbulletinClick() {
@@ -458,12 +452,8 @@ void TForm1::historiqueClick() {
 }
 
 void TForm1::Paramtres1Click() {
-    const std::int32_t avant = etat_.parametres.langue;
     fenetres_.parametres.exec();
-    if (etat_.parametres.langue != avant) {
-        traduitprincipale();
-        initmethodes();
-    }
+    langue_.applique(etat_.parametres.langue);
 }
 
 void TForm1::mImprimante1Click() {
@@ -489,23 +479,26 @@ void TForm1::SpeedButton2Click() {
     fenetres_.apropos.activateWindow();
 }
 
-void TForm1::problemefichier(const char* nom) {
-    // The grid-file messages are French whatever the language.
-    plateforme_.messages.message(texte(legendesprincipale, nom, false), texte(titreprobleme, false),
-                                 Boutons::Ok, Icone::Aucune);
+void TForm1::problemefichier(const QString& texte) {
+    //: The title of the grid-file messages, French in both languages.
+    plateforme_.messages.message(texte, tr("Problem !!", "grid-file message"), Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::Chargerbulletin1Click() {
     const std::optional<TChoixFichier> choix = fenetres_.choixfichier.demandechargement();
     if (!choix)
         return;
+    // The grid-file messages are French in both languages.
     switch (chargebulletin(etat_, choix->repertoire, choix->nom, choix->liste)) {
     case LectureGrille::Inexistant:
-        return problemefichier("fichierinexistant");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("File not found"));
     case LectureGrille::Illisible:
-        return problemefichier("erreurlecture");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("Error reading the file"));
     case LectureGrille::PasGrille:
-        return problemefichier("pasgrille");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("This is not a grid file"));
     case LectureGrille::Lu:
         break;
     }
@@ -525,22 +518,25 @@ void TForm1::EnregistrerBulletin1Click() {
     Messages& messages = plateforme_.messages;
     const AvantEnregistrement avant = preparebulletin(etat_, choix->repertoire, choix->nom, choix->liste);
     if (avant == AvantEnregistrement::Cache) {
-        const bool en = anglais(etat_);
         // Like every other message about grid files, it carries no icon.
-        messages.message(texte(legendesprincipale, "nomcache", en), texte(titreprobleme, en), Boutons::Ok,
-                         Icone::Aucune);
+        messages.message(tr("A name that starts with a dot makes a hidden file, which the file list does not "
+                            "show: the file was not saved. Choose another name."),
+                         tr("Problem !!"), Boutons::Ok, Icone::Aucune);
         return;
     }
     if (avant == AvantEnregistrement::Existant &&
-        messages.message(texte(legendesprincipale, "continuer", false),
-                         texte(legendesprincipale, "fichierexistant", false), Boutons::OuiNon,
-                         Icone::Aucune) != Reponse::Oui)
+        //: A grid-file message, French in both languages.
+        messages.message(tr("Continue anyway?"),
+                         //: A grid-file message, French in both languages.
+                         tr("File already exists !!"), Boutons::OuiNon, Icone::Aucune) != Reponse::Oui)
         return;
     if (enregistrebulletin(etat_, ComboBox1->currentIndex(), choix->liste))
         return;
     messages.bip();
-    messages.message(texte(legendesprincipale, "probleme", false),
-                     texte(legendesprincipale, "nonsauvegarde", false), Boutons::Ok, Icone::Aucune);
+    //: A grid-file message, French in both languages.
+    messages.message(tr("There was a problem"),
+                     //: A grid-file message, French in both languages.
+                     tr("File not saved !!"), Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::bquitterClick() {

@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace vormigral {
 
+class Langue;
 class TAnalyse;
 class Tapropos;
 class TCalage;
@@ -56,8 +57,9 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // `reglages` were read before: the main window tells the user what was wrong with them and
-    // writes them at quit.
-    TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, const FenetresPrincipale& fenetres);
+    // writes them at quit. It switches `langue` when a chooser of the language closes.
+    TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, Langue& langue,
+           const FenetresPrincipale& fenetres);
     ~TForm1() override;
 
     // Number of the method selected in the list, or -1 when nothing is selected.
@@ -100,6 +102,7 @@ public:
 
 protected:
     bool event(QEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
@@ -114,11 +117,13 @@ private:
     void commande(QDialog* fenetre);
     void affichestatut();
     void changemethode();
-    void problemefichier(const char* nom);
+    void traduitbulles();
+    void problemefichier(const QString& texte);
 
     TEtat& etat_;
     const Plateforme plateforme_;
     Reglages& reglages_;
+    Langue& langue_;
     const FenetresPrincipale fenetres_;
     QPixmap coche_;
     std::unique_ptr<BlocNumeros> bloc_;

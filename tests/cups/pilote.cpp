@@ -158,7 +158,7 @@ Travail bulletins(SurfaceImpression& surface, int m, int type, int premier, int 
 Travail liste(SurfaceImpression& surface, int m) {
     TEtat etat = etatpour(m);
     Enregistreuse enregistreuse(surface);
-    imprimeliste(etat, enregistreuse, m, false);
+    imprimeliste(etat, enregistreuse, m, "LISTE DES BULLETINS");
     const int rx = surface.resolutionx();
     const int ry = surface.resolutiony();
     Travail travail{QStringLiteral("liste"), int(enregistreuse.pages.size()), {}, {}, 0, {}, {}};

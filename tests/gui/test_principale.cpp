@@ -3,6 +3,7 @@
 #include "engine/cases.h"
 #include "files/parametres.h"
 #include "windows/apropos.h"
+#include "windows/fenetreparametres.h"
 #include "windows/principale.h"
 
 #include <QAction>
@@ -471,7 +472,7 @@ void TestPrincipale::langueinconnue() {
     QCOMPARE(banc.etat().parametres.langue, 3);
 }
 
-// The chooser of a first run may pick English after the parameters window was built in French:
+// The chooser of a first run may pick another language after the parameters window was built:
 // the window must show the language in force when it opens, or OK would switch back.
 void TestPrincipale::demarrageenanglais() {
     Banc banc;
@@ -481,7 +482,8 @@ void TestPrincipale::demarrageenanglais() {
     QVERIFY(banc.etat().parexiste);
     QCOMPARE(texte(&f, "bvoirbulletin"), QStringLiteral("View the grids"));
     QVERIFY(f.methodes()->currentText().startsWith(QStringLiteral("3 numbers if 3 numbers in the 07")));
-    banc.etat().parametres.langue = 1;
+    construit(&banc.application().parametres());
+    banc.changelangue(1);
     pendantmodal([](QWidget* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Paramètres"));
         QVERIFY(controle<QAbstractButton>(w, "lfrancais")->isChecked());

@@ -4,6 +4,7 @@
 //
 //   bench_comparison [repetitions]
 
+#include "app/langue.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
@@ -72,7 +73,9 @@ int main(int argc, char* argv[]) {
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
+    Langue langue;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge},
+                            langue);
     TForm1& principale = application.principale();
     QComboBox* liste = principale.methodes();
     for (int i = 0; i < liste->count(); ++i)

@@ -2,6 +2,7 @@
 // PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
 // window filled with the 371 lines. Run: bench_printing [repetitions]
 
+#include "app/langue.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
@@ -65,7 +66,9 @@ int main(int argc, char* argv[]) {
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
+    Langue langue;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge},
+                            langue);
     TEtat& etat = application.etat();
     QComboBox* liste = application.principale().methodes();
     for (int i = 0; i < liste->count(); ++i)
@@ -95,7 +98,7 @@ int main(int argc, char* argv[]) {
                 QFileInfo(fichier).size());
     mesure("371-line list printed, to PDF", n, [&] {
         SurfaceQt surface(fichier);
-        bilan = imprimeliste(etat, surface, methodegrande, false);
+        bilan = imprimeliste(etat, surface, methodegrande, "LISTE DES BULLETINS");
     });
     std::printf("    %d pages, %d lines, %lld bytes\n", bilan.pages, bilan.grilles,
                 QFileInfo(fichier).size());
