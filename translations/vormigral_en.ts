@@ -32,6 +32,41 @@
     </message>
 </context>
 <context>
+    <name>vormigral::Impression</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>The printer choice kept in %1 cannot be read (%2): printing goes on as if no printer had been chosen.</source>
+        <translation>The printer choice kept in %1 cannot be read (%2): printing goes on as if no printer had been chosen.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>No printer: the pages can be saved as PDF</source>
+        <translation>No printer: the pages can be saved as PDF</translation>
+    </message>
+    <message>
+        <source>Printer: to be chosen when printing</source>
+        <translation>Printer: to be chosen when printing</translation>
+    </message>
+    <message>
+        <source>Printer: &quot;%1&quot; (system default)</source>
+        <translation>Printer: &quot;%1&quot; (system default)</translation>
+    </message>
+    <message>
+        <source>Printer: &quot;%1&quot;</source>
+        <translation>Printer: &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Lancement</name>
     <message numerus="yes">
         <source>%n page(s)</source>

@@ -32,6 +32,41 @@
     </message>
 </context>
 <context>
+    <name>vormigral::Impression</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The printer choice kept in %1 cannot be read (%2): printing goes on as if no printer had been chosen.</source>
+        <translation>Le choix d&apos;imprimante enregistré dans %1 ne peut pas être lu (%2) : l&apos;impression se fait comme si aucune imprimante n&apos;avait été choisie.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+    <message>
+        <source>No printer: the pages can be saved as PDF</source>
+        <translation>Aucune imprimante : les pages pourront être enregistrées en PDF</translation>
+    </message>
+    <message>
+        <source>Printer: to be chosen when printing</source>
+        <translation>Imprimante : à choisir au moment d&apos;imprimer</translation>
+    </message>
+    <message>
+        <source>Printer: &quot;%1&quot; (system default)</source>
+        <translation>Imprimante : « %1 » (par défaut du système)</translation>
+    </message>
+    <message>
+        <source>Printer: &quot;%1&quot;</source>
+        <translation>Imprimante : « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Lancement</name>
     <message numerus="yes">
         <source>%n page(s)</source>

@@ -45,7 +45,7 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
           [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }) {
     etat_.parexiste = reglages_.charge(etat_, plateforme_.systeme);
     langue.applique(etat_.parametres.langue);
-    imprime_ = std::make_unique<Impression>(etat_, plateforme_, choiximprimante_);
+    imprime_ = std::make_unique<Impression>(plateforme_, choiximprimante_);
     visionneuse_ = std::make_unique<TForm2>(etat_);
     apropos_ = std::make_unique<Tapropos>();
     dialogueimpression_ =

@@ -15,7 +15,6 @@ class QWidget;
 namespace vormigral {
 
 class TChoixImprimante;
-struct TEtat;
 
 // Printing as the windows start it: the printer chooser asks when nobody chose a queue, the user is
 // told once a run that the file of their choice cannot be read, and every job a printer accepted is
@@ -23,7 +22,7 @@ struct TEtat;
 class Impression : public QObject {
     Q_OBJECT
 public:
-    Impression(TEtat& etat, const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante);
+    Impression(const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante);
 
     // Runs a print job (see lanceimpression).
     TLancement imprime(const std::function<void(SurfaceImpression&)>& travail);
@@ -32,8 +31,8 @@ public:
     // file of the choice cannot be read, the user is told once a run, and printing goes on without it.
     QString imprimantechoisie();
 
-    // The printer a print would go to without asking, for a window to show: "« PDF »", "« PDF » (par
-    // défaut du système)", or what happens when none is chosen.
+    // The printer a print would go to without asking, for a window to show: "Printer: "PDF"",
+    // "Printer: "PDF" (system default)", or what happens when none is chosen.
     QString imprimanteprevue();
 
     // The queue a preview lays its pages out for: the one a print would use without asking.
@@ -44,7 +43,6 @@ signals:
     void annonce(const QString& texte);
 
 private:
-    TEtat& etat_;
     const Plateforme plateforme_;
     SurDemande<TChoixImprimante>& choiximprimante_;
     bool signale_ = false; // the user was told that the file of their printer choice cannot be read
