@@ -209,7 +209,9 @@ void TForm1::activate() {
     if (!etat_.parexiste) {
         etat_.parexiste = true;
         fenetres_.choixlangue.exec();
-        langue_.applique(etat_.parametres.langue);
+        // The language's own change re-lists the methods; the same language, too.
+        if (!langue_.applique(etat_.parametres.langue))
+            initmethodes();
     }
     // After the language is known, so that the message about the settings file speaks it.
     reglages_.signale(plateforme_.messages);
@@ -452,8 +454,12 @@ void TForm1::historiqueClick() {
 }
 
 void TForm1::Paramtres1Click() {
+    const std::int32_t avant = etat_.parametres.langue;
     fenetres_.parametres.exec();
-    langue_.applique(etat_.parametres.langue);
+    // A new setting that names the language already shown (French, after a value the program does
+    // not know) re-lists the methods all the same.
+    if (!langue_.applique(etat_.parametres.langue) && etat_.parametres.langue != avant)
+        initmethodes();
 }
 
 void TForm1::mImprimante1Click() {

@@ -454,7 +454,8 @@ void TestPrincipale::decalagesconvertis() {
 }
 
 // A language the program does not know shows French everywhere; the parameters window shows
-// neither language checked, and OK without a choice keeps the value.
+// neither language checked, and OK without a choice keeps the value. Choosing French then is a
+// new setting: the method list is made again.
 void TestPrincipale::langueinconnue() {
     Banc banc;
     ecrisparametres(banc, 3);
@@ -468,8 +469,17 @@ void TestPrincipale::langueinconnue() {
         QVERIFY(!controle<QAbstractButton>(w, "langlais")->isChecked());
         QTest::mouseClick(controle<QPushButton>(w, "bok"), Qt::LeftButton);
     });
+    choisismethode(f, 10);
     controle<QAction>(&f, "Paramtres1")->trigger();
     QCOMPARE(banc.etat().parametres.langue, 3);
+    QCOMPARE(f.methodechoisie(), 10);
+    pendantmodal([](QWidget* w) {
+        QTest::mouseClick(controle<QWidget>(w, "Image1"), Qt::LeftButton);
+        QTest::mouseClick(controle<QPushButton>(w, "bok"), Qt::LeftButton);
+    });
+    controle<QAction>(&f, "Paramtres1")->trigger();
+    QCOMPARE(banc.etat().parametres.langue, 1);
+    QCOMPARE(f.methodechoisie(), 12);
 }
 
 // The chooser of a first run may pick another language after the parameters window was built:
