@@ -1,4 +1,5 @@
 #include "app/arretmesure.h"
+#include "app/langue.h"
 #include "app/lignecommande.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
@@ -34,10 +35,9 @@ int main(int argc, char* argv[]) {
     vormigral::ImprimantesQt imprimantes;
     vormigral::ChoixFichiersQt fichiers;
     vormigral::HorlogeQt horloge;
+    vormigral::Langue langue;
     vormigral::Application application(
-        {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
-    messages.suitlangue(&application.contexte().etat.parametres.langue);
-    aide.suitlangue(&application.contexte().etat.parametres.langue);
+        {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}, langue);
     vormigral::arretapresaffichage(application.principale());
     application.principale().show();
     application.principale().activateWindow();

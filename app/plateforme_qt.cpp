@@ -1,7 +1,5 @@
 #include "app/plateforme_qt.h"
 
-#include "app/textes.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
@@ -53,16 +51,15 @@ Reponse MessagesQt::message(const QString& texte, const QString& titre, Boutons 
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
-    const bool en = langue_ && *langue_ == 2;
-    const std::pair<QMessageBox::StandardButton, Legende> legendes[] = {
-        {QMessageBox::Ok, {"ok", "OK", "OK"}},
-        {QMessageBox::Cancel, {"annuler", "&Annuler", "&Cancel"}},
-        {QMessageBox::Yes, {"oui", "&Oui", "&Yes"}},
-        {QMessageBox::No, {"non", "&Non", "&No"}},
+    const std::pair<QMessageBox::StandardButton, QString> legendes[] = {
+        {QMessageBox::Ok, tr("OK")},
+        {QMessageBox::Cancel, tr("&Cancel")},
+        {QMessageBox::Yes, tr("&Yes")},
+        {QMessageBox::No, tr("&No")},
     };
     for (const auto& [bouton, legende] : legendes)
         if (QAbstractButton* b = boite.button(bouton))
-            b->setText(vormigral::texte(legende, en));
+            b->setText(legende);
     switch (boite.exec()) {
     case QMessageBox::Yes:
         return Reponse::Oui;
@@ -96,12 +93,12 @@ QString AideQt::chemin(const QString& fichier) const {
 }
 
 void AideQt::contenu(const QString& fichier) {
-    const bool en = langue_ && *langue_ == 2;
     if (!fenetre_) {
         // A main window of its own, so that assistive technologies list it as a window.
         fenetre_ = std::make_unique<QMainWindow>();
         fenetre_->setObjectName(QStringLiteral("aide"));
-        fenetre_->setWindowTitle(QStringLiteral("VORMIGRAL - Aide / Help"));
+        //: The help holds both languages: its title names both.
+        fenetre_->setWindowTitle(tr("VORMIGRAL - Aide / Help"));
         fenetre_->resize(640, 560);
         navigateur_ = new QTextBrowser(fenetre_.get());
         navigateur_->setOpenExternalLinks(true);
@@ -111,13 +108,13 @@ void AideQt::contenu(const QString& fichier) {
             QObject::connect(raccourci, &QShortcut::activated, fenetre_.get(), &QWidget::close);
         }
     }
-    const Legende nomaide = {"aide", "Aide de VORMIGRAL", "VORMIGRAL help"};
-    navigateur_->setAccessibleName(vormigral::texte(nomaide, en));
+    navigateur_->setAccessibleName(tr("VORMIGRAL help"));
     const QString source = chemin(fichier);
     navigateur_->setSource(source.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + source)
                                                                : QUrl::fromLocalFile(source));
-    // The page holds both languages: it opens at the half of the program's language.
-    navigateur_->scrollToAnchor(en ? QStringLiteral("en") : QStringLiteral("fr"));
+    // The page holds every language: it opens at the section of the program's.
+    //: The anchor of this language's section in the help page (vormigral.html): "fr" or "en".
+    navigateur_->scrollToAnchor(tr("en"));
     fenetre_->show();
     fenetre_->raise();
     fenetre_->activateWindow();

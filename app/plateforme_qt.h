@@ -2,9 +2,8 @@
 
 #include "app/plateforme.h"
 
-#include <QPointer>
+#include <QCoreApplication>
 
-#include <cstdint>
 #include <memory>
 #include <random>
 
@@ -13,34 +12,30 @@ class QTextBrowser;
 
 namespace vormigral {
 
+// The buttons speak the program's language, not the system's.
 class MessagesQt final : public Messages {
+    Q_DECLARE_TR_FUNCTIONS(vormigral::MessagesQt)
+
 public:
     Reponse message(const QString& texte, const QString& titre, Boutons boutons, Icone icone) override;
     void bip() override;
-
-    // The buttons speak the program's language, not the system's; until this is called, French.
-    void suitlangue(const std::int32_t* langue) { langue_ = langue; }
-
-private:
-    const std::int32_t* langue_ = nullptr;
 };
 
-// Our own help viewer: the help is an HTML document shipped with the program.
+// Our own help viewer: the help is an HTML document shipped with the program, which opens at the
+// section of the program's language.
 class AideQt final : public Aide {
+    Q_DECLARE_TR_FUNCTIONS(vormigral::AideQt)
+
 public:
     explicit AideQt(const Systeme& systeme);
     ~AideQt() override;
     void contenu(const QString& fichier) override;
-
-    // The help opens at the section of the program's language; until this is called, French.
-    void suitlangue(const std::int32_t* langue) { langue_ = langue; }
 
     // Where the named help file is found: beside the executable first, then the built-in copy.
     QString chemin(const QString& fichier) const;
 
 private:
     const Systeme& systeme_;
-    const std::int32_t* langue_ = nullptr;
     std::unique_ptr<QMainWindow> fenetre_;
     QTextBrowser* navigateur_ = nullptr;
 };

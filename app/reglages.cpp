@@ -1,6 +1,5 @@
 #include "app/reglages.h"
 
-#include "app/textes.h"
 #include "files/parametres.h"
 #include "vormigral/projet.h"
 
@@ -8,60 +7,32 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace vormigral {
 
 namespace {
 
-// Every text about the settings file, in both languages.
-const Legende legendesreglages[] = {
-    {"titre", "Réglages", "Settings"},
-    {"pasfichier",
-     "%1 n'est pas un fichier : il est laissé tel quel, et les réglages par défaut sont utilisés.",
-     "%1 is not a file: it is left as it is, and the default settings are used."},
-    {"illisible",
-     "Le fichier de réglages %1 ne peut pas être lu : il est laissé tel quel, et les réglages par défaut "
-     "sont utilisés.",
-     "The settings file %1 cannot be read: it is left as it is, and the default settings are used."},
-    {"destination", "Vos réglages seront enregistrés dans %1 quand vous quitterez par Quitter.",
-     "Your settings will be saved in %1 when you quit with Quit."},
-    {"nullepart",
-     "Vos réglages ne peuvent être enregistrés nulle part :", "Your settings cannot be saved anywhere:"},
-    {"redemande", "La langue vous sera demandée de nouveau au prochain lancement.",
-     "The language will be asked again at the next start."},
-    {"titreechec", "Fichier non sauvegardé !!", "File not saved !!"},
-    {"echec", "Il y a eu un problème : vos réglages n'ont pas été enregistrés.",
-     "There was a problem: your settings were not saved."},
-    {"ligne", "%1 : %2", "%1: %2"},
-    // Why a place cannot take the settings.
-    {"garde", "le fichier qui s'y trouve est laissé tel quel", "the file there is left as it is"},
-    {"sansdossier", "aucun dossier personnel (la variable HOME n'est pas définie)",
-     "no per-user folder (HOME is not set)"},
-    {"cause-pasfichier", "ce n'est pas un fichier", "it is not a file"},
-    {"cause-protege", "le fichier est protégé en écriture", "the file is write-protected"},
-    {"cause-dossierprotege", "le dossier est protégé en écriture", "the folder is write-protected"},
-    {"cause-dossierabsent", "le dossier n'existe pas", "the folder does not exist"},
-    {"cause-plein", "plus de place (disque plein, quota ou taille limite)",
-     "no room left (disk full, quota or size limit)"},
-    {"cause-autre", "erreur d'écriture", "write error"},
-};
+using Cause = Reglages::Cause;
+using Probleme = Reglages::Probleme;
 
-const char* cle(Refus refus) {
+Cause cause(Refus refus) {
     switch (refus) {
     case Refus::PasFichier:
-        return "cause-pasfichier";
+        return Cause::PasFichier;
     case Refus::Protege:
-        return "cause-protege";
+        return Cause::Protege;
     case Refus::DossierProtege:
-        return "cause-dossierprotege";
+        return Cause::DossierProtege;
     case Refus::DossierAbsent:
-        return "cause-dossierabsent";
+        return Cause::DossierAbsent;
     case Refus::Plein:
-        return "cause-plein";
+        return Cause::Plein;
     case Refus::Aucun:
     case Refus::Autre:
         break;
     }
-    return "cause-autre";
+    return Cause::Autre;
 }
 
 std::string local(const QString& chemin) {
@@ -73,7 +44,7 @@ struct Lieu {
     QString chemin; // empty: the system gives no such place
     LectureParametres lecture = LectureParametres::Absent;
     TParametres parametres;
-    const char* obstacle = nullptr; // why a save cannot go there; none when it can
+    std::optional<Cause> obstacle; // why a save cannot go there; none when it can
 };
 
 // Each file read over `actuels`, so that the fields a short file lacks keep the values they have.
@@ -84,14 +55,14 @@ QList<Lieu> examine(const Systeme& systeme, const TParametres& actuels = {}) {
         lieu.chemin = chemin;
         lieu.parametres = actuels;
         if (chemin.isEmpty()) {
-            lieu.obstacle = "sansdossier";
+            lieu.obstacle = Cause::SansDossier;
         } else {
             lieu.lecture = lireparametres(local(chemin), lieu.parametres);
             // What cannot be read may be the user's and is not replaced.
             if (lieu.lecture == LectureParametres::Illisible)
-                lieu.obstacle = "garde";
+                lieu.obstacle = Cause::Garde;
             else if (const Refus refus = inscriptible(local(chemin), true); refus != Refus::Aucun)
-                lieu.obstacle = cle(refus);
+                lieu.obstacle = cause(refus);
         }
         lieux << lieu;
     }
@@ -123,29 +94,19 @@ const Lieu* source(const QList<Lieu>& lieux) {
     return premier(lieux, lisible);
 }
 
-const char* probleme(LectureParametres lecture) {
+Probleme probleme(LectureParametres lecture) {
     switch (lecture) {
     case LectureParametres::PasFichier:
-        return "pasfichier";
+        return Probleme::PasFichier;
     case LectureParametres::Illisible:
-        return "illisible";
+        return Probleme::Illisible;
     case LectureParametres::Absent:
     case LectureParametres::Lu:
     case LectureParametres::Long:
     case LectureParametres::Court:
         break;
     }
-    return nullptr;
-}
-
-QString lignes(const QList<Reglages::Obstacle>& obstacles, bool en) {
-    QStringList texte;
-    for (const Reglages::Obstacle& o : obstacles) {
-        const QString cause = vormigral::texte(legendesreglages, o.cause, en);
-        texte << (o.chemin.isEmpty() ? cause
-                                     : vormigral::texte(legendesreglages, "ligne", en).arg(o.chemin, cause));
-    }
-    return texte.join(QLatin1Char('\n'));
+    return Probleme::Aucun;
 }
 
 // An installed program (its desktop entry where the install rules put it, relative to the
@@ -156,6 +117,38 @@ bool installe(const Systeme& systeme) {
 }
 
 } // namespace
+
+QString Reglages::texte(Cause cause) {
+    switch (cause) {
+    case Cause::Garde:
+        return tr("the file there is left as it is");
+    case Cause::SansDossier:
+        return tr("no per-user folder (HOME is not set)");
+    case Cause::PasFichier:
+        return tr("it is not a file");
+    case Cause::Protege:
+        return tr("the file is write-protected");
+    case Cause::DossierProtege:
+        return tr("the folder is write-protected");
+    case Cause::DossierAbsent:
+        return tr("the folder does not exist");
+    case Cause::Plein:
+        return tr("no room left (disk full, quota or size limit)");
+    case Cause::Autre:
+        break;
+    }
+    return tr("write error");
+}
+
+QString Reglages::lignes(const QList<Obstacle>& obstacles) {
+    QStringList texte;
+    for (const Obstacle& o : obstacles) {
+        const QString pourquoi = Reglages::texte(o.cause);
+        //: A place the settings cannot go to, and why.
+        texte << (o.chemin.isEmpty() ? pourquoi : tr("%1: %2").arg(o.chemin, pourquoi));
+    }
+    return texte.join(QLatin1Char('\n'));
+}
 
 QStringList emplacementsparametres(const Systeme& systeme) {
     const QString fichier = QString::fromLatin1(nomparametres);
@@ -173,7 +166,7 @@ bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
             destination_ = lieu.chemin;
             break;
         }
-        obstacles_ << Obstacle{lieu.chemin, lieu.obstacle};
+        obstacles_ << Obstacle{lieu.chemin, *lieu.obstacle};
     }
     if (const Lieu* lu = source(lieux)) {
         etat.parametres = lu->parametres;
@@ -192,47 +185,48 @@ bool Reglages::charge(TEtat& etat, const Systeme& systeme) {
     return false;
 }
 
-void Reglages::signale(const TEtat& etat, Messages& messages) {
-    if (signale_ || (!probleme_ && !premier_))
+void Reglages::signale(Messages& messages) {
+    if (signale_ || (probleme_ == Probleme::Aucun && !premier_))
         return;
     signale_ = true;
-    const bool en = anglais(etat);
     QStringList texte;
-    if (probleme_)
-        texte << vormigral::texte(legendesreglages, probleme_, en).arg(fichier_);
+    if (probleme_ == Probleme::PasFichier)
+        texte
+            << tr("%1 is not a file: it is left as it is, and the default settings are used.").arg(fichier_);
+    else if (probleme_ == Probleme::Illisible)
+        texte << tr("The settings file %1 cannot be read: it is left as it is, and the default settings are "
+                    "used.")
+                     .arg(fichier_);
     if (!destination_.isEmpty()) {
-        texte << vormigral::texte(legendesreglages, "destination", en).arg(destination_);
+        texte << tr("Your settings will be saved in %1 when you quit with Quit.").arg(destination_);
     } else {
-        texte << vormigral::texte(legendesreglages, "nullepart", en) + QLatin1Char('\n') +
-                     lignes(obstacles_, en);
+        texte << tr("Your settings cannot be saved anywhere:") + QLatin1Char('\n') + lignes(obstacles_);
         if (premier_)
-            texte << vormigral::texte(legendesreglages, "redemande", en);
+            texte << tr("The language will be asked again at the next start.");
         prevenu_ = true;
     }
-    messages.message(texte.join(QStringLiteral("\n\n")), vormigral::texte(legendesreglages, "titre", en),
-                     Boutons::Ok, Icone::Exclamation);
+    messages.message(texte.join(QStringLiteral("\n\n")), tr("Settings"), Boutons::Ok, Icone::Exclamation);
 }
 
 void Reglages::sauve(const TEtat& etat, const Plateforme& plateforme) {
     QList<Obstacle> obstacles;
     for (const Lieu& lieu : examine(plateforme.systeme)) {
         if (lieu.obstacle) {
-            obstacles << Obstacle{lieu.chemin, lieu.obstacle};
+            obstacles << Obstacle{lieu.chemin, *lieu.obstacle};
             continue;
         }
         QDir().mkpath(QFileInfo(lieu.chemin).path());
         const Ecriture ecriture = ecrireparametres(local(lieu.chemin), etat.parametres);
         if (ecriture)
             return;
-        obstacles << Obstacle{lieu.chemin, cle(ecriture.refus)};
+        obstacles << Obstacle{lieu.chemin, cause(ecriture.refus)};
     }
     if (prevenu_)
         return;
-    const bool en = anglais(etat);
     plateforme.messages.bip();
-    plateforme.messages.message(
-        vormigral::texte(legendesreglages, "echec", en) + QLatin1Char('\n') + lignes(obstacles, en),
-        vormigral::texte(legendesreglages, "titreechec", en), Boutons::Ok, Icone::Aucune);
+    plateforme.messages.message(tr("There was a problem: your settings were not saved.") + QLatin1Char('\n') +
+                                    lignes(obstacles),
+                                tr("File not saved !!"), Boutons::Ok, Icone::Aucune);
 }
 
 QString cheminlecture(const Systeme& systeme) {

@@ -3,6 +3,7 @@
 #include "app/plateforme.h"
 #include "engine/etat.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,31 +20,41 @@ QStringList emplacementsparametres(const Systeme& systeme);
 // the next place, where the next start finds them. A file shorter or longer than the settings
 // record is read for what it holds of it, without a word, and rewritten whole at quit.
 class Reglages {
+    Q_DECLARE_TR_FUNCTIONS(vormigral::Reglages)
+
 public:
     // Fills the settings from the first place holding a file that can be read and saved again, else
     // from the first file that can be read. True when a file was there, whether or not it could be
     // read (no first-run question then); false after setting the defaults (French, no offsets).
     bool charge(TEtat& etat, const Systeme& systeme);
-    // Says once, in the program's language, what was wrong with the file found at start, or that
+    // Says once, in the language installed, what was wrong with the file found at start, or that
     // the settings cannot be kept anywhere (the first-run question would then come back at every
     // start). Nothing when all is well.
-    void signale(const TEtat& etat, Messages& messages);
+    void signale(Messages& messages);
     // Writes the settings to the first place that takes them. When none does, beeps and says where
     // and why, unless signale already told the user that the settings could not be kept.
     void sauve(const TEtat& etat, const Plateforme& plateforme);
 
-    // A place that cannot take the settings, and the key of the reason in the captions.
+    // Why a place cannot take the settings.
+    enum class Cause { Garde, SansDossier, PasFichier, Protege, DossierProtege, DossierAbsent, Plein, Autre };
+    // What was wrong with the file found at start.
+    enum class Probleme { Aucun, PasFichier, Illisible };
+
+    // A place that cannot take the settings, and why.
     struct Obstacle {
         QString chemin;
-        const char* cause;
+        Cause cause;
     };
 
 private:
-    QString fichier_;                // the file found at start, when something was wrong with it
-    const char* probleme_ = nullptr; // what was wrong with it
-    QString destination_;            // where the settings would go at quit; empty when nowhere
-    QList<Obstacle> obstacles_;      // the places before it, or all of them, and why not there
-    bool premier_ = false;           // no file anywhere, and nowhere to keep one
+    static QString texte(Cause cause);
+    static QString lignes(const QList<Obstacle>& obstacles);
+
+    QString fichier_;                     // the file found at start, when something was wrong with it
+    Probleme probleme_ = Probleme::Aucun; // what was wrong with it
+    QString destination_;                 // where the settings would go at quit; empty when nowhere
+    QList<Obstacle> obstacles_;           // the places before it, or all of them, and why not there
+    bool premier_ = false;                // no file anywhere, and nowhere to keep one
     bool signale_ = false;
     bool prevenu_ = false; // the user was told the settings cannot be kept
 };

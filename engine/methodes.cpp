@@ -66,11 +66,17 @@ const std::string& libelle(const TMethode& methode, std::int32_t langue) {
 }
 
 std::vector<std::string> listemethodes(const TMethodes& methodes, std::int32_t langue) {
+    std::array<std::string, nbmethodes + 1> libelles;
+    for (int m = 1; m <= nbmethodes; ++m)
+        libelles[static_cast<std::size_t>(m)] = libelle(methodes[m], langue);
+    return listemethodes(libelles);
+}
+
+std::vector<std::string> listemethodes(const std::array<std::string, nbmethodes + 1>& libelles) {
     std::vector<std::string> items;
     items.reserve(nbmethodes);
-    for (int m = 1; m <= nbmethodes; ++m) {
-        items.push_back(libelle(methodes[m], langue) + std::string(50, ' ') + std::to_string(m));
-    }
+    for (int m = 1; m <= nbmethodes; ++m)
+        items.push_back(libelles[static_cast<std::size_t>(m)] + std::string(50, ' ') + std::to_string(m));
     std::stable_sort(items.begin(), items.end(), avantsansCasse);
     return items;
 }

@@ -40,6 +40,10 @@ const std::string& libelle(const TMethode& methode, std::int32_t langue);
 // (English for langue 2, French otherwise), fifty blanks, then the method number.
 std::vector<std::string> listemethodes(const TMethodes& methodes, std::int32_t langue);
 
+// The same from descriptions given in any language (UTF-8, entry m for method m): the list's
+// order is the descriptions', character by character without regard to case.
+std::vector<std::string> listemethodes(const std::array<std::string, nbmethodes + 1>& libelles);
+
 // The method number carried by the last three characters of a list item, or -1 when they do not
 // convert (leading blanks, an optional sign, then digits).
 std::int32_t methodedutexte(const std::string& item);

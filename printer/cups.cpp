@@ -165,31 +165,20 @@ std::string entreparentheses(const std::string& texte) {
 }
 
 [[noreturn]] void arretee(const std::string& file, const std::string& message) {
-    throw ErreurImpression(
-        "L'imprimante « " + file + " » est arrêtée" + entreparentheses(message) + " : elle n'imprime pas.",
-        "The printer \"" + file + "\" is stopped" + entreparentheses(message) + ": it does not print.");
+    throw ErreurImpression(CauseImpression::Arretee, file, message);
 }
 
-// Why a job will not print, in the user's words and the spooler's.
+// Why a job will not print, in the spooler's words.
 [[noreturn]] void nonimprime(const std::string& file, std::int32_t numero, int etat,
                              const std::string& raison) {
-    std::string fr = "mis en attente";
-    std::string en = "held";
-    if (etat == IPP_JSTATE_STOPPED) {
-        fr = "arrêté";
-        en = "stopped";
-    } else if (etat == IPP_JSTATE_CANCELED) {
-        fr = "annulé";
-        en = "cancelled";
-    } else if (etat == IPP_JSTATE_ABORTED) {
-        fr = "interrompu";
-        en = "aborted";
-    }
-    const std::string n = std::to_string(numero);
-    throw ErreurImpression("Le travail " + n + " a été " + fr + " par l'imprimante « " + file + " »" +
-                               entreparentheses(raison) + ".",
-                           "Job " + n + " was " + en + " by the printer \"" + file + "\"" +
-                               entreparentheses(raison) + ".");
+    CauseImpression cause = CauseImpression::TravailRetenu;
+    if (etat == IPP_JSTATE_STOPPED)
+        cause = CauseImpression::TravailArrete;
+    else if (etat == IPP_JSTATE_CANCELED)
+        cause = CauseImpression::TravailAnnule;
+    else if (etat == IPP_JSTATE_ABORTED)
+        cause = CauseImpression::TravailInterrompu;
+    throw ErreurImpression(cause, file, raison, numero);
 }
 
 bool contient(const std::string& raisons, const char* raison) {
@@ -388,23 +377,20 @@ void leve(const TReponseCups& r) {
     case TCodeCups::arretee:
         arretee(file, r.raison);
     case TCodeCups::refuse:
-        throw ErreurImpression("L'imprimante « " + file + " » a refusé le travail : " + r.raison,
-                               "The printer \"" + file + "\" refused the job: " + r.raison);
+        throw ErreurImpression(CauseImpression::Refus, file, r.raison);
     case TCodeCups::nonimprime:
         nonimprime(file, r.travail, r.etat, r.raison);
     case TCodeCups::annule:
         nonimprime(file, r.travail, IPP_JSTATE_CANCELED, r.raison);
     case TCodeCups::fichier:
-        throw ErreurImpression("Impossible de préparer les pages pour « " + file + " » (" + r.raison + ").",
-                               "Cannot prepare the pages for \"" + file + "\" (" + r.raison + ").");
+        throw ErreurImpression(CauseImpression::Preparation, file, r.raison);
     case TCodeCups::ok:
     case TCodeCups::injoignable:
     case TCodeCups::sansreponse:
     case TCodeCups::sansimprimante:
         break;
     }
-    throw ErreurImpression("L'imprimante « " + file + " » ne répond pas (" + r.raison + ").",
-                           "The printer \"" + file + "\" does not answer (" + r.raison + ").");
+    throw ErreurImpression(CauseImpression::SansReponse, file, r.raison);
 }
 
 } // namespace vormigral::cups

@@ -1,11 +1,11 @@
 #include "printer/lancement.h"
 
 #include "app/imprimantechoisie.h"
-#include "app/textes.h"
 #include "printer/cups.h"
 #include "printer/surface_qt.h"
 #include "printing/zone.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QStringList>
 #include <QThread>
@@ -17,67 +17,48 @@ namespace vormigral {
 
 namespace {
 
-// Every text the print launcher shows, in both languages.
-const Legende legendeslancement[] = {
-    {"echec", "L'impression a échoué : %1\nLe travail d'impression a été abandonné.",
-     "Printing failed: %1\nThe print job was abandoned."},
-    {"avantechec", "Avant cela, l'imprimante « %1 » avait accepté %2 (%3).",
-     "Before that, the printer \"%1\" had accepted %2 (%3)."},
-    {"titre", "Impression", "Printing"},
-    {"sansimprimante",
-     "Aucune imprimante n'est installée : rien ne peut être imprimé.\n\n"
-     "Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?",
-     "No printer is installed: nothing can be printed.\n\nDo you want to save the same pages to a PDF file?"},
-    {"titrepdf", "Enregistrer les pages en PDF", "Save the pages as PDF"},
-    {"pdfecrit", "Les pages ont été enregistrées dans le fichier PDF :\n%1",
-     "The pages were saved to the PDF file:\n%1"},
-    {"horszone",
-     "Marques hors de la zone que « %3 » peut imprimer : %1 sur %2. Elles manqueraient sur le papier ; "
-     "les décalages (Options › Paramètres) sont peut-être trop grands.\n\nImprimer quand même ?",
-     "Marks outside the area \"%3\" can print: %1 of %2. They would be missing on paper; the offsets "
-     "(Options › Parameters) may be too large.\n\nPrint anyway?"},
-    {"accepte", "L'imprimante « %1 » a accepté %2 (%3).", "The printer \"%1\" accepted %2 (%3)."},
-    {"unepage", "1 page", "1 page"},
-    {"pages", "%1 pages", "%1 pages"},
-    {"untravail", "travail %1", "job %1"},
-    {"travaux", "travaux %1", "jobs %1"},
+// The texts of the print launcher.
+struct Textes {
+    Q_DECLARE_TR_FUNCTIONS(vormigral::Lancement)
 };
 
-QString texteremise(const char* cle, const TRemise& remise, bool en) {
+// What a printer took: its name, the pages, the jobs' numbers, for the sentence `modele`.
+QString texteremise(const QString& modele, const TRemise& remise) {
     QStringList numeros;
     for (const std::int32_t n : remise.travaux)
         numeros << QString::number(n);
-    const QString pages = remise.pages == 1 ? texte(legendeslancement, "unepage", en)
-                                            : texte(legendeslancement, "pages", en).arg(remise.pages);
-    const QString travaux = texte(legendeslancement, numeros.size() == 1 ? "untravail" : "travaux", en)
+    const QString pages = Textes::tr("%n page(s)", nullptr, remise.pages);
+    //: The numbers the spooler gave the jobs, e.g. "job 17" or "jobs 17, 18".
+    const QString travaux = Textes::tr("job(s) %1", nullptr, static_cast<int>(numeros.size()))
                                 .arg(numeros.join(QStringLiteral(", ")));
-    return texte(legendeslancement, cle, en).arg(QString::fromStdString(remise.destination), pages, travaux);
+    return modele.arg(QString::fromStdString(remise.destination), pages, travaux);
 }
 
 // Runs the job, reporting any failure; true when it went through.
-bool execute(const Plateforme& plateforme, bool en, SurfaceImpression& surface,
+bool execute(const Plateforme& plateforme, SurfaceImpression& surface,
              const std::function<void(SurfaceImpression&)>& travail) {
     QString raison;
     try {
         travail(surface);
         return true;
     } catch (const ErreurImpression& erreur) {
-        raison = QString::fromStdString(erreur.texte(en));
+        raison = texteerreur(erreur);
     } catch (const std::exception& erreur) {
         raison = QString::fromLocal8Bit(erreur.what());
     }
-    QString message = texte(legendeslancement, "echec", en).arg(raison);
+    QString message = Textes::tr("Printing failed: %1\nThe print job was abandoned.").arg(raison);
     // In one-slip-at-a-time printing the slips before the failure are already out.
     const TRemise remise = surface.remise();
     if (!remise.travaux.empty())
-        message += QLatin1Char('\n') + texteremise("avantechec", remise, en);
-    plateforme.messages.message(message, texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+        message += QLatin1Char('\n') +
+                   texteremise(Textes::tr("Before that, the printer \"%1\" had accepted %2 (%3)."), remise);
+    plateforme.messages.message(message, Textes::tr("Problem !!"), Boutons::Ok, Icone::Exclamation);
     return false;
 }
 
 // Lets the user stop before marks are lost off the printable area; true to go on.
-bool verifiezone(const Plateforme& plateforme, bool en, SurfaceImpression& surface,
-                 const QString& destination, const std::function<void(SurfaceImpression&)>& travail) {
+bool verifiezone(const Plateforme& plateforme, SurfaceImpression& surface, const QString& destination,
+                 const std::function<void(SurfaceImpression&)>& travail) {
     THorsZone zone;
     try {
         zone = horszone(surface, travail);
@@ -88,29 +69,35 @@ bool verifiezone(const Plateforme& plateforme, bool en, SurfaceImpression& surfa
     if (zone.dehors == 0)
         return true;
     const QString message =
-        texte(legendeslancement, "horszone", en).arg(zone.dehors).arg(zone.total).arg(destination);
-    return plateforme.messages.message(message, texte(legendeslancement, "titre", en), Boutons::OuiNon,
+        Textes::tr("Marks outside the area \"%3\" can print: %1 of %2. They would be missing "
+                   "on paper; the offsets (Options › Parameters) may be too large.\n\nPrint "
+                   "anyway?")
+            .arg(zone.dehors)
+            .arg(zone.total)
+            .arg(destination);
+    return plateforme.messages.message(message, Textes::tr("Printing"), Boutons::OuiNon,
                                        Icone::Exclamation) == Reponse::Oui;
 }
 
-TLancement lancesurpdf(const Plateforme& plateforme, bool en,
-                       const std::function<void(SurfaceImpression&)>& travail) {
+TLancement lancesurpdf(const Plateforme& plateforme, const std::function<void(SurfaceImpression&)>& travail) {
     Imprimantes& imprimantes = plateforme.imprimantes;
     Messages& messages = plateforme.messages;
-    const QString titre = texte(legendeslancement, "titre", en);
-    const Reponse reponse = messages.message(texte(legendeslancement, "sansimprimante", en), titre,
-                                             Boutons::OuiNon, Icone::Question);
+    const QString titre = Textes::tr("Printing");
+    const Reponse reponse = messages.message(Textes::tr("No printer is installed: nothing can be printed.\n\n"
+                                                        "Do you want to save the same pages to a PDF file?"),
+                                             titre, Boutons::OuiNon, Icone::Question);
     if (reponse != Reponse::Oui)
         return {};
-    const std::string chemin = imprimantes.choisitpdf(texte(legendeslancement, "titrepdf", en).toStdString());
+    const std::string chemin = imprimantes.choisitpdf(Textes::tr("Save the pages as PDF").toStdString());
     if (chemin.empty())
         return {};
     const std::unique_ptr<SurfaceImpression> surface = imprimantes.pdf(chemin);
-    if (!verifiezone(plateforme, en, *surface, QString::fromStdString(chemin), travail) ||
-        !execute(plateforme, en, *surface, travail))
+    if (!verifiezone(plateforme, *surface, QString::fromStdString(chemin), travail) ||
+        !execute(plateforme, *surface, travail))
         return {};
-    messages.message(texte(legendeslancement, "pdfecrit", en).arg(QString::fromStdString(chemin)), titre,
-                     Boutons::Ok, Icone::Information);
+    messages.message(
+        Textes::tr("The pages were saved to the PDF file:\n%1").arg(QString::fromStdString(chemin)), titre,
+        Boutons::Ok, Icone::Information);
     return {true, {}};
 }
 
@@ -123,10 +110,9 @@ struct Interruption {
 
 } // namespace
 
-TLanceurImpression::TLanceurImpression(const Plateforme& plateforme, bool anglais, TDemandeImprimante demande,
+TLanceurImpression::TLanceurImpression(const Plateforme& plateforme, TDemandeImprimante demande,
                                        std::function<void(SurfaceImpression&)> travail, QObject* parent)
-    : QObject(parent), plateforme_(plateforme), anglais_(anglais), demande_(std::move(demande)),
-      travail_(std::move(travail)) {}
+    : QObject(parent), plateforme_(plateforme), demande_(std::move(demande)), travail_(std::move(travail)) {}
 
 TLanceurImpression::~TLanceurImpression() {
     if (liste_)
@@ -183,7 +169,7 @@ void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatServi
         return finit(fin);
     }
     if (files.empty()) {
-        fin.lancement = lancesurpdf(plateforme_, anglais_, travail_);
+        fin.lancement = lancesurpdf(plateforme_, travail_);
         return finit(fin);
     }
     const TDestination choix = destination(files, imprimantememorisee(plateforme_.systeme).toStdString());
@@ -196,8 +182,8 @@ void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatServi
     if (auto* qt = dynamic_cast<SurfaceQt*>(surface.get()))
         qt->soumetteur([this](const TEnvoiCups& envoi) { return soumetenattendant(envoi); });
     try {
-        if (!verifiezone(plateforme_, anglais_, *surface, QString::fromStdString(file), travail_) ||
-            !execute(plateforme_, anglais_, *surface, travail_))
+        if (!verifiezone(plateforme_, *surface, QString::fromStdString(file), travail_) ||
+            !execute(plateforme_, *surface, travail_))
             return finit(fin);
     } catch (const Interruption& interruption) {
         fin.code = interruption.reponse.code;
@@ -205,7 +191,9 @@ void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatServi
         return finit(fin);
     }
     const TRemise remise = surface->remise();
-    fin.lancement = {true, remise.travaux.empty() ? QString() : texteremise("accepte", remise, anglais_)};
+    fin.lancement = {true, remise.travaux.empty()
+                               ? QString()
+                               : texteremise(Textes::tr("The printer \"%1\" accepted %2 (%3)."), remise)};
     finit(fin);
 }
 
@@ -236,16 +224,65 @@ std::int32_t TLanceurImpression::soumetenattendant(const TEnvoiCups& envoi) {
     }
 }
 
+QString texteerreur(const ErreurImpression& erreur) {
+    const QString objet = QString::fromStdString(erreur.objet());
+    const QString detail = QString::fromStdString(erreur.detail());
+    // A reason the system or the printer gave, where the sentence has room for one.
+    const QString entreparentheses = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
+    const QString travail = QString::number(erreur.travail());
+    switch (erreur.cause()) {
+    case CauseImpression::AucunTravail:
+        //: A programming error: a print run drew on a surface with no job open.
+        return Textes::tr("no print job is open (%1)").arg(objet);
+    case CauseImpression::AucuneImprimante:
+        return Textes::tr("No printer is installed.");
+    case CauseImpression::Indisponible:
+        return Textes::tr("The printer \"%1\" is not available.").arg(objet);
+    case CauseImpression::EcritureImpossible:
+        return detail.isEmpty() ? Textes::tr("Cannot write the file \"%1\".").arg(objet)
+                                : Textes::tr("Cannot write the file \"%1\" (%2).").arg(objet, detail);
+    case CauseImpression::EcritureInterrompue:
+        return Textes::tr("Writing the file \"%1\" broke off.").arg(objet);
+    case CauseImpression::Preparation:
+        return Textes::tr("Cannot prepare the pages for \"%1\" (%2).").arg(objet, detail);
+    case CauseImpression::SansReponse:
+        return Textes::tr("The printer \"%1\" does not answer (%2).").arg(objet, detail);
+    case CauseImpression::Arretee:
+        //: %2 is the printer's message in parentheses after a space, or nothing.
+        return Textes::tr("The printer \"%1\" is stopped%2: it does not print.").arg(objet, entreparentheses);
+    case CauseImpression::Refus:
+        return Textes::tr("The printer \"%1\" refused the job: %2").arg(objet, detail);
+    case CauseImpression::TravailRetenu:
+        //: %3 is the spooler's reason in parentheses after a space, or nothing.
+        return Textes::tr("Job %1 was held by the printer \"%2\"%3.").arg(travail, objet, entreparentheses);
+    case CauseImpression::TravailArrete:
+        //: %3 is the spooler's reason in parentheses after a space, or nothing.
+        return Textes::tr("Job %1 was stopped by the printer \"%2\"%3.")
+            .arg(travail, objet, entreparentheses);
+    case CauseImpression::TravailAnnule:
+        //: %3 is the spooler's reason in parentheses after a space, or nothing.
+        return Textes::tr("Job %1 was cancelled by the printer \"%2\"%3.")
+            .arg(travail, objet, entreparentheses);
+    case CauseImpression::TravailInterrompu:
+        //: %3 is the spooler's reason in parentheses after a space, or nothing.
+        return Textes::tr("Job %1 was aborted by the printer \"%2\"%3.")
+            .arg(travail, objet, entreparentheses);
+    case CauseImpression::Autre:
+        break;
+    }
+    return detail;
+}
+
 std::string imprimantesansdemande(const Plateforme& plateforme) {
     return destination(plateforme.imprimantes.files(), imprimantememorisee(plateforme.systeme).toStdString())
         .file;
 }
 
-TLancement lanceimpression(const Plateforme& plateforme, bool en, const TDemandeImprimante& demande,
+TLancement lanceimpression(const Plateforme& plateforme, const TDemandeImprimante& demande,
                            const std::function<void(SurfaceImpression&)>& travail) {
     const std::vector<TFile> files = plateforme.imprimantes.files();
     if (files.empty())
-        return lancesurpdf(plateforme, en, travail);
+        return lancesurpdf(plateforme, travail);
 
     const TDestination choix = destination(files, imprimantememorisee(plateforme.systeme).toStdString());
     const std::string file =
@@ -253,12 +290,14 @@ TLancement lanceimpression(const Plateforme& plateforme, bool en, const TDemande
     if (file.empty())
         return {};
     const std::unique_ptr<SurfaceImpression> surface = plateforme.imprimantes.imprimante(file);
-    if (!verifiezone(plateforme, en, *surface, QString::fromStdString(file), travail) ||
-        !execute(plateforme, en, *surface, travail))
+    if (!verifiezone(plateforme, *surface, QString::fromStdString(file), travail) ||
+        !execute(plateforme, *surface, travail))
         return {};
     // A run that had nothing to print opened no job, and there is nothing to announce.
     const TRemise remise = surface->remise();
-    return {true, remise.travaux.empty() ? QString() : texteremise("accepte", remise, en)};
+    return {true, remise.travaux.empty()
+                      ? QString()
+                      : texteremise(Textes::tr("The printer \"%1\" accepted %2 (%3)."), remise)};
 }
 
 } // namespace vormigral

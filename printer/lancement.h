@@ -33,9 +33,12 @@ struct TLancement {
 // printed, says how many marks would fall outside the printer's printable area and lets the user
 // stop. When the system has no printer at all, says so and offers to write the same pages to a PDF
 // file the user chooses, then says where it went. A failure, the printer's refusal among them, is
-// shown with its reason in the current language, and the job is not done.
-TLancement lanceimpression(const Plateforme& plateforme, bool anglais, const TDemandeImprimante& demande,
+// shown with its reason in the language installed, and the job is not done.
+TLancement lanceimpression(const Plateforme& plateforme, const TDemandeImprimante& demande,
                            const std::function<void(SurfaceImpression&)>& travail);
+
+// A failure of the printing layer in the user's words, in the language installed.
+QString texteerreur(const ErreurImpression& erreur);
 
 // What a print run launched by TLanceurImpression came to.
 struct TFinImpression {
@@ -62,7 +65,7 @@ class TLanceurImpression final : public QObject {
     Q_OBJECT
 
 public:
-    TLanceurImpression(const Plateforme& plateforme, bool anglais, TDemandeImprimante demande,
+    TLanceurImpression(const Plateforme& plateforme, TDemandeImprimante demande,
                        std::function<void(SurfaceImpression&)> travail, QObject* parent = nullptr);
     ~TLanceurImpression() override;
     TLanceurImpression(const TLanceurImpression&) = delete;
@@ -88,7 +91,6 @@ private:
     void finit(const TFinImpression& fin);
 
     const Plateforme& plateforme_;
-    bool anglais_;
     TDemandeImprimante demande_;
     std::function<void(SurfaceImpression&)> travail_;
     TTravailCups cups_;

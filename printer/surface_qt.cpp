@@ -90,8 +90,7 @@ void SurfaceQt::miseenpage(QPrinter& cible) const {
 
 void SurfaceQt::verifieouvert(const char* operation) const {
     if (!ouvert_)
-        throw ErreurImpression(std::string("aucun travail d'impression n'est ouvert (") + operation + ")",
-                               std::string("no print job is open (") + operation + ")");
+        throw ErreurImpression(CauseImpression::AucunTravail, operation);
 }
 
 void SurfaceQt::ouvre(const std::string& document) {
@@ -100,17 +99,15 @@ void SurfaceQt::ouvre(const std::string& document) {
     if (sortie_ == Sortie::Imprimante) {
         // Without any printer Qt quietly turns a printer into a PDF writer with no file.
         if (imprimante_.outputFormat() != QPrinter::NativeFormat || imprimante_.printerName().isEmpty())
-            throw ErreurImpression("Aucune imprimante n'est installée.", "No printer is installed.");
+            throw ErreurImpression(CauseImpression::AucuneImprimante);
         // Qt keeps its previous printer when the one asked for is unknown: never print there.
         if (!imprimante_.isValid() || imprimante_.printerName() != nom_)
-            throw ErreurImpression("L'imprimante « " + utf8(nom_) + " » n'est pas disponible.",
-                                   "The printer \"" + utf8(nom_) + "\" is not available.");
+            throw ErreurImpression(CauseImpression::Indisponible, utf8(nom_));
     } else if (sortie_ == Sortie::Fichier) {
         QFile essai(nom_);
         if (!essai.open(QIODevice::WriteOnly))
-            throw ErreurImpression(
-                "Impossible d'écrire le fichier « " + utf8(nom_) + " » (" + utf8(essai.errorString()) + ").",
-                "Cannot write the file \"" + utf8(nom_) + "\" (" + utf8(essai.errorString()) + ").");
+            throw ErreurImpression(CauseImpression::EcritureImpossible, utf8(nom_),
+                                   utf8(essai.errorString()));
     }
     document_ = QString::fromStdString(document);
     ouvert_ = true;
@@ -173,9 +170,7 @@ void SurfaceQt::livre() {
     const std::string file = utf8(nom_);
     const QTemporaryDir dossier(QDir::temp().filePath(QStringLiteral("vormigral-XXXXXX")));
     if (!dossier.isValid())
-        throw ErreurImpression(
-            "Impossible de préparer les pages pour « " + file + " » (" + utf8(dossier.errorString()) + ").",
-            "Cannot prepare the pages for \"" + file + "\" (" + utf8(dossier.errorString()) + ").");
+        throw ErreurImpression(CauseImpression::Preparation, file, utf8(dossier.errorString()));
     // The very PDF Qt would have handed the spooler itself, but kept, so that its fate is known.
     const QString pdf = dossier.filePath(QStringLiteral("travail.pdf"));
     QPrinter fichier(QPrinter::HighResolution);
@@ -194,8 +189,7 @@ void SurfaceQt::livre() {
 void SurfaceQt::peintsur(QPrinter& cible, const std::string& nom) {
     QPainter peintre;
     if (!peintre.begin(&cible))
-        throw ErreurImpression("Impossible d'écrire le fichier « " + nom + " ».",
-                               "Cannot write the file \"" + nom + "\".");
+        throw ErreurImpression(CauseImpression::EcritureImpossible, nom);
     bool pages = true;
     for (int page = 0; page < nombrepages() && pages; ++page) {
         // Qt refuses a page only to a painter that is not active.
@@ -207,8 +201,7 @@ void SurfaceQt::peintsur(QPrinter& cible, const std::string& nom) {
     const bool fini = peintre.end();
     if (!pages || !fini) {
         QFile::remove(QString::fromStdString(nom));
-        throw ErreurImpression("L'écriture du fichier « " + nom + " » s'est interrompue.",
-                               "Writing the file \"" + nom + "\" broke off.");
+        throw ErreurImpression(CauseImpression::EcritureInterrompue, nom);
     }
 }
 

@@ -19,7 +19,8 @@ std::string lignebulletin(std::int32_t g, const std::array<std::int32_t, 50>& gr
     return ligne;
 }
 
-TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int32_t methode, bool anglais) {
+TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int32_t methode,
+                              const std::string& titre) {
     TBilanImpression bilan;
     if (!commenceserie(etat, methode))
         return bilan;
@@ -29,7 +30,6 @@ TBilanImpression imprimeliste(TEtat& etat, SurfaceImpression& surface, std::int3
     TravailImpression travail(surface, documentliste);
     bilan.pages = 1;
     surface.police("Times New Roman", 24, false);
-    const std::string titre = anglais ? "GRID S LIST" : "LISTE DES BULLETINS";
     surface.ecrit((largeur - surface.largeurtexte(titre)) / 2, 50, titre);
     std::int32_t y = 50 + surface.hauteurtexte("LISTE");
     surface.police("Times New Roman", 10, false);

@@ -3,20 +3,47 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vormigral {
 
-// A failure of the printing layer, worded in both languages so that the user reads it in theirs.
+// Why a print failed. The windows word it; the fields of the failure say what it concerns.
+enum class CauseImpression {
+    AucunTravail,        // a surface was used with no job open; `objet`: what was asked of it
+    AucuneImprimante,    // the system has no printer
+    Indisponible,        // the queue `objet` is not available
+    EcritureImpossible,  // the file `objet` cannot be written; `detail`: the system's reason, if any
+    EcritureInterrompue, // writing the file `objet` broke off
+    Preparation,         // the pages for the queue `objet` cannot be prepared; `detail`: why
+    SansReponse,         // the queue `objet` does not answer; `detail`: the spooler's error
+    Arretee,             // the queue `objet` is stopped; `detail`: its message, if any
+    Refus,               // the queue `objet` refused the job; `detail`: the spooler's reason
+    TravailRetenu,       // the queue `objet` held job `travail`; `detail`: its reason, if any
+    TravailArrete,       // ... stopped it
+    TravailAnnule,       // ... cancelled it
+    TravailInterrompu,   // ... aborted it
+    Autre,               // any other failure; `detail`: what the layer that failed said
+};
+
+// A failure of the printing layer: its cause and what it concerns, never a sentence.
 class ErreurImpression : public std::runtime_error {
 public:
-    ErreurImpression(const std::string& francais, const std::string& anglais)
-        : std::runtime_error(anglais), francais_(francais), anglais_(anglais) {}
-    const std::string& texte(bool anglais) const { return anglais ? anglais_ : francais_; }
+    explicit ErreurImpression(CauseImpression cause, std::string objet = {}, std::string detail = {},
+                              std::int32_t travail = 0)
+        : std::runtime_error(objet + (detail.empty() ? std::string() : ": " + detail)), cause_(cause),
+          objet_(std::move(objet)), detail_(std::move(detail)), travail_(travail) {}
+
+    CauseImpression cause() const { return cause_; }
+    const std::string& objet() const { return objet_; }
+    const std::string& detail() const { return detail_; }
+    std::int32_t travail() const { return travail_; }
 
 private:
-    std::string francais_;
-    std::string anglais_;
+    CauseImpression cause_;
+    std::string objet_;
+    std::string detail_;
+    std::int32_t travail_;
 };
 
 // What the printer said of the pages handed to it: the queue or file that took them, the job number

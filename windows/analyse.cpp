@@ -253,8 +253,7 @@ void TGraphiqueAnalyse::paintEvent(QPaintEvent*) {
     }
 }
 
-TAnalyse::TAnalyse(Contexte& contexte, QWidget* parent)
-    : QDialog(parent), contexte_(contexte), etat_(contexte.etat) {
+TAnalyse::TAnalyse(TEtat& etat, QWidget* parent) : QDialog(parent), etat_(etat) {
     setObjectName(QStringLiteral("Analyse"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());

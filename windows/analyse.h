@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/analyse.h"
-#include "windows/contexte.h"
+#include "engine/etat.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -49,7 +49,7 @@ private:
 class TAnalyse : public QDialog {
     Q_OBJECT
 public:
-    explicit TAnalyse(Contexte& contexte, QWidget* parent = nullptr);
+    explicit TAnalyse(TEtat& etat, QWidget* parent = nullptr);
 
     // Sets every caption and figure for the selected method in the program's language.
     void traduitanalyse();
@@ -64,7 +64,6 @@ private:
     void remplitgraphique(bool en);
     QString textepromesse(bool en) const;
 
-    Contexte& contexte_;
     TEtat& etat_;
     TBilan bilan_;
     QWidget* contenu_ = nullptr;

@@ -46,7 +46,8 @@ const Legende legendesapercu[] = {
 
 } // namespace
 
-TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
+TApercu::TApercu(const TEtat& etat, Imprimantes& imprimantes, QWidget* parent)
+    : QDialog(parent), etat_(etat), imprimantes_(imprimantes) {
     setObjectName(QStringLiteral("apercu"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
@@ -81,7 +82,7 @@ TApercu::TApercu(Contexte& contexte, QWidget* parent) : QDialog(parent), context
 }
 
 void TApercu::traduitapercu() {
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     appliquelegendes(this, legendesapercu, en);
 }
 
@@ -96,12 +97,12 @@ void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu
                       const std::string& file) {
     traduitapercu();
     genre_ = genre;
-    const bool en = anglais(contexte_.etat);
-    const TParametres& p = contexte_.etat.parametres;
+    const bool en = anglais(etat_);
+    const TParametres& p = etat_.parametres;
     const QString imprimante =
         !file.empty() ? texte(legendesapercu, "surimprimante", en).arg(QString::fromStdString(file))
-        : contexte_.plateforme.imprimantes.files().empty() ? texte(legendesapercu, "sansimprimante", en)
-                                                           : texte(legendesapercu, "achoisir", en);
+        : imprimantes_.files().empty() ? texte(legendesapercu, "sansimprimante", en)
+                                       : texte(legendesapercu, "achoisir", en);
     const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
                        : genre == GenreApercu::Liste   ? "noteliste"
                                                        : "notecalage";
@@ -134,7 +135,7 @@ void TApercu::bsuivantClick() {
 }
 
 void TApercu::affichepage() {
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     lpage->setText(texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
                        .arg(pagecourante())
                        .arg(nombrepages()));

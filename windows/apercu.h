@@ -1,6 +1,7 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "app/plateforme.h"
+#include "engine/etat.h"
 
 #include <QDialog>
 
@@ -23,7 +24,7 @@ enum class GenreApercu { Bulletins, Liste, Calage };
 class TApercu : public QDialog {
     Q_OBJECT
 public:
-    TApercu(Contexte& contexte, QWidget* parent);
+    TApercu(const TEtat& etat, Imprimantes& imprimantes, QWidget* parent);
 
     // Shows the pages of `pages` (a preview surface whose job is closed), each over the first page
     // of `fond` when there is one, laid out as printer `file` ("" when there is none), until the
@@ -43,7 +44,8 @@ public:
 private:
     void affichepage();
 
-    Contexte& contexte_;
+    const TEtat& etat_;
+    Imprimantes& imprimantes_;
     VuePagesQt* vueapercu = nullptr;
     QLabel* lpage = nullptr;
     QLabel* lnote = nullptr;

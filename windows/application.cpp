@@ -1,12 +1,19 @@
 #include "windows/application.h"
 
+#include "app/langue.h"
 #include "windows/accessibilite.h"
+#include "windows/analyse.h"
+#include "windows/apercu.h"
 #include "windows/apropos.h"
+#include "windows/calage.h"
 #include "windows/choixfichier.h"
+#include "windows/choiximprimante.h"
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
 #include "windows/fenetreparametres.h"
+#include "windows/historique.h"
+#include "windows/imprimer.h"
 #include "windows/listegrilles.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
@@ -16,10 +23,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QPointer>
-#include <QTranslator>
 
 #include <csignal>
 
@@ -29,26 +32,40 @@ static void initressources() {
 
 namespace vormigral {
 
-namespace {
-
-template <class T> std::unique_ptr<T> cree(Contexte& contexte, T*& place) {
-    auto fenetre = std::make_unique<T>(contexte);
-    place = fenetre.get();
-    return fenetre;
-}
-
-} // namespace
-
-Application::Application(const Plateforme& plateforme) : contexte_{TEtat{}, plateforme} {
-    form1_ = cree(contexte_, contexte_.form1);
-    form2_ = cree(contexte_, contexte_.form2);
-    apropos_ = cree(contexte_, contexte_.apropos);
-    form5_ = cree(contexte_, contexte_.form5);
-    form8_ = cree(contexte_, contexte_.form8);
-    form6_ = cree(contexte_, contexte_.form6);
-    form7_ = cree(contexte_, contexte_.form7);
-    form9_ = cree(contexte_, contexte_.form9);
-    form10_ = cree(contexte_, contexte_.form10);
+Application::Application(const Plateforme& plateforme, Langue& langue)
+    : plateforme_(plateforme), choiximprimante_([this](QWidget* proprietaire) {
+          return new TChoixImprimante(etat_, plateforme_, *imprime_, proprietaire);
+      }),
+      apercu_([this](QWidget* proprietaire) {
+          return new TApercu(etat_, plateforme_.imprimantes, proprietaire);
+      }),
+      calage_([this](QWidget* proprietaire) { return new TCalage(etat_, *imprime_, apercu_, proprietaire); }),
+      analyse_([this](QWidget* proprietaire) { return new TAnalyse(etat_, proprietaire); }),
+      historique_(
+          [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }) {
+    etat_.parexiste = reglages_.charge(etat_, plateforme_.systeme);
+    langue.applique(etat_.parametres.langue);
+    imprime_ = std::make_unique<Impression>(plateforme_, choiximprimante_);
+    visionneuse_ = std::make_unique<TForm2>(etat_);
+    apropos_ = std::make_unique<Tapropos>();
+    dialogueimpression_ =
+        std::make_unique<TForm7>(etat_, plateforme_.messages, *imprime_, apercu_, choiximprimante_);
+    liste_ = std::make_unique<TForm5>(etat_, *imprime_, apercu_, *dialogueimpression_);
+    comparaison_ = std::make_unique<TForm8>(etat_, plateforme_.messages);
+    choixfichier_ = std::make_unique<TForm6>(etat_, plateforme_.volumes);
+    parametres_ = std::make_unique<TForm9>(etat_);
+    choixlangue_ = std::make_unique<TForm10>(etat_);
+    principale_ = std::make_unique<TForm1>(
+        etat_, plateforme_, reglages_, langue,
+        FenetresPrincipale{*visionneuse_, *liste_, *comparaison_, *dialogueimpression_, *choixfichier_,
+                           *parametres_, *choixlangue_, *apropos_, analyse_, historique_, choiximprimante_,
+                           calage_});
+    choiximprimante_.confie(*principale_);
+    apercu_.confie(*principale_);
+    calage_.confie(*principale_);
+    analyse_.confie(*principale_);
+    historique_.confie(*principale_);
+    QObject::connect(imprime_.get(), &Impression::annonce, principale_.get(), &TForm1::annonce);
 }
 
 Application::~Application() = default;
@@ -64,26 +81,6 @@ void initialiseapplication() {
     QApplication::setWindowIcon(iconeprogramme());
     QGuiApplication::setDesktopFileName(QLatin1String(identifiantbureau));
     installeaccessibilite();
-}
-
-void traduitqt(bool anglais) {
-    // English is Qt's own language; French comes from the translations Debian ships with Qt.
-    static QPointer<QTranslator> francais;
-    static bool installe = false;
-    if (!francais) {
-        francais = new QTranslator(qApp);
-        installe = false;
-        if (!francais->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            qWarning("Qt's French translations (qtbase_fr.qm) not found: Qt's dialogs stay in English");
-    }
-    if (francais->isEmpty() || installe == !anglais)
-        return;
-    installe = !anglais;
-    if (installe)
-        QCoreApplication::installTranslator(francais);
-    else
-        QCoreApplication::removeTranslator(francais);
 }
 
 } // namespace vormigral

@@ -1,7 +1,7 @@
 #include "windows/apropos.h"
 
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include "vormigral/projet.h"
 
@@ -10,19 +10,7 @@
 
 namespace vormigral {
 
-namespace {
-
-// The about box says the same in both languages.
-const Legende legendesapropos[] = {
-    {"", "A propos", "A propos"},
-    {"ProductName", "VORMIGRAL", "VORMIGRAL"},
-    {"OKButton", "OK", "OK"},
-    {"lversion", "V %1", "V %1"},
-};
-
-} // namespace
-
-Tapropos::Tapropos(Contexte&) {
+Tapropos::Tapropos() {
     setObjectName(QStringLiteral("apropos"));
     setFont(policestandard());
     setFixedSize(422, 279);
@@ -45,14 +33,21 @@ void Tapropos::construitcontroles() {
     QPushButton* ok = boutonimage(this, "OKButton", {181, 227, 77, 46}, "ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    appliquelegendes(this, legendesapropos, false);
-    produit->adjustSize();
+    traduitcontroles();
+}
+
+// The about box says the same in both languages.
+void Tapropos::traduitcontroles() {
+    //: The about box says the same in both languages.
+    setWindowTitle(tr("A propos"));
+    //: The program's name, the same in every language.
+    legende(findChild<QLabel*>(QStringLiteral("ProductName")), tr("VORMIGRAL"));
+    legende(findChild<QPushButton*>(QStringLiteral("OKButton")), tr("OK"));
+    //: The program's version number.
+    legende(findChild<QLabel*>(QStringLiteral("lversion")), tr("V %1").arg(QLatin1String(versionprogramme)));
 }
 
 void Tapropos::showEvent(QShowEvent* evenement) {
-    auto* version = findChild<QLabel*>(QStringLiteral("lversion"));
-    version->setText(texte(legendesapropos, "lversion", false).arg(QLatin1String(versionprogramme)));
-    version->adjustSize();
     QDialog::showEvent(evenement);
     centreecran(this);
 }

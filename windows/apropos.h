@@ -1,6 +1,5 @@
 #pragma once
 
-#include "windows/contexte.h"
 #include "windows/differe.h"
 
 namespace vormigral {
@@ -9,13 +8,14 @@ namespace vormigral {
 class Tapropos : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit Tapropos(Contexte& contexte);
+    Tapropos();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
 };
 
 } // namespace vormigral

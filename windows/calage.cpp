@@ -36,7 +36,8 @@ const Legende legendescalage[] = {
 
 } // namespace
 
-TCalage::TCalage(Contexte& contexte, QWidget* parent) : QDialog(parent), contexte_(contexte) {
+TCalage::TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, QWidget* parent)
+    : QDialog(parent), etat_(etat), impression_(impression), apercu_(apercu) {
     setObjectName(QStringLiteral("calage"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
@@ -51,29 +52,29 @@ TCalage::TCalage(Contexte& contexte, QWidget* parent) : QDialog(parent), context
     explication->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ldecalages = place<QLabel>(this, "ldecalages", {16, 152, 428, 18});
     limprimante = place<QLabel>(this, "limprimante", {16, 172, 428, 18});
-    QPushButton* apercu = boutonimage(this, "bapercu", {16, 208, 134, 46}, "voir");
+    QPushButton* voir = boutonimage(this, "bapercu", {16, 208, 134, 46}, "voir");
     QPushButton* imprimer = boutonimage(this, "bimprimer", {163, 208, 134, 46}, "imprimer");
     QPushButton* fermer = boutonimage(this, "bfermer", {310, 208, 134, 46}, "retour");
     imprimer->setDefault(true);
-    connect(apercu, &QPushButton::clicked, this, &TCalage::bapercuClick);
+    connect(voir, &QPushButton::clicked, this, &TCalage::bapercuClick);
     connect(imprimer, &QPushButton::clicked, this, &TCalage::bimprimerClick);
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
     traduitcalage();
 }
 
 void TCalage::traduitcalage() {
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     appliquelegendes(this, legendescalage, en);
-    const TParametres& p = contexte_.etat.parametres;
+    const TParametres& p = etat_.parametres;
     ldecalages->setText(texte(legendescalage, "decalages", en).arg(p.decalh).arg(p.decalv));
-    limprimante->setText(imprimanteprevue(contexte_));
+    limprimante->setText(impression_.imprimanteprevue());
 }
 
 void TCalage::showEvent(QShowEvent* evenement) {
     const int avant = ctype->currentIndex();
     ctype->clear();
     for (int t = 1; t <= nbtypesbulletin; ++t)
-        ctype->addItem(QString::fromStdString(contexte_.etat.typesbulletin[t].nom));
+        ctype->addItem(QString::fromStdString(etat_.typesbulletin[t].nom));
     ctype->setCurrentIndex(avant > 0 ? avant : 0);
     traduitcalage();
     QDialog::showEvent(evenement);
@@ -86,21 +87,18 @@ std::int32_t TCalage::type() const {
 }
 
 void TCalage::bapercuClick() {
-    imprimantechoisie(contexte_);
-    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    const std::string file = impression_.imprimanteapercu();
     SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    imprimecalage(contexte_.etat, apercu, type());
-    surdemande(contexte_, contexte_.apercu).montre(apercu, nullptr, GenreApercu::Calage, file);
+    imprimecalage(etat_, apercu, type());
+    apercu_().montre(apercu, nullptr, GenreApercu::Calage, file);
 }
 
 void TCalage::bimprimerClick() {
     const std::int32_t t = type();
-    if (imprime(contexte_, [&](SurfaceImpression& surface) {
-            imprimecalage(contexte_.etat, surface, t);
-        }).fait)
+    if (impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait)
         accept();
     else
-        limprimante->setText(imprimanteprevue(contexte_));
+        limprimante->setText(impression_.imprimanteprevue());
 }
 
 } // namespace vormigral

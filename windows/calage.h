@@ -1,6 +1,7 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
+#include "windows/surdemande.h"
 
 #include <QDialog>
 
@@ -9,12 +10,15 @@ class QLabel;
 
 namespace vormigral {
 
+class Impression;
+class TApercu;
+
 // The calibration sheet: printed on plain paper and laid over a real slip, it shows how many
 // millimetres the offsets still need.
 class TCalage : public QDialog {
     Q_OBJECT
 public:
-    TCalage(Contexte& contexte, QWidget* parent);
+    TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, QWidget* parent);
 
     void traduitcalage();
     void bapercuClick();
@@ -26,7 +30,9 @@ protected:
 private:
     std::int32_t type() const;
 
-    Contexte& contexte_;
+    TEtat& etat_;
+    Impression& impression_;
+    SurDemande<TApercu>& apercu_;
     QComboBox* ctype = nullptr;
     QLabel* ldecalages = nullptr;
     QLabel* limprimante = nullptr;

@@ -177,7 +177,7 @@ protected:
 
 } // namespace
 
-TForm6::TForm6(Contexte& contexte) : contexte_(contexte) {
+TForm6::TForm6(const TEtat& etat, Volumes& volumes) : etat_(etat), volumes_(volumes) {
     setObjectName(QStringLiteral("Form6"));
     setFont(policestandard());
     setFixedSize(399, 253);
@@ -219,11 +219,11 @@ void TForm6::construitcontroles() {
 
 void TForm6::FormCreate() {
     choisi_ = false;
-    anglaiscreation_ = anglais(contexte_.etat);
+    anglaiscreation_ = anglais(etat_);
     // Where the chooser opens the first time: the start directory, on the deepest volume holding
     // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
-    const QString depart = QDir::cleanPath(contexte_.plateforme.volumes.courant());
-    volume_ = volumecontenant(contexte_.plateforme.volumes.liste(), depart);
+    const QString depart = QDir::cleanPath(volumes_.courant());
+    volume_ = volumecontenant(volumes_.liste(), depart);
     const QByteArray octets = brut(depart);
     const QByteArray racine = brut(volume_);
     repertoire_ = estrepertoire(octets.toStdString()) && dans(octets, racine) ? nettoie(octets) : racine;
@@ -237,7 +237,7 @@ void TForm6::traduitchoixfichier() {
 }
 
 bool TForm6::lecteurpret(const QString& racine) const {
-    return contexte_.plateforme.volumes.pret(racine);
+    return volumes_.pret(racine);
 }
 
 void TForm6::showEvent(QShowEvent* evenement) {
@@ -263,7 +263,7 @@ void TForm6::showEvent(QShowEvent* evenement) {
 void TForm6::remplitvolumes() {
     const QSignalBlocker bloqueur(DriveComboBox1);
     DriveComboBox1->clear();
-    for (const TVolume& volume : contexte_.plateforme.volumes.liste()) {
+    for (const TVolume& volume : volumes_.liste()) {
         const QString texte =
             volume.nom.isEmpty() ? volume.racine : volume.racine + QStringLiteral(" [%1]").arg(volume.nom);
         DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), texte, volume.racine);
@@ -381,7 +381,7 @@ void TForm6::boutannuleClick() {
 
 std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
     construit();
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     setWindowTitle(texte(legendeschoixfichier, titre, en));
     appliquenoms(this, legendeschoixfichier, en);
     Edit1->setReadOnly(lectureseule);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "app/volumes.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
 
 #include <QByteArray>
@@ -30,7 +31,7 @@ struct TChoixFichier {
 class TForm6 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm6(Contexte& contexte);
+    TForm6(const TEtat& etat, Volumes& volumes);
 
     void traduitchoixfichier();
     // Whether the volume mounted at `racine` is usable (it reports its size).
@@ -72,7 +73,8 @@ private:
     void remplitfichiers();
     void fichierchoisi();
 
-    Contexte& contexte_;
+    const TEtat& etat_;
+    Volumes& volumes_;
     QTreeWidget* DirectoryListBox1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     QComboBox* DriveComboBox1 = nullptr;

@@ -60,8 +60,9 @@ QString description(const TFile& file, bool en) {
 
 } // namespace
 
-TChoixImprimante::TChoixImprimante(Contexte& contexte, QWidget* parent)
-    : QDialog(parent), contexte_(contexte) {
+TChoixImprimante::TChoixImprimante(const TEtat& etat, const Plateforme& plateforme, Impression& impression,
+                                   QWidget* parent)
+    : QDialog(parent), etat_(etat), plateforme_(plateforme), impression_(impression) {
     setObjectName(QStringLiteral("choiximprimante"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
@@ -84,12 +85,12 @@ TChoixImprimante::TChoixImprimante(Contexte& contexte, QWidget* parent)
 }
 
 void TChoixImprimante::traduitchoiximprimante() {
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     appliquelegendes(this, legendeschoiximprimante, en);
 }
 
 void TChoixImprimante::choisit() {
-    const std::vector<TFile> files = contexte_.plateforme.imprimantes.files();
+    const std::vector<TFile> files = plateforme_.imprimantes.files();
     execute(files, files.empty() ? "raisonaucune" : "raisonmenu", true);
 }
 
@@ -100,7 +101,7 @@ std::string TChoixImprimante::demande(const std::vector<TFile>& files, bool disp
 std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& files, const char* raison,
                                                      bool suitdefaut) {
     traduitchoiximprimante();
-    const bool en = anglais(contexte_.etat);
+    const bool en = anglais(etat_);
     lraison->setText(texte(legendeschoiximprimante, raison, en));
     listeimprimantes->clear();
     const auto defaut = std::find_if(files.begin(), files.end(), [](const TFile& f) { return f.defaut; });
@@ -110,7 +111,7 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
             listeimprimantes);
         suivre->setData(rolesuitdefaut, true);
     }
-    const QString memorisee = imprimantechoisie(contexte_);
+    const QString memorisee = impression_.imprimantechoisie();
     int choisie = 0;
     for (const TFile& file : files) {
         const QString nom = QString::fromStdString(file.nom);
@@ -133,12 +134,11 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
 }
 
 void TChoixImprimante::garde(const std::string& file) {
-    Plateforme& plateforme = contexte_.plateforme;
-    if (memoriseimprimante(plateforme.systeme, QString::fromStdString(file)))
+    if (memoriseimprimante(plateforme_.systeme, QString::fromStdString(file)))
         return;
-    const bool en = anglais(contexte_.etat);
-    plateforme.messages.message(
-        texte(legendeschoiximprimante, "nonretenu", en).arg(plateforme.systeme.repertoireconfig()),
+    const bool en = anglais(etat_);
+    plateforme_.messages.message(
+        texte(legendeschoiximprimante, "nonretenu", en).arg(plateforme_.systeme.repertoireconfig()),
         texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/plateforme.h"
+#include "engine/etat.h"
 #include "printing/imprimantes.h"
-#include "windows/contexte.h"
 
 #include <QDialog>
 
@@ -14,12 +15,15 @@ class QListWidget;
 
 namespace vormigral {
 
+class Impression;
+
 // Which printer the program prints on: the system's default, or the queue the user picks here,
 // kept for them from one run to the next.
 class TChoixImprimante : public QDialog {
     Q_OBJECT
 public:
-    TChoixImprimante(Contexte& contexte, QWidget* parent);
+    TChoixImprimante(const TEtat& etat, const Plateforme& plateforme, Impression& impression,
+                     QWidget* parent);
 
     // From the Options menu: every queue, the current choice selected; OK keeps the one selected.
     void choisit();
@@ -35,7 +39,9 @@ private:
     std::optional<std::string> execute(const std::vector<TFile>& files, const char* raison, bool suitdefaut);
     void garde(const std::string& file);
 
-    Contexte& contexte_;
+    const TEtat& etat_;
+    const Plateforme plateforme_;
+    Impression& impression_;
     QLabel* lraison = nullptr;
     QListWidget* listeimprimantes = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "windows/choixlangue.h"
 
-#include "windows/groupelangue.h"
-#include "windows/legendes.h"
+#include "app/langue.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -10,20 +10,7 @@
 
 namespace vormigral {
 
-namespace {
-
-// The chooser speaks both languages at once: the user has not chosen yet.
-const Legende legendeschoixlangue[] = {
-    {"", "Langue - Language", "Langue - Language"},
-    {"bok", "OK", "OK"},
-    {"acc:glangue", "Langue - Language", "Langue - Language"},
-    {"acc:Image1", "Drapeau français - French flag", "Drapeau français - French flag"},
-    {"acc:Image2", "Drapeau britannique - British flag", "Drapeau britannique - British flag"},
-};
-
-} // namespace
-
-TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
+TForm10::TForm10(TEtat& etat) : etat_(etat) {
     setObjectName(QStringLiteral("Form10"));
     setFont(policestandard());
     setFixedSize(390, 198);
@@ -31,20 +18,32 @@ TForm10::TForm10(Contexte& contexte) : etat_(contexte.etat) {
 }
 
 void TForm10::construitcontroles() {
-    const ChoixLangue choix = creechoixlangue(this, {58, 31});
-    lfrancais = choix.lfrancais;
-    langlais = choix.langlais;
-    // Checking a button, by itself or through its flag, switches the language at once.
-    connect(lfrancais, &QRadioButton::toggled, this, &TForm10::lfrancaisClick);
-    connect(langlais, &QRadioButton::toggled, this, &TForm10::cochanglais);
-    connect(choix.Image1, &ImageCliquable::clique, this, &TForm10::selfran);
-    connect(choix.Image2, &ImageCliquable::clique, this, &TForm10::selang);
+    choix_ = creechoixlangue(this, {58, 31});
+    // Checking a button, by itself or through its flag, sets the language at once.
+    connect(choix_.lfrancais, &QRadioButton::toggled, this, &TForm10::lfrancaisClick);
+    connect(choix_.langlais, &QRadioButton::toggled, this, &TForm10::cochanglais);
+    connect(choix_.Image1, &ImageCliquable::clique, this, &TForm10::selfran);
+    connect(choix_.Image2, &ImageCliquable::clique, this, &TForm10::selang);
 
     QPushButton* ok = boutonimage(this, "bok", {143, 151, 102, 38}, "ok");
     ok->setFont(police("MS Sans Serif", 13, true));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm10::bokClick);
-    appliquelegendes(this, legendeschoixlangue, false);
+    traduitcontroles();
+}
+
+// The chooser speaks both languages at once: the user has not chosen yet.
+void TForm10::traduitcontroles() {
+    //: Both languages at once: the user has not chosen one yet.
+    setWindowTitle(tr("Langue - Language"));
+    legende(findChild<QPushButton*>(QStringLiteral("bok")), tr("OK"));
+    //: Both languages at once: the user has not chosen one yet.
+    choix_.glangue->setAccessibleName(tr("Langue - Language"));
+    //: Both languages at once: the user has not chosen one yet.
+    choix_.Image1->setAccessibleName(tr("Drapeau français - French flag"));
+    //: Both languages at once: the user has not chosen one yet.
+    choix_.Image2->setAccessibleName(tr("Drapeau britannique - British flag"));
+    choix_.traduit();
 }
 
 void TForm10::showEvent(QShowEvent* evenement) {
@@ -54,24 +53,24 @@ void TForm10::showEvent(QShowEvent* evenement) {
 
 void TForm10::lfrancaisClick() {
     construit();
-    if (lfrancais->isChecked())
-        etat_.parametres.langue = 1;
+    if (choix_.lfrancais->isChecked())
+        etat_.parametres.langue = Langue::francais;
 }
 
 void TForm10::cochanglais() {
     construit();
-    if (langlais->isChecked())
-        etat_.parametres.langue = 2;
+    if (choix_.langlais->isChecked())
+        etat_.parametres.langue = Langue::anglais;
 }
 
 void TForm10::selfran() {
     construit();
-    lfrancais->setChecked(true);
+    choix_.lfrancais->setChecked(true);
 }
 
 void TForm10::selang() {
     construit();
-    langlais->setChecked(true);
+    choix_.langlais->setChecked(true);
 }
 
 void TForm10::bokClick() {

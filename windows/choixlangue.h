@@ -1,17 +1,17 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
-
-class QRadioButton;
+#include "windows/groupelangue.h"
 
 namespace vormigral {
 
-// The language chooser of the first run. The language changes as soon as a button is checked.
+// The language chooser of the first run. The setting changes as soon as a button is checked; the
+// program takes the language when the chooser closes.
 class TForm10 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm10(Contexte& contexte);
+    explicit TForm10(TEtat& etat);
 
     void lfrancaisClick();
     void cochanglais();
@@ -24,10 +24,10 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
 
     TEtat& etat_;
-    QRadioButton* lfrancais = nullptr;
-    QRadioButton* langlais = nullptr;
+    ChoixLangue choix_{};
 };
 
 } // namespace vormigral

@@ -3,7 +3,6 @@
 #include "engine/serie.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -44,8 +43,8 @@ QLabel* tag(QWidget* parent, const char* nom, const QRect& geometrie, const char
 
 } // namespace
 
-TForm8::TForm8(Contexte& contexte)
-    : contexte_(contexte), etat_(contexte.etat), anglaiscreation_(anglais(contexte.etat)) {
+TForm8::TForm8(TEtat& etat, Messages& messages)
+    : etat_(etat), messages_(messages), anglaiscreation_(anglais(etat)) {
     setObjectName(QStringLiteral("Form8"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -215,8 +214,8 @@ void TForm8::Button1Click() {
         return;
     }
     const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(texte(legendescomparaison, "numerodouble", en),
-                                          texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+    messages_.message(texte(legendescomparaison, "numerodouble", en), texte(titreprobleme, en), Boutons::Ok,
+                      Icone::Exclamation);
 }
 
 void TForm8::comparegrilles() {

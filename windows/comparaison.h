@@ -1,7 +1,8 @@
 #pragma once
 
+#include "app/plateforme.h"
 #include "engine/comparaison.h"
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
 
 #include <array>
@@ -20,7 +21,7 @@ namespace vormigral {
 class TForm8 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm8(Contexte& contexte);
+    TForm8(TEtat& etat, Messages& messages);
 
     void traduitcomparaison();
     void initform();
@@ -45,8 +46,8 @@ private:
     // Names each counter by its frame's title and, once counted, its value.
     void nommecompteurs();
 
-    Contexte& contexte_;
     TEtat& etat_;
+    Messages& messages_;
     QFrame* Panel1 = nullptr;
     std::array<QComboBox*, 7> selecteurs_{};
     QListWidget* listresul = nullptr;

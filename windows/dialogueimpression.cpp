@@ -12,7 +12,6 @@
 #include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,7 +23,10 @@
 
 namespace vormigral {
 
-TForm7::TForm7(Contexte& contexte) : contexte_(contexte), anglaiscreation_(anglais(contexte.etat)) {
+TForm7::TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
+               SurDemande<TChoixImprimante>& choiximprimante)
+    : etat_(etat), messages_(messages), impression_(impression), apercu_(apercu),
+      choiximprimante_(choiximprimante), anglaiscreation_(anglais(etat)) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);
@@ -110,7 +112,7 @@ const Legende legendesimpression[] = {
 
 void TForm7::traduitimpression() {
     construit();
-    traduit(anglais(contexte_.etat));
+    traduit(anglais(etat_));
 }
 
 void TForm7::traduit(bool en) {
@@ -130,7 +132,7 @@ void TForm7::formshow() {
     traduitimpression();
     ComboBox1->clear();
     for (int type = 1; type <= nbtypesbulletin; ++type)
-        ComboBox1->addItem(QString::fromStdString(contexte_.etat.typesbulletin[type].nom));
+        ComboBox1->addItem(QString::fromStdString(etat_.typesbulletin[type].nom));
     ComboBox1->setCurrentIndex(0);
 }
 
@@ -138,11 +140,11 @@ void TForm7::activate() {
     construit();
     Gpremier->setText(QStringLiteral("1"));
     gdernier->setText(QString::number(grillesmethode()));
-    limprimante->setText(imprimanteprevue(contexte_));
+    limprimante->setText(impression_.imprimanteprevue());
 }
 
 std::int32_t TForm7::grillesmethode() const {
-    const TMethode* m = methodeselectionnee(contexte_.etat);
+    const TMethode* m = methodeselectionnee(etat_);
     return m ? m->nbgrilles : 0;
 }
 
@@ -158,9 +160,9 @@ std::optional<TForm7::Requete> TForm7::requete() const {
     const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
     // No selected method counts as no grid at all, so every range is refused.
     if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
-        const bool en = anglais(contexte_.etat);
-        contexte_.plateforme.messages.message(texte(legendesimpression, "plageincorrecte", en),
-                                              texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+        const bool en = anglais(etat_);
+        messages_.message(texte(legendesimpression, "plageincorrecte", en), texte(titreprobleme, en),
+                          Boutons::Ok, Icone::Exclamation);
         return std::nullopt;
     }
     return Requete{ComboBox1->currentIndex() + 1, mode, premier, dernier};
@@ -171,21 +173,20 @@ void TForm7::boutlancerClick() {
     const std::optional<Requete> r = requete();
     if (!r)
         return;
-    const std::int32_t methode = contexte_.etat.methodechoisie;
-    Messages& messages = contexte_.plateforme.messages;
-    const auto suivant = [&messages] {
-        return messages.message(texte(legendesimpression, "bulletinsuivant", false),
-                                texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
-                                Icone::Question) == Reponse::Ok;
+    const std::int32_t methode = etat_.methodechoisie;
+    const auto suivant = [this] {
+        return messages_.message(texte(legendesimpression, "bulletinsuivant", false),
+                                 texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
+                                 Icone::Question) == Reponse::Ok;
     };
-    const TLancement fait = imprime(contexte_, [&](SurfaceImpression& surface) {
-        imprimebulletins(contexte_.etat, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
+    const TLancement fait = impression_.imprime([&](SurfaceImpression& surface) {
+        imprimebulletins(etat_, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
     });
     // A failed run leaves the dialog open, with the request as it was.
     if (fait.fait)
         accept();
     else
-        limprimante->setText(imprimanteprevue(contexte_));
+        limprimante->setText(impression_.imprimanteprevue());
 }
 
 void TForm7::bapercuClick() {
@@ -193,23 +194,21 @@ void TForm7::bapercuClick() {
     const std::optional<Requete> r = requete();
     if (!r)
         return;
-    imprimantechoisie(contexte_);
-    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    const std::string file = impression_.imprimanteapercu();
     const QString nom = QString::fromStdString(file);
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
-    imprimebulletins(contexte_.etat, pages, contexte_.etat.methodechoisie, r->type, r->mode, r->premier,
-                     r->dernier, {});
+    imprimebulletins(etat_, pages, etat_.methodechoisie, r->type, r->mode, r->premier, r->dernier, {});
     SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
     bulletin.ouvre(documentbulletins);
-    dessinebulletin(bulletin, contexte_.etat.parametres, contexte_.etat.typesbulletin[r->type]);
+    dessinebulletin(bulletin, etat_.parametres, etat_.typesbulletin[r->type]);
     bulletin.ferme();
-    surdemande(contexte_, contexte_.apercu).montre(pages, &bulletin, GenreApercu::Bulletins, file);
+    apercu_().montre(pages, &bulletin, GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {
     construit();
-    surdemande(contexte_, contexte_.choiximprimante).choisit();
-    limprimante->setText(imprimanteprevue(contexte_));
+    choiximprimante_().choisit();
+    limprimante->setText(impression_.imprimanteprevue());
 }
 
 } // namespace vormigral

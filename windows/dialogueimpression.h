@@ -1,7 +1,9 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "app/plateforme.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/surdemande.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,11 +15,16 @@ class QRadioButton;
 
 namespace vormigral {
 
+class Impression;
+class TApercu;
+class TChoixImprimante;
+
 // The print dialog: ticket type, range of grids and print mode, then the print run.
 class TForm7 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm7(Contexte& contexte);
+    TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
+           SurDemande<TChoixImprimante>& choiximprimante);
 
     void traduitimpression();
     // Each showing: captions, the ticket types with the first selected, then the range 1..N.
@@ -46,7 +53,11 @@ private:
     // The grid count of the method selected in the main window; 0 when none is selected.
     std::int32_t grillesmethode() const;
 
-    Contexte& contexte_;
+    TEtat& etat_;
+    Messages& messages_;
+    Impression& impression_;
+    SurDemande<TApercu>& apercu_;
+    SurDemande<TChoixImprimante>& choiximprimante_;
     QComboBox* ComboBox1 = nullptr;
     QLineEdit* Gpremier = nullptr;
     QLineEdit* gdernier = nullptr;

@@ -31,4 +31,10 @@ bool DialogueDiffere::event(QEvent* evenement) {
     return QDialog::event(evenement);
 }
 
+void DialogueDiffere::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::LanguageChange && construite_)
+        traduitcontroles();
+    QDialog::changeEvent(evenement);
+}
+
 } // namespace vormigral

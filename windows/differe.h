@@ -22,7 +22,12 @@ protected:
     DialogueDiffere() = default;
     // The controls and their first captions and values, as the creation would have set them.
     virtual void construitcontroles() = 0;
+    // Sets every caption in the language installed. A window whose texts go through tr() calls it
+    // once its controls are built; it runs again at every change of language once they are, and
+    // never builds them (a dialog not yet built takes the language when it is).
+    virtual void traduitcontroles() {}
     bool event(QEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
 
 private:
     bool construite_ = false;

@@ -1,10 +1,10 @@
 #include "windows/fenetreparametres.h"
 
+#include "app/langue.h"
 #include "engine/saisie.h"
 #include "windows/filtretouches.h"
-#include "windows/groupelangue.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -13,8 +13,7 @@
 
 namespace vormigral {
 
-TForm9::TForm9(Contexte& contexte)
-    : etat_(contexte.etat), creation_(contexte.etat.parametres), anglaiscreation_(anglais(contexte.etat)) {
+TForm9::TForm9(TEtat& etat) : etat_(etat), creation_(etat.parametres) {
     setObjectName(QStringLiteral("Form9"));
     setFont(policestandard());
     setFixedSize(455, 288);
@@ -37,86 +36,77 @@ void TForm9::construitcontroles() {
         edit->installEventFilter(filtre);
     }
 
-    const ChoixLangue choix = creechoixlangue(this, {83, 136});
-    lfrancais = choix.lfrancais;
-    langlais = choix.langlais;
-    connect(choix.Image1, &ImageCliquable::clique, this, &TForm9::clickfrancais);
-    connect(choix.Image2, &ImageCliquable::clique, this, &TForm9::clickeng);
+    choix_ = creechoixlangue(this, {83, 136});
+    connect(choix_.Image1, &ImageCliquable::clique, this, &TForm9::clickfrancais);
+    connect(choix_.Image2, &ImageCliquable::clique, this, &TForm9::clickeng);
 
     QPushButton* ok = boutonimage(this, "bok", {189, 239, 77, 46}, "ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TForm9::bokClick);
 
     remplit(creation_);
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
 void TForm9::remplit(const TParametres& parametres) {
     edech->setText(QString::number(parametres.decalh));
     edecv->setText(QString::number(parametres.decalv));
     // Neither button shows checked for a language the program does not know.
-    lfrancais->setAutoExclusive(false);
-    langlais->setAutoExclusive(false);
-    lfrancais->setChecked(parametres.langue == 1);
-    langlais->setChecked(parametres.langue == 2);
-    lfrancais->setAutoExclusive(true);
-    langlais->setAutoExclusive(true);
+    for (QRadioButton* bouton : {choix_.lfrancais, choix_.langlais})
+        bouton->setAutoExclusive(false);
+    choix_.lfrancais->setChecked(parametres.langue == Langue::francais);
+    choix_.langlais->setChecked(parametres.langue == Langue::anglais);
+    for (QRadioButton* bouton : {choix_.lfrancais, choix_.langlais})
+        bouton->setAutoExclusive(true);
 }
-
-namespace {
-
-// Every text the window shows, in both languages.
-const Legende legendesparametres[] = {
-    {"Label4", "mm", "mm"},
-    {"Label3", "mm", "mm"},
-    {"bok", "OK", "OK"},
-    {"", "Paramètres", "Parameters"},
-    {"GroupBox1", "Imprimante", "Printer"},
-    {"hdec", "Décalage horizontal", "Horizontal Adjustment"},
-    {"ldec", "Décalage vertical", "Vertical Adjustment"},
-    {"glangue", "Langue", "Language"},
-    {"acc:edech", "Décalage horizontal en millimètres", "Horizontal adjustment in millimetres"},
-    {"acc:edecv", "Décalage vertical en millimètres", "Vertical adjustment in millimetres"},
-    {"acc:Image1", "Drapeau français", "French flag"},
-    {"acc:Image2", "Drapeau britannique", "British flag"},
-};
-
-} // namespace
 
 void TForm9::traduitparametres() {
     construit();
-    traduit(anglais(etat_));
+    traduitcontroles();
 }
 
-void TForm9::traduit(bool en) {
-    appliquelegendes(this, legendesparametres, en);
+void TForm9::traduitcontroles() {
+    setWindowTitle(tr("Parameters"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox1")), tr("Printer"));
+    legende(findChild<QLabel*>(QStringLiteral("hdec")), tr("Horizontal Adjustment"));
+    legende(findChild<QLabel*>(QStringLiteral("ldec")), tr("Vertical Adjustment"));
+    //: Millimetres, after each offset.
+    const QString mm = tr("mm");
+    legende(findChild<QLabel*>(QStringLiteral("Label4")), mm);
+    legende(findChild<QLabel*>(QStringLiteral("Label3")), mm);
+    legende(findChild<QPushButton*>(QStringLiteral("bok")), tr("OK"));
+    legende(choix_.glangue, tr("Language"));
+    edech->setAccessibleName(tr("Horizontal adjustment in millimetres"));
+    edecv->setAccessibleName(tr("Vertical adjustment in millimetres"));
+    choix_.Image1->setAccessibleName(tr("French flag"));
+    choix_.Image2->setAccessibleName(tr("British flag"));
+    choix_.traduit();
 }
 
 void TForm9::showEvent(QShowEvent* evenement) {
     remplit(etat_.parametres);
-    traduitparametres();
     QDialog::showEvent(evenement);
     centreecran(this);
 }
 
 void TForm9::clickfrancais() {
     construit();
-    lfrancais->setChecked(true);
+    choix_.lfrancais->setChecked(true);
 }
 
 void TForm9::clickeng() {
     construit();
-    langlais->setChecked(true);
+    choix_.langlais->setChecked(true);
 }
 
 void TForm9::bokClick() {
     construit();
     etat_.parametres.decalh = valeurtexte(edech->text().toStdString());
     etat_.parametres.decalv = valeurtexte(edecv->text().toStdString());
-    if (lfrancais->isChecked())
-        etat_.parametres.langue = 1;
-    else if (langlais->isChecked())
-        etat_.parametres.langue = 2;
+    if (choix_.lfrancais->isChecked())
+        etat_.parametres.langue = Langue::francais;
+    else if (choix_.langlais->isChecked())
+        etat_.parametres.langue = Langue::anglais;
     accept();
 }
 

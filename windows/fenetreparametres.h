@@ -1,18 +1,19 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/groupelangue.h"
 
 class QLineEdit;
-class QRadioButton;
 
 namespace vormigral {
 
-// The parameters window: printer offsets and language.
+// The parameters window: printer offsets and language. OK sets them; the program takes the
+// language when the window closes.
 class TForm9 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm9(Contexte& contexte);
+    explicit TForm9(TEtat& etat);
 
     void traduitparametres();
     void clickfrancais();
@@ -24,19 +25,17 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
     // Shows what `parametres` hold: the settings at the window's creation when it is built, the
     // settings of the moment at every showing (the chooser of the first run may have changed
     // the language since).
     void remplit(const TParametres& parametres);
-    void traduit(bool en);
 
     TEtat& etat_;
     QLineEdit* edech = nullptr;
     QLineEdit* edecv = nullptr;
-    QRadioButton* lfrancais = nullptr;
-    QRadioButton* langlais = nullptr;
+    ChoixLangue choix_{};
     const TParametres creation_;
-    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

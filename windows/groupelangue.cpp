@@ -14,22 +14,28 @@ ImageCliquable* drapeau(QWidget* parent, const char* nom, int y, const char* ima
     return resultat;
 }
 
-QRadioButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, const QString& texte) {
-    auto* resultat = place<QRadioButton>(parent, nom, geometrie);
-    resultat->setText(texte);
-    ajustelargeur(resultat);
-    return resultat;
+void legende(QRadioButton* bouton, const QString& texte) {
+    bouton->setText(texte);
+    ajustelargeur(bouton);
 }
 
 } // namespace
 
 ChoixLangue creechoixlangue(QWidget* parent, QPoint position) {
     auto* groupe = place<QGroupBox>(parent, "glangue", {position, QSize(290, 101)});
-    ChoixLangue choix{groupe, bouton(groupe, "lfrancais", {18, 18, 61, 17}, QStringLiteral("Français")),
-                      drapeau(groupe, "Image1", 9, "france"),
-                      bouton(groupe, "langlais", {18, 64, 59, 17}, QStringLiteral("English")),
-                      drapeau(groupe, "Image2", 54, "grandebretagne")};
+    const ChoixLangue choix{groupe, place<QRadioButton>(groupe, "lfrancais", {18, 18, 61, 17}),
+                            drapeau(groupe, "Image1", 9, "france"),
+                            place<QRadioButton>(groupe, "langlais", {18, 64, 59, 17}),
+                            drapeau(groupe, "Image2", 54, "grandebretagne")};
+    choix.traduit();
     return choix;
+}
+
+void ChoixLangue::traduit() const {
+    //: French in its own name, the same in every language.
+    legende(lfrancais, tr("Français"));
+    //: English in its own name, the same in every language.
+    legende(langlais, tr("English"));
 }
 
 } // namespace vormigral

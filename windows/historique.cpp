@@ -475,8 +475,8 @@ private:
     bool en_ = false;
 };
 
-THistorique::THistorique(Contexte& contexte, QWidget* parent)
-    : QDialog(parent), contexte_(contexte), etat_(contexte.etat) {
+THistorique::THistorique(TEtat& etat, const Plateforme& plateforme, QWidget* parent)
+    : QDialog(parent), etat_(etat), plateforme_(plateforme) {
     setObjectName(QStringLiteral("Historique"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -581,7 +581,7 @@ QWidget* THistorique::pagetirages() {
 
     auto* ajout = nomme(new QGroupBox(page), "gajout");
     auto* grille = new QGridLayout(ajout);
-    edate_ = champdate(ajout, "edate", contexte_.plateforme.horloge.aujourdhui());
+    edate_ = champdate(ajout, "edate", plateforme_.horloge.aujourdhui());
     grille->addWidget(etiquettepour(ajout, "ldate", edate_), 0, 0);
     grille->addWidget(edate_, 1, 0);
     const char* noms[7][2] = {{"lnum1", "enum1"}, {"lnum2", "enum2"}, {"lnum3", "enum3"}, {"lnum4", "enum4"},
@@ -625,7 +625,7 @@ QWidget* THistorique::pageverification() {
     rtous_ = nomme(new QRadioButton(page), "rtous");
     rtous_->setChecked(true);
     rperiode_ = nomme(new QRadioButton(page), "rperiode");
-    const QDate aujourdhui = contexte_.plateforme.horloge.aujourdhui();
+    const QDate aujourdhui = plateforme_.horloge.aujourdhui();
     edebut_ = champdate(page, "edebut", aujourdhui);
     efin_ = champdate(page, "efin", aujourdhui);
     choix->addWidget(rtous_);
@@ -714,7 +714,7 @@ void THistorique::probleme(const char* cle, const QString& premier, const QStrin
         message = message.arg(premier, second);
     else if (!premier.isNull())
         message = message.arg(premier);
-    contexte_.plateforme.messages.message(message, texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+    plateforme_.messages.message(message, texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
 }
 
 void THistorique::ouvrebase() {
@@ -722,7 +722,7 @@ void THistorique::ouvrebase() {
         return;
     const bool en = anglais(etat_);
     base_ = creestockagetirages();
-    const QString dossier = contexte_.plateforme.systeme.repertoiredonnees();
+    const QString dossier = plateforme_.systeme.repertoiredonnees();
     const TStockageTirages::TOuverture o = base_->ouvre(dossier);
     const QString fichier = QDir::toNativeSeparators(base_->chemin());
     QString cause;
@@ -753,13 +753,13 @@ void THistorique::ouvrebase() {
     }
     causeindisponible_.clear();
     if (o.etat == TStockageTirages::TIssue::remplacee) {
-        contexte_.plateforme.messages.message(
+        plateforme_.messages.message(
             legendehistorique("baseremplacee", en).arg(cause, QDir::toNativeSeparators(o.miseacote)),
             legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
     } else if (o.etat == TStockageTirages::TIssue::echec) {
         causeindisponible_ = cause;
-        contexte_.plateforme.messages.message(legendehistorique("baseechec", en).arg(cause),
-                                              legendehistorique("", en), Boutons::Ok, Icone::Exclamation);
+        plateforme_.messages.message(legendehistorique("baseechec", en).arg(cause), legendehistorique("", en),
+                                     Boutons::Ok, Icone::Exclamation);
     }
     recharge();
 }
@@ -817,7 +817,7 @@ void THistorique::ajouteclick() {
         return;
     }
     TLigneRejetee rejet;
-    rejet.motif = validetirage(t, depuisqdate(contexte_.plateforme.horloge.aujourdhui()));
+    rejet.motif = validetirage(t, depuisqdate(plateforme_.horloge.aujourdhui()));
     ordonne(t);
     QString pourquoi;
     if (rejet.motif != TMotif::aucun) {
@@ -864,8 +864,8 @@ void THistorique::supprimeclick() {
     const QString question = choisis.size() == 1
                                  ? legendehistorique("confirmeun", en).arg(jour(choisis.front().date))
                                  : legendehistorique("confirmeplusieurs", en).arg(choisis.size());
-    if (contexte_.plateforme.messages.message(question, legendehistorique("titreconfirmation", en),
-                                              Boutons::OuiNon, Icone::Question) != Reponse::Oui)
+    if (plateforme_.messages.message(question, legendehistorique("titreconfirmation", en), Boutons::OuiNon,
+                                     Icone::Question) != Reponse::Oui)
         return;
     QString erreur;
     if (!base_->supprime(choisis, &erreur)) {
@@ -878,16 +878,16 @@ void THistorique::supprimeclick() {
 
 void THistorique::importeclick() {
     const bool en = anglais(etat_);
-    const QString chemin = contexte_.plateforme.fichiers.alire(legendehistorique("titreimport", en),
-                                                               legendehistorique("filtreimport", en));
+    const QString chemin = plateforme_.fichiers.alire(legendehistorique("titreimport", en),
+                                                      legendehistorique("filtreimport", en));
     if (chemin.isEmpty())
         return;
     const QString nom = QFileInfo(chemin).fileName();
     const auto refuse = [&](const char* cle, const QString& detail = QString()) {
         const QString modele = legendehistorique(cle, en);
         const QString message = detail.isNull() ? modele.arg(nom) : modele.arg(nom, detail);
-        contexte_.plateforme.messages.message(message, legendehistorique("titreimportrefuse", en),
-                                              Boutons::Ok, Icone::Exclamation);
+        plateforme_.messages.message(message, legendehistorique("titreimportrefuse", en), Boutons::Ok,
+                                     Icone::Exclamation);
     };
     // Read no further than the largest file taken, so a huge file is refused without filling memory;
     // a pipe or a device is never opened, as it could keep the window waiting for ever.
@@ -905,7 +905,7 @@ void THistorique::importeclick() {
         return refuse("illisible", qt_error_string(lu.erreur));
     }
     const TProjetImport apercu =
-        analyseimport(contenu, tirages_, depuisqdate(contexte_.plateforme.horloge.aujourdhui()));
+        analyseimport(contenu, tirages_, depuisqdate(plateforme_.horloge.aujourdhui()));
     switch (apercu.refus) {
     case TRefus::aucun:
         break;
@@ -979,7 +979,7 @@ void THistorique::verifieclick() {
 
 void THistorique::exporteclick() {
     const bool en = anglais(etat_);
-    const QString chemin = contexte_.plateforme.fichiers.aecrire(
+    const QString chemin = plateforme_.fichiers.aecrire(
         legendehistorique("titreexport", en), legendehistorique("filtreexport", en),
         QDir::home().filePath(legendehistorique("nomexport", en)));
     if (chemin.isEmpty())

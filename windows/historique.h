@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/plateforme.h"
+#include "engine/etat.h"
 #include "history/importation.h"
 #include "history/recapitulatif.h"
 #include "storage/stockagetirages.h"
-#include "windows/contexte.h"
 
 #include <QDialog>
 
@@ -30,7 +31,7 @@ class ModeleRecapitulatif;
 class THistorique : public QDialog {
     Q_OBJECT
 public:
-    explicit THistorique(Contexte& contexte, QWidget* parent = nullptr);
+    THistorique(TEtat& etat, const Plateforme& plateforme, QWidget* parent = nullptr);
     ~THistorique() override;
 
     void traduithistorique();
@@ -60,8 +61,8 @@ private:
     void probleme(const char* cle, const QString& premier = QString(), const QString& second = QString());
     QString legende(const char* cle) const;
 
-    Contexte& contexte_;
     TEtat& etat_;
+    const Plateforme plateforme_;
     std::unique_ptr<TStockageTirages> base_;
     std::vector<TTirageDate> tirages_;
     QString causeindisponible_;

@@ -1,10 +1,8 @@
 #include "windows/imprimer.h"
 
 #include "app/imprimantechoisie.h"
-#include "app/textes.h"
 #include "windows/choiximprimante.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QDir>
 #include <QToolButton>
@@ -14,69 +12,54 @@
 
 namespace vormigral {
 
-namespace {
+Impression::Impression(const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante)
+    : plateforme_(plateforme), choiximprimante_(choiximprimante) {}
 
-// The printer a print would go to, as the print windows show it.
-const Legende legendesimprimer[] = {
-    {"prevue", "Imprimante : « %1 »", "Printer: \"%1\""},
-    {"prevuedefaut", "Imprimante : « %1 » (par défaut du système)", "Printer: \"%1\" (system default)"},
-    {"ademander", "Imprimante : à choisir au moment d'imprimer", "Printer: to be chosen when printing"},
-    {"aucune", "Aucune imprimante : les pages pourront être enregistrées en PDF",
-     "No printer: the pages can be saved as PDF"},
-    {"choixillisible",
-     "Le choix d'imprimante enregistré dans %1 ne peut pas être lu (%2) : l'impression se fait comme si "
-     "aucune imprimante n'avait été choisie.",
-     "The printer choice kept in %1 cannot be read (%2): printing goes on as if no printer had been chosen."},
-    {"causedossier", "c'est un dossier", "it is a folder"},
-    {"causepasfichier", "ce n'est pas un fichier ordinaire", "it is not a regular file"},
-};
-
-// Says once a run, before anything is printed or shown, that the user's choice cannot be read.
-void signaleimprimante(Contexte& contexte, const TImprimanteMemorisee& lue) {
-    if (!lue.illisible() || contexte.choiximprimantesignale)
-        return;
-    contexte.choiximprimantesignale = true;
-    const bool en = anglais(contexte.etat);
-    const QString cause = lue.ouverture == Ouverture::Dossier ? texte(legendesimprimer, "causedossier", en)
-                          : lue.ouverture == Ouverture::PasFichier
-                              ? texte(legendesimprimer, "causepasfichier", en)
-                              : qt_error_string(lue.erreur);
-    contexte.plateforme.messages.message(
-        texte(legendesimprimer, "choixillisible", en).arg(QDir::toNativeSeparators(lue.chemin), cause),
-        texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
-}
-
-} // namespace
-
-QString imprimantechoisie(Contexte& contexte) {
-    const TImprimanteMemorisee lue = lisimprimantememorisee(contexte.plateforme.systeme);
-    signaleimprimante(contexte, lue);
+QString Impression::imprimantechoisie() {
+    const TImprimanteMemorisee lue = lisimprimantememorisee(plateforme_.systeme);
+    // Said once a run, before anything is printed or shown.
+    if (!lue.illisible() || signale_)
+        return lue.file;
+    signale_ = true;
+    const QString cause = lue.ouverture == Ouverture::Dossier      ? tr("it is a folder")
+                          : lue.ouverture == Ouverture::PasFichier ? tr("it is not a regular file")
+                                                                   : qt_error_string(lue.erreur);
+    plateforme_.messages.message(
+        tr("The printer choice kept in %1 cannot be read (%2): printing goes on as if "
+           "no printer had been chosen.")
+            .arg(QDir::toNativeSeparators(lue.chemin), cause),
+        tr("Problem !!"), Boutons::Ok, Icone::Exclamation);
     return lue.file;
 }
 
-TLancement imprime(Contexte& contexte, const std::function<void(SurfaceImpression&)>& travail) {
-    imprimantechoisie(contexte);
-    const auto demande = [&contexte](const std::vector<TFile>& files, bool disparue) {
-        return surdemande(contexte, contexte.choiximprimante).demande(files, disparue);
+TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& travail) {
+    imprimantechoisie();
+    const auto demande = [this](const std::vector<TFile>& files, bool disparue) {
+        return choiximprimante_().demande(files, disparue);
     };
-    TLancement resultat = lanceimpression(contexte.plateforme, anglais(contexte.etat), demande, travail);
+    TLancement resultat = lanceimpression(plateforme_, demande, travail);
     if (resultat.fait && !resultat.annonce.isEmpty())
-        contexte.form1->annonce(resultat.annonce);
+        emit annonce(resultat.annonce);
     return resultat;
 }
 
-QString imprimanteprevue(Contexte& contexte) {
-    const bool en = anglais(contexte.etat);
-    const std::vector<TFile> files = contexte.plateforme.imprimantes.files();
+std::string Impression::imprimanteapercu() {
+    imprimantechoisie();
+    return imprimantesansdemande(plateforme_);
+}
+
+QString Impression::imprimanteprevue() {
+    const std::vector<TFile> files = plateforme_.imprimantes.files();
     if (files.empty())
-        return texte(legendesimprimer, "aucune", en);
-    const QString memorisee = imprimantechoisie(contexte);
+        return tr("No printer: the pages can be saved as PDF");
+    const QString memorisee = imprimantechoisie();
     const TDestination prevue = destination(files, memorisee.toStdString());
     if (prevue.file.empty())
-        return texte(legendesimprimer, "ademander", en);
+        return tr("Printer: to be chosen when printing");
+    const QString file = QString::fromStdString(prevue.file);
     // Without a choice of the user's own, the queue found is the system's default.
-    return texte(legendesimprimer, memorisee.isEmpty() ? "prevuedefaut" : "prevue", en)
-        .arg(QString::fromStdString(prevue.file));
+    return memorisee.isEmpty() ? tr("Printer: \"%1\" (system default)").arg(file)
+                               : tr("Printer: \"%1\"").arg(file);
 }
 
 QToolButton* petitbouton(QWidget* parent, const char* nom, const QRect& geometrie, const char* image) {

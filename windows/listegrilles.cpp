@@ -9,7 +9,6 @@
 #include "windows/imprimer.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -60,7 +59,9 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, co
 
 } // namespace
 
-TForm5::TForm5(Contexte& contexte) : contexte_(contexte), anglaiscreation_(anglais(contexte.etat)) {
+TForm5::TForm5(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, TForm7& dialogueimpression)
+    : etat_(etat), impression_(impression), apercu_(apercu), dialogueimpression_(dialogueimpression),
+      anglaiscreation_(anglais(etat)) {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -109,7 +110,7 @@ const Legende legendesliste[] = {
 
 void TForm5::traduitliste() {
     construit();
-    traduit(anglais(contexte_.etat));
+    traduit(anglais(etat_));
 }
 
 void TForm5::traduit(bool en) {
@@ -131,7 +132,7 @@ void TForm5::form5show() {
 
 void TForm5::remplitliste() {
     construit();
-    TEtat& etat = contexte_.etat;
+    TEtat& etat = etat_;
     listbull->clear();
     // Without a selected method there is nothing to expand; the list stays empty.
     if (!commenceserie(etat, etat.methodechoisie))
@@ -146,24 +147,30 @@ void TForm5::remplitliste() {
 
 void TForm5::imprimeliste() {
     construit();
-    const std::int32_t methode = contexte_.etat.methodechoisie;
-    const bool en = anglais(contexte_.etat);
+    const std::int32_t methode = etat_.methodechoisie;
+    const std::string titre = titreliste();
     // The window stays open over the main window's status line: the answer shows here too.
-    lcompterendu->setText(imprime(contexte_, [&](SurfaceImpression& surface) {
-                              vormigral::imprimeliste(contexte_.etat, surface, methode, en);
-                          }).annonce);
+    lcompterendu->setText(impression_
+                              .imprime([&](SurfaceImpression& surface) {
+                                  vormigral::imprimeliste(etat_, surface, methode, titre);
+                              })
+                              .annonce);
 }
 
 void TForm5::bapercuClick() {
-    imprimantechoisie(contexte_);
-    const std::string file = imprimantesansdemande(contexte_.plateforme);
+    const std::string file = impression_.imprimanteapercu();
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    vormigral::imprimeliste(contexte_.etat, pages, contexte_.etat.methodechoisie, anglais(contexte_.etat));
-    surdemande(contexte_, contexte_.apercu).montre(pages, nullptr, GenreApercu::Liste, file);
+    vormigral::imprimeliste(etat_, pages, etat_.methodechoisie, titreliste());
+    apercu_().montre(pages, nullptr, GenreApercu::Liste, file);
+}
+
+std::string TForm5::titreliste() {
+    //: The title printed at the top of the list of grids.
+    return tr("GRID S LIST").toStdString();
 }
 
 void TForm5::bimprimebulletins() {
-    contexte_.form7->exec();
+    dialogueimpression_.exec();
 }
 
 void TForm5::BitBtn1Click() {

@@ -1,18 +1,23 @@
 #pragma once
 
-#include "windows/contexte.h"
+#include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/surdemande.h"
 
 class QLabel;
 class QListWidget;
 
 namespace vormigral {
 
+class Impression;
+class TApercu;
+class TForm7;
+
 // The list of all the grids of the selected method, with its printing.
 class TForm5 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm5(Contexte& contexte);
+    TForm5(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, TForm7& dialogueimpression);
 
     void traduitliste();
     void form5show();
@@ -28,8 +33,12 @@ protected:
 private:
     void construitcontroles() override;
     void traduit(bool en);
+    static std::string titreliste();
 
-    Contexte& contexte_;
+    TEtat& etat_;
+    Impression& impression_;
+    SurDemande<TApercu>& apercu_;
+    TForm7& dialogueimpression_;
     QListWidget* listbull = nullptr;
     QLabel* lcompterendu = nullptr;
     const bool anglaiscreation_;

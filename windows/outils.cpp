@@ -2,6 +2,8 @@
 
 #include "windows/dessinsvg.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -162,6 +164,18 @@ QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometri
         QIcon(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16})));
     bouton->setIconSize({16, 16});
     return bouton;
+}
+
+void lieaction(QAbstractButton* bouton, QAction* commande) {
+    QObject::connect(bouton, &QAbstractButton::clicked, commande, &QAction::trigger);
+    const auto suit = [bouton, commande] {
+        bouton->setEnabled(commande->isEnabled());
+        // Only a change: showing a child explicitly would mark it as shown on purpose.
+        if (bouton->isHidden() == commande->isVisible())
+            bouton->setVisible(commande->isVisible());
+    };
+    QObject::connect(commande, &QAction::changed, bouton, suit);
+    suit();
 }
 
 ImageCliquable::ImageCliquable(QWidget* parent) : QLabel(parent) {}

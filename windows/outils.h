@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractButton;
+class QAction;
 class QPushButton;
 
 namespace vormigral {
@@ -45,6 +47,11 @@ void ajustelargeur(QWidget* controle);
 
 // A command button carrying a small picture beside its caption.
 QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image);
+
+// Makes `bouton` one more way into the command `commande`: a click triggers the action, and the
+// button is enabled and shown as the action is, so that a command's state is set on its action
+// alone. The button keeps its own caption, picture and hint.
+void lieaction(QAbstractButton* bouton, QAction* commande);
 
 // A picture that reports clicks; cells of the number block carry their number as their tag.
 class ImageCliquable : public QLabel {

@@ -1,12 +1,12 @@
 #include "windows/principale.h"
 
+#include "app/langue.h"
 #include "app/reglages.h"
 #include "engine/cases.h"
 #include "engine/methodes.h"
 #include "engine/serie.h"
 #include "files/bulletin.h"
 #include "windows/analyse.h"
-#include "windows/application.h"
 #include "windows/apropos.h"
 #include "windows/calage.h"
 #include "windows/choixfichier.h"
@@ -17,8 +17,9 @@
 #include "windows/fenetreparametres.h"
 #include "windows/historique.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
+#include "windows/libelles.h"
 #include "windows/listegrilles.h"
+#include "windows/traduction.h"
 #include "windows/visionneuse.h"
 
 #include <QAction>
@@ -35,16 +36,58 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <cstring>
+
 namespace vormigral {
 
-TForm1::TForm1(Contexte& contexte) : contexte_(contexte), etat_(contexte.etat) {
+TForm1::TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, Langue& langue,
+               const FenetresPrincipale& fenetres)
+    : etat_(etat), plateforme_(plateforme), reglages_(reglages), langue_(langue), fenetres_(fenetres) {
     setObjectName(QStringLiteral("Form1"));
+    construitactions();
     construitfenetre();
     construitmenus();
     creat();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::construitactions() {
+    struct Commande {
+        const char* nom;
+        void (TForm1::*execute)();
+        QKeySequence raccourci;
+    };
+    // Named as their menu entries; the two that no menu holds after their buttons' commands.
+    const Commande commandes[] = {
+        {"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
+        {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
+        {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit},
+        {"mVoirlesbulletins1", &TForm1::bvoirbulletinClick, {}},
+        {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick, {}},
+        {"mCompareraveclesrsultats1", &TForm1::bcomparerClick, {}},
+        {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
+        {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {"mHistorique1", &TForm1::historiqueClick, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"Paramtres1", &TForm1::Paramtres1Click, {}},
+        {"mImprimante1", &TForm1::mImprimante1Click, {}},
+        {"mCalage1", &TForm1::mCalage1Click, {}},
+        {"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
+        {"Infos1", &TForm1::SpeedButton2Click, {}},
+        {"effacer", &TForm1::beffacerClick, {}},
+        {"aleatoire", &TForm1::aleaclick, {}},
+    };
+    for (const Commande& c : commandes) {
+        auto* commande = new QAction(this);
+        commande->setObjectName(QString::fromLatin1(c.nom));
+        commande->setShortcut(c.raccourci);
+        connect(commande, &QAction::triggered, this, c.execute);
+    }
+}
+
+QAction* TForm1::action(const char* nom) const {
+    return findChild<QAction*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly);
+}
 
 void TForm1::construitfenetre() {
     setWindowTitle(QStringLiteral("VORMIGRAL"));
@@ -65,12 +108,12 @@ void TForm1::construitfenetre() {
     auto* infos = place<QToolButton>(zone, "SpeedButton2", {16, 13, 28, 29});
     infos->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/infos.svg"), {16, 16})));
     infos->setAutoRaise(true);
-    connect(infos, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    lieaction(infos, action("Infos1"));
 
     auto* aide = place<QToolButton>(zone, "boutaide", {573, 13, 28, 29});
     aide->setIcon(QIcon(pixmapsvg(QStringLiteral(":/images/boutons/aide.svg"), {16, 16})));
     aide->setAutoRaise(true);
-    connect(aide, &QToolButton::clicked, this, &TForm1::boutaideClick);
+    lieaction(aide, action("Aideenligne1"));
 
     coche_ = pixmapsvg(QStringLiteral(":/images/coche.svg"), {14, 20});
     bloc_ = std::make_unique<BlocNumeros>(zone, QPoint(30, 59), true);
@@ -87,25 +130,25 @@ void TForm1::construitfenetre() {
     ComboBox1->setFont(policestandard(false));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::changemethode);
 
-    struct Commande {
+    struct Bouton {
         const char* nom;
         QRect geometrie;
         const char* image;
-        void (TForm1::*action)();
+        const char* commande;
     };
-    const Commande commandes[] = {
-        {"bvoirbulletin", {293, 106, 292, 31}, "voir", &TForm1::bvoirbulletinClick},
-        {"bimplistbull", {293, 141, 145, 31}, "liste", &TForm1::bimplistbullClick},
-        {"bimpbull", {441, 140, 144, 32}, "imprimer", &TForm1::bimpbullClick},
-        {"bcomparer", {293, 176, 292, 31}, "comparer", &TForm1::bcomparerClick},
-        {"beffacer", {293, 210, 292, 31}, "effacer", &TForm1::beffacerClick},
-        {"bnaleat", {294, 244, 292, 33}, "hasard", &TForm1::aleaclick},
-        {"bquitter", {453, 282, 132, 69}, "quitter", &TForm1::bquitterClick},
+    const Bouton boutons[] = {
+        {"bvoirbulletin", {293, 106, 292, 31}, "voir", "mVoirlesbulletins1"},
+        {"bimplistbull", {293, 141, 145, 31}, "liste", "mVoirlalistedesbulletins1"},
+        {"bimpbull", {441, 140, 144, 32}, "imprimer", "Imprimerlesbulletins1"},
+        {"bcomparer", {293, 176, 292, 31}, "comparer", "mCompareraveclesrsultats1"},
+        {"beffacer", {293, 210, 292, 31}, "effacer", "effacer"},
+        {"bnaleat", {294, 244, 292, 33}, "hasard", "aleatoire"},
+        {"bquitter", {453, 282, 132, 69}, "quitter", "mQuitter1"},
     };
-    for (const Commande& c : commandes) {
-        QPushButton* bouton = boutonimage(zone, c.nom, c.geometrie, c.image);
-        bouton->setFont(policestandard(c.action == &TForm1::bquitterClick));
-        connect(bouton, &QPushButton::clicked, this, c.action);
+    for (const Bouton& b : boutons) {
+        QPushButton* bouton = boutonimage(zone, b.nom, b.geometrie, b.image);
+        bouton->setFont(policestandard(std::strcmp(b.nom, "bquitter") == 0));
+        lieaction(bouton, action(b.commande));
     }
 
     auto* cadre = place<QGroupBox>(zone, "GroupBox1", {293, 279, 133, 69});
@@ -141,48 +184,21 @@ void TForm1::construitfenetre() {
 }
 
 void TForm1::construitmenus() {
-    struct Entree {
-        const char* nom;
-        void (TForm1::*action)();
-        QKeySequence::StandardKey raccourci = QKeySequence::UnknownKey;
-    };
-    const auto menu = [this](const char* nom, std::initializer_list<Entree> entrees) {
+    const auto menu = [this](const char* nom, std::initializer_list<const char*> commandes) {
         QMenu* m = menuBar()->addMenu(QString());
         m->setObjectName(QString::fromLatin1(nom));
-        for (const Entree& e : entrees) {
-            QAction* action = m->addAction(QString());
-            action->setObjectName(QString::fromLatin1(e.nom));
-            action->setShortcut(e.raccourci);
-            connect(action, &QAction::triggered, this, e.action);
-        }
-        return m;
+        for (const char* commande : commandes)
+            m->addAction(action(commande));
     };
     menuBar()->setFont(policestandard(false));
-    menu("Fichier1", {{"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
-                      {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
-                      {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit}});
-    menu("Utilisation1", {{"mVoirlesbulletins1", &TForm1::bvoirbulletinClick},
-                          {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick},
-                          {"mCompareraveclesrsultats1", &TForm1::bcomparerClick},
-                          {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
-                          {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click},
-                          {"mHistorique1", &TForm1::historiqueClick}});
-    findChild<QAction*>(QStringLiteral("mAnalysedelamethode1"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    findChild<QAction*>(QStringLiteral("mHistorique1"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    menu("Options1", {{"Paramtres1", &TForm1::Paramtres1Click},
-                      {"mImprimante1", &TForm1::mImprimante1Click},
-                      {"mCalage1", &TForm1::mCalage1Click}});
-    menu("Aide1", {{"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
-                   {"Infos1", &TForm1::SpeedButton2Click}});
-}
-
-QWidget* proprietaire(Contexte& contexte) {
-    return contexte.form1;
+    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1"});
+    menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
+                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
+    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1"});
+    menu("Aide1", {"Aideenligne1", "Infos1"});
 }
 
 void TForm1::creat() {
-    etat_.parexiste = reglages_.charge(etat_, contexte_.plateforme.systeme);
     initmethodes();
     effacecases();
     traduitprincipale();
@@ -192,12 +208,13 @@ void TForm1::creat() {
 void TForm1::activate() {
     if (!etat_.parexiste) {
         etat_.parexiste = true;
-        contexte_.form10->exec();
-        traduitprincipale();
-        initmethodes();
+        fenetres_.choixlangue.exec();
+        // The language's own change re-lists the methods; the same language, too.
+        if (!langue_.applique(etat_.parametres.langue))
+            initmethodes();
     }
     // After the language is known, so that the message about the settings file speaks it.
-    reglages_.signale(etat_, contexte_.plateforme.messages);
+    reglages_.signale(plateforme_.messages);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* evenement) {
@@ -267,102 +284,99 @@ void TForm1::affichecases() {
 }
 
 void TForm1::tirealeatoire(std::int32_t n) {
-    Hasard& hasard = contexte_.plateforme.hasard;
+    Hasard& hasard = plateforme_.hasard;
     hasard.initialise();
     vormigral::tirealeatoire(etat_, n, [&hasard](int l) { return hasard.tire(l); });
     affichecases();
 }
 
-namespace {
-
-// Every text the main window shows, in both languages.
-const Legende legendesprincipale[] = {
-    {"ltitrechoix", "Choix de la méthode", "Choose the method"},
-    {"bvoirbulletin", "Voir les grilles", "View the grids"},
-    {"bimplistbull", "Voir la liste des grilles", "View the list of the grids"},
-    {"bimpbull", "Imprimer les grilles", "Print the grids"},
-    {"bcomparer", "Comparer avec les résultats", "Compare with the results"},
-    {"beffacer", "Effacer la grille", "Clear the bill"},
-    {"bnaleat", "Numéros aléatoires", "Random numbers"},
-    {"bquitter", "Quitter", "Quit"},
-    {"GroupBox1", "Cases cochées", "numbers selected"},
-    // Menus and their items: "&" marks the letter that opens them with Alt (underlined on screen).
-    {"Fichier1", "&Fichiers", "&Files"},
-    {"Chargerbulletin1", "&Charger bulletin", "&Load Bill"},
-    {"EnregistrerBulletin1", "&Enregistrer bulletin", "&Save Bill"},
-    {"mQuitter1", "&Quitter", "&Quit"},
-    {"Utilisation1", "&Utilisation", "&Utilize"},
-    {"mVoirlesbulletins1", "&Voir les bulletins", "&View the grids"},
-    {"mVoirlalistedesbulletins1", "Voir la &liste des bulletins", "View the &list of the grids"},
-    {"mCompareraveclesrsultats1", "&Comparer avec les resultats", "&Compare with the results"},
-    {"Imprimerlesbulletins1", "&Imprimer les grilles", "&Print the grids"},
-    {"mAnalysedelamethode1", "&Analyse de la méthode", "Method &analysis"},
-    {"mHistorique1", "&Historique des tirages", "Draw &history"},
-    {"Options1", "&Options", "&Options"},
-    {"Paramtres1", "&Paramètres", "&Parameters"},
-    {"mImprimante1", "&Imprimante…", "P&rinter…"},
-    {"mCalage1", "&Feuille de calage…", "&Calibration sheet…"},
-    {"Aide1", "&Aide", "&Help"},
-    {"Aideenligne1", "&Aide en ligne", "&Help"},
-    {"Infos1", "&Infos", "&Infos"},
-    // What screen readers call the controls that show no text of their own.
-    {"acc:SpeedButton2", "Informations", "Information"},
-    {"acc:boutaide", "Aide", "Help"},
-    {"acc:pgrille", "Numéros à cocher", "Numbers to tick"},
-    {"acc:ComboBox1", "Choix de la méthode", "Choose the method"},
-    {"bulleaide", "Aide", "Help"},
-    {"bulleinfos", "Informations", "Informations"},
-    {"statut", "Méthode %1 : %2 numéros à cocher, %3 cochés.", "Method %1: tick %2 numbers, %3 ticked."},
-    {"selectionincorrecte", "Sélection incorrecte", "Incorrect Selection"},
-    // The grid-file messages, French in both languages.
-    {"fichierinexistant", "Fichier inexistant", "Fichier inexistant"},
-    {"erreurlecture", "Erreur à la lecture du fichier", "Erreur à la lecture du fichier"},
-    {"pasgrille", "Ce n'est pas un fichier grille", "Ce n'est pas un fichier grille"},
-    {"continuer", "Continuer quand même ?", "Continuer quand même ?"},
-    {"fichierexistant", "Fichier existant !!", "Fichier existant !!"},
-    {"probleme", "Il y a eu un problème", "Il y a eu un problème"},
-    {"nonsauvegarde", "Fichier non sauvegardé !!", "Fichier non sauvegardé !!"},
-    {"nomcache",
-     "Un nom qui commence par un point désigne un fichier caché, que la liste des fichiers ne montre pas : "
-     "le fichier n'a pas été enregistré. Choisissez un autre nom.",
-     "A name that starts with a dot makes a hidden file, which the file list does not show: the file was "
-     "not saved. Choose another name."},
-};
-
-// The hints, shown in French only.
-const Legende bullesprincipale[] = {
-    {"bvoirbulletin", "Visualiser les bulletins à cocher", nullptr},
-    {"bimplistbull", "Visualiser la liste des bulletins", nullptr},
-    {"bimpbull", "Effectuer l'impression des bulletins", nullptr},
-    {"bcomparer", "Comparer la grille et la méthode choisies avec les résultats", nullptr},
-    {"beffacer", "Effacer la grille", nullptr},
-    {"bquitter", "Quitter le logiciel", nullptr},
-};
-
-} // namespace
-
 void TForm1::traduitprincipale() {
-    const bool en = anglais(etat_);
-    traduitqt(en);
-    appliquelegendes(this, legendesprincipale, en);
-    findChild<QWidget*>(QStringLiteral("boutaide"))->setToolTip(texte(legendesprincipale, "bulleaide", en));
-    findChild<QWidget*>(QStringLiteral("SpeedButton2"))
-        ->setToolTip(texte(legendesprincipale, "bulleinfos", en));
-    appliquebulles(this, bullesprincipale, !en);
+    //: The program's name, the same in every language.
+    setWindowTitle(tr("VORMIGRAL"));
+    const auto etiquette = [this](const char* nom) { return findChild<QLabel*>(QString::fromLatin1(nom)); };
+    const auto bouton = [this](const char* nom) {
+        return findChild<QAbstractButton*>(QString::fromLatin1(nom));
+    };
+    const auto menu = [this](const char* nom) { return findChild<QMenu*>(QString::fromLatin1(nom)); };
+    legende(etiquette("ltitrechoix"), tr("Choose the method"));
+    legende(bouton("bvoirbulletin"), tr("View the grids"));
+    legende(bouton("bimplistbull"), tr("View the list of the grids"));
+    legende(bouton("bimpbull"), tr("Print the grids"));
+    legende(bouton("bcomparer"), tr("Compare with the results"));
+    legende(bouton("beffacer"), tr("Clear the bill"));
+    legende(bouton("bnaleat"), tr("Random numbers"));
+    legende(bouton("bquitter"), tr("Quit"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox1")), tr("numbers selected"));
+    // Menus and their entries: "&" marks the letter that opens them with Alt (underlined on screen).
+    legende(menu("Fichier1"), tr("&Files"));
+    legende(action("Chargerbulletin1"), tr("&Load Bill"));
+    legende(action("EnregistrerBulletin1"), tr("&Save Bill"));
+    legende(action("mQuitter1"), tr("&Quit"));
+    legende(menu("Utilisation1"), tr("&Utilize"));
+    legende(action("mVoirlesbulletins1"), tr("&View the grids"));
+    legende(action("mVoirlalistedesbulletins1"), tr("View the &list of the grids"));
+    legende(action("mCompareraveclesrsultats1"), tr("&Compare with the results"));
+    legende(action("Imprimerlesbulletins1"), tr("&Print the grids"));
+    legende(action("mAnalysedelamethode1"), tr("Method &analysis"));
+    legende(action("mHistorique1"), tr("Draw &history"));
+    legende(menu("Options1"), tr("&Options"));
+    legende(action("Paramtres1"), tr("&Parameters"));
+    legende(action("mImprimante1"), tr("P&rinter…"));
+    legende(action("mCalage1"), tr("&Calibration sheet…"));
+    legende(menu("Aide1"), tr("&Help", "the menu"));
+    legende(action("Aideenligne1"), tr("&Help", "the menu entry that opens the help"));
+    legende(action("Infos1"), tr("&Infos"));
+    // What screen readers call the controls that show no text of their own.
+    bouton("SpeedButton2")->setAccessibleName(tr("Information"));
+    bouton("boutaide")->setAccessibleName(tr("Help"));
+    bloc_->pgrille()->setAccessibleName(tr("Numbers to tick"));
+    ComboBox1->setAccessibleName(tr("Choose the method"));
+    bouton("boutaide")->setToolTip(tr("Help"));
+    bouton("SpeedButton2")->setToolTip(tr("Informations"));
+    traduitbulles();
     affichestatut();
+}
+
+void TForm1::traduitbulles() {
+    // The buttons' hints are French, and shown only when the program speaks French.
+    const bool visibles = langue_.courante() != Langue::anglais;
+    const std::pair<const char*, QString> bulles[] = {
+        //: A hint, French in both languages.
+        {"bvoirbulletin", tr("View the slips to tick")},
+        //: A hint, French in both languages.
+        {"bimplistbull", tr("View the list of the slips")},
+        //: A hint, French in both languages.
+        {"bimpbull", tr("Print the slips")},
+        //: A hint, French in both languages.
+        {"bcomparer", tr("Compare the chosen grid and method with the results")},
+        //: A hint, French in both languages.
+        {"beffacer", tr("Clear the grid")},
+        //: A hint, French in both languages.
+        {"bquitter", tr("Quit the program")},
+    };
+    for (const auto& [nom, bulle] : bulles)
+        findChild<QWidget*>(QString::fromLatin1(nom))->setToolTip(visibles ? bulle : QString());
+}
+
+void TForm1::changeEvent(QEvent* evenement) {
+    // The method list speaks the language too: it is made again, its first entry selected.
+    if (evenement->type() == QEvent::LanguageChange) {
+        traduitprincipale();
+        initmethodes();
+    }
+    QMainWindow::changeEvent(evenement);
 }
 
 void TForm1::initmethodes() {
     vormigral::initmethodes(etat_.methodes);
     QSignalBlocker bloqueur(ComboBox1);
     ComboBox1->clear();
-    for (const std::string& item : listemethodes(etat_.methodes, etat_.parametres.langue)) {
+    for (const std::string& item : listemethodes(libellesmethodes(etat_.methodes))) {
         ComboBox1->addItem(QString::fromStdString(item));
         // Screen readers read the description alone, without the blanks and the number that
         // follow it for the list's order.
-        if (const TMethode* m = methode(etat_.methodes, methodedutexte(item)))
-            ComboBox1->setItemData(ComboBox1->count() - 1,
-                                   QString::fromStdString(libelle(*m, etat_.parametres.langue)),
+        if (const std::int32_t m = methodedutexte(item); methode(etat_.methodes, m))
+            ComboBox1->setItemData(ComboBox1->count() - 1, libellemethode(etat_.methodes, m),
                                    Qt::AccessibleTextRole);
     }
     ComboBox1->setCurrentIndex(0);
@@ -379,10 +393,8 @@ void TForm1::affichestatut() {
         return;
     }
     const int coches = comptecoches();
-    Label2->setText(texte(legendesprincipale, "statut", anglais(etat_))
-                        .arg(methodechoisie())
-                        .arg(m->nbnumeros)
-                        .arg(coches));
+    Label2->setText(
+        tr("Method %1: tick %2 numbers, %3 ticked.").arg(methodechoisie()).arg(m->nbnumeros).arg(coches));
 }
 
 void TForm1::casecoch(int numero) {
@@ -413,50 +425,49 @@ void TForm1::commande(QDialog* fenetre) {
         fenetre->exec();
         return;
     }
-    const bool en = anglais(etat_);
-    contexte_.plateforme.messages.message(texte(legendesprincipale, "selectionincorrecte", en),
-                                          texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+    plateforme_.messages.message(tr("Incorrect Selection"), tr("Problem !!"), Boutons::Ok,
+                                 Icone::Exclamation);
 }
 
 void TForm1::bvoirbulletinClick() {
-    commande(contexte_.form2);
+    commande(&fenetres_.visionneuse);
 }
 
 void TForm1::bimplistbullClick() {
-    commande(contexte_.form5);
+    commande(&fenetres_.liste);
 }
 
 void TForm1::bcomparerClick() {
-    commande(contexte_.form8);
+    commande(&fenetres_.comparaison);
 }
 
 void TForm1::bimpbullClick() {
-    commande(contexte_.form7);
+    commande(&fenetres_.impression);
 }
 
 void TForm1::mAnalysedelamethode1Click() {
-    surdemande(contexte_, contexte_.analyse).exec();
+    fenetres_.analyse().exec();
 }
 
 void TForm1::historiqueClick() {
-    surdemande(contexte_, contexte_.historique).exec();
+    fenetres_.historique().exec();
 }
 
 void TForm1::Paramtres1Click() {
     const std::int32_t avant = etat_.parametres.langue;
-    contexte_.form9->exec();
-    if (etat_.parametres.langue != avant) {
-        traduitprincipale();
+    fenetres_.parametres.exec();
+    // A new setting that names the language already shown (French, after a value the program does
+    // not know) re-lists the methods all the same.
+    if (!langue_.applique(etat_.parametres.langue) && etat_.parametres.langue != avant)
         initmethodes();
-    }
 }
 
 void TForm1::mImprimante1Click() {
-    surdemande(contexte_, contexte_.choiximprimante).choisit();
+    fenetres_.choiximprimante().choisit();
 }
 
 void TForm1::mCalage1Click() {
-    surdemande(contexte_, contexte_.calage).exec();
+    fenetres_.calage().exec();
 }
 
 void TForm1::annonce(const QString& texte) {
@@ -465,32 +476,35 @@ void TForm1::annonce(const QString& texte) {
 }
 
 void TForm1::boutaideClick() {
-    contexte_.plateforme.aide.contenu(QStringLiteral("vormigral.hlp"));
+    plateforme_.aide.contenu(QStringLiteral("vormigral.hlp"));
 }
 
 void TForm1::SpeedButton2Click() {
-    contexte_.apropos->show();
-    contexte_.apropos->raise();
-    contexte_.apropos->activateWindow();
+    fenetres_.apropos.show();
+    fenetres_.apropos.raise();
+    fenetres_.apropos.activateWindow();
 }
 
-void TForm1::problemefichier(const char* nom) {
-    // The grid-file messages are French whatever the language.
-    contexte_.plateforme.messages.message(texte(legendesprincipale, nom, false), texte(titreprobleme, false),
-                                          Boutons::Ok, Icone::Aucune);
+void TForm1::problemefichier(const QString& texte) {
+    //: The title of the grid-file messages, French in both languages.
+    plateforme_.messages.message(texte, tr("Problem !!", "grid-file message"), Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::Chargerbulletin1Click() {
-    const std::optional<TChoixFichier> choix = contexte_.form6->demandechargement();
+    const std::optional<TChoixFichier> choix = fenetres_.choixfichier.demandechargement();
     if (!choix)
         return;
+    // The grid-file messages are French in both languages.
     switch (chargebulletin(etat_, choix->repertoire, choix->nom, choix->liste)) {
     case LectureGrille::Inexistant:
-        return problemefichier("fichierinexistant");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("File not found"));
     case LectureGrille::Illisible:
-        return problemefichier("erreurlecture");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("Error reading the file"));
     case LectureGrille::PasGrille:
-        return problemefichier("pasgrille");
+        //: A grid-file message, French in both languages.
+        return problemefichier(tr("This is not a grid file"));
     case LectureGrille::Lu:
         break;
     }
@@ -504,32 +518,35 @@ void TForm1::Chargerbulletin1Click() {
 }
 
 void TForm1::EnregistrerBulletin1Click() {
-    const std::optional<TChoixFichier> choix = contexte_.form6->demandeenregistrement();
+    const std::optional<TChoixFichier> choix = fenetres_.choixfichier.demandeenregistrement();
     if (!choix)
         return;
-    Messages& messages = contexte_.plateforme.messages;
+    Messages& messages = plateforme_.messages;
     const AvantEnregistrement avant = preparebulletin(etat_, choix->repertoire, choix->nom, choix->liste);
     if (avant == AvantEnregistrement::Cache) {
-        const bool en = anglais(etat_);
         // Like every other message about grid files, it carries no icon.
-        messages.message(texte(legendesprincipale, "nomcache", en), texte(titreprobleme, en), Boutons::Ok,
-                         Icone::Aucune);
+        messages.message(tr("A name that starts with a dot makes a hidden file, which the file list does not "
+                            "show: the file was not saved. Choose another name."),
+                         tr("Problem !!"), Boutons::Ok, Icone::Aucune);
         return;
     }
     if (avant == AvantEnregistrement::Existant &&
-        messages.message(texte(legendesprincipale, "continuer", false),
-                         texte(legendesprincipale, "fichierexistant", false), Boutons::OuiNon,
-                         Icone::Aucune) != Reponse::Oui)
+        //: A grid-file message, French in both languages.
+        messages.message(tr("Continue anyway?"),
+                         //: A grid-file message, French in both languages.
+                         tr("File already exists !!"), Boutons::OuiNon, Icone::Aucune) != Reponse::Oui)
         return;
     if (enregistrebulletin(etat_, ComboBox1->currentIndex(), choix->liste))
         return;
     messages.bip();
-    messages.message(texte(legendesprincipale, "probleme", false),
-                     texte(legendesprincipale, "nonsauvegarde", false), Boutons::Ok, Icone::Aucune);
+    //: A grid-file message, French in both languages.
+    messages.message(tr("There was a problem"),
+                     //: A grid-file message, French in both languages.
+                     tr("File not saved !!"), Boutons::Ok, Icone::Aucune);
 }
 
 void TForm1::bquitterClick() {
-    reglages_.sauve(etat_, contexte_.plateforme);
+    reglages_.sauve(etat_, plateforme_);
     close();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/plateforme.h"
 #include "app/reglages.h"
+#include "engine/etat.h"
 #include "windows/blocnumeros.h"
-#include "windows/contexte.h"
+#include "windows/surdemande.h"
 
 #include <QMainWindow>
 
@@ -19,11 +21,45 @@ class QToolButton;
 
 namespace vormigral {
 
+class Langue;
+class TAnalyse;
+class Tapropos;
+class TCalage;
+class TChoixImprimante;
+class TForm10;
+class TForm2;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class THistorique;
+
+// The windows the main window opens: those made at start-up, and the holders of those made on
+// first use.
+struct FenetresPrincipale {
+    TForm2& visionneuse;
+    TForm5& liste;
+    TForm8& comparaison;
+    TForm7& impression;
+    TForm6& choixfichier;
+    TForm9& parametres;
+    TForm10& choixlangue;
+    Tapropos& apropos;
+    SurDemande<TAnalyse>& analyse;
+    SurDemande<THistorique>& historique;
+    SurDemande<TChoixImprimante>& choiximprimante;
+    SurDemande<TCalage>& calage;
+};
+
 // The main window: the 49-number block, the method list and the commands.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(Contexte& contexte);
+    // `reglages` were read before: the main window tells the user what was wrong with them and
+    // writes them at quit. It switches `langue` when a chooser of the language closes.
+    TForm1(TEtat& etat, const Plateforme& plateforme, Reglages& reglages, Langue& langue,
+           const FenetresPrincipale& fenetres);
     ~TForm1() override;
 
     // Number of the method selected in the list, or -1 when nothing is selected.
@@ -41,7 +77,8 @@ public:
     const QPixmap& imagecochee() const { return coche_; }
     QComboBox* methodes() const { return ComboBox1; }
 
-    // Handlers; each button and its menu item run the same one.
+    // The commands; each runs through one action, which its menu entry, its button and its
+    // shortcut share.
     void casecoch(int numero);
     void beffacerClick();
     void aleaclick();
@@ -65,11 +102,14 @@ public:
 
 protected:
     bool event(QEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    void construitactions();
+    QAction* action(const char* nom) const;
     void construitfenetre();
     void construitmenus();
     void creat();
@@ -77,17 +117,20 @@ private:
     void commande(QDialog* fenetre);
     void affichestatut();
     void changemethode();
-    void problemefichier(const char* nom);
+    void traduitbulles();
+    void problemefichier(const QString& texte);
 
-    Contexte& contexte_;
     TEtat& etat_;
+    const Plateforme plateforme_;
+    Reglages& reglages_;
+    Langue& langue_;
+    const FenetresPrincipale fenetres_;
     QPixmap coche_;
     std::unique_ptr<BlocNumeros> bloc_;
     QComboBox* ComboBox1 = nullptr;
     QLabel* nbcoch = nullptr;
     QLabel* Label2 = nullptr;
     bool centree_ = false;
-    Reglages reglages_;
 };
 
 } // namespace vormigral

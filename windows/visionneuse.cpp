@@ -4,7 +4,6 @@
 #include "engine/serie.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
-#include "windows/principale.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -13,8 +12,7 @@
 
 namespace vormigral {
 
-TForm2::TForm2(Contexte& contexte)
-    : contexte_(contexte), etat_(contexte.etat), anglaiscreation_(anglais(contexte.etat)) {
+TForm2::TForm2(TEtat& etat) : etat_(etat), anglaiscreation_(anglais(etat)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -37,6 +35,8 @@ TForm2::~TForm2() {
 void TForm2::construitfenetre() {
     // The cells only show the grid here; nothing listens to their clicks.
     bloc_ = std::make_unique<BlocNumeros>(this, QPoint(67, 28), false);
+    // The tick the main window shows, from the same picture cache.
+    coche_ = pixmapsvg(QStringLiteral(":/images/coche.svg"), {14, 20});
 
     auto* methode = place<QGroupBox>(this, "GroupBox2", {327, 23, 274, 38});
     ltitmet = place<QLabel>(methode, "ltitmet", {4, 16, 266, 18});
@@ -109,12 +109,10 @@ void TForm2::traduit(bool en) {
 void TForm2::affichegrille() {
     // Every expansion redraws the viewer, shown or not: a print run may be the first.
     construit();
-    static const QPixmap vide;
-    const QPixmap& coche = contexte_.form1 ? contexte_.form1->imagecochee() : vide;
     QStringList numeros;
     for (int numero = 1; numero <= 49; ++numero) {
         const bool cochee = etat_.grillecour[static_cast<std::size_t>(numero)] != 0;
-        bloc_->marque(numero, cochee, coche);
+        bloc_->marque(numero, cochee, coche_);
         if (cochee)
             numeros << QString::number(numero);
     }

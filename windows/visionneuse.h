@@ -1,8 +1,7 @@
 #pragma once
 
+#include "engine/etat.h"
 #include "windows/blocnumeros.h"
-#include "windows/contexte.h"
-
 #include "windows/differe.h"
 
 #include <memory>
@@ -15,7 +14,7 @@ namespace vormigral {
 class TForm2 : public DialogueDiffere {
     Q_OBJECT
 public:
-    explicit TForm2(Contexte& contexte);
+    explicit TForm2(TEtat& etat);
     ~TForm2() override;
 
     void traduitvisu();
@@ -36,9 +35,9 @@ private:
     void construitfenetre();
     void traduit(bool en);
 
-    Contexte& contexte_;
     TEtat& etat_;
     std::unique_ptr<BlocNumeros> bloc_;
+    QPixmap coche_;
     QLabel* ltitmet = nullptr;
     QLabel* lnubul = nullptr;
     QLabel* Lnumax = nullptr;

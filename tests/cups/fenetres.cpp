@@ -351,8 +351,10 @@ void Fenetres::lanceur() {
     ImprimantesQt imprimantes;
     Banc banc(&imprimantes);
     QVERIFY(memoriseimprimante(banc.systeme, file));
+    // The announcement is worded by the translations, as the program installs them.
+    banc.langue.applique(1);
     const Plateforme plateforme = banc.plateforme();
-    TLanceurImpression lanceur(plateforme, false, {}, [](SurfaceImpression& surface) {
+    TLanceurImpression lanceur(plateforme, {}, [](SurfaceImpression& surface) {
         surface.ouvre("VORMIGRAL essai");
         surface.police("Courier", 12, false);
         surface.ecrit(100, 100, "X");

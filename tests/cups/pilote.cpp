@@ -158,7 +158,7 @@ Travail bulletins(SurfaceImpression& surface, int m, int type, int premier, int 
 Travail liste(SurfaceImpression& surface, int m) {
     TEtat etat = etatpour(m);
     Enregistreuse enregistreuse(surface);
-    imprimeliste(etat, enregistreuse, m, false);
+    imprimeliste(etat, enregistreuse, m, "LISTE DES BULLETINS");
     const int rx = surface.resolutionx();
     const int ry = surface.resolutiony();
     Travail travail{QStringLiteral("liste"), int(enregistreuse.pages.size()), {}, {}, 0, {}, {}};
@@ -628,7 +628,7 @@ int main(int argc, char* argv[]) {
         return fenetres(argc - 1, argv + 1);
     Banc banc;
     banc.demarre();
-    TApercu& fenetre = surdemande(banc.contexte(), banc.contexte().apercu);
+    TApercu& fenetre = banc.application().apercu()();
     if (ordre == QLatin1String("imprime") && args.size() == 2) {
         ImprimantesQt imprimantes;
         const std::vector<TFile> files = imprimantes.files();

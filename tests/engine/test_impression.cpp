@@ -245,10 +245,10 @@ void TestImpression::erreurs_data() {
     QTest::addColumn<int>("ou"); // 0 opening, 1 second page, 2 a text, 3 closing
     QTest::addColumn<QString>("texte");
     QTest::addColumn<int>("textes");
-    QTest::newRow("at the opening") << 0 << QStringLiteral("ouverture refusée") << 0;
-    QTest::newRow("at the second slip") << 1 << QStringLiteral("page refusée") << 48;
-    QTest::newRow("in the middle of a grid") << 2 << QStringLiteral("texte refusé") << 9;
-    QTest::newRow("at the closing") << 3 << QStringLiteral("fermeture refusée") << 66;
+    QTest::newRow("at the opening") << 0 << QStringLiteral("opening refused") << 0;
+    QTest::newRow("at the second slip") << 1 << QStringLiteral("page refused") << 48;
+    QTest::newRow("in the middle of a grid") << 2 << QStringLiteral("text refused") << 9;
+    QTest::newRow("at the closing") << 3 << QStringLiteral("closing refused") << 66;
 }
 
 // An error of the printing layer ends the run where it happens and goes up to the caller; a job
@@ -268,7 +268,7 @@ void TestImpression::erreurs() {
         imprimebulletins(etat, surface, 2, 1, 1, 1, 11, {});
     } catch (const ErreurImpression& erreur) {
         leve = true;
-        QCOMPARE(QString::fromStdString(erreur.texte(false)), texte);
+        QCOMPARE(QString::fromStdString(erreur.detail()), texte);
     }
     QVERIFY(leve);
     QCOMPARE(surface.compte(Genre::Ferme), 0);

@@ -60,30 +60,27 @@ private slots:
 };
 
 void TestImpressionListe::titre_data() {
-    QTest::addColumn<bool>("anglais");
     QTest::addColumn<int>("largeur");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<int>("x");
     // A character of 24 points is 60 dots wide on the 300 dpi double.
-    QTest::newRow("French") << false << 2400 << QStringLiteral("LISTE DES BULLETINS") << 630;
-    QTest::newRow("French, odd margin truncated")
-        << false << 2401 << QStringLiteral("LISTE DES BULLETINS") << 630;
-    QTest::newRow("English") << true << 2400 << QStringLiteral("GRID S LIST") << 870;
-    QTest::newRow("English, A4 at 1200 dpi") << true << 9583 << QStringLiteral("GRID S LIST") << 4461;
+    QTest::newRow("French") << 2400 << QStringLiteral("LISTE DES BULLETINS") << 630;
+    QTest::newRow("French, odd margin truncated") << 2401 << QStringLiteral("LISTE DES BULLETINS") << 630;
+    QTest::newRow("English") << 2400 << QStringLiteral("GRID S LIST") << 870;
+    QTest::newRow("English, A4 at 1200 dpi") << 9583 << QStringLiteral("GRID S LIST") << 4461;
     QTest::newRow("title wider than the page, toward zero")
-        << false << 1001 << QStringLiteral("LISTE DES BULLETINS") << -69;
+        << 1001 << QStringLiteral("LISTE DES BULLETINS") << -69;
 }
 
 // The title is centred on the page in 24-point Times New Roman at y 50, on the first page only.
 void TestImpressionListe::titre() {
-    QFETCH(bool, anglais);
     QFETCH(int, largeur);
     QFETCH(QString, texte);
     QFETCH(int, x);
     TEtat e = etatpour(1);
     SurfaceDouble surface;
     surface.largeur = largeur;
-    imprimeliste(e, surface, 1, anglais);
+    imprimeliste(e, surface, 1, texte.toStdString());
     const TexteImprime titre = surface.pages().at(0).at(0);
     QCOMPARE(QString::fromStdString(titre.texte), texte);
     QCOMPARE(titre.x, x);
@@ -99,7 +96,7 @@ void TestImpressionListe::titre() {
 void TestImpressionListe::colonnes() {
     TEtat e = etatpour(1);
     SurfaceDouble surface;
-    imprimeliste(e, surface, 1, false);
+    imprimeliste(e, surface, 1, "LISTE DES BULLETINS");
     const auto page = lignes(surface.pages().at(0));
     QCOMPARE(int(page.size()), 11);
     for (int g = 1; g <= 11; ++g) {
@@ -141,7 +138,7 @@ void TestImpressionListe::pagination() {
     TEtat e = etatpour(methode);
     SurfaceDouble surface;
     surface.hauteur = hauteur;
-    const TBilanImpression bilan = imprimeliste(e, surface, methode, false);
+    const TBilanImpression bilan = imprimeliste(e, surface, methode, "LISTE DES BULLETINS");
     const auto pages = surface.pages();
     QCOMPARE(int(pages.size()), int(parpage.size()));
     QCOMPARE(bilan.pages, int(parpage.size()));
@@ -167,7 +164,7 @@ void TestImpressionListe::unegrille() {
     TEtat e = etatpour(5);
     e.methodes[5].nbgrilles = 1;
     SurfaceDouble surface;
-    imprimeliste(e, surface, 5, true);
+    imprimeliste(e, surface, 5, "GRID S LIST");
     const auto pages = surface.pages();
     QCOMPARE(int(pages.size()), 1);
     QCOMPARE(int(pages[0].size()), 1 + 7);
@@ -180,7 +177,7 @@ void TestImpressionListe::etat() {
     TEtat e = etatpour(2);
     e.numgrille = 9;
     SurfaceDouble surface;
-    imprimeliste(e, surface, 2, false);
+    imprimeliste(e, surface, 2, "LISTE DES BULLETINS");
     QCOMPARE(e.numgrille, 1);
     QCOMPARE(e.methodecour, 2);
     QCOMPARE(e.nbgrilles, 20);
@@ -191,7 +188,7 @@ void TestImpressionListe::etat() {
 void TestImpressionListe::sansmethode() {
     TEtat e = etatpour(1);
     SurfaceDouble surface;
-    QVERIFY(!imprimeliste(e, surface, -1, false).travail);
+    QVERIFY(!imprimeliste(e, surface, -1, "LISTE DES BULLETINS").travail);
     QVERIFY(surface.traces.empty());
 }
 
@@ -210,7 +207,7 @@ void TestImpressionListe::erreurs() {
     surface.echoueouverture = ou == 0;
     surface.echouepage = ou == 1 ? 1 : 0;
     surface.echouefermeture = ou == 3;
-    QVERIFY_THROWS_EXCEPTION(ErreurImpression, imprimeliste(e, surface, 1, false));
+    QVERIFY_THROWS_EXCEPTION(ErreurImpression, imprimeliste(e, surface, 1, "LISTE DES BULLETINS"));
     QCOMPARE(surface.compte(Genre::Ferme), 0);
     QCOMPARE(surface.compte(Genre::Abandon), ou == 0 ? 0 : 1);
 }

@@ -132,12 +132,12 @@ void TestAccessibilite::noms() {
         examine(&f);
     } else if (commande == QLatin1String("Infos1")) {
         controle<QAction>(&f, "Infos1")->trigger();
-        examine(banc.contexte().apropos);
-        banc.contexte().apropos->close();
+        examine(&banc.application().apropos());
+        banc.application().apropos().close();
     } else {
         pendantmodal(examine);
         if (commande == QLatin1String("premierlancement"))
-            banc.contexte().form10->exec();
+            banc.application().choixlangue().exec();
         else
             controle<QAction>(&f, qPrintable(commande))->trigger();
     }

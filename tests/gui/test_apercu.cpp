@@ -104,7 +104,7 @@ void TestApercu::apercu() {
     QFETCH(QStringList, pages);
     Banc banc;
     prepare(banc, langue);
-    QVERIFY(!banc.contexte().apercu);
+    QVERIFY(!banc.application().apercu().faite());
     QObject garde;
     quandouverte<TForm7>(&garde, [type, unparun](TForm7* w) {
         controle<QComboBox>(w, "ComboBox1")->setCurrentIndex(type);

@@ -67,7 +67,7 @@ QStringList valeurs(QWidget* w) {
 
 // Opens the comparison through the main window's command and runs `action` while it is open.
 void ouvre(Banc& banc, const std::function<void(TForm8*)>& action) {
-    TForm8* fenetre = banc.contexte().form8;
+    TForm8* fenetre = &banc.application().comparaison();
     bool vu = false;
     pendantmodal([&](QWidget* w) {
         vu = true;
@@ -404,7 +404,7 @@ void TestFenetreComparaison::redimensionnement() {
 void TestFenetreComparaison::sansmethode() {
     Banc banc;
     prepare(banc, 1, 12, coches12);
-    TForm8* w = banc.contexte().form8;
+    TForm8* w = &banc.application().comparaison();
     banc.principale().methodes()->setCurrentIndex(-1);
     w->show();
     choisis(w, {3, 8, 19, 40, 41, 42, 45});

@@ -31,21 +31,35 @@ private slots:
 };
 
 // A start makes every dialog without its controls: each is built when first needed, alone (the
-// others stay as they were).
+// others stay as they were). The windows made on first use are not made at all until then, and
+// then once, owned by the main window.
 void TestDemarrage::differe() {
     Banc banc;
     ecrisparametres(banc, 1);
     banc.demarre();
-    const Contexte& c = banc.contexte();
-    const QList<DialogueDiffere*> dialogues = {c.form2, c.apropos, c.form5, c.form8,
-                                               c.form6, c.form7,   c.form9, c.form10};
+    Application& a = banc.application();
+    const QList<DialogueDiffere*> dialogues = {&a.visionneuse(), &a.apropos(),      &a.liste(),
+                                               &a.comparaison(), &a.choixfichier(), &a.impression(),
+                                               &a.parametres(),  &a.choixlangue()};
     for (const DialogueDiffere* d : dialogues)
         QVERIFY2(!d->construite(), qPrintable(d->objectName()));
 
-    c.apropos->show();
+    a.apropos().show();
     for (const DialogueDiffere* d : dialogues)
-        QCOMPARE(d->construite(), d == c.apropos);
-    c.apropos->close();
+        QCOMPARE(d->construite(), d == &a.apropos());
+    a.apropos().close();
+
+    TForm1& f = banc.principale();
+    QVERIFY(f.findChildren<QDialog*>(Qt::FindDirectChildrenOnly).isEmpty());
+    QList<QWidget*> ouvertes;
+    for (int fois = 0; fois < 2; ++fois) {
+        pendantmodal([&ouvertes](QWidget* w) { ouvertes << w; });
+        controle<QAction>(&f, "mAnalysedelamethode1")->trigger();
+    }
+    QCOMPARE(ouvertes.size(), 2);
+    QCOMPARE(ouvertes.first(), ouvertes.last());
+    QCOMPARE(ouvertes.first()->parentWidget(), &f);
+    QCOMPARE(f.findChildren<QDialog*>(Qt::FindDirectChildrenOnly).size(), 1);
 }
 
 // The file chooser is built at start-up but reads the disk only when shown: the first showing

@@ -251,7 +251,7 @@ void TestFichiers::geometrie() {
     QFETCH(QString, nom);
     QFETCH(QRect, rect);
     demarre(1);
-    TForm6* choix = banc->contexte().form6;
+    TForm6* choix = &banc->application().choixfichier();
     QCOMPARE(choix->size(), QSize(399, 253));
     QVERIFY(choix->isModal());
     choix->construit();
@@ -300,7 +300,7 @@ void TestFichiers::annule() {
     });
     controle<QAction>(&banc->principale(), commande.toLatin1().constData())->trigger();
     QVERIFY(vu);
-    QVERIFY(!banc->contexte().form6->choisi());
+    QVERIFY(!banc->application().choixfichier().choisi());
     compare(instantane(*banc), avant);
     QVERIFY(banc->messages.journal.isEmpty());
     QCOMPARE(lis(QDir(racine).filePath(QStringLiteral("grille"))), contenu);

@@ -153,7 +153,7 @@ void TestHistoriqueFenetre::apercu() {
         ecris(dossier, "tirages.csv",
               "date;b1;b2;b3;b4;b5;b6;c\r\n02/03/2024;6;5;4;3;2;1;7\r\n06/03/2024;1;2;3;4;5;6;8\r\n"
               "09/03/2024;1;2;3;4;5;5;8\r\n13/03/2024;11;12;13;14;15;16;17\r\n");
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     QCOMPARE(h.tirages().size(), std::size_t{1});
     banc.fichiers.lectures.push_back(chemin);
@@ -235,7 +235,7 @@ void TestHistoriqueFenetre::apercudates() {
     ecrisparametres(banc, 1);
     banc.demarre();
     QTemporaryDir dossier;
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     banc.fichiers.lectures.push_back(ecris(dossier, "tirages.csv", contenu));
     pendantmodal([&](QWidget* w) {
@@ -265,7 +265,7 @@ void TestHistoriqueFenetre::refus() {
     ecrisparametres(banc, 2);
     banc.demarre();
     QTemporaryDir dossier;
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     const struct {
         const char* nom;
@@ -314,7 +314,7 @@ void TestHistoriqueFenetre::pasunfichier() {
     ecrisparametres(banc, 2);
     banc.demarre();
     QTemporaryDir dossier;
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     const QString chemin = sorte.startsWith(QLatin1Char('/')) ? sorte : dossier.filePath(sorte + ".csv");
     TubeSurveille tube(sorte == QLatin1String("tube") ? chemin.toStdString()
@@ -362,7 +362,7 @@ void TestHistoriqueFenetre::ajout() {
     Banc banc;
     ecrisparametres(banc, 1);
     banc.demarre();
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     QCOMPARE(controle<QDateEdit>(&h, "edate")->date(), banc.horloge.jour);
     controle<QDateEdit>(&h, "edate")->setDate(QDate(2024, 3, 9));
@@ -394,7 +394,7 @@ void TestHistoriqueFenetre::suppression() {
     Banc banc;
     ecrisparametres(banc, 1);
     banc.demarre();
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     importe(banc, h, echantillon());
     QCOMPARE(h.tirages().size(), std::size_t{300});
@@ -429,7 +429,7 @@ void TestHistoriqueFenetre::verification() {
     ecrisparametres(banc, 1);
     banc.demarre();
     choisismethode(banc.principale(), 3);
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     importe(banc, h, echantillon());
     clique(&h, "bverifier");
@@ -501,7 +501,7 @@ void TestHistoriqueFenetre::baseendommagee() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("pas une base\n").repeated(300));
     f.close();
-    THistorique h(banc.contexte());
+    THistorique h(banc.etat(), banc.plateforme());
     h.show();
     QCOMPARE(banc.messages.messages.size(), 1);
     QVERIFY(dernier(banc).startsWith(

@@ -362,12 +362,12 @@ void TestImpressionDialogue::erreurs_data() {
     QTest::newRow("refused at the opening, fr")
         << 1 << 0
         << QStringLiteral(
-               "L'impression a échoué : ouverture refusée\nLe travail d'impression a été abandonné.");
+               "L'impression a échoué : opening refused\nLe travail d'impression a été abandonné.");
     QTest::newRow("refused at the opening, en")
         << 2 << 0 << QStringLiteral("Printing failed: opening refused\nThe print job was abandoned.");
     QTest::newRow("part-way, fr")
         << 1 << 1
-        << QStringLiteral("L'impression a échoué : page refusée\nLe travail d'impression a été abandonné.");
+        << QStringLiteral("L'impression a échoué : page refused\nLe travail d'impression a été abandonné.");
     QTest::newRow("part-way, en") << 2 << 2
                                   << QStringLiteral(
                                          "Printing failed: text refused\nThe print job was abandoned.");
@@ -376,7 +376,7 @@ void TestImpressionDialogue::erreurs_data() {
     // One slip at a time, the slip sent before the failure is said to be out.
     QTest::newRow("second slip, one at a time, fr")
         << 1 << 4
-        << QStringLiteral("L'impression a échoué : page refusée\nLe travail d'impression a été abandonné.\n"
+        << QStringLiteral("L'impression a échoué : page refused\nLe travail d'impression a été abandonné.\n"
                           "Avant cela, l'imprimante « Double » avait accepté 1 page (travail 1).");
 }
 
@@ -512,7 +512,7 @@ void TestImpressionDialogue::sansmethode() {
         lance(w);
         QVERIFY(w->isVisible());
     });
-    banc.contexte().form7->exec();
+    banc.application().impression().exec();
     QCOMPARE(banc.messages.messages.size(), 1);
     QCOMPARE(banc.messages.messages.first().texte,
              QStringLiteral("Numéros des grilles à imprimer incorrect"));

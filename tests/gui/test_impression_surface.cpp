@@ -1,3 +1,5 @@
+#include "app/langue.h"
+#include "printer/lancement.h"
 #include "printer/surface_qt.h"
 
 #include <QFile>
@@ -129,10 +131,14 @@ void TestImpressionSurface::fichierimpossible() {
         surface.ouvre("essai");
         QFAIL("opened a file in a missing folder");
     } catch (const ErreurImpression& erreur) {
-        QVERIFY(QString::fromStdString(erreur.texte(false))
-                    .startsWith(QStringLiteral("Impossible d'écrire le fichier « ") + chemin));
-        QVERIFY(QString::fromStdString(erreur.texte(true))
-                    .startsWith(QStringLiteral("Cannot write the file \"") + chemin));
+        QCOMPARE(erreur.cause(), CauseImpression::EcritureImpossible);
+        QCOMPARE(QString::fromStdString(erreur.objet()), chemin);
+        QVERIFY(!erreur.detail().empty());
+        // Worded by the windows' side, in the language installed.
+        Langue langue;
+        langue.applique(Langue::francais);
+        QVERIFY(texteerreur(erreur).startsWith(QStringLiteral("Impossible d'écrire le fichier « ") + chemin +
+                                               QStringLiteral(" » (")));
     }
 }
 
@@ -154,9 +160,7 @@ void TestImpressionSurface::sansimprimante() {
         surface.ouvre("essai");
         QFAIL("opened a job without any printer");
     } catch (const ErreurImpression& erreur) {
-        QCOMPARE(QString::fromStdString(erreur.texte(false)),
-                 QStringLiteral("Aucune imprimante n'est installée."));
-        QCOMPARE(QString::fromStdString(erreur.texte(true)), QStringLiteral("No printer is installed."));
+        QCOMPARE(erreur.cause(), CauseImpression::AucuneImprimante);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/doubles.h"
 
+#include "app/langue.h"
 #include "app/plateforme_qt.h"
 #include "app/reglages.h"
 #include "files/parametres.h"
@@ -41,9 +42,13 @@ class TestPlateforme : public QObject {
     Q_OBJECT
 
     QTemporaryDir dossier;
+    Langue langue;
 
 private slots:
-    void initTestCase() { initialiseapplication(); }
+    void initTestCase() {
+        initialiseapplication();
+        langue.applique(Langue::francais);
+    }
     void emplacementdesreglages();
     void reglagesutilisateur();
     void reglagesinstalles();
@@ -175,10 +180,10 @@ void TestPlateforme::boutonsdanslalangue() {
         boite->button(QMessageBox::No)->click();
     });
     MessagesQt messages;
-    const std::int32_t l = langue;
-    messages.suitlangue(&l);
+    this->langue.applique(langue);
     QCOMPARE(messages.message(QStringLiteral("?"), QStringLiteral("!"), Boutons::OuiNon, Icone::Aucune),
              Reponse::Non);
+    this->langue.applique(Langue::francais);
     QCOMPARE(vues, legendes);
 }
 
@@ -211,8 +216,7 @@ void TestPlateforme::aideouvertesurlesommaire() {
 void TestPlateforme::aideauclavier() {
     SystemeReglable s;
     AideQt aide(s);
-    std::int32_t langue = 1;
-    aide.suitlangue(&langue);
+    langue.applique(Langue::francais);
     int francais = 0;
     for (const QKeySequence& touche : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
         aide.contenu(QStringLiteral("vormigral.hlp"));
@@ -225,7 +229,7 @@ void TestPlateforme::aideauclavier() {
         const int position = fenetre->findChild<QTextBrowser*>()->verticalScrollBar()->value();
         QVERIFY(position > francais); // the English half follows the French one
         francais = position;
-        langue = 2;
+        langue.applique(Langue::anglais);
         QTest::keySequence(fenetre, touche);
         QVERIFY(!fenetre->isVisible());
     }

@@ -3,6 +3,7 @@
 #include "engine/cases.h"
 #include "files/parametres.h"
 #include "windows/apropos.h"
+#include "windows/fenetreparametres.h"
 #include "windows/principale.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,6 +43,8 @@ private slots:
     void porte_data();
     void porte();
     void porteselectionvide();
+    void uneactionparcommande_data();
+    void uneactionparcommande();
     void valeurautrequeun();
     void premierlancement();
     void changementdelangue_data();
@@ -192,6 +196,52 @@ void TestPrincipale::porteselectionvide() {
     QTest::mouseClick(controle<QPushButton>(&f, "bnaleat"), Qt::LeftButton);
     QCOMPARE(comptecoches(banc.etat()), 0);
     QCOMPARE(banc.hasard.graines, 0u);
+}
+
+void TestPrincipale::uneactionparcommande_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("commande");
+    QTest::addColumn<QString>("menu"); // the menu holding the command, if any
+    const char* lignes[][3] = {{"bvoirbulletin", "mVoirlesbulletins1", "Utilisation1"},
+                               {"bimplistbull", "mVoirlalistedesbulletins1", "Utilisation1"},
+                               {"bimpbull", "Imprimerlesbulletins1", "Utilisation1"},
+                               {"bcomparer", "mCompareraveclesrsultats1", "Utilisation1"},
+                               {"beffacer", "effacer", ""},
+                               {"bnaleat", "aleatoire", ""},
+                               {"bquitter", "mQuitter1", "Fichier1"},
+                               {"boutaide", "Aideenligne1", "Aide1"},
+                               {"SpeedButton2", "Infos1", "Aide1"}};
+    for (const auto& l : lignes)
+        QTest::newRow(l[0]) << QString::fromLatin1(l[0]) << QString::fromLatin1(l[1])
+                            << QString::fromLatin1(l[2]);
+}
+
+// A button and the menu entry of its command are one action: a click triggers it, and the button
+// is enabled and shown as the action is.
+void TestPrincipale::uneactionparcommande() {
+    QFETCH(QString, bouton);
+    QFETCH(QString, commande);
+    QFETCH(QString, menu);
+    Banc banc;
+    ecrisparametres(banc, 1);
+    banc.demarre();
+    TForm1& f = banc.principale();
+    auto* b = controle<QAbstractButton>(&f, qPrintable(bouton));
+    auto* a = controle<QAction>(&f, qPrintable(commande));
+    if (!menu.isEmpty())
+        QVERIFY(controle<QMenu>(&f, qPrintable(menu))->actions().contains(a));
+    QSignalSpy declenchements(a, &QAction::triggered);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(declenchements.size(), 1);
+    a->setEnabled(false);
+    QVERIFY(!b->isEnabled());
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(declenchements.size(), 1);
+    a->setVisible(false);
+    QVERIFY(b->isHidden());
+    a->setEnabled(true);
+    a->setVisible(true);
+    QVERIFY(b->isEnabled() && !b->isHidden());
 }
 
 void TestPrincipale::valeurautrequeun() {
@@ -404,7 +454,8 @@ void TestPrincipale::decalagesconvertis() {
 }
 
 // A language the program does not know shows French everywhere; the parameters window shows
-// neither language checked, and OK without a choice keeps the value.
+// neither language checked, and OK without a choice keeps the value. Choosing French then is a
+// new setting: the method list is made again.
 void TestPrincipale::langueinconnue() {
     Banc banc;
     ecrisparametres(banc, 3);
@@ -418,11 +469,20 @@ void TestPrincipale::langueinconnue() {
         QVERIFY(!controle<QAbstractButton>(w, "langlais")->isChecked());
         QTest::mouseClick(controle<QPushButton>(w, "bok"), Qt::LeftButton);
     });
+    choisismethode(f, 10);
     controle<QAction>(&f, "Paramtres1")->trigger();
     QCOMPARE(banc.etat().parametres.langue, 3);
+    QCOMPARE(f.methodechoisie(), 10);
+    pendantmodal([](QWidget* w) {
+        QTest::mouseClick(controle<QWidget>(w, "Image1"), Qt::LeftButton);
+        QTest::mouseClick(controle<QPushButton>(w, "bok"), Qt::LeftButton);
+    });
+    controle<QAction>(&f, "Paramtres1")->trigger();
+    QCOMPARE(banc.etat().parametres.langue, 1);
+    QCOMPARE(f.methodechoisie(), 12);
 }
 
-// The chooser of a first run may pick English after the parameters window was built in French:
+// The chooser of a first run may pick another language after the parameters window was built:
 // the window must show the language in force when it opens, or OK would switch back.
 void TestPrincipale::demarrageenanglais() {
     Banc banc;
@@ -432,7 +492,8 @@ void TestPrincipale::demarrageenanglais() {
     QVERIFY(banc.etat().parexiste);
     QCOMPARE(texte(&f, "bvoirbulletin"), QStringLiteral("View the grids"));
     QVERIFY(f.methodes()->currentText().startsWith(QStringLiteral("3 numbers if 3 numbers in the 07")));
-    banc.etat().parametres.langue = 1;
+    construit(&banc.application().parametres());
+    banc.changelangue(1);
     pendantmodal([](QWidget* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("Paramètres"));
         QVERIFY(controle<QAbstractButton>(w, "lfrancais")->isChecked());
@@ -454,7 +515,7 @@ void TestPrincipale::aideetapropos() {
              QStringList({QStringLiteral("vormigral.hlp"), QStringLiteral("vormigral.hlp")}));
     f.show();
     QTest::mouseClick(controle<QToolButton>(&f, "SpeedButton2"), Qt::LeftButton);
-    Tapropos* apropos = banc.contexte().apropos;
+    Tapropos* apropos = &banc.application().apropos();
     QVERIFY(apropos->isVisible());
     QVERIFY(!apropos->isModal());
     QCOMPARE(controle<QLabel>(apropos, "lversion")->text(), QStringLiteral("V 3.08"));

@@ -182,7 +182,7 @@ void TestTravailCups::lanceur() {
     banc.imprimantes.service = {service, "/run/cups/cups.sock", {}};
     const Plateforme plateforme = banc.plateforme();
     int travaux = 0;
-    TLanceurImpression lanceur(plateforme, false, {}, [&](SurfaceImpression& surface) {
+    TLanceurImpression lanceur(plateforme, {}, [&](SurfaceImpression& surface) {
         ++travaux;
         surface.ouvre("essai");
         surface.ferme();

@@ -63,7 +63,7 @@ void clique(QWidget* w, const char* bouton) {
 
 // Opens the viewer through the main window's command and runs `action` on it while it is open.
 void ouvre(Banc& banc, const std::function<void(TForm2*)>& action) {
-    TForm2* viewer = banc.contexte().form2;
+    TForm2* viewer = &banc.application().visionneuse();
     bool vu = false;
     pendantmodal([&](QWidget* w) {
         vu = true;
@@ -255,7 +255,7 @@ void TestVisionneuse::troischiffres() {
 void TestVisionneuse::redessin() {
     Banc banc;
     prepare(banc, 1, 12, {3, 8, 19, 27, 33, 40, 45});
-    TForm2* viewer = banc.contexte().form2;
+    TForm2* viewer = &banc.application().visionneuse();
     ouvre(banc, [](TForm2*) {});
     QCOMPARE(marquees(viewer), Numeros({3, 8, 19, 27, 33, 40}));
     pendantmodal([](QWidget* w) {
@@ -301,7 +301,7 @@ void TestVisionneuse::sansmethode() {
     Banc banc;
     prepare(banc, 1, 5, {3, 7, 12, 18, 21, 25, 33, 38, 41, 47});
     ouvre(banc, [](TForm2* w) { clique(w, "BitBtn4"); });
-    TForm2* w = banc.contexte().form2;
+    TForm2* w = &banc.application().visionneuse();
     banc.principale().methodes()->setCurrentIndex(-1);
     int redessins = 0;
     const auto redessine = banc.etat().affichegrille;
@@ -353,7 +353,7 @@ void TestVisionneuse::disposition() {
 void TestVisionneuse::descriptionslisibles() {
     Banc banc;
     prepare(banc, 1, 12, {});
-    auto* etiquette = controle<QLabel>(banc.contexte().form2, "ltitmet");
+    auto* etiquette = controle<QLabel>(&banc.application().visionneuse(), "ltitmet");
     QCOMPARE(etiquette->font().pixelSize(), 12);
     const QFontMetrics mesure(etiquette->font());
     for (int m = 1; m <= 50; ++m)

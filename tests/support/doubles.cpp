@@ -95,7 +95,12 @@ Banc::Banc(Imprimantes* reelles) : reelles_(reelles), veille_(std::make_unique<Q
 Banc::~Banc() = default;
 
 void Banc::demarre() {
-    application_ = std::make_unique<Application>(plateforme());
+    application_ = std::make_unique<Application>(plateforme(), langue);
+}
+
+void Banc::changelangue(std::int32_t valeur) {
+    etat().parametres.langue = valeur;
+    langue.applique(valeur);
 }
 
 void Banc::sansveille() {

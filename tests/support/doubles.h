@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/langue.h"
 #include "app/plateforme.h"
 #include "tests/support/surfacedouble.h"
 #include "tests/support/volumesdouble.h"
@@ -117,8 +118,10 @@ public:
     // For a test that answers every window itself, however long it stays open (the monkey).
     void sansveille();
     Application& application() { return *application_; }
-    Contexte& contexte() { return application_->contexte(); }
-    TEtat& etat() { return application_->contexte().etat; }
+    TEtat& etat() { return application_->etat(); }
+    // Changes the language as the program's choosers do: the setting, then the translations, on
+    // which the windows re-caption.
+    void changelangue(std::int32_t valeur);
     TForm1& principale() { return application_->principale(); }
     Plateforme plateforme() {
         return {messages, aide,    systeme,
@@ -134,6 +137,8 @@ public:
     ImprimantesDouble imprimantes;
     ChoixFichiersDouble fichiers;
     HorlogeDouble horloge;
+    // Before the program, which it outlives.
+    Langue langue;
 
 private:
     Imprimantes* reelles_ = nullptr;

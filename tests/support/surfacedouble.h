@@ -61,7 +61,7 @@ public:
 
     void ouvre(const std::string& document) override {
         if (echoueouverture)
-            throw ErreurImpression("ouverture refusée", "opening refused");
+            throw ErreurImpression(CauseImpression::Autre, {}, "opening refused");
         trace({TraceImpression::Genre::Ouvre, document});
         ouvert_ = true;
         pages_ = 0;
@@ -70,7 +70,7 @@ public:
     void nouvellepage() override {
         exigeouvert();
         if (echouepage && ++pages_ == echouepage)
-            throw ErreurImpression("page refusée", "page refused");
+            throw ErreurImpression(CauseImpression::Autre, {}, "page refused");
         trace({TraceImpression::Genre::Page, {}});
     }
     void envoie() override {
@@ -80,7 +80,7 @@ public:
     void ferme() override {
         exigeouvert();
         if (echouefermeture)
-            throw ErreurImpression("fermeture refusée", "closing refused");
+            throw ErreurImpression(CauseImpression::Autre, {}, "closing refused");
         trace({TraceImpression::Genre::Ferme, {}});
         ouvert_ = false;
     }
@@ -103,7 +103,7 @@ public:
     void ecrit(std::int32_t x, std::int32_t y, const std::string& texte) override {
         exigeouvert();
         if (echouetexte && ++textes_ == echouetexte)
-            throw ErreurImpression("texte refusé", "text refused");
+            throw ErreurImpression(CauseImpression::Autre, {}, "text refused");
         traces.push_back({TraceImpression::Genre::Texte, texte, x, y, points_, gras_});
     }
     void cadre(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h) override {
@@ -195,7 +195,7 @@ private:
     void trace(TraceImpression t) { traces.push_back(std::move(t)); }
     void exigeouvert() const {
         if (!ouvert_)
-            throw ErreurImpression("aucun travail ouvert", "no job open");
+            throw ErreurImpression(CauseImpression::AucunTravail, "double");
     }
 
     bool ouvert_ = false;

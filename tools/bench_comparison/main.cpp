@@ -4,6 +4,7 @@
 //
 //   bench_comparison [repetitions]
 
+#include "app/langue.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
@@ -72,15 +73,17 @@ int main(int argc, char* argv[]) {
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
+    Langue langue;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge},
+                            langue);
     TForm1& principale = application.principale();
     QComboBox* liste = principale.methodes();
     for (int i = 0; i < liste->count(); ++i)
         if (methodedutexte(liste->itemText(i).toStdString()) == methode47)
             liste->setCurrentIndex(i);
-    coche(application.contexte().etat);
+    coche(application.etat());
     principale.construitnumcoch();
-    TForm8* fenetre = application.contexte().form8;
+    TForm8* fenetre = &application.comparaison();
     fenetre->show();
     const char* selecteurs[] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4",
                                 "ComboBox5", "ComboBox6", "ComboBox7"};

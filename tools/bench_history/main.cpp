@@ -26,7 +26,6 @@
 #include "storage/importeur.h"
 #include "tools/bench_common/banc.h"
 #include "windows/application.h"
-#include "windows/contexte.h"
 #include "windows/historique.h"
 #include "windows/outils.h"
 
@@ -174,8 +173,7 @@ int mesurememoire(int argc, char* argv[], const std::string& sorte) {
     HorlogeQt horloge;
     TEtat etat;
     initmethodes(etat.methodes);
-    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}};
-    THistorique fenetre(contexte);
+    THistorique fenetre(etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
     fenetre.show();
     QCoreApplication::processEvents();
     // The preview is closed, storing nothing, once it shows.
@@ -388,8 +386,7 @@ int main(int argc, char* argv[]) {
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
-    Contexte contexte{etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge}};
-    THistorique fenetre(contexte);
+    THistorique fenetre(etat, {messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
     fenetre.show();
     fenetre.findChild<QTabWidget*>(QStringLiteral("onglets"))->setCurrentIndex(1);
     QCoreApplication::processEvents();

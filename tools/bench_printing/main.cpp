@@ -2,6 +2,7 @@
 // PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
 // window filled with the 371 lines. Run: bench_printing [repetitions]
 
+#include "app/langue.h"
 #include "app/plateforme_qt.h"
 #include "app/volumes_qt.h"
 #include "engine/cases.h"
@@ -65,9 +66,10 @@ int main(int argc, char* argv[]) {
     ImprimantesQt imprimantes;
     ChoixFichiersQt fichiers;
     HorlogeQt horloge;
-    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge});
-    Contexte& contexte = application.contexte();
-    TEtat& etat = contexte.etat;
+    Langue langue;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge},
+                            langue);
+    TEtat& etat = application.etat();
     QComboBox* liste = application.principale().methodes();
     for (int i = 0; i < liste->count(); ++i)
         if (methodedutexte(liste->itemText(i).toStdString()) == methodegrande)
@@ -96,7 +98,7 @@ int main(int argc, char* argv[]) {
                 QFileInfo(fichier).size());
     mesure("371-line list printed, to PDF", n, [&] {
         SurfaceQt surface(fichier);
-        bilan = imprimeliste(etat, surface, methodegrande, false);
+        bilan = imprimeliste(etat, surface, methodegrande, "LISTE DES BULLETINS");
     });
     std::printf("    %d pages, %d lines, %lld bytes\n", bilan.pages, bilan.grilles,
                 QFileInfo(fichier).size());
@@ -110,7 +112,7 @@ int main(int argc, char* argv[]) {
         bulletin.ouvre(documentbulletins);
         dessinebulletin(bulletin, etat.parametres, etat.typesbulletin[1]);
         bulletin.ferme();
-        TApercu& apercu = surdemande(contexte, contexte.apercu);
+        TApercu& apercu = application.apercu()();
         apercu.prepare(pages, &bulletin, GenreApercu::Bulletins, {});
         QPrinter vue(QPrinter::HighResolution);
         vue.setOutputFormat(QPrinter::PdfFormat);
@@ -119,7 +121,7 @@ int main(int argc, char* argv[]) {
     });
     std::printf("    %d slips\n", bilan.pages);
 
-    TForm5& form5 = *contexte.form5;
+    TForm5& form5 = application.liste();
     mesure("371-line list filled in the list window", n, [&] { form5.remplitliste(); });
     std::printf("    %d lines\n", form5.findChild<QListWidget*>(QStringLiteral("listbull"))->count());
     return 0;
