@@ -58,6 +58,11 @@ TCalage::TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& aperc
     imprimer->setDefault(true);
     connect(voir, &QPushButton::clicked, this, &TCalage::bapercuClick);
     connect(imprimer, &QPushButton::clicked, this, &TCalage::bimprimerClick);
+    // Nothing else starts while printing waits for the print service.
+    connect(&impression_, &Impression::occupe, this, [voir, imprimer](bool oui) {
+        voir->setEnabled(!oui);
+        imprimer->setEnabled(!oui);
+    });
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
     traduitcalage();
 }
@@ -67,7 +72,7 @@ void TCalage::traduitcalage() {
     appliquelegendes(this, legendescalage, en);
     const TParametres& p = etat_.parametres;
     ldecalages->setText(texte(legendescalage, "decalages", en).arg(p.decalh).arg(p.decalv));
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
 }
 
 void TCalage::showEvent(QShowEvent* evenement) {
@@ -80,6 +85,10 @@ void TCalage::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     centreecran(this);
     ctype->setFocus();
+}
+
+void TCalage::montreimprimante() {
+    impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
 std::int32_t TCalage::type() const {
@@ -98,7 +107,7 @@ void TCalage::bimprimerClick() {
     if (impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait)
         accept();
     else
-        limprimante->setText(impression_.imprimanteprevue());
+        montreimprimante();
 }
 
 } // namespace vormigral

@@ -70,6 +70,12 @@ void TForm7::construitcontroles() {
     connect(apercu, &QToolButton::clicked, this, &TForm7::bapercuClick);
     connect(imprimante, &QToolButton::clicked, this, &TForm7::bimprimanteClick);
     limprimante = place<QLabel>(this, "limprimante", {16, 268, 445, 16});
+    // Nothing else starts while printing waits for the print service.
+    connect(&impression_, &Impression::occupe, this, [lance, apercu, imprimante](bool oui) {
+        for (QWidget* bouton :
+             {static_cast<QWidget*>(lance), static_cast<QWidget*>(apercu), static_cast<QWidget*>(imprimante)})
+            bouton->setEnabled(!oui);
+    });
 
     traduit(anglaiscreation_);
 }
@@ -140,7 +146,11 @@ void TForm7::activate() {
     construit();
     Gpremier->setText(QStringLiteral("1"));
     gdernier->setText(QString::number(grillesmethode()));
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
+}
+
+void TForm7::montreimprimante() {
+    impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
 std::int32_t TForm7::grillesmethode() const {
@@ -186,7 +196,7 @@ void TForm7::boutlancerClick() {
     if (fait.fait)
         accept();
     else
-        limprimante->setText(impression_.imprimanteprevue());
+        montreimprimante();
 }
 
 void TForm7::bapercuClick() {
@@ -208,7 +218,7 @@ void TForm7::bapercuClick() {
 void TForm7::bimprimanteClick() {
     construit();
     choiximprimante_().choisit();
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
 }
 
 } // namespace vormigral
