@@ -115,6 +115,11 @@ TLanceurImpression::TLanceurImpression(const Plateforme& plateforme, TDemandeImp
     connect(&cups_, &TTravailCups::filesrecues, this, &TLanceurImpression::suite);
 }
 
+TLanceurImpression::~TLanceurImpression() {
+    annulation_ = true;
+    cups_.annule();
+}
+
 bool TLanceurImpression::lance() {
     if (encours_ || !cups_.demandefiles())
         return false;
@@ -155,6 +160,10 @@ void TLanceurImpression::suite(const TReponseCups& reponse, const std::vector<TF
     const TDestination choix = destination(files, imprimantememorisee(plateforme_.systeme).toStdString());
     const std::string file =
         choix.file.empty() ? (demande_ ? demande_(files, choix.disparue) : std::string()) : choix.file;
+    if (annulation_) {
+        fin.code = TCodeCups::annule;
+        return finit(fin);
+    }
     if (file.empty())
         return finit(fin);
     const std::unique_ptr<SurfaceImpression> surface = plateforme_.imprimantes.imprimante(file);

@@ -54,14 +54,15 @@ enum class TEtapeImpression {
 // through a TTravailCups while the window's events go on (a local event loop waits for the job, as
 // a dialog's would). Questions to the user (which printer, marks outside the area, a PDF file
 // instead) stay on the window's thread. A print service that is not there, or does not answer,
-// ends the run with that code rather than "no printer". Not to be destroyed while it runs
-// (deleteLater once termine() came).
+// ends the run with that code rather than "no printer". A run cancelled asks the user nothing more.
 class TLanceurImpression final : public QObject {
     Q_OBJECT
 
 public:
     TLanceurImpression(const Plateforme& plateforme, TDemandeImprimante demande,
                        std::function<void(SurfaceImpression&)> travail, QObject* parent = nullptr);
+    // A run still going on is cancelled, and the print service's call waited for (within the limit).
+    ~TLanceurImpression() override;
     TLanceurImpression(const TLanceurImpression&) = delete;
     TLanceurImpression& operator=(const TLanceurImpression&) = delete;
 

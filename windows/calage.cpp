@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace vormigral {
@@ -104,7 +105,13 @@ void TCalage::bapercuClick() {
 
 void TCalage::bimprimerClick() {
     const std::int32_t t = type();
-    if (impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait)
+    // The program may be quit or started afresh while the run waits: this window may be gone then.
+    const QPointer<TCalage> vivant(this);
+    const bool fait =
+        impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait;
+    if (!vivant)
+        return;
+    if (fait)
         accept();
     else
         montreimprimante();

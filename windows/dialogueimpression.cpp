@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -189,9 +190,13 @@ void TForm7::boutlancerClick() {
                                  texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
                                  Icone::Question) == Reponse::Ok;
     };
+    // The program may be quit or started afresh while the run waits: this window may be gone then.
+    const QPointer<TForm7> vivant(this);
     const TLancement fait = impression_.imprime([&](SurfaceImpression& surface) {
         imprimebulletins(etat_, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
     });
+    if (!vivant)
+        return;
     // A failed run leaves the dialog open, with the request as it was.
     if (fait.fait)
         accept();

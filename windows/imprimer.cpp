@@ -5,6 +5,7 @@
 #include "windows/outils.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QPointer>
@@ -77,26 +78,6 @@ private:
     QString texte_;
 };
 
-// While it lives, the windows know that printing waits for the print service.
-class Occupation {
-public:
-    Occupation(bool& encours, const std::function<void(bool)>& signale)
-        : encours_(encours), signale_(signale) {
-        encours_ = true;
-        signale_(true);
-    }
-    ~Occupation() {
-        encours_ = false;
-        signale_(false);
-    }
-    Occupation(const Occupation&) = delete;
-    Occupation& operator=(const Occupation&) = delete;
-
-private:
-    bool& encours_;
-    std::function<void(bool)> signale_;
-};
-
 } // namespace
 
 Impression::Impression(const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante)
@@ -120,10 +101,16 @@ QString Impression::imprimantechoisie() {
 }
 
 TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& travail) {
-    if (encours_)
+    if (encours_ || QCoreApplication::closingDown())
         return {};
     imprimantechoisie();
-    const auto demande = [this](const std::vector<TFile>& files, bool disparue) {
+    // The program may end, or be started afresh, while the run waits: this object, the window that
+    // started the run and the printer chooser may be gone when the wait is over.
+    const QPointer<Impression> vivant(this);
+    bool abandon = false;
+    const auto demande = [this, vivant, &abandon](const std::vector<TFile>& files, bool disparue) {
+        if (!vivant || abandon)
+            return std::string();
         return choiximprimante_().demande(files, disparue);
     };
     TLanceurImpression lanceur(plateforme_, demande, travail);
@@ -142,14 +129,29 @@ TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& tr
         fini = true;
         boucle.quit();
     });
-    {
-        const Occupation occupation(encours_, [this](bool oui) { emit occupe(oui); });
-        if (!lanceur.lance())
-            return {};
-        if (!fini)
-            boucle.exec();
-        attente.cache();
-    }
+    // Gone with the program started afresh, this object takes the windows and what the run prints
+    // from with it: the run stops there.
+    connect(this, &QObject::destroyed, &boucle, [&] {
+        lanceur.annule();
+        boucle.quit();
+    });
+    encours_ = true;
+    emit occupe(true);
+    if (lanceur.lance() && !fini)
+        boucle.exec();
+    attente.cache();
+    // A wait ended before the run did: the program is quitting (QCoreApplication::exit ends every
+    // event loop). The run is cancelled and asks nothing more; the lanceur waits for the print
+    // service's call as it goes.
+    abandon = !fini;
+    if (abandon)
+        lanceur.annule();
+    if (!vivant)
+        return {};
+    encours_ = false;
+    emit occupe(false);
+    if (abandon)
+        return {};
     if (fin.code == TCodeCups::annule)
         emit annonce(tr("Printing cancelled."));
     signaleservice(fin.code, fin.serveur, false);

@@ -15,12 +15,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +115,8 @@ private slots:
     void choixmenu();
     void service_data();
     void service();
+    void interruption_data();
+    void interruption();
 };
 
 void TestImpressionDialogue::ouverture_data() {
@@ -796,6 +800,36 @@ void TestImpressionDialogue::service() {
     if (!annonce.isEmpty())
         QCOMPARE(texte(&banc.principale(), "Label2"), annonce);
     QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+void TestImpressionDialogue::interruption_data() {
+    QTest::addColumn<bool>("redemarre");
+    QTest::newRow("the program started afresh") << true;
+    QTest::newRow("the program quit") << false;
+}
+
+// The program started afresh, or quit (every event loop ended), while a print run waits for the print
+// service: the run stops at once, prints, asks and says nothing, and the window it started from, once gone,
+// is not used.
+void TestImpressionDialogue::interruption() {
+    QFETCH(bool, redemarre);
+    Banc banc;
+    banc.imprimantes.service = {TService::muet, "/run/cups/cups.sock", {}};
+    prepare(banc, 1, 1);
+    banc.application().impressions().delai(std::chrono::milliseconds(4000));
+    const QPointer<TForm7> w(&banc.application().impression());
+    w->show();
+    QTimer::singleShot(200, [&] { redemarre ? banc.demarre() : QCoreApplication::exit(0); });
+    QElapsedTimer duree;
+    duree.start();
+    controle<QPushButton>(w, "boutlancer")->click();
+    QVERIFY2(duree.elapsed() < 2000, qPrintable(QString::number(duree.elapsed())));
+    QCOMPARE(w.isNull(), redemarre);
+    QVERIFY2(banc.messages.messages.empty(), qPrintable(banc.messages.messages.value(0).texte));
+    QVERIFY(banc.imprimantes.surfaces.empty());
+    // No other window opened: the wait is gone, and no printer chooser was opened.
+    QWidget* modal = QApplication::activeModalWidget();
+    QVERIFY2(!modal || modal == w, qPrintable(modal ? modal->objectName() : QString()));
 }
 
 QTEST_MAIN(TestImpressionDialogue)
