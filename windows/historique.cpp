@@ -25,8 +25,10 @@ THistorique::THistorique(TEtat& etat, const Plateforme& plateforme, QWidget* par
     setFont(policestandard());
     auto* disposition = new QVBoxLayout(this);
     onglets_ = nomme(new QTabWidget(this), "onglets");
-    pagetirages_ = new TPageTirages(*gestion_, plateforme.horloge.aujourdhui(), onglets_);
-    pageverification_ = new TPageVerification(*gestion_, plateforme.horloge.aujourdhui(), onglets_);
+    // Made apart, then handed to the tabs, which own them: their tables' headings keep the
+    // platform's font, as they always have.
+    pagetirages_ = new TPageTirages(*gestion_, plateforme.horloge.aujourdhui(), nullptr);
+    pageverification_ = new TPageVerification(*gestion_, plateforme.horloge.aujourdhui(), nullptr);
     onglets_->addTab(pagetirages_, QString());
     onglets_->addTab(pageverification_, QString());
     // Enter runs the command of the page in view.
