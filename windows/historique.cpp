@@ -25,8 +25,8 @@ THistorique::THistorique(TEtat& etat, const Plateforme& plateforme, QWidget* par
     setFont(policestandard());
     auto* disposition = new QVBoxLayout(this);
     onglets_ = nomme(new QTabWidget(this), "onglets");
-    // Made apart, then handed to the tabs, which own them: their tables' headings keep the
-    // platform's font, as they always have.
+    // Made apart, then handed to the tabs, which own them: their tables' headings take the
+    // platform's font rather than the window's smaller one.
     pagetirages_ = new TPageTirages(*gestion_, plateforme.horloge.aujourdhui(), nullptr);
     pageverification_ = new TPageVerification(*gestion_, plateforme.horloge.aujourdhui(), nullptr);
     onglets_->addTab(pagetirages_, QString());
