@@ -95,30 +95,6 @@ public:
     virtual TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {}) = 0;
     // Removes the draws (same day and main numbers), all or none; one already gone is no failure.
     virtual TBilan retire(const std::vector<TTirageDate>& tirages) = 0;
-
-    // The same three, with the driver's words alone for a failure.
-    // Every stored draw, newest first (draws of one day in the order stored). Empty, with the
-    // cause in `erreur`, when reading fails.
-    std::vector<TTirageDate> tirages(QString* erreur = nullptr) const {
-        std::vector<TTirageDate> resultat;
-        return rapporte(lit(resultat), erreur) ? resultat : std::vector<TTirageDate>{};
-    }
-    // Stores the draws as stocke() does; false with the cause in `erreur` when any is refused (a
-    // write error, a lock, a draw the history's rules refuse).
-    bool ajoute(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) {
-        return rapporte(stocke(tirages), erreur);
-    }
-    // Removes the draws (same day and main numbers), all or none.
-    bool supprime(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) {
-        return rapporte(retire(tirages), erreur);
-    }
-
-private:
-    static bool rapporte(const TBilan& bilan, QString* erreur) {
-        if (!bilan.reussi() && erreur)
-            *erreur = bilan.detail;
-        return bilan.reussi();
-    }
 };
 
 // How long a storage waits for the other copy of the program to let go of the history before it

@@ -226,6 +226,52 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::ModeleRecapitulatif</name>
+    <message>
+        <source>Number of grids in this class</source>
+        <translation>Number of grids in this class</translation>
+    </message>
+    <message>
+        <source>Drawn numbers among your ticked numbers</source>
+        <translation>Drawn numbers among your ticked numbers</translation>
+    </message>
+    <message>
+        <source>The method&apos;s guarantee holds when enough drawn numbers are among your numbers</source>
+        <translation>The method&apos;s guarantee holds when enough drawn numbers are among your numbers</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Best class</source>
+        <translation>Best class</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>Promise</source>
+        <translation>Promise</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::ModeleTirages</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Reglages</name>
     <message>
         <source>the file there is left as it is</source>
@@ -295,6 +341,68 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>File not saved !!</source>
         <translation>File not saved !!</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TApercuImport</name>
+    <message>
+        <source>Import preview</source>
+        <translation>Import preview</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>To add: %1 · Already stored (skipped): %2 · Rejected lines: %3</source>
+        <translation>To add: %1 · Already stored (skipped): %2 · Rejected lines: %3</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>Rejected lines</source>
+        <translation>Rejected lines</translation>
+    </message>
+    <message>
+        <source>No line rejected.</source>
+        <translation>No line rejected.</translation>
+    </message>
+    <message>
+        <source>&amp;Rejected lines:</source>
+        <translation>&amp;Rejected lines:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more rejected line(s), not listed.</source>
+        <translation>
+            <numerusform>… and %n more rejected line, not listed.</numerusform>
+            <numerusform>… and %n more rejected lines, not listed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to store</source>
+        <translation>Nothing to store</translation>
+    </message>
+    <message>
+        <source>&amp;Store the draw</source>
+        <translation>&amp;Store the draw</translation>
+    </message>
+    <message>
+        <source>&amp;Store the %1 draws</source>
+        <translation>&amp;Store the %1 draws</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -593,6 +701,542 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>British flag</source>
         <translation>British flag</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TGestionHistorique</name>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>SQLite cannot open %1 (%2)</source>
+        <translation>SQLite cannot open %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database</source>
+        <translation>it is not an SQLite database</translation>
+    </message>
+    <message>
+        <source>SQLite found errors in it</source>
+        <translation>SQLite found errors in it</translation>
+    </message>
+    <message>
+        <source>it does not hold a draw history</source>
+        <translation>it does not hold a draw history</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of VORMIGRAL</source>
+        <translation>%1 was made by a newer version of VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside (%2)</source>
+        <translation>%1 is damaged and cannot be set aside (%2)</translation>
+    </message>
+    <message>
+        <source>Draw history</source>
+        <translation>Draw history</translation>
+    </message>
+    <message>
+        <source>The history file was damaged (%1). It is kept as %2 and an empty history was made in its place.</source>
+        <translation>The history file was damaged (%1). It is kept as %2 and an empty history was made in its place.</translation>
+    </message>
+    <message>
+        <source>The draw history can only be read: %1 (%2).
+Its draws can still be listed and checked, but nothing can be added, imported or deleted.</source>
+        <translation>The draw history can only be read: %1 (%2).
+Its draws can still be listed and checked, but nothing can be added, imported or deleted.</translation>
+    </message>
+    <message>
+        <source>The draw history was damaged; it was set aside as:
+%1
+A new history could not be made: %2</source>
+        <translation>The draw history was damaged; it was set aside as:
+%1
+A new history could not be made: %2</translation>
+    </message>
+    <message>
+        <source>The draw history cannot be opened: %1.</source>
+        <translation>The draw history cannot be opened: %1.</translation>
+    </message>
+    <message>
+        <source>the draws cannot be read (%1)</source>
+        <translation>the draws cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>History unavailable: %1.</source>
+        <translation>History unavailable: %1.</translation>
+    </message>
+    <message>
+        <source>No draw stored: import a file or add a draw.</source>
+        <translation>No draw stored: import a file or add a draw.</translation>
+    </message>
+    <message>
+        <source>1 draw stored, on %1.</source>
+        <translation>1 draw stored, on %1.</translation>
+    </message>
+    <message>
+        <source>%1 draws stored, from %2 to %3.</source>
+        <translation>%1 draws stored, from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Choose the six numbers and the bonus number.</source>
+        <translation>Choose the six numbers and the bonus number.</translation>
+    </message>
+    <message>
+        <source>Draw not added: %1.</source>
+        <translation>Draw not added: %1.</translation>
+    </message>
+    <message>
+        <source>this draw is already stored</source>
+        <translation>this draw is already stored</translation>
+    </message>
+    <message>
+        <source>First choose in the list the draw or draws to delete.</source>
+        <translation>First choose in the list the draw or draws to delete.</translation>
+    </message>
+    <message>
+        <source>Delete the draw of %1?</source>
+        <translation>Delete the draw of %1?</translation>
+    </message>
+    <message>
+        <source>Delete the %1 chosen draws?</source>
+        <translation>Delete the %1 chosen draws?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Import draws</source>
+        <translation>Import draws</translation>
+    </message>
+    <message>
+        <source>Draw files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Draw files (*.csv *.txt *.tsv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Import refused</source>
+        <translation>Import refused</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: nothing was imported.</source>
+        <translation>%1 is a folder: nothing was imported.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a named pipe, a device or a socket): nothing was imported.</source>
+        <translation>%1 is not a regular file (it is a named pipe, a device or a socket): nothing was imported.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: nothing was imported.</source>
+        <translation>%1 is not a text file: nothing was imported.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a draw file: nothing was imported.</source>
+        <translation>%1 is too large to be a draw file: nothing was imported.</translation>
+    </message>
+    <message>
+        <source>%1 holds no valid draw line: nothing was imported.</source>
+        <translation>%1 holds no valid draw line: nothing was imported.</translation>
+    </message>
+    <message>
+        <source>%1 holds no valid draw line (%2): nothing was imported.</source>
+        <translation>%1 holds no valid draw line (%2): nothing was imported.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>the date</translation>
+    </message>
+    <message>
+        <source>the bonus number</source>
+        <translation>the bonus number</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>number %1</translation>
+    </message>
+    <message>
+        <source>The header line of %1 has no column for %2: nothing was imported.</source>
+        <translation>The header line of %1 has no column for %2: nothing was imported.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n draw(s) added; %1 already stored (skipped).</source>
+        <translation>
+            <numerusform>%n draw added; %1 already stored (skipped).</numerusform>
+            <numerusform>%n draws added; %1 already stored (skipped).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 already stored with another bonus number (skipped, the stored one kept).</source>
+        <translation>%1 already stored with another bonus number (skipped, the stored one kept).</translation>
+    </message>
+    <message>
+        <source>Incorrect Selection</source>
+        <translation>Incorrect Selection</translation>
+    </message>
+    <message>
+        <source>The start of the period is after its end.</source>
+        <translation>The start of the period is after its end.</translation>
+    </message>
+    <message>
+        <source>No draw stored in this period.</source>
+        <translation>No draw stored in this period.</translation>
+    </message>
+    <message>
+        <source>Method %1: %2 grids over your %3 numbers; draws compared: %4.</source>
+        <translation>Method %1: %2 grids over your %3 numbers; draws compared: %4.</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <extracomment>Between a class and its count; French puts a blank before the colon.</extracomment>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>Winning grids over the period: %1.</source>
+        <translation>Winning grids over the period: %1.</translation>
+    </message>
+    <message>
+        <source>The method&apos;s guarantee (%1 if %2): draws where it applies: %3; where it is kept: %4.</source>
+        <translation>The method&apos;s guarantee (%1 if %2): draws where it applies: %3; where it is kept: %4.</translation>
+    </message>
+    <message>
+        <source>Export the check</source>
+        <translation>Export the check</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>grid-check.csv</source>
+        <translation>grid-check.csv</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>N%1</source>
+        <extracomment>The heading of the column of the i-th main number of the exported check.</extracomment>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Best class</source>
+        <translation>Best class</translation>
+    </message>
+    <message>
+        <source>Found among your numbers</source>
+        <translation>Found among your numbers</translation>
+    </message>
+    <message>
+        <source>Promise</source>
+        <translation>Promise</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::THistorique</name>
+    <message>
+        <source>Draw history</source>
+        <translation>Draw history</translation>
+    </message>
+    <message>
+        <source>&amp;Stored draws</source>
+        <translation>&amp;Stored draws</translation>
+    </message>
+    <message>
+        <source>&amp;Grid check</source>
+        <translation>&amp;Grid check</translation>
+    </message>
+    <message>
+        <source>History pages</source>
+        <translation>History pages</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numbers</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Bonus</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numbers</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4 + Bonus</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numbers</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Bonus</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numbers</translation>
+    </message>
+    <message>
+        <source>5+B</source>
+        <translation>5+B</translation>
+    </message>
+    <message>
+        <source>4+B</source>
+        <translation>4+B</translation>
+    </message>
+    <message>
+        <source>3+B</source>
+        <translation>3+B</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>kept</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>missed</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>not applicable</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>wrong number of fields</translation>
+    </message>
+    <message>
+        <source>unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)</source>
+        <translation>unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)</translation>
+    </message>
+    <message>
+        <source>no such date</source>
+        <translation>no such date</translation>
+    </message>
+    <message>
+        <source>the year is outside the years accepted (1900 to today)</source>
+        <translation>the year is outside the years accepted (1900 to today)</translation>
+    </message>
+    <message>
+        <source>this date is after today</source>
+        <translation>this date is after today</translation>
+    </message>
+    <message>
+        <source>no such date read month first, as this file&apos;s dates are</source>
+        <translation>no such date read month first, as this file&apos;s dates are</translation>
+    </message>
+    <message>
+        <source>no such date read day first, as this file&apos;s dates are</source>
+        <translation>no such date read day first, as this file&apos;s dates are</translation>
+    </message>
+    <message>
+        <source>a number is missing or not a whole number</source>
+        <translation>a number is missing or not a whole number</translation>
+    </message>
+    <message>
+        <source>a number is not between 1 and 49</source>
+        <translation>a number is not between 1 and 49</translation>
+    </message>
+    <message>
+        <source>a number appears twice among the six</source>
+        <translation>a number appears twice among the six</translation>
+    </message>
+    <message>
+        <source>the bonus number is also one of the six</source>
+        <translation>the bonus number is also one of the six</translation>
+    </message>
+    <message>
+        <source>same draw as line %1</source>
+        <translation>same draw as line %1</translation>
+    </message>
+    <message>
+        <source>same date and numbers as line %1, another bonus number</source>
+        <translation>same date and numbers as line %1, another bonus number</translation>
+    </message>
+    <message>
+        <source>already stored with another bonus number</source>
+        <translation>already stored with another bonus number</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read month first (MM/DD/YYYY).</source>
+        <translation>The dates of this file are read month first (MM/DD/YYYY).</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read year first (YYYY-MM-DD).</source>
+        <translation>The dates of this file are read year first (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read day first (DD/MM/YYYY).</source>
+        <translation>The dates of this file are read day first (DD/MM/YYYY).</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The locale whose month names spell out the dates of an imported file.</extracomment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>First dates read: %1.</source>
+        <translation>First dates read: %1.</translation>
+    </message>
+    <message>
+        <source>The draw history is not open.</source>
+        <translation>The draw history is not open.</translation>
+    </message>
+    <message>
+        <source>The draw history can only be read: nothing was stored.</source>
+        <translation>The draw history can only be read: nothing was stored.</translation>
+    </message>
+    <message>
+        <source>The draw history has been busy with another copy of the program for more than 5 seconds: nothing was stored. Try again in a moment.</source>
+        <translation>The draw history has been busy with another copy of the program for more than 5 seconds: nothing was stored. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>The disk is full: nothing was stored in the draw history.</source>
+        <translation>The disk is full: nothing was stored in the draw history.</translation>
+    </message>
+    <message>
+        <source>The system could not read or write the history file: nothing was stored.</source>
+        <translation>The system could not read or write the history file: nothing was stored.</translation>
+    </message>
+    <message>
+        <source>The history file is damaged: nothing was stored. It will be set aside the next time the window opens.</source>
+        <translation>The history file is damaged: nothing was stored. It will be set aside the next time the window opens.</translation>
+    </message>
+    <message>
+        <source>The draw of %1 breaks the history&apos;s rules: nothing was stored.</source>
+        <translation>The draw of %1 breaks the history&apos;s rules: nothing was stored.</translation>
+    </message>
+    <message>
+        <source>Import cancelled: no draw was stored.</source>
+        <translation>Import cancelled: no draw was stored.</translation>
+    </message>
+    <message>
+        <source>The draw history refused to store the draws: nothing was stored.</source>
+        <translation>The draw history refused to store the draws: nothing was stored.</translation>
+    </message>
+    <message>
+        <source>
+
+Technical detail: %1</source>
+        <translation>
+
+Technical detail: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageTirages</name>
+    <message>
+        <source>Add a draw</source>
+        <translation>Add a draw</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Bonus</source>
+        <translation>&amp;Bonus</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>De&amp;lete…</translation>
+    </message>
+    <message>
+        <source>Delete the chosen draws</source>
+        <translation>Delete the chosen draws</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>&amp;Import a file…</translation>
+    </message>
+    <message>
+        <source>List of the stored draws</source>
+        <translation>List of the stored draws</translation>
+    </message>
+    <message>
+        <source>Date of the draw to add</source>
+        <translation>Date of the draw to add</translation>
+    </message>
+    <message>
+        <source>Number %1 of the draw to add</source>
+        <translation>Number %1 of the draw to add</translation>
+    </message>
+    <message>
+        <source>Bonus number of the draw to add</source>
+        <translation>Bonus number of the draw to add</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Storing the draws… %1 of %2</source>
+        <translation>Storing the draws… %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageVerification</name>
+    <message>
+        <source>A&amp;ll draws</source>
+        <translation>A&amp;ll draws</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;From</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>Check &amp;my grids</source>
+        <translation>Check &amp;my grids</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Export as CSV…</translation>
+    </message>
+    <message>
+        <source>Start of the period</source>
+        <translation>Start of the period</translation>
+    </message>
+    <message>
+        <source>End of the period</source>
+        <translation>End of the period</translation>
+    </message>
+    <message>
+        <source>Result per draw</source>
+        <translation>Result per draw</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,52 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::ModeleRecapitulatif</name>
+    <message>
+        <source>Number of grids in this class</source>
+        <translation>Nombre de grilles de ce rang</translation>
+    </message>
+    <message>
+        <source>Drawn numbers among your ticked numbers</source>
+        <translation>Numéros tirés parmi vos numéros cochés</translation>
+    </message>
+    <message>
+        <source>The method&apos;s guarantee holds when enough drawn numbers are among your numbers</source>
+        <translation>La garantie de la méthode vaut quand assez de numéros tirés sont parmi vos numéros</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Tirage</translation>
+    </message>
+    <message>
+        <source>Best class</source>
+        <translation>Meilleur rang</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvés</translation>
+    </message>
+    <message>
+        <source>Promise</source>
+        <translation>Promesse</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::ModeleTirages</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Comp.</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Reglages</name>
     <message>
         <source>the file there is left as it is</source>
@@ -295,6 +341,68 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>File not saved !!</source>
         <translation>Fichier non sauvegardé !!</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TApercuImport</name>
+    <message>
+        <source>Import preview</source>
+        <translation>Aperçu de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>To add: %1 · Already stored (skipped): %2 · Rejected lines: %3</source>
+        <translation>À ajouter : %1 · Déjà enregistrés (ignorés) : %2 · Lignes rejetées : %3</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>Rejected lines</source>
+        <translation>Lignes rejetées</translation>
+    </message>
+    <message>
+        <source>No line rejected.</source>
+        <translation>Aucune ligne rejetée.</translation>
+    </message>
+    <message>
+        <source>&amp;Rejected lines:</source>
+        <translation>&amp;Lignes rejetées :</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more rejected line(s), not listed.</source>
+        <translation>
+            <numerusform>… et %n autre ligne rejetée, non détaillée.</numerusform>
+            <numerusform>… et %n autres lignes rejetées, non détaillées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to store</source>
+        <translation>Rien à enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Store the draw</source>
+        <translation>&amp;Enregistrer le tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Store the %1 draws</source>
+        <translation>&amp;Enregistrer les %1 tirages</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -593,6 +701,542 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>British flag</source>
         <translation>Drapeau britannique</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TGestionHistorique</name>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>SQLite cannot open %1 (%2)</source>
+        <translation>SQLite ne peut pas ouvrir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database</source>
+        <translation>ce n&apos;est pas une base SQLite</translation>
+    </message>
+    <message>
+        <source>SQLite found errors in it</source>
+        <translation>SQLite y a trouvé des erreurs</translation>
+    </message>
+    <message>
+        <source>it does not hold a draw history</source>
+        <translation>il ne contient pas un historique de tirages</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer version of VORMIGRAL</source>
+        <translation>%1 a été créé par une version plus récente de VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be set aside (%2)</source>
+        <translation>%1 est endommagé et ne peut pas être mis de côté (%2)</translation>
+    </message>
+    <message>
+        <source>Draw history</source>
+        <translation>Historique des tirages</translation>
+    </message>
+    <message>
+        <source>The history file was damaged (%1). It is kept as %2 and an empty history was made in its place.</source>
+        <translation>Le fichier de l&apos;historique était endommagé (%1). Il est gardé sous le nom %2 et un historique vide a été créé à sa place.</translation>
+    </message>
+    <message>
+        <source>The draw history can only be read: %1 (%2).
+Its draws can still be listed and checked, but nothing can be added, imported or deleted.</source>
+        <translation>L&apos;historique des tirages ne peut qu&apos;être lu : %1 (%2).
+Ses tirages restent affichés et vérifiables, mais rien ne peut être ajouté, importé ni supprimé.</translation>
+    </message>
+    <message>
+        <source>The draw history was damaged; it was set aside as:
+%1
+A new history could not be made: %2</source>
+        <translation>L&apos;historique des tirages était endommagé ; il a été mis de côté sous le nom :
+%1
+Un nouvel historique n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>The draw history cannot be opened: %1.</source>
+        <translation>L&apos;historique des tirages ne peut pas être ouvert : %1.</translation>
+    </message>
+    <message>
+        <source>the draws cannot be read (%1)</source>
+        <translation>les tirages ne peuvent pas être lus (%1)</translation>
+    </message>
+    <message>
+        <source>History unavailable: %1.</source>
+        <translation>Historique indisponible : %1.</translation>
+    </message>
+    <message>
+        <source>No draw stored: import a file or add a draw.</source>
+        <translation>Aucun tirage enregistré : importez un fichier ou ajoutez un tirage.</translation>
+    </message>
+    <message>
+        <source>1 draw stored, on %1.</source>
+        <translation>1 tirage enregistré, le %1.</translation>
+    </message>
+    <message>
+        <source>%1 draws stored, from %2 to %3.</source>
+        <translation>%1 tirages enregistrés, du %2 au %3.</translation>
+    </message>
+    <message>
+        <source>Choose the six numbers and the bonus number.</source>
+        <translation>Choisissez les six numéros et le complémentaire.</translation>
+    </message>
+    <message>
+        <source>Draw not added: %1.</source>
+        <translation>Tirage non ajouté : %1.</translation>
+    </message>
+    <message>
+        <source>this draw is already stored</source>
+        <translation>ce tirage est déjà enregistré</translation>
+    </message>
+    <message>
+        <source>First choose in the list the draw or draws to delete.</source>
+        <translation>Choisissez d&apos;abord dans la liste le ou les tirages à supprimer.</translation>
+    </message>
+    <message>
+        <source>Delete the draw of %1?</source>
+        <translation>Supprimer le tirage du %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete the %1 chosen draws?</source>
+        <translation>Supprimer les %1 tirages choisis ?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Import draws</source>
+        <translation>Importer des tirages</translation>
+    </message>
+    <message>
+        <source>Draw files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>Fichiers de tirages (*.csv *.txt *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import refused</source>
+        <translation>Importation refusée</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: nothing was imported.</source>
+        <translation>%1 est un dossier : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a named pipe, a device or a socket): nothing was imported.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un tube nommé, un périphérique ou une socket) : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: nothing was imported.</source>
+        <translation>%1 n&apos;est pas un fichier texte : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a draw file: nothing was imported.</source>
+        <translation>%1 est trop grand pour être un fichier de tirages : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 holds no valid draw line: nothing was imported.</source>
+        <translation>%1 ne contient aucune ligne de tirage valable : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 holds no valid draw line (%2): nothing was imported.</source>
+        <translation>%1 ne contient aucune ligne de tirage valable (%2) : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the date</source>
+        <translation>la date</translation>
+    </message>
+    <message>
+        <source>the bonus number</source>
+        <translation>le complémentaire</translation>
+    </message>
+    <message>
+        <source>number %1</source>
+        <translation>le numéro %1</translation>
+    </message>
+    <message>
+        <source>The header line of %1 has no column for %2: nothing was imported.</source>
+        <translation>La ligne d&apos;en-tête de %1 n&apos;a pas de colonne pour %2 : rien n&apos;a été importé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n draw(s) added; %1 already stored (skipped).</source>
+        <translation>
+            <numerusform>%n tirage ajouté ; %1 déjà enregistrés (ignorés).</numerusform>
+            <numerusform>%n tirages ajoutés ; %1 déjà enregistrés (ignorés).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 already stored with another bonus number (skipped, the stored one kept).</source>
+        <translation>%1 déjà enregistrés avec un autre complémentaire (ignorés, celui de l&apos;historique est gardé).</translation>
+    </message>
+    <message>
+        <source>Incorrect Selection</source>
+        <translation>Sélection incorrecte</translation>
+    </message>
+    <message>
+        <source>The start of the period is after its end.</source>
+        <translation>Le début de la période est après sa fin.</translation>
+    </message>
+    <message>
+        <source>No draw stored in this period.</source>
+        <translation>Aucun tirage enregistré dans cette période.</translation>
+    </message>
+    <message>
+        <source>Method %1: %2 grids over your %3 numbers; draws compared: %4.</source>
+        <translation>Méthode %1 : %2 grilles sur vos %3 numéros ; tirages comparés : %4.</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <extracomment>Between a class and its count; French puts a blank before the colon.</extracomment>
+        <translation> : </translation>
+    </message>
+    <message>
+        <source>Winning grids over the period: %1.</source>
+        <translation>Grilles gagnantes sur la période : %1.</translation>
+    </message>
+    <message>
+        <source>The method&apos;s guarantee (%1 if %2): draws where it applies: %3; where it is kept: %4.</source>
+        <translation>Garantie de la méthode (%1 si %2) : tirages où elle s&apos;applique : %3 ; où elle est tenue : %4.</translation>
+    </message>
+    <message>
+        <source>Export the check</source>
+        <translation>Exporter la vérification</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>grid-check.csv</source>
+        <translation>verification-grilles.csv</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>N%1</source>
+        <extracomment>The heading of the column of the i-th main number of the exported check.</extracomment>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>Best class</source>
+        <translation>Meilleur rang</translation>
+    </message>
+    <message>
+        <source>Found among your numbers</source>
+        <translation>Trouvés parmi vos numéros</translation>
+    </message>
+    <message>
+        <source>Promise</source>
+        <translation>Promesse</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::THistorique</name>
+    <message>
+        <source>Draw history</source>
+        <translation>Historique des tirages</translation>
+    </message>
+    <message>
+        <source>&amp;Stored draws</source>
+        <translation>&amp;Tirages enregistrés</translation>
+    </message>
+    <message>
+        <source>&amp;Grid check</source>
+        <translation>&amp;Vérification des grilles</translation>
+    </message>
+    <message>
+        <source>History pages</source>
+        <translation>Pages de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numéros</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Comp.</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numéros</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4 + Comp.</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numéros</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Comp.</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numéros</translation>
+    </message>
+    <message>
+        <source>5+B</source>
+        <translation>5+C</translation>
+    </message>
+    <message>
+        <source>4+B</source>
+        <translation>4+C</translation>
+    </message>
+    <message>
+        <source>3+B</source>
+        <translation>3+C</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>tenue</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>manquée</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>sans objet</translation>
+    </message>
+    <message>
+        <source>wrong number of fields</source>
+        <translation>nombre de champs incorrect</translation>
+    </message>
+    <message>
+        <source>unreadable date (DD/MM/YYYY or YYYY-MM-DD expected)</source>
+        <translation>date illisible (JJ/MM/AAAA ou AAAA-MM-JJ attendu)</translation>
+    </message>
+    <message>
+        <source>no such date</source>
+        <translation>cette date n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the year is outside the years accepted (1900 to today)</source>
+        <translation>l&apos;année est hors des années acceptées (de 1900 à aujourd&apos;hui)</translation>
+    </message>
+    <message>
+        <source>this date is after today</source>
+        <translation>cette date est après aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>no such date read month first, as this file&apos;s dates are</source>
+        <translation>cette date n&apos;existe pas lue mois avant jour, comme les dates de ce fichier</translation>
+    </message>
+    <message>
+        <source>no such date read day first, as this file&apos;s dates are</source>
+        <translation>cette date n&apos;existe pas lue jour avant mois, comme les dates de ce fichier</translation>
+    </message>
+    <message>
+        <source>a number is missing or not a whole number</source>
+        <translation>un numéro manque ou n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>a number is not between 1 and 49</source>
+        <translation>un numéro n&apos;est pas entre 1 et 49</translation>
+    </message>
+    <message>
+        <source>a number appears twice among the six</source>
+        <translation>un numéro figure deux fois parmi les six</translation>
+    </message>
+    <message>
+        <source>the bonus number is also one of the six</source>
+        <translation>le complémentaire est aussi un des six numéros</translation>
+    </message>
+    <message>
+        <source>same draw as line %1</source>
+        <translation>même tirage qu&apos;à la ligne %1</translation>
+    </message>
+    <message>
+        <source>same date and numbers as line %1, another bonus number</source>
+        <translation>même date et mêmes numéros qu&apos;à la ligne %1, autre complémentaire</translation>
+    </message>
+    <message>
+        <source>already stored with another bonus number</source>
+        <translation>déjà enregistré avec un autre complémentaire</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read month first (MM/DD/YYYY).</source>
+        <translation>Les dates de ce fichier sont lues mois avant jour (MM/JJ/AAAA).</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read year first (YYYY-MM-DD).</source>
+        <translation>Les dates de ce fichier sont lues année d&apos;abord (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <source>The dates of this file are read day first (DD/MM/YYYY).</source>
+        <translation>Les dates de ce fichier sont lues jour avant mois (JJ/MM/AAAA).</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The locale whose month names spell out the dates of an imported file.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>First dates read: %1.</source>
+        <translation>Premières dates lues : %1.</translation>
+    </message>
+    <message>
+        <source>The draw history is not open.</source>
+        <translation>L&apos;historique des tirages n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The draw history can only be read: nothing was stored.</source>
+        <translation>L&apos;historique des tirages ne peut qu&apos;être lu : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The draw history has been busy with another copy of the program for more than 5 seconds: nothing was stored. Try again in a moment.</source>
+        <translation>L&apos;historique des tirages est occupé par une autre copie du programme depuis plus de 5 secondes : rien n&apos;a été enregistré. Réessayez dans un moment.</translation>
+    </message>
+    <message>
+        <source>The disk is full: nothing was stored in the draw history.</source>
+        <translation>Le disque est plein : rien n&apos;a été enregistré dans l&apos;historique des tirages.</translation>
+    </message>
+    <message>
+        <source>The system could not read or write the history file: nothing was stored.</source>
+        <translation>Le système n&apos;a pas pu lire ou écrire le fichier de l&apos;historique : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The history file is damaged: nothing was stored. It will be set aside the next time the window opens.</source>
+        <translation>Le fichier de l&apos;historique est endommagé : rien n&apos;a été enregistré. Il sera mis de côté à la prochaine ouverture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The draw of %1 breaks the history&apos;s rules: nothing was stored.</source>
+        <translation>Le tirage du %1 ne respecte pas les règles de l&apos;historique : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Import cancelled: no draw was stored.</source>
+        <translation>Importation annulée : aucun tirage n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The draw history refused to store the draws: nothing was stored.</source>
+        <translation>L&apos;historique des tirages a refusé l&apos;enregistrement : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>
+
+Technical detail: %1</source>
+        <translation>
+
+Détail technique : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageTirages</name>
+    <message>
+        <source>Add a draw</source>
+        <translation>Ajouter un tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>&amp;Bonus</source>
+        <translation>&amp;Comp.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Delete the chosen draws</source>
+        <translation>Supprimer les tirages choisis</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>&amp;Importer un fichier…</translation>
+    </message>
+    <message>
+        <source>List of the stored draws</source>
+        <translation>Liste des tirages enregistrés</translation>
+    </message>
+    <message>
+        <source>Date of the draw to add</source>
+        <translation>Date du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Number %1 of the draw to add</source>
+        <translation>Numéro %1 du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Bonus number of the draw to add</source>
+        <translation>Complémentaire du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Storing the draws… %1 of %2</source>
+        <translation>Enregistrement des tirages… %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageVerification</name>
+    <message>
+        <source>A&amp;ll draws</source>
+        <translation>T&amp;ous les tirages</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>a&amp;u</translation>
+    </message>
+    <message>
+        <source>Check &amp;my grids</source>
+        <translation>Vérifier &amp;mes grilles</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Start of the period</source>
+        <translation>Début de la période</translation>
+    </message>
+    <message>
+        <source>End of the period</source>
+        <translation>Fin de la période</translation>
+    </message>
+    <message>
+        <source>Result per draw</source>
+        <translation>Résultat par tirage</translation>
     </message>
 </context>
 <context>

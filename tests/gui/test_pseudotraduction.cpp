@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +30,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -74,10 +77,12 @@ bool tient(QWidget* controle) {
     }
     if (auto* cadre = qobject_cast<QGroupBox*>(controle))
         return cadre->fontMetrics().horizontalAdvance(sansmnemonique(cadre->title())) + 16 <= cadre->width();
-    // A push button's size hint has a floor of its own: its text and picture are what must fit.
+    // A push button's size hint has a floor of its own: its text and picture are what must fit,
+    // with the room the style gives them (one button margin and the frame on each side).
     if (auto* bouton = qobject_cast<QPushButton*>(controle)) {
         const int image = bouton->icon().isNull() ? 0 : bouton->iconSize().width() + 4;
-        const int marges = 2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, bouton);
+        const int marges = bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, bouton) +
+                           2 * bouton->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, bouton);
         return bouton->fontMetrics().horizontalAdvance(sansmnemonique(bouton->text())) + image + marges <=
                bouton->width();
     }
@@ -207,6 +212,40 @@ const Fenetre fenetres[] = {
      },
      {}},
     {"Form9", parmenu("Paramtres1"), {}},
+    {"Historique", parmenu("mHistorique1"), {}},
+    {"Historique, check",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         pendantmodal([&](QWidget* historique) {
+             controle<QTabWidget>(historique, "onglets")->setCurrentIndex(1);
+             examine(historique);
+             historique->close();
+         });
+         controle<QAction>(&banc.principale(), "mHistorique1")->trigger();
+     },
+     {}},
+    // A file with a line of each kind: stored, rejected, and more rejected lines than are listed.
+    {"ApercuImport",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         QTemporaryDir dossier;
+         const QString chemin = dossier.filePath(QStringLiteral("tirages.csv"));
+         QFile fichier(chemin);
+         QVERIFY(fichier.open(QIODevice::WriteOnly));
+         fichier.write(QByteArray("1;2\n").repeated(1001) + "09/03/2024;1;2;3;4;5;6;7\n");
+         fichier.close();
+         banc.fichiers.lectures.push_back(chemin);
+         pendantmodal([&](QWidget* historique) {
+             pendantmodal([&](QWidget* apercu) {
+                 examine(apercu);
+                 apercu->close();
+             });
+             controle<QPushButton>(historique, "bimporter")->click();
+             historique->close();
+         });
+         controle<QAction>(&banc.principale(), "mHistorique1")->trigger();
+     },
+     {}},
     {"apropos",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);

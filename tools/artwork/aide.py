@@ -397,7 +397,9 @@ ignorés, jamais en double), comment les dates sont lues, avec les premières da
 sont comprises (05/03/2022 = 5 mars 2022), et chaque ligne rejetée avec son numéro et sa raison (les
 1&nbsp;000 premières&nbsp;; les autres sont comptées).
 {cap("Enregistrer les … tirages")} enregistre le reste en une seule fois&nbsp;; {cap("Annuler")} ne
-change rien.</li>
+change rien. Un long enregistrement montre où il en est
+({msg("Enregistrement des tirages… 10000 sur 300000")})&nbsp;; son bouton {cap("Annuler")} l'arrête sans rien enregistrer. À la fin, le programme dit
+combien de tirages ont été ajoutés et combien étaient déjà enregistrés (ignorés).</li>
 </ul>
 <p><b>Fichiers acceptés.</b> Un tirage par ligne, les champs séparés par «&nbsp;;&nbsp;», «&nbsp;,&nbsp;»
 ou une tabulation. Si la première ligne contient des lettres, c'est une ligne d'en-tête&nbsp;: les
@@ -427,7 +429,13 @@ le tableau, les totaux de la période. Cliquez sur un titre de colonne pour trie
 <p><b>Où sont les tirages.</b> Dans le fichier <code>historique.sqlite</code> du dossier de données de
 l'utilisateur (<code>~/.local/share/VORMIGRAL/</code>), créé à la première ouverture de la fenêtre.
 S'il est endommagé, le programme le dit, le garde sous le nom
-<code>historique.sqlite.endommagee-…</code> et en crée un neuf&nbsp;: il n'est jamais écrasé.</p>
+<code>historique.sqlite.endommagee-…</code> et en crée un neuf&nbsp;: il n'est jamais écrasé. Si le
+fichier ou son dossier ne peut pas être modifié, le programme le dit à l'ouverture&nbsp;: les tirages
+restent affichés et vérifiables, mais {cap("Ajouter")}, {cap("Supprimer…")} et
+{cap("Importer un fichier…")} sont désactivés. Deux copies du programme peuvent partager l'historique&nbsp;:
+chacune relit le fichier avant chaque aperçu et chaque vérification, et ignore les tirages que l'autre a
+déjà enregistrés. Si l'autre copie l'occupe plus de 5 secondes, rien n'est enregistré et le programme
+le dit&nbsp;: réessayez un peu plus tard.</p>
 {back_fr()}
 
 {h("fr-fichiers")}
@@ -789,7 +797,10 @@ Delete key; the program asks for confirmation.</li>
 below). Before anything is stored, a window shows how many draws will be added, how many are already
 stored (same date and numbers: skipped, never doubled), how the dates are read, with the first dates
 as they are understood (05/03/2022 = 5 March 2022), and every rejected line with its number and
-reason (the first 1,000; the others are counted). {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.</li>
+reason (the first 1,000; the others are counted). {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.
+A long storing shows how far it has gone ({msg_en("Storing the draws… 10000 of 300000")}); its
+{cap("Cancel")} button stops it with nothing stored. At the end the program says how many draws were
+added and how many were already stored (skipped).</li>
 </ul>
 <p><b>Accepted files.</b> One draw per line, fields separated by “;”, “,” or a tab. When the first
 line holds letters it is a header: the columns are found by their names, whatever the case and
@@ -816,7 +827,11 @@ spreadsheet.</p>
 <p><b>Where the draws live.</b> In the file <code>historique.sqlite</code> of the user's data folder
 (<code>~/.local/share/VORMIGRAL/</code>), made the first time the window opens. If it is damaged, the
 program says so, keeps it as <code>historique.sqlite.endommagee-…</code> and makes a new one: it is
-never overwritten.</p>
+never overwritten. When the file or its folder cannot be written, the program says so at opening: the
+draws are still listed and checked, but {cap("Add")}, {cap("Delete…")} and {cap("Import a file…")} are
+disabled. Two copies of the program may share the history: each reads the file afresh before every
+preview and every check, and skips the draws the other already stored. When the other copy keeps it
+busy for more than 5 seconds, nothing is stored and the program says so: try again a little later.</p>
 {back_en()}
 
 {h("en-files")}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/plateforme.h"
+#include "engine/etat.h"
+#include "history/importation.h"
+#include "history/recapitulatif.h"
+#include "storage/stockagetirages.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vormigral {
+
+class TImporteur;
+
+// The draw history's use cases, without a window: opening the history and listing its draws,
+// adding one typed in, deleting some, importing a file (its preview, then the storing off the
+// window's thread), checking the grids against the draws and exporting the check. What goes wrong
+// is said to the user through the platform's messages; the window shows the state and forwards.
+class TGestionHistorique : public QObject {
+    Q_OBJECT
+public:
+    TGestionHistorique(TEtat& etat, const Plateforme& plateforme, QObject* parent = nullptr);
+    ~TGestionHistorique() override;
+
+    // Where the draws are kept: creestockagetirages() unless changed before the first opening.
+    using Fabrique = std::function<std::unique_ptr<TStockageTirages>()>;
+    void fabrique(Fabrique f) { fabrique_ = std::move(f); }
+
+    // Opens the history when it is not open yet, says how the opening went, and reads it afresh.
+    void ouvre();
+    // Reads the draws afresh from the file, so that what another copy stored is there.
+    void recharge();
+
+    const std::vector<TTirageDate>& tirages() const { return tirages_; }
+    // Why the history cannot be used, empty when it can.
+    const QString& causeindisponible() const { return causeindisponible_; }
+    bool lectureseule() const;
+    bool encours() const;
+    // Draws can be added, imported and deleted: open, writable, no import storing.
+    bool modifiable() const;
+    // The line under the list: how many draws, over which days, or why there are none.
+    QString resume() const;
+
+    // A draw typed in; a number 0 is one not chosen yet. True when it was stored.
+    bool ajoute(const TDate& date, const std::array<int, 7>& numeros);
+    // Deletes the chosen draws once the user confirms. True when they are gone.
+    bool supprime(const std::vector<TTirageDate>& choisis);
+
+    // What a file would bring, against the draws stored now: the file the user chose, read and
+    // analysed; empty when the user chose none or the file is refused (said).
+    struct TApercu {
+        TProjetImport projet;
+        QString fichier; // its name, without the folder
+    };
+    std::optional<TApercu> prepareimport();
+    // Stores the draws of an accepted preview off the window's thread: progression, then
+    // importtermine. False when there is nothing to store or a storing goes on.
+    bool lanceimport(const TProjetImport& projet);
+    void annuleimport();
+
+    // The grids of the ticks and method chosen against the stored draws, all of them or those of
+    // the days debut..fin; empty when the check cannot run (said).
+    struct TVerification {
+        TRecapitulatif recapitulatif;
+        QString resume; // the method, the grids and the draws compared
+        QString totaux; // winning grids per class and the method's guarantee
+    };
+    std::optional<TVerification> verifie(const std::optional<std::pair<TDate, TDate>>& periode);
+    // Writes the check's rows, in the order given, to a CSV file the user chooses.
+    void exporte(const std::vector<const TRecapTirage*>& lignes);
+
+signals:
+    // The draws listed changed.
+    void change();
+    void progression(qint64 fait, qint64 total);
+    // A storing started by lanceimport ended; its outcome is said right after.
+    void importtermine();
+
+private:
+    void probleme(const QString& texte);
+    void ouverture(const TStockageTirages::TOuverture& o, const QString& dossier);
+    QString cause(const TStockageTirages::TOuverture& o, const QString& dossier) const;
+    void termine(const TStockageTirages::TBilan& bilan);
+
+    TEtat& etat_;
+    const Plateforme plateforme_;
+    Fabrique fabrique_ = creestockagetirages;
+    std::unique_ptr<TStockageTirages> base_;
+    std::unique_ptr<TImporteur> importeur_;
+    std::vector<TTirageDate> tirages_;
+    QString causeindisponible_;
+};
+
+} // namespace vormigral
