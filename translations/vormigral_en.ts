@@ -32,6 +32,51 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ExportGrilles</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A method&apos;s number and description, as the first line of the grids&apos; CSV file names it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Export the grids</source>
+        <translation>Export the grids</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>grids-method-%1.csv</source>
+        <translation>grids-method-%1.csv</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Ticked numbers</source>
+        <translation>Ticked numbers</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>N%1</source>
+        <extracomment>The column of a grid&apos;s i-th number, N1 to N6.</extracomment>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Impression</name>
     <message>
         <source>it is a folder</source>
@@ -515,6 +560,10 @@ Do you want to save the same pages to a PDF file?</translation>
         <source>File not saved !!</source>
         <extracomment>A grid-file message, French in both languages.</extracomment>
         <translation>Fichier non sauvegardé !!</translation>
+    </message>
+    <message>
+        <source>&amp;Export grids…</source>
+        <translation>&amp;Export grids…</translation>
     </message>
 </context>
 <context>
