@@ -1,8 +1,9 @@
 #include "windows/choixfichier.h"
 
+#include "app/langue.h"
 #include "files/repertoire.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -153,19 +154,6 @@ QString volumecontenant(const QList<TVolume>& volumes, const QString& chemin) {
     return meilleure;
 }
 
-// Every text the chooser shows. The cancel button's caption is set once, when the window is built;
-// the names screen readers say follow the language at every use.
-const Legende legendeschoixfichier[] = {
-    {"boutok", "Ok", "Ok"},
-    {"boutannule", "Annule", "Abort"},
-    {"titrechargement", "Sélectionnez le fichier à charger", "Select the file to load"},
-    {"titreenregistrement", "Indiquer le nom du fichier à enregistrer", "Save file"},
-    {"acc:DirectoryListBox1", "Dossiers", "Folders"},
-    {"acc:FileListBox1", "Fichiers", "Files"},
-    {"acc:DriveComboBox1", "Lecteur", "Drive"},
-    {"acc:Edit1", "Nom du fichier", "File name"},
-};
-
 // The directory tree shows one path, every level open: there is nothing to unfold, so no marks.
 class ArbreRepertoires : public QTreeWidget {
 public:
@@ -177,7 +165,8 @@ protected:
 
 } // namespace
 
-TForm6::TForm6(const TEtat& etat, Volumes& volumes) : etat_(etat), volumes_(volumes) {
+TForm6::TForm6(const Langue& langue, Volumes& volumes)
+    : langue_(langue), volumes_(volumes), languecreation_(langue.courante()) {
     setObjectName(QStringLiteral("Form6"));
     setFont(policestandard());
     setFixedSize(399, 253);
@@ -213,13 +202,14 @@ void TForm6::construitcontroles() {
     boutok->setDefault(true);
     connect(boutok, &QPushButton::clicked, this, &TForm6::boutokClick);
     boutannule = boutonimage(this, "boutannule", {296, 77, 86, 43}, "annuler");
+    // Set once, in the language of the chooser's creation: a later change of language leaves it.
+    boutannule->setText(langue_.traduit(languecreation_, metaObject()->className(), QT_TR_NOOP("Abort")));
     connect(boutannule, &QPushButton::clicked, this, &TForm6::boutannuleClick);
-    traduitchoixfichier();
+    traduitcontroles();
 }
 
 void TForm6::FormCreate() {
     choisi_ = false;
-    anglaiscreation_ = anglais(etat_);
     // Where the chooser opens the first time: the start directory, on the deepest volume holding
     // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
     const QString depart = QDir::cleanPath(volumes_.courant());
@@ -229,11 +219,12 @@ void TForm6::FormCreate() {
     repertoire_ = estrepertoire(octets.toStdString()) && dans(octets, racine) ? nettoie(octets) : racine;
 }
 
-// Set once, in the language of the window's creation: a later change of language leaves the
-// captions as they were.
-void TForm6::traduitchoixfichier() {
-    construit();
-    appliquelegendes(this, legendeschoixfichier, anglaiscreation_);
+void TForm6::traduitcontroles() {
+    legende(boutok, tr("Ok"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Files"));
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    Edit1->setAccessibleName(tr("File name"));
 }
 
 bool TForm6::lecteurpret(const QString& racine) const {
@@ -379,11 +370,9 @@ void TForm6::boutannuleClick() {
     reject();
 }
 
-std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
+std::optional<TChoixFichier> TForm6::demande(const QString& titre, bool lectureseule) {
     construit();
-    const bool en = anglais(etat_);
-    setWindowTitle(texte(legendeschoixfichier, titre, en));
-    appliquenoms(this, legendeschoixfichier, en);
+    setWindowTitle(titre);
     Edit1->setReadOnly(lectureseule);
     Edit1->setText(QStringLiteral("*"));
     exec();
@@ -398,11 +387,11 @@ std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseul
 }
 
 std::optional<TChoixFichier> TForm6::demandechargement() {
-    return demande("titrechargement", true);
+    return demande(tr("Select the file to load"), true);
 }
 
 std::optional<TChoixFichier> TForm6::demandeenregistrement() {
-    return demande("titreenregistrement", false);
+    return demande(tr("Save file"), false);
 }
 
 } // namespace vormigral

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/volumes.h"
-#include "engine/etat.h"
 #include "windows/differe.h"
 
 #include <QByteArray>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -17,6 +17,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vormigral {
+
+class Langue;
 
 // A directory and a name, in the file system's bytes; `liste` when the name is a file the user
 // picked from the list rather than one typed.
@@ -31,9 +33,8 @@ struct TChoixFichier {
 class TForm6 : public DialogueDiffere {
     Q_OBJECT
 public:
-    TForm6(const TEtat& etat, Volumes& volumes);
-
-    void traduitchoixfichier();
+    // The cancel button keeps the language of the chooser's creation, `langue`'s at that time.
+    TForm6(const Langue& langue, Volumes& volumes);
     // Whether the volume mounted at `racine` is usable (it reports its size).
     bool lecteurpret(const QString& racine) const;
 
@@ -62,8 +63,9 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
     void FormCreate();
-    std::optional<TChoixFichier> demande(const char* titre, bool lectureseule);
+    std::optional<TChoixFichier> demande(const QString& titre, bool lectureseule);
     void remplitvolumes();
     void montrevolume();
     // Makes `chemin` the directory shown: its path from the volume's root, its subdirectories,
@@ -73,7 +75,7 @@ private:
     void remplitfichiers();
     void fichierchoisi();
 
-    const TEtat& etat_;
+    const Langue& langue_;
     Volumes& volumes_;
     QTreeWidget* DirectoryListBox1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
@@ -84,7 +86,7 @@ private:
     bool choisi_ = false;
     QString volume_;        // root of the volume the tree shows
     QByteArray repertoire_; // the directory opened in the tree, in the file system's bytes
-    bool anglaiscreation_ = false;
+    const std::int32_t languecreation_;
 };
 
 } // namespace vormigral
