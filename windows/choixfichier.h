@@ -2,6 +2,7 @@
 
 #include "app/volumes.h"
 #include "windows/differe.h"
+#include "windows/parcoursfichiers.h"
 
 #include <QByteArray>
 
@@ -20,14 +21,6 @@ namespace vormigral {
 
 class Langue;
 
-// A directory and a name, in the file system's bytes; `liste` when the name is a file the user
-// picked from the list rather than one typed.
-struct TChoixFichier {
-    std::string repertoire;
-    std::string nom;
-    bool liste = false;
-};
-
 // The file chooser used by the grid-file commands: a volume, a directory, a file name. It is
 // built once and keeps its volume and directory from one use to the next.
 class TForm6 : public DialogueDiffere {
@@ -35,9 +28,6 @@ class TForm6 : public DialogueDiffere {
 public:
     // The cancel button keeps the language of the chooser's creation, `langue`'s at that time.
     TForm6(const Langue& langue, Volumes& volumes);
-    // Whether the volume mounted at `racine` is usable (it reports its size).
-    bool lecteurpret(const QString& racine) const;
-
     void boutokClick();
     void boutannuleClick();
     void changelect();
@@ -64,19 +54,19 @@ protected:
 private:
     void construitcontroles() override;
     void traduitcontroles() override;
-    void FormCreate();
     std::optional<TChoixFichier> demande(const QString& titre, bool lectureseule);
     void remplitvolumes();
-    void montrevolume();
-    // Makes `chemin` the directory shown: its path from the volume's root, its subdirectories,
-    // and its files in FileListBox1.
+    // Makes `chemin` the directory shown.
     void ouvre(const QByteArray& chemin);
+    // Shows the directory: its path from the volume's root, its subdirectories, and its files in
+    // FileListBox1.
+    void montrerepertoire();
     void ouvreelement(QTreeWidgetItem* element);
     void remplitfichiers();
     void fichierchoisi();
 
     const Langue& langue_;
-    Volumes& volumes_;
+    ParcoursFichiers parcours_;
     QTreeWidget* DirectoryListBox1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     QComboBox* DriveComboBox1 = nullptr;
@@ -84,8 +74,6 @@ private:
     QPushButton* boutok = nullptr;
     QPushButton* boutannule = nullptr;
     bool choisi_ = false;
-    QString volume_;        // root of the volume the tree shows
-    QByteArray repertoire_; // the directory opened in the tree, in the file system's bytes
     const std::int32_t languecreation_;
 };
 
