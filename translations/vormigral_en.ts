@@ -32,6 +32,51 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ExportGrilles</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A method&apos;s number and description, as the first line of the grids&apos; CSV file names it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Export the grids</source>
+        <translation>Export the grids</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>grids-method-%1.csv</source>
+        <translation>grids-method-%1.csv</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Ticked numbers</source>
+        <translation>Ticked numbers</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>N%1</source>
+        <extracomment>The column of a grid&apos;s i-th number, N1 to N6.</extracomment>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Impression</name>
     <message>
         <source>it is a folder</source>
@@ -624,6 +669,10 @@ Do you want to save the same pages to a PDF file?</translation>
         <extracomment>A grid-file message, French in both languages.</extracomment>
         <translation>Fichier non sauvegardé !!</translation>
     </message>
+    <message>
+        <source>&amp;Export grids…</source>
+        <translation>&amp;Export grids…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TForm10</name>
@@ -648,11 +697,214 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TForm2</name>
+    <message>
+        <source>Grids</source>
+        <comment>the viewer&apos;s title</comment>
+        <translation>Grids</translation>
+    </message>
+    <message>
+        <source>Method selected</source>
+        <translation>Method selected</translation>
+    </message>
+    <message>
+        <source>Grids</source>
+        <comment>the counter&apos;s caption</comment>
+        <translation>Grids</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Previous grid</source>
+        <translation>Previous grid</translation>
+    </message>
+    <message>
+        <source>Next grid</source>
+        <translation>Next grid</translation>
+    </message>
+    <message>
+        <source>View the previous slip</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>voir bulletin précédent</translation>
+    </message>
+    <message>
+        <source>View the next slip</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>voir bulletin suivant</translation>
+    </message>
+    <message>
+        <source>Back to the previous screen</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Revenir à l&apos;ecran précédent</translation>
+    </message>
+    <message>
+        <source>Grid %1: %2</source>
+        <extracomment>The block read as the grid it shows, e.g. &quot;Grid 3: 4, 11, 19, 27, 33, 45&quot;.</extracomment>
+        <translation>Grid %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TForm5</name>
     <message>
         <source>GRID S LIST</source>
         <extracomment>The title printed at the top of the list of grids.</extracomment>
         <translation>GRID S LIST</translation>
+    </message>
+    <message>
+        <source>List of the grids </source>
+        <translation>List of the grids </translation>
+    </message>
+    <message>
+        <source>Print the list of grids</source>
+        <translation>Print the list of grids</translation>
+    </message>
+    <message>
+        <source>Print the grids</source>
+        <translation>Print the grids</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Preview the list</source>
+        <translation>Preview the list</translation>
+    </message>
+    <message>
+        <source>Grids of the method</source>
+        <translation>Grids of the method</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s answer</source>
+        <translation>The printer&apos;s answer</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm6</name>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Select the file to load</source>
+        <translation>Select the file to load</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm8</name>
+    <message>
+        <source>Results Analyst</source>
+        <translation>Results Analyst</translation>
+    </message>
+    <message>
+        <source>WINNER</source>
+        <translation>WINNER</translation>
+    </message>
+    <message>
+        <source>Numbers of good results</source>
+        <translation>Numbers of good results</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>View Results</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4 + Bonus</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numbers</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Bonus</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numbers</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numbers</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Bonus</translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numbers</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Number %1</translation>
+    </message>
+    <message>
+        <source>Bonus number</source>
+        <translation>Bonus number</translation>
+    </message>
+    <message>
+        <source>Results by grid</source>
+        <translation>Results by grid</translation>
+    </message>
+    <message>
+        <source>Show the results against the winning draw</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Afficher les résultats en fonction du bulletin gagnant</translation>
+    </message>
+    <message>
+        <source>Back to the main screen</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Revenir à l&apos;écran principal</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter read with its frame&apos;s title, e.g. &quot;3 numbers: 12&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>A number is selected more than one time</source>
+        <translation>A number is selected more than one time</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <extracomment>The complementary number&apos;s tag, its initial in both languages.</extracomment>
+        <translation>C</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,51 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ExportGrilles</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A method&apos;s number and description, as the first line of the grids&apos; CSV file names it.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Export the grids</source>
+        <translation>Exporter les grilles</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>grids-method-%1.csv</source>
+        <translation>grilles-methode-%1.csv</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>Ticked numbers</source>
+        <translation>Numéros cochés</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>N%1</source>
+        <extracomment>The column of a grid&apos;s i-th number, N1 to N6.</extracomment>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Impression</name>
     <message>
         <source>it is a folder</source>
@@ -624,6 +669,10 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
         <extracomment>A grid-file message, French in both languages.</extracomment>
         <translation>Fichier non sauvegardé !!</translation>
     </message>
+    <message>
+        <source>&amp;Export grids…</source>
+        <translation>E&amp;xporter les grilles…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TForm10</name>
@@ -648,11 +697,214 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TForm2</name>
+    <message>
+        <source>Grids</source>
+        <comment>the viewer&apos;s title</comment>
+        <translation>Bulletins à cocher</translation>
+    </message>
+    <message>
+        <source>Method selected</source>
+        <translation>Methode Sélectionnée</translation>
+    </message>
+    <message>
+        <source>Grids</source>
+        <comment>the counter&apos;s caption</comment>
+        <translation>Bulletin</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Previous grid</source>
+        <translation>Grille précédente</translation>
+    </message>
+    <message>
+        <source>Next grid</source>
+        <translation>Grille suivante</translation>
+    </message>
+    <message>
+        <source>View the previous slip</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>voir bulletin précédent</translation>
+    </message>
+    <message>
+        <source>View the next slip</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>voir bulletin suivant</translation>
+    </message>
+    <message>
+        <source>Back to the previous screen</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Revenir à l&apos;ecran précédent</translation>
+    </message>
+    <message>
+        <source>Grid %1: %2</source>
+        <extracomment>The block read as the grid it shows, e.g. &quot;Grid 3: 4, 11, 19, 27, 33, 45&quot;.</extracomment>
+        <translation>Grille %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TForm5</name>
     <message>
         <source>GRID S LIST</source>
         <extracomment>The title printed at the top of the list of grids.</extracomment>
         <translation>LISTE DES BULLETINS</translation>
+    </message>
+    <message>
+        <source>List of the grids </source>
+        <translation>Liste des bulletins à cocher</translation>
+    </message>
+    <message>
+        <source>Print the list of grids</source>
+        <translation>Imprimer la liste des bulletins</translation>
+    </message>
+    <message>
+        <source>Print the grids</source>
+        <translation>Imprimer les bulletins</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Preview the list</source>
+        <translation>Aperçu de la liste</translation>
+    </message>
+    <message>
+        <source>Grids of the method</source>
+        <translation>Grilles de la méthode</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s answer</source>
+        <translation>Réponse de l&apos;imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm6</name>
+    <message>
+        <source>Abort</source>
+        <translation>Annule</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Select the file to load</source>
+        <translation>Sélectionnez le fichier à charger</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Indiquer le nom du fichier à enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm8</name>
+    <message>
+        <source>Results Analyst</source>
+        <translation>Analyser Résultats</translation>
+    </message>
+    <message>
+        <source>WINNER</source>
+        <translation>BULLETIN GAGNANT</translation>
+    </message>
+    <message>
+        <source>Numbers of good results</source>
+        <translation>Nombre de bons résultats</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Afficher résultats</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4+Comp.</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numéros</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Comp.</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numéros</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numeros</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Comp.</translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numéros</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+    <message>
+        <source>Bonus number</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>Results by grid</source>
+        <translation>Résultats par grille</translation>
+    </message>
+    <message>
+        <source>Show the results against the winning draw</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Afficher les résultats en fonction du bulletin gagnant</translation>
+    </message>
+    <message>
+        <source>Back to the main screen</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Revenir à l&apos;écran principal</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter read with its frame&apos;s title, e.g. &quot;3 numbers: 12&quot;.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>A number is selected more than one time</source>
+        <translation>Un même numéro ne peut pas être selectionné plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <extracomment>The complementary number&apos;s tag, its initial in both languages.</extracomment>
+        <translation>C</translation>
     </message>
 </context>
 <context>

@@ -52,7 +52,7 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
         std::make_unique<TForm7>(etat_, plateforme_.messages, *imprime_, apercu_, choiximprimante_);
     liste_ = std::make_unique<TForm5>(etat_, *imprime_, apercu_, *dialogueimpression_);
     comparaison_ = std::make_unique<TForm8>(etat_, plateforme_.messages);
-    choixfichier_ = std::make_unique<TForm6>(etat_, plateforme_.volumes);
+    choixfichier_ = std::make_unique<TForm6>(langue, plateforme_.volumes);
     parametres_ = std::make_unique<TForm9>(etat_);
     choixlangue_ = std::make_unique<TForm10>(etat_);
     principale_ = std::make_unique<TForm1>(

@@ -14,6 +14,7 @@
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
 #include "windows/dialogueimpression.h"
+#include "windows/exportation.h"
 #include "windows/fenetreparametres.h"
 #include "windows/historique.h"
 #include "windows/imprimer.h"
@@ -62,6 +63,7 @@ void TForm1::construitactions() {
     const Commande commandes[] = {
         {"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
         {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
+        {"Exportergrilles1", &TForm1::exportegrillesClick, {}},
         {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit},
         {"mVoirlesbulletins1", &TForm1::bvoirbulletinClick, {}},
         {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick, {}},
@@ -191,7 +193,7 @@ void TForm1::construitmenus() {
             m->addAction(action(commande));
     };
     menuBar()->setFont(policestandard(false));
-    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1"});
+    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "Exportergrilles1", "mQuitter1"});
     menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
                           "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
     menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1"});
@@ -311,6 +313,7 @@ void TForm1::traduitprincipale() {
     legende(menu("Fichier1"), tr("&Files"));
     legende(action("Chargerbulletin1"), tr("&Load Bill"));
     legende(action("EnregistrerBulletin1"), tr("&Save Bill"));
+    legende(action("Exportergrilles1"), tr("&Export grids…"));
     legende(action("mQuitter1"), tr("&Quit"));
     legende(menu("Utilisation1"), tr("&Utilize"));
     legende(action("mVoirlesbulletins1"), tr("&View the grids"));
@@ -419,14 +422,24 @@ void TForm1::aleaclick() {
     affichenbcoch();
 }
 
-void TForm1::commande(QDialog* fenetre) {
-    if (selectioncorrecte(etat_)) {
-        construitnumcoch();
-        fenetre->exec();
-        return;
-    }
+bool TForm1::selectionpermise() {
+    if (selectioncorrecte(etat_))
+        return true;
     plateforme_.messages.message(tr("Incorrect Selection"), tr("Problem !!"), Boutons::Ok,
                                  Icone::Exclamation);
+    return false;
+}
+
+void TForm1::commande(QDialog* fenetre) {
+    if (!selectionpermise())
+        return;
+    construitnumcoch();
+    fenetre->exec();
+}
+
+void TForm1::exportegrillesClick() {
+    if (selectionpermise())
+        ExportGrilles(plateforme_.fichiers, plateforme_.messages).exportemethode(etat_);
 }
 
 void TForm1::bvoirbulletinClick() {

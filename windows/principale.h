@@ -95,6 +95,8 @@ public:
     void SpeedButton2Click();
     void Chargerbulletin1Click();
     void EnregistrerBulletin1Click();
+    // Writes the selected method's grids as a CSV file.
+    void exportegrillesClick();
     void bquitterClick();
     void mAnalysedelamethode1Click();
     void historiqueClick();
@@ -113,7 +115,9 @@ private:
     void construitfenetre();
     void construitmenus();
     void creat();
-    // Opens a grid window when the ticked count fits the selected method, else says why not.
+    // Whether the ticked count fits the selected method; says why not when it does not.
+    bool selectionpermise();
+    // Opens a grid window when the selection allows it.
     void commande(QDialog* fenetre);
     void affichestatut();
     void changemethode();

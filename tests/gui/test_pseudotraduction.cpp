@@ -202,6 +202,18 @@ std::function<void(Banc&, const Examine&)> parmenu(const char* commande) {
     };
 }
 
+// A grid window: method 12 selected, its seven numbers ticked, then the command.
+std::function<void(Banc&, const Examine&)> pargrilles(const char* commande) {
+    return [commande](Banc& banc, const Examine& examine) {
+        demarre(banc);
+        choisismethode(banc.principale(), 12);
+        for (const int n : {3, 8, 19, 27, 33, 40, 45})
+            cliquecase(&banc.principale(), n);
+        pendantmodal(examine);
+        controle<QAction>(&banc.principale(), commande)->trigger();
+    };
+}
+
 const Fenetre fenetres[] = {
     {"Form1",
      [](Banc& banc, const Examine& examine) {
@@ -246,6 +258,13 @@ const Fenetre fenetres[] = {
          controle<QAction>(&banc.principale(), "mHistorique1")->trigger();
      },
      {}},
+    {"Form2", pargrilles("mVoirlesbulletins1"), {"ltitmet", "lnubul", "Lnumax"}},
+    {"Form5", pargrilles("mVoirlalistedesbulletins1"), {"listbull"}},
+    {"Form8", pargrilles("mCompareraveclesrsultats1"), {"listresul"}},
+    {"Form6", parmenu("Chargerbulletin1"), {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}},
+    {"Form6 (save)",
+     parmenu("EnregistrerBulletin1"),
+     {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}},
     {"apropos",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);
