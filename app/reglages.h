@@ -46,8 +46,10 @@ public:
         Cause cause;
     };
 
-private:
+    // Why a place cannot take a file, as the user reads it.
     static QString texte(Cause cause);
+
+private:
     static QString lignes(const QList<Obstacle>& obstacles);
 
     QString fichier_;                     // the file found at start, when something was wrong with it

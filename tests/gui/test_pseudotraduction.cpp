@@ -207,6 +207,8 @@ const Fenetre fenetres[] = {
      },
      {}},
     {"Form9", parmenu("Paramtres1"), {}},
+    {"Analyse", parmenu("mAnalysedelamethode1"), {}},
+    {"TailleAffichage", parmenu("mTailleAffichage1"), {}},
     {"apropos",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);
