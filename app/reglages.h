@@ -50,6 +50,7 @@ public:
     // Why a write was refused, as the user reads it (any file the program writes, not only the
     // settings).
     static Cause cause(Refus refus);
+    // Why a place cannot take a file, as the user reads it.
     static QString texte(Cause cause);
 
 private:

@@ -17,6 +17,7 @@
 #include "windows/listegrilles.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
+#include "windows/tailleaffichage.h"
 #include "windows/visionneuse.h"
 
 #include "vormigral/projet.h"
@@ -40,9 +41,11 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
           return new TApercu(etat_, plateforme_.imprimantes, proprietaire);
       }),
       calage_([this](QWidget* proprietaire) { return new TCalage(etat_, *imprime_, apercu_, proprietaire); }),
-      analyse_([this](QWidget* proprietaire) { return new TAnalyse(etat_, proprietaire); }),
+      analyse_([this, &langue](QWidget* proprietaire) { return new TAnalyse(etat_, langue, proprietaire); }),
       historique_(
-          [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }) {
+          [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }),
+      tailleaffichage_(
+          [this](QWidget* proprietaire) { return new TTailleAffichage(plateforme_, proprietaire); }) {
     etat_.parexiste = reglages_.charge(etat_, plateforme_.systeme);
     langue.applique(etat_.parametres.langue);
     imprime_ = std::make_unique<Impression>(plateforme_, choiximprimante_);
@@ -59,12 +62,13 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
         etat_, plateforme_, reglages_, langue,
         FenetresPrincipale{*visionneuse_, *liste_, *comparaison_, *dialogueimpression_, *choixfichier_,
                            *parametres_, *choixlangue_, *apropos_, analyse_, historique_, choiximprimante_,
-                           calage_});
+                           calage_, tailleaffichage_});
     choiximprimante_.confie(*principale_);
     apercu_.confie(*principale_);
     calage_.confie(*principale_);
     analyse_.confie(*principale_);
     historique_.confie(*principale_);
+    tailleaffichage_.confie(*principale_);
     QObject::connect(imprime_.get(), &Impression::annonce, principale_.get(), &TForm1::annonce);
 }
 

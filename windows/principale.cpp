@@ -13,6 +13,7 @@
 #include "windows/choiximprimante.h"
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
+#include "windows/couleurs.h"
 #include "windows/dialogueimpression.h"
 #include "windows/exportation.h"
 #include "windows/fenetreparametres.h"
@@ -20,6 +21,7 @@
 #include "windows/imprimer.h"
 #include "windows/libelles.h"
 #include "windows/listegrilles.h"
+#include "windows/tailleaffichage.h"
 #include "windows/traduction.h"
 #include "windows/visionneuse.h"
 
@@ -74,6 +76,7 @@ void TForm1::construitactions() {
         {"Paramtres1", &TForm1::Paramtres1Click, {}},
         {"mImprimante1", &TForm1::mImprimante1Click, {}},
         {"mCalage1", &TForm1::mCalage1Click, {}},
+        {"mTailleAffichage1", &TForm1::mTailleAffichage1Click, {}},
         {"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
         {"Infos1", &TForm1::SpeedButton2Click, {}},
         {"effacer", &TForm1::beffacerClick, {}},
@@ -156,9 +159,7 @@ void TForm1::construitfenetre() {
     auto* cadre = place<QGroupBox>(zone, "GroupBox1", {293, 279, 133, 69});
     nbcoch = etiquette(cadre, "nbcoch", 53, 35);
     nbcoch->setFont(police("MS Sans Serif", 16, true));
-    QPalette couleurs = nbcoch->palette();
-    couleurs.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    nbcoch->setPalette(couleurs);
+    colorie();
     nbcoch->setText(QStringLiteral("0"));
     nbcoch->adjustSize();
 
@@ -196,7 +197,7 @@ void TForm1::construitmenus() {
     menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "Exportergrilles1", "mQuitter1"});
     menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
                           "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
-    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1"});
+    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1", "mTailleAffichage1"});
     menu("Aide1", {"Aideenligne1", "Infos1"});
 }
 
@@ -326,6 +327,7 @@ void TForm1::traduitprincipale() {
     legende(action("Paramtres1"), tr("&Parameters"));
     legende(action("mImprimante1"), tr("P&rinter…"));
     legende(action("mCalage1"), tr("&Calibration sheet…"));
+    legende(action("mTailleAffichage1"), tr("&Display size…"));
     legende(menu("Aide1"), tr("&Help", "the menu"));
     legende(action("Aideenligne1"), tr("&Help", "the menu entry that opens the help"));
     legende(action("Infos1"), tr("&Infos"));
@@ -366,6 +368,8 @@ void TForm1::changeEvent(QEvent* evenement) {
     if (evenement->type() == QEvent::LanguageChange) {
         traduitprincipale();
         initmethodes();
+    } else if (evenement->type() == QEvent::PaletteChange) {
+        colorie();
     }
     QMainWindow::changeEvent(evenement);
 }
@@ -481,6 +485,16 @@ void TForm1::mImprimante1Click() {
 
 void TForm1::mCalage1Click() {
     fenetres_.calage().exec();
+}
+
+void TForm1::mTailleAffichage1Click() {
+    fenetres_.tailleaffichage().exec();
+}
+
+// The ticked count in navy where the desktop's palette is light, in a lighter blue where it is dark.
+void TForm1::colorie() {
+    if (nbcoch)
+        vormigral::colorie(nbcoch, QColor(0, 0, 128));
 }
 
 void TForm1::annonce(const QString& texte) {

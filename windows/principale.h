@@ -34,6 +34,7 @@ class TForm7;
 class TForm8;
 class TForm9;
 class THistorique;
+class TTailleAffichage;
 
 // The windows the main window opens: those made at start-up, and the holders of those made on
 // first use.
@@ -50,6 +51,7 @@ struct FenetresPrincipale {
     SurDemande<THistorique>& historique;
     SurDemande<TChoixImprimante>& choiximprimante;
     SurDemande<TCalage>& calage;
+    SurDemande<TTailleAffichage>& tailleaffichage;
 };
 
 // The main window: the 49-number block, the method list and the commands.
@@ -89,6 +91,7 @@ public:
     void Paramtres1Click();
     void mImprimante1Click();
     void mCalage1Click();
+    void mTailleAffichage1Click();
     // Shows a printer's answer on the status line.
     void annonce(const QString& texte);
     void boutaideClick();
@@ -122,6 +125,7 @@ private:
     void affichestatut();
     void changemethode();
     void traduitbulles();
+    void colorie();
     void problemefichier(const QString& texte);
 
     TEtat& etat_;

@@ -265,6 +265,8 @@ const Fenetre fenetres[] = {
     {"Form6 (save)",
      parmenu("EnregistrerBulletin1"),
      {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}},
+    {"Analyse", parmenu("mAnalysedelamethode1"), {}},
+    {"TailleAffichage", parmenu("mTailleAffichage1"), {}},
     {"apropos",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);

@@ -231,7 +231,8 @@ numéros.</p>
 {cap("tenue sauf dans n cas")}, et ce que donne alors la meilleure grille.</li>
 <li>Le tableau {cap("Nombre de cas")}&nbsp;: pour 3, 4, 5 et 6 numéros tirés parmi vos N, combien des cas
 possibles donnent une meilleure grille à 6, 5, 4, 3 numéros, ou 2 et moins, avec leur part en pourcentage.
-Le graphique montre les mêmes parts en barres.</li>
+Le graphique montre les mêmes parts en barres&nbsp;; une part qui n'est pas nulle y garde toujours
+une largeur visible, si petite soit-elle, et le pointeur posé dessus en affiche la valeur.</li>
 <li>Le tableau {cap("Chances par tirage")}, pour un vrai tirage de 6 numéros sur 49&nbsp;: la chance
 qu'exactement 3, 4, 5 ou 6 des numéros tirés soient parmi les vôtres, et celle d'avoir au moins 3, 4, 5 ou 6
 bons numéros dans une même grille, en pourcentage et en «&nbsp;1 sur&nbsp;…&nbsp;». Le nombre de grilles
@@ -494,6 +495,12 @@ drapeau correspondant.</li>
 revient à sa première méthode&nbsp;; vos numéros cochés sont conservés), et aux autres fenêtres à leur
 prochaine ouverture. Les réglages ne sont enregistrés que lorsque vous quittez par
 {cap("Quitter")} (voir <a href="#fr-quitter">Quitter</a>).</p>
+<p><b>Taille d'affichage.</b> {cap("Options")} › {cap("Taille d'affichage…")} agrandit toutes les
+fenêtres du programme d'un bloc, à 100, 125, 150 ou 200&nbsp;%, sans changer leur disposition&nbsp;; les
+images restent nettes. Choisissez la taille avec les flèches ou la souris, puis {cap("OK")}&nbsp;: elle
+s'applique au prochain démarrage du programme. Elle est gardée pour vous seul dans
+<span class="cap">~/.config/VORMIGRAL/affichage</span>, jamais dans VORMIG.PAR&nbsp;; un fichier illisible
+ou une valeur inconnue ramènent à 100&nbsp;%.</p>
 {back_fr()}
 
 {h("fr-langue")}
@@ -649,7 +656,8 @@ from the method's grids, on the ranks of your numbers.</p>
 and what the best grid then holds.</li>
 <li>The {cap("Number of cases")} table: for 3, 4, 5 and 6 drawn numbers among your N, how many of the
 possible cases give a best grid holding 6, 5, 4, 3, or 2 and fewer of them, with their share as a
-percentage. The chart shows the same shares as bars.</li>
+percentage. The chart shows the same shares as bars; a share that is not nil always keeps a visible
+width there, however small, and the pointer held over it shows its value.</li>
 <li>The {cap("Odds per draw")} table, for a real draw of 6 numbers out of 49: the chance that exactly 3, 4,
 5 or 6 of the drawn numbers are among yours, and the chance of holding at least 3, 4, 5 or 6 in one grid,
 as a percentage and as “1 in …”. The number of grids played is a reminder of what this costs.</li>
@@ -884,6 +892,11 @@ use the Delete key (Backspace does not work). An empty box counts as 0.</li>
 <p>A change of language applies at once to the main window (whose method list goes back to its first
 method; your ticked numbers are kept), and to the other windows the next time they open. The settings
 are saved only when you quit with {cap("Quit")} (see <a href="#en-quit">Quitting</a>).</p>
+<p><b>Display size.</b> {cap("Options")} › {cap("Display size…")} enlarges every window of the
+program as a whole, to 100, 125, 150 or 200%, with the same layout; the pictures stay sharp. Choose the
+size with the arrow keys or the mouse, then {cap("OK")}: it applies at the next start of the program. It
+is kept for you alone in <span class="cap">~/.config/VORMIGRAL/affichage</span>, never in VORMIG.PAR; a
+file that cannot be read or an unknown value bring back 100%.</p>
 {back_en()}
 
 {h("en-language")}
