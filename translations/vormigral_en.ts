@@ -19,6 +19,103 @@
     </message>
 </context>
 <context>
+    <name>vormigral::AnalyseMethode</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share of the cases or of the draws</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>%1 — 1 in %2</source>
+        <translation>%1 — 1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numbers</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 or fewer</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 drawn</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>kept in every case (%1 cases).</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
+        <translation>
+            <numerusform>kept except in %1 case out of %2, where the best grid holds only %3.</numerusform>
+            <numerusform>kept except in %1 cases out of %2, where the best grid holds only %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
+        <translation>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>not possible</source>
+        <translation>not possible</translation>
+    </message>
+    <message>
+        <source>Drawn among your %1
+(exactly)</source>
+        <translation>Drawn among your %1
+(exactly)</translation>
+    </message>
+    <message>
+        <source>In one grid
+(at least)</source>
+        <translation>In one grid
+(at least)</translation>
+    </message>
+    <message>
+        <source>Method %1: %2</source>
+        <translation>Method %1: %2</translation>
+    </message>
+    <message>
+        <source>You play %1 grids on your %2 ticked numbers.</source>
+        <translation>You play %1 grids on your %2 ticked numbers.</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
+        <translation>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
+        <translation>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a share of the chart under the pointer</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a bar of the chart in words</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Share of the cases by the best result of one grid. %1</source>
+        <translation>Share of the cases by the best result of one grid. %1</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::ChoixLangue</name>
     <message>
         <source>Français</source>
@@ -386,6 +483,37 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>File not saved !!</source>
         <translation>File not saved !!</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TAnalyse</name>
+    <message>
+        <source>Method analysis</source>
+        <translation>Method analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>No method is selected: choose one in the main window&apos;s list.</source>
+        <translation>No method is selected: choose one in the main window&apos;s list.</translation>
+    </message>
+    <message>
+        <source>Number of cases by the best result of one grid</source>
+        <translation>Number of cases by the best result of one grid</translation>
+    </message>
+    <message>
+        <source>Odds per draw</source>
+        <translation>Odds per draw</translation>
+    </message>
+    <message>
+        <source>Chart of the share of the cases by the best result</source>
+        <translation>Chart of the share of the cases by the best result</translation>
+    </message>
+    <message>
+        <source>Close the analysis</source>
+        <translation>Close the analysis</translation>
     </message>
 </context>
 <context>
@@ -1496,156 +1624,6 @@ Technical detail: %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::AnalyseMethode</name>
-    <message>
-        <source>%1%</source>
-        <comment>a share of the cases or of the draws</comment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>never</translation>
-    </message>
-    <message>
-        <source>%1 — 1 in %2</source>
-        <translation>%1 — 1 in %2</translation>
-    </message>
-    <message>
-        <source>%1 numbers</source>
-        <translation>%1 numbers</translation>
-    </message>
-    <message>
-        <source>2 or fewer</source>
-        <translation>2 or fewer</translation>
-    </message>
-    <message>
-        <source>%1 drawn</source>
-        <translation>%1 drawn</translation>
-    </message>
-    <message>
-        <source>kept in every case (%1 cases).</source>
-        <translation>kept in every case (%1 cases).</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
-        <translation>
-            <numerusform>kept except in %1 case out of %2, where the best grid holds only %3.</numerusform>
-            <numerusform>kept except in %1 cases out of %2, where the best grid holds only %3.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
-        <translation>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cases</translation>
-    </message>
-    <message>
-        <source>not possible</source>
-        <translation>not possible</translation>
-    </message>
-    <message>
-        <source>Drawn among your %1
-(exactly)</source>
-        <translation>Drawn among your %1
-(exactly)</translation>
-    </message>
-    <message>
-        <source>In one grid
-(at least)</source>
-        <translation>In one grid
-(at least)</translation>
-    </message>
-    <message>
-        <source>Method %1: %2</source>
-        <translation>Method %1: %2</translation>
-    </message>
-    <message>
-        <source>You play %1 grids on your %2 ticked numbers.</source>
-        <translation>You play %1 grids on your %2 ticked numbers.</translation>
-    </message>
-    <message>
-        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
-        <translation>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</translation>
-    </message>
-    <message>
-        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
-        <translation>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a share of the chart under the pointer</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <comment>a bar of the chart in words</comment>
-        <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>Share of the cases by the best result of one grid. %1</source>
-        <translation>Share of the cases by the best result of one grid. %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TAnalyse</name>
-    <message>
-        <source>Method analysis</source>
-        <translation>Method analysis</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>No method is selected: choose one in the main window&apos;s list.</source>
-        <translation>No method is selected: choose one in the main window&apos;s list.</translation>
-    </message>
-    <message>
-        <source>Number of cases by the best result of one grid</source>
-        <translation>Number of cases by the best result of one grid</translation>
-    </message>
-    <message>
-        <source>Odds per draw</source>
-        <translation>Odds per draw</translation>
-    </message>
-    <message>
-        <source>Chart of the share of the cases by the best result</source>
-        <translation>Chart of the share of the cases by the best result</translation>
-    </message>
-    <message>
-        <source>Close the analysis</source>
-        <translation>Close the analysis</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TTailleAffichage</name>
     <message>
         <source>Display size</source>
@@ -1683,6 +1661,28 @@ Technical detail: %1</translation>
     <message>
         <source>The display size cannot be kept: %1.</source>
         <translation>The display size cannot be kept: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>

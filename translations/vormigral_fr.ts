@@ -19,6 +19,103 @@
     </message>
 </context>
 <context>
+    <name>vormigral::AnalyseMethode</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share of the cases or of the draws</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>%1 — 1 in %2</source>
+        <translation>%1 — 1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numéros</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 ou moins</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 tirés</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>tenue dans tous les cas (%1 cas).</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
+        <translation>
+            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
+            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
+        <translation>Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3, %4</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cas</translation>
+    </message>
+    <message>
+        <source>not possible</source>
+        <translation>sans objet</translation>
+    </message>
+    <message>
+        <source>Drawn among your %1
+(exactly)</source>
+        <translation>Tirés parmi vos %1
+(exactement)</translation>
+    </message>
+    <message>
+        <source>In one grid
+(at least)</source>
+        <translation>Dans une même grille
+(au moins)</translation>
+    </message>
+    <message>
+        <source>Method %1: %2</source>
+        <translation>Méthode %1 : %2</translation>
+    </message>
+    <message>
+        <source>You play %1 grids on your %2 ticked numbers.</source>
+        <translation>Vous jouez %1 grilles sur vos %2 numéros cochés.</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
+        <translation>&amp;Nombre de cas selon le meilleur résultat d&apos;une grille, pour 3 à 6 numéros tirés parmi vos %1 :</translation>
+    </message>
+    <message>
+        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
+        <translation>Chances &amp;par tirage de 6 numéros sur 49 (%1 tirages possibles), en jouant vos %2 grilles :</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a share of the chart under the pointer</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a bar of the chart in words</comment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>Share of the cases by the best result of one grid. %1</source>
+        <translation>Part des cas selon le meilleur résultat d&apos;une grille. %1</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::ChoixLangue</name>
     <message>
         <source>Français</source>
@@ -386,6 +483,37 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>File not saved !!</source>
         <translation>Fichier non sauvegardé !!</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TAnalyse</name>
+    <message>
+        <source>Method analysis</source>
+        <translation>Analyse de la méthode</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No method is selected: choose one in the main window&apos;s list.</source>
+        <translation>Aucune méthode n&apos;est choisie : choisissez-en une dans la liste de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Number of cases by the best result of one grid</source>
+        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille</translation>
+    </message>
+    <message>
+        <source>Odds per draw</source>
+        <translation>Chances par tirage</translation>
+    </message>
+    <message>
+        <source>Chart of the share of the cases by the best result</source>
+        <translation>Graphique de la part des cas selon le meilleur résultat</translation>
+    </message>
+    <message>
+        <source>Close the analysis</source>
+        <translation>Fermer l&apos;analyse</translation>
     </message>
 </context>
 <context>
@@ -1496,156 +1624,6 @@ Détail technique : %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::AnalyseMethode</name>
-    <message>
-        <source>%1%</source>
-        <comment>a share of the cases or of the draws</comment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>jamais</translation>
-    </message>
-    <message>
-        <source>%1 — 1 in %2</source>
-        <translation>%1 — 1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 numbers</source>
-        <translation>%1 numéros</translation>
-    </message>
-    <message>
-        <source>2 or fewer</source>
-        <translation>2 ou moins</translation>
-    </message>
-    <message>
-        <source>%1 drawn</source>
-        <translation>%1 tirés</translation>
-    </message>
-    <message>
-        <source>kept in every case (%1 cases).</source>
-        <translation>tenue dans tous les cas (%1 cas).</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 à %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
-        <translation>
-            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
-            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
-        <translation>Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3, %4</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cas</translation>
-    </message>
-    <message>
-        <source>not possible</source>
-        <translation>sans objet</translation>
-    </message>
-    <message>
-        <source>Drawn among your %1
-(exactly)</source>
-        <translation>Tirés parmi vos %1
-(exactement)</translation>
-    </message>
-    <message>
-        <source>In one grid
-(at least)</source>
-        <translation>Dans une même grille
-(au moins)</translation>
-    </message>
-    <message>
-        <source>Method %1: %2</source>
-        <translation>Méthode %1 : %2</translation>
-    </message>
-    <message>
-        <source>You play %1 grids on your %2 ticked numbers.</source>
-        <translation>Vous jouez %1 grilles sur vos %2 numéros cochés.</translation>
-    </message>
-    <message>
-        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
-        <translation>&amp;Nombre de cas selon le meilleur résultat d&apos;une grille, pour 3 à 6 numéros tirés parmi vos %1 :</translation>
-    </message>
-    <message>
-        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
-        <translation>Chances &amp;par tirage de 6 numéros sur 49 (%1 tirages possibles), en jouant vos %2 grilles :</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a share of the chart under the pointer</comment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <comment>a bar of the chart in words</comment>
-        <translation>%1 : %2.</translation>
-    </message>
-    <message>
-        <source>Share of the cases by the best result of one grid. %1</source>
-        <translation>Part des cas selon le meilleur résultat d&apos;une grille. %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TAnalyse</name>
-    <message>
-        <source>Method analysis</source>
-        <translation>Analyse de la méthode</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>No method is selected: choose one in the main window&apos;s list.</source>
-        <translation>Aucune méthode n&apos;est choisie : choisissez-en une dans la liste de la fenêtre principale.</translation>
-    </message>
-    <message>
-        <source>Number of cases by the best result of one grid</source>
-        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille</translation>
-    </message>
-    <message>
-        <source>Odds per draw</source>
-        <translation>Chances par tirage</translation>
-    </message>
-    <message>
-        <source>Chart of the share of the cases by the best result</source>
-        <translation>Graphique de la part des cas selon le meilleur résultat</translation>
-    </message>
-    <message>
-        <source>Close the analysis</source>
-        <translation>Fermer l&apos;analyse</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TTailleAffichage</name>
     <message>
         <source>Display size</source>
@@ -1683,6 +1661,28 @@ Détail technique : %1</translation>
     <message>
         <source>The display size cannot be kept: %1.</source>
         <translation>La taille d&apos;affichage ne peut pas être gardée : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>
