@@ -960,7 +960,7 @@ void THistorique::verifieclick() {
     }
     construitnumcoch(etat_);
     const std::vector<TMasque> grilles = grillesdelaserie(etat_);
-    const TGarantie promesse = garantie(etat_.methodechoisie);
+    const TGarantie promesse = garantiedeserie(etat_, etat_.methodechoisie);
     modelerecap_->montre(recapitule(grilles, masquecoches(etat_), promesse, choisis));
     const TRecapitulatif& b = modelerecap_->recapitulatif();
     lverification_->setText(legendehistorique("verification", en)

@@ -34,6 +34,7 @@ class TForm7;
 class TForm8;
 class TForm9;
 class THistorique;
+class TMesRoues;
 
 // The windows the main window opens: those made at start-up, and the holders of those made on
 // first use.
@@ -50,6 +51,7 @@ struct FenetresPrincipale {
     SurDemande<THistorique>& historique;
     SurDemande<TChoixImprimante>& choiximprimante;
     SurDemande<TCalage>& calage;
+    SurDemande<TMesRoues>& mesroues;
 };
 
 // The main window: the 49-number block, the method list and the commands.
@@ -98,6 +100,7 @@ public:
     void bquitterClick();
     void mAnalysedelamethode1Click();
     void historiqueClick();
+    void mesrouesClick();
     void activate();
 
 protected:
