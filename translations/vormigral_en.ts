@@ -805,6 +805,10 @@ Do you want to save the same pages to a PDF file?</translation>
         <source>&amp;Display size…</source>
         <translation>&amp;Display size…</translation>
     </message>
+    <message>
+        <source>My &amp;wheels…</source>
+        <translation>My &amp;wheels…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TForm10</name>
@@ -1683,6 +1687,472 @@ Technical detail: %1</translation>
         <source>V %1</source>
         <extracomment>The program&apos;s version number.</extracomment>
         <translation>V %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TMesRoues</name>
+    <message>
+        <source>My wheels</source>
+        <translation>My wheels</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>&amp;Build</translation>
+    </message>
+    <message>
+        <source>&amp;Check and repair</source>
+        <translation>&amp;Check and repair</translation>
+    </message>
+    <message>
+        <source>&amp;Library</source>
+        <translation>&amp;Library</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers (N):</source>
+        <translation>&amp;Numbers (N):</translation>
+    </message>
+    <message>
+        <source>&amp;Guaranteed (t):</source>
+        <translation>&amp;Guaranteed (t):</translation>
+    </message>
+    <message>
+        <source>&amp;If drawn among them (m):</source>
+        <translation>&amp;If drawn among them (m):</translation>
+    </message>
+    <message>
+        <source>&amp;Time budget (seconds):</source>
+        <translation>&amp;Time budget (seconds):</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>&amp;Import a file…</translation>
+    </message>
+    <message>
+        <source>G&amp;uaranteed (t):</source>
+        <translation>G&amp;uaranteed (t):</translation>
+    </message>
+    <message>
+        <source>I&amp;f drawn among them (m):</source>
+        <translation>I&amp;f drawn among them (m):</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Repair</source>
+        <translation>&amp;Repair</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Save in the library</source>
+        <translation>&amp;Save in the library</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me to this name</source>
+        <translation>Rena&amp;me to this name</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Save to a &amp;file…</source>
+        <translation>Save to a &amp;file…</translation>
+    </message>
+    <message>
+        <source>Current wheel</source>
+        <translation>Current wheel</translation>
+    </message>
+    <message>
+        <source>&amp;View the grids</source>
+        <translation>&amp;View the grids</translation>
+    </message>
+    <message>
+        <source>&amp;Print the grids</source>
+        <translation>&amp;Print the grids</translation>
+    </message>
+    <message>
+        <source>Check against the &amp;history</source>
+        <translation>Check against the &amp;history</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Numbers of the wheel</source>
+        <translation>Numbers of the wheel</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed in one grid</source>
+        <translation>Numbers guaranteed in one grid</translation>
+    </message>
+    <message>
+        <source>Drawn numbers among the wheel&apos;s</source>
+        <translation>Drawn numbers among the wheel&apos;s</translation>
+    </message>
+    <message>
+        <source>Time budget in seconds</source>
+        <translation>Time budget in seconds</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed, to check</source>
+        <translation>Numbers guaranteed, to check</translation>
+    </message>
+    <message>
+        <source>Drawn numbers, to check</source>
+        <translation>Drawn numbers, to check</translation>
+    </message>
+    <message>
+        <source>Holes: sets of drawn numbers the wheel misses</source>
+        <translation>Holes: sets of drawn numbers the wheel misses</translation>
+    </message>
+    <message>
+        <source>Saved wheels</source>
+        <translation>Saved wheels</translation>
+    </message>
+    <message>
+        <source>Name of the wheel</source>
+        <translation>Name of the wheel</translation>
+    </message>
+    <message>
+        <source>Cases by the best result of one grid</source>
+        <translation>Cases by the best result of one grid</translation>
+    </message>
+    <message>
+        <source>Pages of the wheels window</source>
+        <translation>Pages of the wheels window</translation>
+    </message>
+    <message>
+        <source>No wheel yet: build one, import a file or open one from the library.</source>
+        <translation>No wheel yet: build one, import a file or open one from the library.</translation>
+    </message>
+    <message>
+        <source>Working out what the wheel gives…</source>
+        <translation>Working out what the wheel gives…</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 or fewer</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 drawn</translation>
+    </message>
+    <message>
+        <source>Import a wheel</source>
+        <translation>Import a wheel</translation>
+    </message>
+    <message>
+        <source>Wheels (*.txt);;All files (*)</source>
+        <translation>Wheels (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported: %n grid(s).</source>
+        <translation>
+            <numerusform>Imported: %n grid.</numerusform>
+            <numerusform>Imported: %n grids.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no wheel to check: build one, import a file or open one from the library.</source>
+        <translation>There is no wheel to check: build one, import a file or open one from the library.</translation>
+    </message>
+    <message>
+        <source>The guarantee needs t at most m, and m at most the wheel&apos;s %1 numbers.</source>
+        <translation>The guarantee needs t at most m, and m at most the wheel&apos;s %1 numbers.</translation>
+    </message>
+    <message>
+        <source>There is no wheel to repair: build one, import a file or open one from the library.</source>
+        <translation>There is no wheel to repair: build one, import a file or open one from the library.</translation>
+    </message>
+    <message>
+        <source>Repairing…</source>
+        <translation>Repairing…</translation>
+    </message>
+    <message>
+        <source>A wheel named %1 is already in the library. Replace it?</source>
+        <translation>A wheel named %1 is already in the library. Replace it?</translation>
+    </message>
+    <message>
+        <source>Choose the wheel to rename in the list, then type its new name.</source>
+        <translation>Choose the wheel to rename in the list, then type its new name.</translation>
+    </message>
+    <message>
+        <source>Delete the wheel %1 from the library?</source>
+        <translation>Delete the wheel %1 from the library?</translation>
+    </message>
+    <message>
+        <source>There is no wheel to save.</source>
+        <translation>There is no wheel to save.</translation>
+    </message>
+    <message>
+        <source>Save the wheel</source>
+        <translation>Save the wheel</translation>
+    </message>
+    <message>
+        <source>The wheel could not be saved in %1: %2</source>
+        <translation>The wheel could not be saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no wheel to play: build one, import a file or open one from the library.</source>
+        <translation>There is no wheel to play: build one, import a file or open one from the library.</translation>
+    </message>
+    <message>
+        <source>This wheel is played on %1 numbers: tick exactly %1 numbers in the main window (%2 ticked now).</source>
+        <translation>This wheel is played on %1 numbers: tick exactly %1 numbers in the main window (%2 ticked now).</translation>
+    </message>
+    <message>
+        <source>Lower bound: %1 grids.</source>
+        <translation>Lower bound: %1 grids.</translation>
+    </message>
+    <message>
+        <source>Best known: %1 grids.</source>
+        <translation>Best known: %1 grids.</translation>
+    </message>
+    <message>
+        <source>something other than a file is in the way.</source>
+        <translation>something other than a file is in the way.</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>the file is read-only.</translation>
+    </message>
+    <message>
+        <source>the folder is read-only.</source>
+        <translation>the folder is read-only.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist.</source>
+        <translation>the folder does not exist.</translation>
+    </message>
+    <message>
+        <source>the disk is full.</source>
+        <translation>the disk is full.</translation>
+    </message>
+    <message>
+        <source>the system refused.</source>
+        <translation>the system refused.</translation>
+    </message>
+    <message>
+        <source>A wheel needs t at most m, and m at most the %1 numbers.</source>
+        <translation>A wheel needs t at most m, and m at most the %1 numbers.</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: %1 sets of %2 numbers among %3 to keep track of. %4</source>
+        <translation>Beyond reach on this computer: %1 sets of %2 numbers among %3 to keep track of. %4</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: each step of the search for %1 if %2 among %3 would take too long. %4</source>
+        <translation>Beyond reach on this computer: each step of the search for %1 if %2 among %3 would take too long. %4</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Repairing for %1.</source>
+        <translation>Repairing for %1.</translation>
+    </message>
+    <message>
+        <source>Building for %1.</source>
+        <translation>Building for %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best so far: %n grid(s).</source>
+        <translation>
+            <numerusform>Best so far: %n grid.</numerusform>
+            <numerusform>Best so far: %n grids.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Looking for a first wheel.</source>
+        <translation>Looking for a first wheel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Repaired: %n grid(s) added, checked in every case.</source>
+        <translation>
+            <numerusform>Repaired: %n grid added, checked in every case.</numerusform>
+            <numerusform>Repaired: %n grids added, checked in every case.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wheel found: %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Wheel found: %n grid, checked in every case.</numerusform>
+            <numerusform>Wheel found: %n grids, checked in every case.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No smaller wheel exists.</source>
+        <translation>No smaller wheel exists.</translation>
+    </message>
+    <message>
+        <source>Stopped before a first wheel was found.</source>
+        <translation>Stopped before a first wheel was found.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the repair found so far adds %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Stopped: the repair found so far adds %n grid, checked in every case.</numerusform>
+            <numerusform>Stopped: the repair found so far adds %n grids, checked in every case.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the best wheel found has %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Stopped: the best wheel found has %n grid, checked in every case.</numerusform>
+            <numerusform>Stopped: the best wheel found has %n grids, checked in every case.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The time ran out before a first wheel was found: give it more time.</source>
+        <translation>The time ran out before a first wheel was found: give it more time.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers, %2 if %3, %n grid(s)</source>
+        <translation>
+            <numerusform>%1 numbers, %2 if %3, %n grid</numerusform>
+            <numerusform>%1 numbers, %2 if %3, %n grids</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3,</source>
+        <translation>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3,</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>kept in every case (%1 cases).</translation>
+    </message>
+    <message>
+        <source>kept except in %1 cases out of %2, where the best grid holds only %3.</source>
+        <translation>kept except in %1 cases out of %2, where the best grid holds only %3.</translation>
+    </message>
+    <message>
+        <source>The file holds no grid.</source>
+        <translation>The file holds no grid.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a wheel (at most 4 MB and 100,000 grids).</source>
+        <translation>The file is too large for a wheel (at most 4 MB and 100,000 grids).</translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>This is not a text file.</translation>
+    </message>
+    <message>
+        <source>A field is not a whole number.</source>
+        <translation>A field is not a whole number.</translation>
+    </message>
+    <message>
+        <source>A grid needs exactly six numbers.</source>
+        <translation>A grid needs exactly six numbers.</translation>
+    </message>
+    <message>
+        <source>A number is outside 1 to 49, or above the N of the header.</source>
+        <translation>A number is outside 1 to 49, or above the N of the header.</translation>
+    </message>
+    <message>
+        <source>The same number is twice in one grid.</source>
+        <translation>The same number is twice in one grid.</translation>
+    </message>
+    <message>
+        <source>The header line is malformed or disagrees with the grids.</source>
+        <translation>The header line is malformed or disagrees with the grids.</translation>
+    </message>
+    <message>
+        <source>The file uses fewer than 7 different numbers.</source>
+        <translation>The file uses fewer than 7 different numbers.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>The check of %1 if %2 could not be made.</source>
+        <translation>The check of %1 if %2 could not be made.</translation>
+    </message>
+    <message>
+        <source>%1 if %2 is kept in every case (%3 sets of %2 numbers).</source>
+        <translation>%1 if %2 is kept in every case (%3 sets of %2 numbers).</translation>
+    </message>
+    <message>
+        <source>%1 if %2 is not kept: %3 holes out of %4 sets of %2 numbers. The first ones:</source>
+        <translation>%1 if %2 is not kept: %3 holes out of %4 sets of %2 numbers. The first ones:</translation>
+    </message>
+    <message>
+        <source>%1 (unreadable)</source>
+        <translation>%1 (unreadable)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 numbers, %3 if %4, %5 grids)</source>
+        <translation>%1 (%2 numbers, %3 if %4, %5 grids)</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: 1 to 80 characters, no / or \, no dot first and no blank at either end.</source>
+        <translation>This name cannot be used: 1 to 80 characters, no / or \, no dot first and no blank at either end.</translation>
+    </message>
+    <message>
+        <source>A wheel of that name is already in the library.</source>
+        <translation>A wheel of that name is already in the library.</translation>
+    </message>
+    <message>
+        <source>There is no wheel of that name in the library.</source>
+        <translation>There is no wheel of that name in the library.</translation>
+    </message>
+    <message>
+        <source>The saved wheel cannot be read. %1</source>
+        <translation>The saved wheel cannot be read. %1</translation>
+    </message>
+    <message>
+        <source>The library could not be changed: %1</source>
+        <translation>The library could not be changed: %1</translation>
+    </message>
+    <message>
+        <source>List th&amp;e grids</source>
+        <translation>List th&amp;e grids</translation>
+    </message>
+    <message>
+        <source>en_US</source>
+        <comment>locale</comment>
+        <extracomment>The locale the figures are written in (thousands separator, decimal point): fr_FR or en_US.</extracomment>
+        <translation>en_US</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: the wheel would need too many grids. %1</source>
+        <translation>Beyond reach on this computer: the wheel would need too many grids. %1</translation>
+    </message>
+    <message>
+        <source>Cases by the best result of one grid, for 3 to 6 drawn numbers:</source>
+        <translation>Cases by the best result of one grid, for 3 to 6 drawn numbers:</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numbers</translation>
+    </message>
+    <message>
+        <source>B&amp;uild the wheel</source>
+        <translation>B&amp;uild the wheel</translation>
     </message>
 </context>
 </TS>

@@ -805,6 +805,10 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
         <source>&amp;Display size…</source>
         <translation>&amp;Taille d&apos;affichage…</translation>
     </message>
+    <message>
+        <source>My &amp;wheels…</source>
+        <translation>Mes &amp;roues…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TForm10</name>
@@ -1683,6 +1687,472 @@ Détail technique : %1</translation>
         <source>V %1</source>
         <extracomment>The program&apos;s version number.</extracomment>
         <translation>V %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TMesRoues</name>
+    <message>
+        <source>My wheels</source>
+        <translation>Mes roues</translation>
+    </message>
+    <message>
+        <source>&amp;Build</source>
+        <translation>&amp;Construire</translation>
+    </message>
+    <message>
+        <source>&amp;Check and repair</source>
+        <translation>Vérifier et &amp;réparer</translation>
+    </message>
+    <message>
+        <source>&amp;Library</source>
+        <translation>&amp;Bibliothèque</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers (N):</source>
+        <translation>&amp;Numéros (N) :</translation>
+    </message>
+    <message>
+        <source>&amp;Guaranteed (t):</source>
+        <translation>&amp;Garantis (t) :</translation>
+    </message>
+    <message>
+        <source>&amp;If drawn among them (m):</source>
+        <translation>&amp;Si tirés parmi eux (m) :</translation>
+    </message>
+    <message>
+        <source>&amp;Time budget (seconds):</source>
+        <translation>&amp;Temps accordé (secondes) :</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>Importer un &amp;fichier…</translation>
+    </message>
+    <message>
+        <source>G&amp;uaranteed (t):</source>
+        <translation>Gara&amp;ntis (t) :</translation>
+    </message>
+    <message>
+        <source>I&amp;f drawn among them (m):</source>
+        <translation>Si &amp;tirés parmi eux (m) :</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k</source>
+        <translation>Vérifi&amp;er</translation>
+    </message>
+    <message>
+        <source>&amp;Repair</source>
+        <translation>Ré&amp;parer</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Save in the library</source>
+        <translation>&amp;Enregistrer dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me to this name</source>
+        <translation>Reno&amp;mmer avec ce nom</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Save to a &amp;file…</source>
+        <translation>Enregistrer dans un &amp;fichier…</translation>
+    </message>
+    <message>
+        <source>Current wheel</source>
+        <translation>Roue en cours</translation>
+    </message>
+    <message>
+        <source>&amp;View the grids</source>
+        <translation>&amp;Voir les grilles</translation>
+    </message>
+    <message>
+        <source>&amp;Print the grids</source>
+        <translation>&amp;Imprimer les grilles</translation>
+    </message>
+    <message>
+        <source>Check against the &amp;history</source>
+        <translation>Vérifier sur l&apos;&amp;historique</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Numbers of the wheel</source>
+        <translation>Numéros de la roue</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed in one grid</source>
+        <translation>Numéros garantis dans une grille</translation>
+    </message>
+    <message>
+        <source>Drawn numbers among the wheel&apos;s</source>
+        <translation>Numéros tirés parmi ceux de la roue</translation>
+    </message>
+    <message>
+        <source>Time budget in seconds</source>
+        <translation>Temps accordé en secondes</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed, to check</source>
+        <translation>Numéros garantis, à vérifier</translation>
+    </message>
+    <message>
+        <source>Drawn numbers, to check</source>
+        <translation>Numéros tirés, à vérifier</translation>
+    </message>
+    <message>
+        <source>Holes: sets of drawn numbers the wheel misses</source>
+        <translation>Trous : tirages que la roue manque</translation>
+    </message>
+    <message>
+        <source>Saved wheels</source>
+        <translation>Roues enregistrées</translation>
+    </message>
+    <message>
+        <source>Name of the wheel</source>
+        <translation>Nom de la roue</translation>
+    </message>
+    <message>
+        <source>Cases by the best result of one grid</source>
+        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille</translation>
+    </message>
+    <message>
+        <source>Pages of the wheels window</source>
+        <translation>Pages de la fenêtre des roues</translation>
+    </message>
+    <message>
+        <source>No wheel yet: build one, import a file or open one from the library.</source>
+        <translation>Pas encore de roue : construisez-en une, importez un fichier ou ouvrez-en une de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>Working out what the wheel gives…</source>
+        <translation>Calcul de ce que donne la roue…</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cas</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 ou moins</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 tirés</translation>
+    </message>
+    <message>
+        <source>Import a wheel</source>
+        <translation>Importer une roue</translation>
+    </message>
+    <message>
+        <source>Wheels (*.txt);;All files (*)</source>
+        <translation>Roues (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>Le fichier %1 ne peut pas être lu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported: %n grid(s).</source>
+        <translation>
+            <numerusform>Importée : %n grille.</numerusform>
+            <numerusform>Importée : %n grilles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no wheel to check: build one, import a file or open one from the library.</source>
+        <translation>Il n&apos;y a pas de roue à vérifier : construisez-en une, importez un fichier ou ouvrez-en une de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The guarantee needs t at most m, and m at most the wheel&apos;s %1 numbers.</source>
+        <translation>La garantie demande t au plus égal à m, et m au plus égal aux %1 numéros de la roue.</translation>
+    </message>
+    <message>
+        <source>There is no wheel to repair: build one, import a file or open one from the library.</source>
+        <translation>Il n&apos;y a pas de roue à réparer : construisez-en une, importez un fichier ou ouvrez-en une de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>Repairing…</source>
+        <translation>Réparation…</translation>
+    </message>
+    <message>
+        <source>A wheel named %1 is already in the library. Replace it?</source>
+        <translation>Une roue nommée %1 est déjà dans la bibliothèque. La remplacer ?</translation>
+    </message>
+    <message>
+        <source>Choose the wheel to rename in the list, then type its new name.</source>
+        <translation>Choisissez dans la liste la roue à renommer, puis tapez son nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Delete the wheel %1 from the library?</source>
+        <translation>Supprimer la roue %1 de la bibliothèque ?</translation>
+    </message>
+    <message>
+        <source>There is no wheel to save.</source>
+        <translation>Il n&apos;y a pas de roue à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save the wheel</source>
+        <translation>Enregistrer la roue</translation>
+    </message>
+    <message>
+        <source>The wheel could not be saved in %1: %2</source>
+        <translation>La roue n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is no wheel to play: build one, import a file or open one from the library.</source>
+        <translation>Il n&apos;y a pas de roue à jouer : construisez-en une, importez un fichier ou ouvrez-en une de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>This wheel is played on %1 numbers: tick exactly %1 numbers in the main window (%2 ticked now).</source>
+        <translation>Cette roue se joue sur %1 numéros : cochez exactement %1 numéros dans la fenêtre principale (%2 cochés maintenant).</translation>
+    </message>
+    <message>
+        <source>Lower bound: %1 grids.</source>
+        <translation>Borne inférieure : %1 grilles.</translation>
+    </message>
+    <message>
+        <source>Best known: %1 grids.</source>
+        <translation>Meilleure connue : %1 grilles.</translation>
+    </message>
+    <message>
+        <source>something other than a file is in the way.</source>
+        <translation>autre chose qu&apos;un fichier occupe la place.</translation>
+    </message>
+    <message>
+        <source>the file is read-only.</source>
+        <translation>le fichier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the folder is read-only.</source>
+        <translation>le dossier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist.</source>
+        <translation>le dossier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>the disk is full.</source>
+        <translation>le disque est plein.</translation>
+    </message>
+    <message>
+        <source>the system refused.</source>
+        <translation>le système a refusé.</translation>
+    </message>
+    <message>
+        <source>A wheel needs t at most m, and m at most the %1 numbers.</source>
+        <translation>Une roue demande t au plus égal à m, et m au plus égal aux %1 numéros.</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: %1 sets of %2 numbers among %3 to keep track of. %4</source>
+        <translation>Hors de portée de cet ordinateur : %1 ensembles de %2 numéros parmi %3 à suivre. %4</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: each step of the search for %1 if %2 among %3 would take too long. %4</source>
+        <translation>Hors de portée de cet ordinateur : chaque pas de la recherche de %1 si %2 parmi %3 prendrait trop de temps. %4</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Repairing for %1.</source>
+        <translation>Réparation depuis %1.</translation>
+    </message>
+    <message>
+        <source>Building for %1.</source>
+        <translation>Construction depuis %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best so far: %n grid(s).</source>
+        <translation>
+            <numerusform>Meilleure jusqu&apos;ici : %n grille.</numerusform>
+            <numerusform>Meilleure jusqu&apos;ici : %n grilles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Looking for a first wheel.</source>
+        <translation>Recherche d&apos;une première roue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Repaired: %n grid(s) added, checked in every case.</source>
+        <translation>
+            <numerusform>Réparée : %n grille ajoutée, vérifiée dans tous les cas.</numerusform>
+            <numerusform>Réparée : %n grilles ajoutées, vérifiée dans tous les cas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wheel found: %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Roue trouvée : %n grille, vérifiée dans tous les cas.</numerusform>
+            <numerusform>Roue trouvée : %n grilles, vérifiée dans tous les cas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No smaller wheel exists.</source>
+        <translation>Il n&apos;existe pas de roue plus petite.</translation>
+    </message>
+    <message>
+        <source>Stopped before a first wheel was found.</source>
+        <translation>Arrêtée avant de trouver une première roue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the repair found so far adds %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Arrêtée : la réparation trouvée jusqu&apos;ici ajoute %n grille, vérifiée dans tous les cas.</numerusform>
+            <numerusform>Arrêtée : la réparation trouvée jusqu&apos;ici ajoute %n grilles, vérifiée dans tous les cas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: the best wheel found has %n grid(s), checked in every case.</source>
+        <translation>
+            <numerusform>Arrêtée : la meilleure roue trouvée a %n grille, vérifiée dans tous les cas.</numerusform>
+            <numerusform>Arrêtée : la meilleure roue trouvée a %n grilles, vérifiée dans tous les cas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The time ran out before a first wheel was found: give it more time.</source>
+        <translation>Le temps s&apos;est écoulé avant de trouver une première roue : accordez-lui plus de temps.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 numbers, %2 if %3, %n grid(s)</source>
+        <translation>
+            <numerusform>%1 numéros, %2 si %3, %n grille</numerusform>
+            <numerusform>%1 numéros, %2 si %3, %n grilles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3,</source>
+        <translation>Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3,</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>tenue dans tous les cas (%1 cas).</translation>
+    </message>
+    <message>
+        <source>kept except in %1 cases out of %2, where the best grid holds only %3.</source>
+        <translation>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</translation>
+    </message>
+    <message>
+        <source>The file holds no grid.</source>
+        <translation>Le fichier ne contient aucune grille.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a wheel (at most 4 MB and 100,000 grids).</source>
+        <translation>Le fichier est trop grand pour une roue (au plus 4 Mo et 100 000 grilles).</translation>
+    </message>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Ce n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>A field is not a whole number.</source>
+        <translation>Un champ n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>A grid needs exactly six numbers.</source>
+        <translation>Une grille doit avoir exactement six numéros.</translation>
+    </message>
+    <message>
+        <source>A number is outside 1 to 49, or above the N of the header.</source>
+        <translation>Un numéro est hors de 1 à 49, ou au-dessus du N de l&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>The same number is twice in one grid.</source>
+        <translation>Le même numéro est deux fois dans une grille.</translation>
+    </message>
+    <message>
+        <source>The header line is malformed or disagrees with the grids.</source>
+        <translation>La ligne d&apos;en-tête est mal formée ou ne correspond pas aux grilles.</translation>
+    </message>
+    <message>
+        <source>The file uses fewer than 7 different numbers.</source>
+        <translation>Le fichier utilise moins de 7 numéros différents.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The check of %1 if %2 could not be made.</source>
+        <translation>La vérification de %1 si %2 n&apos;a pas pu être faite.</translation>
+    </message>
+    <message>
+        <source>%1 if %2 is kept in every case (%3 sets of %2 numbers).</source>
+        <translation>%1 si %2 est tenue dans tous les cas (%3 ensembles de %2 numéros).</translation>
+    </message>
+    <message>
+        <source>%1 if %2 is not kept: %3 holes out of %4 sets of %2 numbers. The first ones:</source>
+        <translation>%1 si %2 n&apos;est pas tenue : %3 trous sur %4 ensembles de %2 numéros. Les premiers :</translation>
+    </message>
+    <message>
+        <source>%1 (unreadable)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 numbers, %3 if %4, %5 grids)</source>
+        <translation>%1 (%2 numéros, %3 si %4, %5 grilles)</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: 1 to 80 characters, no / or \, no dot first and no blank at either end.</source>
+        <translation>Ce nom ne peut pas servir : 1 à 80 caractères, sans / ni \, sans point au début ni blanc aux extrémités.</translation>
+    </message>
+    <message>
+        <source>A wheel of that name is already in the library.</source>
+        <translation>Une roue de ce nom est déjà dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>There is no wheel of that name in the library.</source>
+        <translation>Il n&apos;y a pas de roue de ce nom dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The saved wheel cannot be read. %1</source>
+        <translation>La roue enregistrée ne peut pas être lue. %1</translation>
+    </message>
+    <message>
+        <source>The library could not be changed: %1</source>
+        <translation>La bibliothèque n&apos;a pas pu être modifiée : %1</translation>
+    </message>
+    <message>
+        <source>List th&amp;e grids</source>
+        <translation>&amp;Lister les grilles</translation>
+    </message>
+    <message>
+        <source>en_US</source>
+        <comment>locale</comment>
+        <extracomment>The locale the figures are written in (thousands separator, decimal point): fr_FR or en_US.</extracomment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>Beyond reach on this computer: the wheel would need too many grids. %1</source>
+        <translation>Hors de portée de cet ordinateur : la roue demanderait trop de grilles. %1</translation>
+    </message>
+    <message>
+        <source>Cases by the best result of one grid, for 3 to 6 drawn numbers:</source>
+        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille, pour 3 à 6 numéros tirés :</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numéros</translation>
+    </message>
+    <message>
+        <source>B&amp;uild the wheel</source>
+        <translation>Constr&amp;uire la roue</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@
 #include "windows/historique.h"
 #include "windows/imprimer.h"
 #include "windows/listegrilles.h"
+#include "windows/mesroues.h"
 #include "windows/outils.h"
 #include "windows/principale.h"
 #include "windows/tailleaffichage.h"
@@ -45,7 +46,12 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
       historique_(
           [this](QWidget* proprietaire) { return new THistorique(etat_, plateforme_, proprietaire); }),
       tailleaffichage_(
-          [this](QWidget* proprietaire) { return new TTailleAffichage(plateforme_, proprietaire); }) {
+          [this](QWidget* proprietaire) { return new TTailleAffichage(plateforme_, proprietaire); }),
+      mesroues_([this](QWidget* proprietaire) {
+          return new TMesRoues(
+              etat_, plateforme_, FenetresRoues{*visionneuse_, *liste_, *dialogueimpression_, historique_},
+              plateforme_.systeme.repertoiredonnees() + QStringLiteral("roues"), proprietaire);
+      }) {
     etat_.parexiste = reglages_.charge(etat_, plateforme_.systeme);
     langue.applique(etat_.parametres.langue);
     imprime_ = std::make_unique<Impression>(plateforme_, choiximprimante_);
@@ -62,13 +68,14 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
         etat_, plateforme_, reglages_, langue,
         FenetresPrincipale{*visionneuse_, *liste_, *comparaison_, *dialogueimpression_, *choixfichier_,
                            *parametres_, *choixlangue_, *apropos_, analyse_, historique_, choiximprimante_,
-                           calage_, tailleaffichage_});
+                           calage_, tailleaffichage_, mesroues_});
     choiximprimante_.confie(*principale_);
     apercu_.confie(*principale_);
     calage_.confie(*principale_);
     analyse_.confie(*principale_);
     historique_.confie(*principale_);
     tailleaffichage_.confie(*principale_);
+    mesroues_.confie(*principale_);
     QObject::connect(imprime_.get(), &Impression::annonce, principale_.get(), &TForm1::annonce);
 }
 

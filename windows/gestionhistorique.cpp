@@ -321,15 +321,20 @@ TGestionHistorique::verifie(const std::optional<std::pair<TDate, TDate>>& period
     }
     construitnumcoch(etat_);
     const std::vector<TMasque> grilles = grillesdelaserie(etat_);
-    const TGarantie promesse = garantie(etat_.methodechoisie);
+    const TGarantie promesse = garantiedeserie(etat_, etat_.methodechoisie);
     TVerification v;
     v.recapitulatif = recapitule(grilles, masquecoches(etat_), promesse, choisis);
     const TRecapitulatif& b = v.recapitulatif;
-    v.resume = tr("Method %1: %2 grids over your %3 numbers; draws compared: %4.")
-                   .arg(etat_.methodechoisie)
-                   .arg(grilles.size())
-                   .arg(comptecoches(etat_))
-                   .arg(choisis.size());
+    v.resume = etat_.methodechoisie == methoderoue
+                   ? tr("Your wheel: %1 grids over your %2 numbers; draws compared: %3.")
+                         .arg(grilles.size())
+                         .arg(comptecoches(etat_))
+                         .arg(choisis.size())
+                   : tr("Method %1: %2 grids over your %3 numbers; draws compared: %4.")
+                         .arg(etat_.methodechoisie)
+                         .arg(grilles.size())
+                         .arg(comptecoches(etat_))
+                         .arg(choisis.size());
     QStringList classes;
     for (const TClasse k : classesdecroissantes)
         //: Between a class and its count; French puts a blank before the colon.

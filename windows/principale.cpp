@@ -21,6 +21,7 @@
 #include "windows/imprimer.h"
 #include "windows/libelles.h"
 #include "windows/listegrilles.h"
+#include "windows/mesroues.h"
 #include "windows/tailleaffichage.h"
 #include "windows/traduction.h"
 #include "windows/visionneuse.h"
@@ -73,6 +74,7 @@ void TForm1::construitactions() {
         {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
         {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
         {"mHistorique1", &TForm1::historiqueClick, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"mMesroues1", &TForm1::mesrouesClick, QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"Paramtres1", &TForm1::Paramtres1Click, {}},
         {"mImprimante1", &TForm1::mImprimante1Click, {}},
         {"mCalage1", &TForm1::mCalage1Click, {}},
@@ -196,7 +198,7 @@ void TForm1::construitmenus() {
     menuBar()->setFont(policestandard(false));
     menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "Exportergrilles1", "mQuitter1"});
     menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
-                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
+                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1", "mMesroues1"});
     menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1", "mTailleAffichage1"});
     menu("Aide1", {"Aideenligne1", "Infos1"});
 }
@@ -323,6 +325,7 @@ void TForm1::traduitprincipale() {
     legende(action("Imprimerlesbulletins1"), tr("&Print the grids"));
     legende(action("mAnalysedelamethode1"), tr("Method &analysis"));
     legende(action("mHistorique1"), tr("Draw &history"));
+    legende(action("mMesroues1"), tr("My &wheels…"));
     legende(menu("Options1"), tr("&Options"));
     legende(action("Paramtres1"), tr("&Parameters"));
     legende(action("mImprimante1"), tr("P&rinter…"));
@@ -468,6 +471,14 @@ void TForm1::mAnalysedelamethode1Click() {
 
 void TForm1::historiqueClick() {
     fenetres_.historique().exec();
+}
+
+void TForm1::mesrouesClick() {
+    // Not modal: a build runs while the player ticks numbers in this window.
+    TMesRoues& roues = fenetres_.mesroues();
+    roues.show();
+    roues.raise();
+    roues.activateWindow();
 }
 
 void TForm1::Paramtres1Click() {

@@ -35,6 +35,7 @@ class TForm8;
 class TForm9;
 class THistorique;
 class TTailleAffichage;
+class TMesRoues;
 
 // The windows the main window opens: those made at start-up, and the holders of those made on
 // first use.
@@ -52,6 +53,7 @@ struct FenetresPrincipale {
     SurDemande<TChoixImprimante>& choiximprimante;
     SurDemande<TCalage>& calage;
     SurDemande<TTailleAffichage>& tailleaffichage;
+    SurDemande<TMesRoues>& mesroues;
 };
 
 // The main window: the 49-number block, the method list and the commands.
@@ -103,6 +105,7 @@ public:
     void bquitterClick();
     void mAnalysedelamethode1Click();
     void historiqueClick();
+    void mesrouesClick();
     void activate();
 
 protected:

@@ -13,6 +13,7 @@
 
 #include "app/plateforme_qt.h"
 #include "windows/apropos.h"
+#include "windows/mesroues.h"
 #include "windows/principale.h"
 
 #include <QAbstractButton>
@@ -275,6 +276,16 @@ const Fenetre fenetres[] = {
          banc.application().apropos().close();
      },
      {}},
+    {"mesroues",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+         auto* roues = banc.principale().findChild<TMesRoues*>();
+         QVERIFY(roues);
+         examine(roues);
+         roues->close();
+     },
+     {"lbibliotheque"}},
     // The chooser of a first run, before any language was chosen.
     {"Form10",
      [](Banc& banc, const Examine& examine) {

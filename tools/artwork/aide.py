@@ -98,6 +98,7 @@ SECTIONS_FR = [
     ("fr-imprimante", "Imprimante, aperçu et feuille de calage"),
     ("fr-comparer", "Comparer avec un tirage"),
     ("fr-historique", "L'historique des tirages"),
+    ("fr-roues", "Mes roues : vos propres systèmes"),
     ("fr-fichiers", "Enregistrer et charger les numéros cochés"),
     ("fr-parametres", "Paramètres : décalages de l'imprimante et langue"),
     ("fr-langue", "Le choix de la langue au premier lancement"),
@@ -117,6 +118,7 @@ SECTIONS_EN = [
     ("en-printer", "Printer, preview and calibration sheet"),
     ("en-compare", "Comparing with a draw"),
     ("en-history", "The draw history"),
+    ("en-wheels", "My wheels: systems of your own"),
     ("en-files", "Saving and loading the ticked numbers"),
     ("en-parameters", "Parameters: printer offsets and language"),
     ("en-language", "Choosing the language at first start"),
@@ -437,6 +439,38 @@ restent affichés et vérifiables, mais {cap("Ajouter")}, {cap("Supprimer…")} 
 chacune relit le fichier avant chaque aperçu et chaque vérification, et ignore les tirages que l'autre a
 déjà enregistrés. Si l'autre copie l'occupe plus de 5 secondes, rien n'est enregistré et le programme
 le dit&nbsp;: réessayez un peu plus tard.</p>
+{h("fr-roues")}
+<p>{cap("Utilisation")} › {cap("Mes roues…")} (raccourci Ctrl+R) ouvre la fenêtre {cap("Mes roues")}, où
+vous faites vos propres systèmes (« roues ») pour n'importe quel nombre N de numéros de 7 à 49 et
+n'importe quelle garantie « t si m » (2&nbsp;≤&nbsp;t&nbsp;≤&nbsp;m&nbsp;≤&nbsp;6)&nbsp;: dès que m des
+numéros tirés sont parmi vos N, une grille en contient au moins t. La fenêtre reste ouverte pendant que
+vous cochez des numéros dans la fenêtre principale.</p>
+<ul>
+<li><b>{cap("Construire")}</b>&nbsp;: donnez N, t, m et le temps accordé (10 secondes par défaut), puis
+{cap("Construire la roue")}. La recherche tourne sur tous les cœurs sans bloquer la fenêtre&nbsp;; elle montre
+le temps écoulé, la meilleure taille trouvée, la borne inférieure (aucune roue ne peut être plus petite)
+et la meilleure taille connue quand le programme la connaît. {cap("Arrêter")} garde la meilleure roue
+trouvée. Chaque roue est vérifiée sur tous les cas avant d'être montrée. Une demande hors de portée
+de cet ordinateur (par exemple 5 si 5 parmi 40, qui demande plus de 100&nbsp;000 grilles) est refusée
+tout de suite, avec la raison et les bornes.</li>
+<li><b>{cap("Vérifier et réparer")}</b>&nbsp;: {cap("Importer un fichier…")} lit une roue dans un
+fichier texte, une grille par ligne, six numéros séparés par des espaces, des virgules, des
+points-virgules ou des tabulations. Les numéros sont des positions 1 à N, ou vos propres numéros, qui
+deviennent les positions 1, 2, … dans l'ordre croissant. Un fichier incorrect est refusé avec la ligne
+fautive. {cap("Vérifier")} compte les « trous » (les ensembles de m numéros qu'aucune grille ne touche
+en t) et montre les premiers, dans les numéros du fichier&nbsp;; {cap("Réparer")} ajoute aussi peu de
+grilles que la recherche en trouve pour les boucher.</li>
+<li><b>{cap("Bibliothèque")}</b>&nbsp;: vos roues enregistrées, dans le dossier
+<code>~/.local/share/VORMIGRAL/roues/</code>. Tapez un nom puis {cap("Enregistrer dans la bibliothèque")}&nbsp;; choisissez une roue dans la liste pour l'{cap("Ouvrir")}, la
+{cap("Renommer avec ce nom")} ou la {cap("Supprimer")} (après confirmation). {cap("Enregistrer dans un fichier…")} écrit la roue au même format texte, précédée d'une ligne
+<code># VORMIGRAL wheel N=13 t=3 m=3 size=21</code>.</li>
+</ul>
+<p>Le cadre {cap("Roue en cours")} montre ce que la roue donne vraiment, le même tableau que
+l'analyse d'une méthode (pour 3 à 6 numéros tirés parmi vos N, combien de cas donnent une meilleure
+grille de 6, 5, 4, 3, 2 numéros ou moins), et dit si la promesse est tenue dans tous les cas. Pour
+<b>jouer</b> la roue, cochez exactement N numéros dans la fenêtre principale, puis {cap("Voir les grilles")}, {cap("Lister les grilles")}, {cap("Imprimer les grilles")} ou {cap("Vérifier sur l'historique")}&nbsp;: ce sont les fenêtres des méthodes, la position p de la roue prenant le p-ième
+plus petit de vos numéros. La méthode choisie dans la liste reprend sa place dès que ces fenêtres se
+ferment.</p>
 {back_fr()}
 
 {h("fr-fichiers")}
@@ -840,6 +874,37 @@ draws are still listed and checked, but {cap("Add")}, {cap("Delete…")} and {ca
 disabled. Two copies of the program may share the history: each reads the file afresh before every
 preview and every check, and skips the draws the other already stored. When the other copy keeps it
 busy for more than 5 seconds, nothing is stored and the program says so: try again a little later.</p>
+{h("en-wheels")}
+<p>{cap("Utilize")} › {cap("My wheels…")} (shortcut Ctrl+R) opens the {cap("My wheels")} window, where
+you make systems (“wheels”) of your own for any count N of numbers from 7 to 49 and any guarantee
+“t if m” (2&nbsp;≤&nbsp;t&nbsp;≤&nbsp;m&nbsp;≤&nbsp;6): whenever m of the drawn numbers are among your
+N, one grid holds at least t of them. The window stays open while you tick numbers in the main
+window.</p>
+<ul>
+<li><b>{cap("Build")}</b>: give N, t, m and the time budget (10 seconds unless you change it), then
+{cap("Build the wheel")}. The search runs on every core without holding the window up; it shows the time spent,
+the best size found so far, the lower bound (no wheel can be smaller) and the best known size when the
+program knows it. {cap("Stop")} keeps the best wheel found. Every wheel is checked in every case before
+it is shown. A request beyond this computer's reach (5 if 5 among 40, say, which needs more than
+100,000 grids) is refused at once, with the reason and the bounds.</li>
+<li><b>{cap("Check and repair")}</b>: {cap("Import a file…")} reads a wheel from a text file, one grid
+per line, six numbers separated by blanks, commas, semicolons or tabs. The numbers are positions 1 to
+N, or your own numbers, which become positions 1, 2, … in ascending order. A bad file is refused with
+the line at fault. {cap("Check")} counts the “holes” (the sets of m numbers that no grid meets in t)
+and lists the first ones, in the file's own numbers; {cap("Repair")} adds as few grids as the search
+finds to plug them.</li>
+<li><b>{cap("Library")}</b>: your saved wheels, in the folder <code>~/.local/share/VORMIGRAL/roues/</code>.
+Type a name, then {cap("Save in the library")}; pick a wheel in the list to {cap("Open")} it,
+{cap("Rename to this name")} or {cap("Delete")} it (once you confirm). {cap("Save to a file…")} writes
+the wheel in the same text form, after a line <code># VORMIGRAL wheel N=13 t=3 m=3 size=21</code>.</li>
+</ul>
+<p>The {cap("Current wheel")} frame shows what the wheel really gives, the same table as a method's
+analysis (for 3 to 6 drawn numbers among your N, how many cases give a best grid of 6, 5, 4, 3, or 2
+numbers and fewer), and whether its promise is kept in every case. To <b>play</b> the wheel, tick
+exactly N numbers in the main window, then {cap("View the grids")}, {cap("List the grids")},
+{cap("Print the grids")} or {cap("Check against the history")}: these are the methods' own windows,
+position p of the wheel taking the p-th smallest of your numbers. The method chosen in the list is
+back as soon as those windows close.</p>
 {back_en()}
 
 {h("en-files")}
