@@ -9,6 +9,7 @@
 #include <limits>
 #include <mutex>
 #include <random>
+#include <tuple>
 
 namespace vormigral {
 
@@ -130,20 +131,21 @@ public:
 
 private:
     std::int32_t rang(std::uint64_t e) const {
-        const Binomes& c = binomes();
         std::int32_t r = 0;
         for (std::size_t i = 1; e != 0; e &= e - 1, ++i)
-            r += c.c[static_cast<std::size_t>(__builtin_ctzll(e))][i];
+            r += bin_[static_cast<std::size_t>(__builtin_ctzll(e))][i];
         return r;
     }
-    // The set of m positions of a colexicographic rank.
+    // The set of m positions of a colexicographic rank: its largest position p is the last with
+    // C(p, m) <= r, and so on down with what is left of the rank.
     std::uint64_t ensemble(std::int64_t r) const {
         std::uint64_t e = 0;
+        int p = n_;
         for (int i = m_; i >= 1; --i) {
-            int p = i - 1;
-            while (binomial(p + 1, i) <= r)
-                ++p;
-            r -= binomial(p, i);
+            --p;
+            while (bin_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] > r)
+                --p;
+            r -= bin_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
             e |= std::uint64_t{1} << p;
         }
         return e;
@@ -201,6 +203,7 @@ private:
         return u;
     }
 
+    const std::array<std::array<std::int32_t, 7>, 65>& bin_ = binomes().c;
     int n_, t_, m_, fixes_, rang_;
     bool toutes_; // a build wants every position in some grid; a repair only plugs holes
     std::int64_t paslimite_;
@@ -279,10 +282,12 @@ void Chercheur::echange(std::size_t i, int a, int c, std::int64_t& dpoids, int& 
     const std::uint64_t bloc = blocs_[i];
     const std::uint64_t bita = std::uint64_t{1} << a;
     const std::uint64_t bitc = std::uint64_t{1} << c;
-    std::array<int, 64> dedans{};
-    std::array<int, 64> dehors{};
+    // Left uninitialised: only the entries points() writes are read, and for t = m none of dehors.
+    std::array<int, 64> dedans;
+    std::array<int, 64> dehors;
     points(bloc & ~bita, dedans);
-    points(touteslespositions(n_) & ~bloc & ~bitc, dehors);
+    if (m_ > t_)
+        points(touteslespositions(n_) & ~bloc & ~bitc, dehors);
     for (const std::uint64_t ia : choixa_) {
         const std::uint64_t partie = deplie(ia, dedans);
         for (const std::uint64_t ic : choixc_) {
@@ -645,54 +650,75 @@ std::vector<int> rotations(int n, int cible) {
     return r;
 }
 
-// Steps a plain descent may take at one size before structured tries come in, and steps of one
-// structured try.
+// The size and rotation of the next structured try between the highest size that failed and the
+// best wheel: in the lower half of the gap, the size that a rotation of at most 12 positions fits
+// best (the smallest on a tie), since a size that no rotation fits rarely comes out of one.
+std::pair<int, int> prochaine(int n, int echec, int meilleure) {
+    const int milieu = (echec + meilleure) / 2;
+    std::pair<int, int> r{meilleure - 1, 1};
+    int note = std::numeric_limits<int>::max();
+    for (int c = echec + 1; c <= milieu; ++c)
+        for (int l = 2; l <= std::min(n, 12); ++l) {
+            const int dehors = n % l;
+            const int seules = c % l;
+            if (dehors <= 6 && seules <= 3 && c / l >= 2 && dehors + 2 * seules < note) {
+                note = dehors + 2 * seules;
+                r = {c, l};
+            }
+        }
+    return r;
+}
+
+// Steps of one plain descent at a size, and of one structured try.
 constexpr std::int64_t patience = 200'000;
 constexpr std::int64_t essai = 60'000;
 
+// Turns of plain descents and structured tries. Structured tries look for the smallest size they
+// can reach by halving the gap between the highest size that failed (at first, just under the best
+// known size or the lower bound) and the best wheel so far; once the gap is closed they start over
+// from the bottom, with other rotations. A rotation is one of the fittest few for its size, each
+// thread taking them in its own order. A plain descent goes on from the best wheel this thread
+// found, structured or not, one grid fewer.
 void Chercheur::cherche() {
     gourmand();
     if (trous_.empty())
         publie();
-    // The best known size (or the lower bound) is sometimes reached at once by a structured try.
-    const int connue =
-        partage_.faisabilite.connue > 0 ? partage_.faisabilite.connue : static_cast<int>(partage_.borne);
-    const auto tente = [&](int cible, int tour, std::int64_t budget) {
-        const std::vector<int> essais = fixes_ == 0 ? rotations(n_, cible) : std::vector<int>{};
-        if (!essais.empty() && cible < partage_.taille.load() &&
-            structure(cible, essais[static_cast<std::size_t>(tour) % essais.size()], budget))
-            publie();
-    };
+    const int bas = std::max(partage_.faisabilite.connue > 0 ? partage_.faisabilite.connue
+                                                             : static_cast<int>(partage_.borne),
+                             partage_.plancher);
     std::vector<std::uint64_t> plain(blocs_.begin() + fixes_, blocs_.end());
-    if (partage_.taille.load() > partage_.plancher) {
-        tente(std::max(connue, partage_.plancher), rang_, essai / 4);
-        initialise(plain, 1);
-    }
-    // Plain descent from the first wheel, one grid fewer after each success, while each size comes
-    // within its budget of steps.
-    for (bool enpanne = false; !fini() && !enpanne;) {
-        const int meilleure = partage_.taille.load();
-        if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
-            break;
-        reduit(meilleure - 1);
-        if (descend(meilleure - 1, patience))
-            publie();
-        else
-            enpanne = !fini() && !dejatrouvee(meilleure - 1);
-    }
-    // Then plain steps from where it stalled, taking turns with structured tries aimed in turn at
-    // the best known size and at sizes between it and the best wheel so far.
-    plain.assign(blocs_.begin() + fixes_, blocs_.end());
+    int tries = rang_;
+    // The highest size that failed, for each of the two ways of choosing the next size.
+    std::array<int, 2> echecs{bas - 1, bas - 1};
     for (int tour = rang_; !fini(); ++tour) {
         const int meilleure = partage_.taille.load();
         if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
             break;
-        if (tour % 2 == 1 && fixes_ == 0) {
-            const int bas = std::max(connue, partage_.plancher);
-            tente(bas + std::max(0, meilleure - 1 - bas) * (tour / 2 % 4) / 3, tour / 8, essai);
+        if (tour % 2 == 0 && fixes_ == 0) {
+            int& echec = echecs[static_cast<std::size_t>(tries % 2)];
+            if (echec >= meilleure - 1)
+                echec = bas - 1;
+            int cible = (echec + meilleure) / 2;
+            int orbite = 1;
+            if (tries % 2 == 0) {
+                std::tie(cible, orbite) = prochaine(n_, echec, meilleure);
+            } else {
+                const std::vector<int> essais = rotations(n_, cible);
+                if (!essais.empty())
+                    orbite = essais[static_cast<std::size_t>(tries / 2 + rang_) %
+                                    std::min<std::size_t>(essais.size(), 3)];
+            }
+            if (cible / orbite >= 2 && structure(cible, orbite, essai)) {
+                publie();
+                plain.assign(blocs_.begin() + fixes_, blocs_.end());
+            } else if (!dejatrouvee(cible)) {
+                echec = cible;
+            }
+            ++tries;
             continue;
         }
-        if (orbite_ != 1 || static_cast<int>(plain.size()) + fixes_ != static_cast<int>(blocs_.size()))
+        if (orbite_ != 1 || static_cast<int>(plain.size()) + fixes_ != static_cast<int>(blocs_.size()) ||
+            !std::equal(plain.begin(), plain.end(), blocs_.begin() + fixes_))
             initialise(plain, 1);
         reduit(meilleure - 1);
         if (descend(meilleure - 1, patience))
