@@ -694,7 +694,8 @@ void Chercheur::cherche() {
         const int meilleure = partage_.taille.load();
         if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
             break;
-        if (tour % 2 == 0 && fixes_ == 0) {
+        // Odd threads give three turns in four to structured tries, even ones every other turn.
+        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : tour % 2 == 0)) {
             int& echec = echecs[static_cast<std::size_t>(tries % 2)];
             if (echec >= meilleure - 1)
                 echec = bas - 1;
