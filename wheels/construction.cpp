@@ -96,6 +96,8 @@ struct Construction::Partage {
     std::atomic<int> cible{0};
     std::atomic<std::int64_t> restants{0};
     int plancher = 0; // searching stops once the best is this small
+    const std::atomic<bool>* parent = nullptr;
+    int voisinsrang = 0; // the thread that derives wheels from N - 1 and N + 1: the second if any
     Horloge::time_point debut;
     Horloge::time_point echeance;
     TFaisabilite faisabilite;
@@ -117,7 +119,8 @@ class Chercheur {
 public:
     Chercheur(const TDemandeRoue& d, Construction::Partage& p, std::uint32_t graine, int rang)
         : n_(d.nbnumeros), t_(d.t), m_(d.m), fixes_(static_cast<int>(d.fixes.size())), rang_(rang),
-          toutes_(d.fixes.empty()), paslimite_(d.paslimite), partage_(p), hasard_(graine), fixees_(d.fixes) {
+          toutes_(d.fixes.empty()), profondeur_(d.profondeur), graine_(graine), paslimite_(d.paslimite),
+          partage_(p), hasard_(graine), fixees_(d.fixes) {
         const std::size_t nb = static_cast<std::size_t>(binomial(n_, m_));
         couverts_.assign(nb, 0);
         poids_.assign(nb, 1);
@@ -181,9 +184,13 @@ private:
     bool placeinutile();
     void publie();
     bool structure(int cible, int orbite, std::int64_t budget);
+    void voisins(std::vector<std::uint64_t>& plain);
+    void essaie(const std::vector<std::uint64_t>& grilles, std::vector<std::uint64_t>& plain);
+    TResultatRoue sousconstruction(int n, std::vector<std::uint64_t> fixes, double part);
     // The deadline or a stop, looked at outside the search's steps too.
     bool arrete() {
-        if (Horloge::now() >= partage_.echeance)
+        if (Horloge::now() >= partage_.echeance ||
+            (partage_.parent != nullptr && partage_.parent->load(std::memory_order_relaxed)))
             partage_.arret = true;
         return partage_.arret.load(std::memory_order_relaxed);
     }
@@ -206,6 +213,8 @@ private:
     const std::array<std::array<std::int32_t, 7>, 65>& bin_ = binomes().c;
     int n_, t_, m_, fixes_, rang_;
     bool toutes_; // a build wants every position in some grid; a repair only plugs holes
+    int profondeur_;
+    std::uint32_t graine_;
     std::int64_t paslimite_;
     Construction::Partage& partage_;
     Hasard hasard_;
@@ -470,12 +479,17 @@ void Chercheur::evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& d
         echange<false>(i, a, c, dpoids, dtrous);
         return;
     }
-    // The images may share sets of m positions, so they are swapped one after the other and then
-    // swapped back.
-    applique(i, a, c, dpoids, dtrous);
-    std::int64_t p = 0;
-    int t = 0;
-    applique(i, c, a, p, t);
+    // Each image is weighed on its own: a set that two images both touch is counted twice, an
+    // error rare enough for choosing a move, while swapping every image and back would cost twice
+    // as many walks and writes. applique() keeps the counters exact.
+    const std::size_t k = (i - static_cast<std::size_t>(fixes_)) % static_cast<std::size_t>(orbite_);
+    const std::size_t base = i - k;
+    const auto& inverse = perm_[(static_cast<std::size_t>(orbite_) - k) % static_cast<std::size_t>(orbite_)];
+    const int a0 = inverse[static_cast<std::size_t>(a)];
+    const int c0 = inverse[static_cast<std::size_t>(c)];
+    for (std::size_t j = 0; j < static_cast<std::size_t>(orbite_); ++j)
+        echange<false>(base + j, perm_[j][static_cast<std::size_t>(a0)],
+                       perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
 }
 
 // Every hole plugged but a position in no grid: bring it into the free grid where that costs least.
@@ -631,6 +645,67 @@ bool Chercheur::structure(int cible, int orbite, std::int64_t budget) {
     return descend(cible, budget);
 }
 
+// A build of its own on one thread, for a share of the time left, stopped with this one.
+TResultatRoue Chercheur::sousconstruction(int n, std::vector<std::uint64_t> fixes, double part) {
+    const double reste = std::chrono::duration<double>(partage_.echeance - Horloge::now()).count();
+    TDemandeRoue d = demanderoue(n, t_, m_, std::max(0.0, reste * part), graine_, 1);
+    d.fixes = std::move(fixes);
+    d.profondeur = profondeur_ + 1;
+    d.arretparent = &partage_.arret;
+    d.paslimite =
+        paslimite_ > 0 ? std::max<std::int64_t>(1, static_cast<std::int64_t>(paslimite_ * part)) : 0;
+    return construitroue(d);
+}
+
+// A wheel from elsewhere: grids that no set needs are left out, and it is published when it beats
+// the best, and kept as this thread's start when it beats `plain`.
+void Chercheur::essaie(const std::vector<std::uint64_t>& grilles, std::vector<std::uint64_t>& plain) {
+    initialise(grilles, 1);
+    if (!trous_.empty())
+        return;
+    for (std::size_t i = blocs_.size(); i-- > static_cast<std::size_t>(fixes_);) {
+        bool seule = false;
+        for (std::uint64_t x = blocs_[i]; x != 0; x &= x - 1)
+            seule = seule || usage_[static_cast<std::size_t>(__builtin_ctzll(x))] == 1;
+        if (!seule && pertesiretire(i) == 0)
+            retire(i);
+    }
+    publie();
+    if (blocs_.size() < plain.size())
+        plain.assign(blocs_.begin(), blocs_.end());
+}
+
+// Wheels one position away are often far better starts than a greedy one: a wheel for N + 1 less
+// its last position (the grids that held it take another position instead), and a wheel for N - 1
+// with the grids a repair adds for the last position. "3 if 3" among 21 and among 23 come that way
+// out of the Steiner system on 22 positions that the structured tries find at once.
+void Chercheur::voisins(std::vector<std::uint64_t>& plain) {
+    std::array<int, 64> liste{};
+    if (faisabilite(n_ + 1, t_, m_).portee == Portee::Possible) {
+        const TResultatRoue plus = sousconstruction(n_ + 1, {}, 0.15);
+        std::vector<std::uint64_t> grilles;
+        const std::uint64_t dernier = std::uint64_t{1} << n_;
+        for (std::uint64_t g : plus.roue.grilles) {
+            if (g & dernier) {
+                g &= ~dernier;
+                const int nb = points(touteslespositions(n_) & ~g, liste);
+                g |= std::uint64_t{1} << liste[hasard_.sous(static_cast<std::uint32_t>(nb))];
+            }
+            grilles.push_back(g);
+        }
+        if (!grilles.empty() && !fini())
+            essaie(grilles, plain);
+    }
+    if (n_ - 1 > rouetaillegrille && !fini()) {
+        const TResultatRoue moins = sousconstruction(n_ - 1, {}, 0.15);
+        if (!moins.roue.grilles.empty() && !fini()) {
+            const TResultatRoue reparee = sousconstruction(n_, moins.roue.grilles, 0.1);
+            if (!reparee.roue.grilles.empty() && !fini())
+                essaie(reparee.roue.grilles, plain);
+        }
+    }
+}
+
 // The rotations worth a try for `cible` grids among n positions: blocks of L positions covering
 // all but at most six of them, and at most three grids outside the orbits; the fewest of both first.
 // No rotation at all (L = 1: a fresh random start) comes right after the rotations without either.
@@ -687,13 +762,22 @@ void Chercheur::cherche() {
                                                              : static_cast<int>(partage_.borne),
                              partage_.plancher);
     std::vector<std::uint64_t> plain(blocs_.begin() + fixes_, blocs_.end());
+    // Wheels from one position away, once the first turns have shown the size is not easy.
+    bool voisinage =
+        fixes_ == 0 && t_ == m_ && profondeur_ < 2 && rang_ == (profondeur_ == 0 ? partage_.voisinsrang : 0);
     int tries = rang_;
     // The highest size that failed, for each of the two ways of choosing the next size.
     std::array<int, 2> echecs{bas - 1, bas - 1};
+    int echecplain = bas - 1;
     for (int tour = rang_; !fini(); ++tour) {
         const int meilleure = partage_.taille.load();
         if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
             break;
+        if (voisinage && tour >= rang_ + 1) {
+            voisinage = false;
+            voisins(plain);
+            continue;
+        }
         // Odd threads give three turns in four to structured tries, even ones every other turn.
         if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : tour % 2 == 0)) {
             int& echec = echecs[static_cast<std::size_t>(tries % 2)];
@@ -709,7 +793,8 @@ void Chercheur::cherche() {
                     orbite = essais[static_cast<std::size_t>(tries / 2 + rang_) %
                                     std::min<std::size_t>(essais.size(), 3)];
             }
-            if (cible / orbite >= 2 && structure(cible, orbite, essai)) {
+            const bool ok = cible / orbite >= 2 && structure(cible, orbite, essai);
+            if (ok) {
                 publie();
                 plain.assign(blocs_.begin() + fixes_, blocs_.end());
             } else if (!dejatrouvee(cible)) {
@@ -721,9 +806,20 @@ void Chercheur::cherche() {
         if (orbite_ != 1 || static_cast<int>(plain.size()) + fixes_ != static_cast<int>(blocs_.size()) ||
             !std::equal(plain.begin(), plain.end(), blocs_.begin() + fixes_))
             initialise(plain, 1);
-        reduit(meilleure - 1);
-        if (descend(meilleure - 1, patience))
+        // Far above the best known size a wheel a quarter of the gap smaller is found about as fast
+        // as one grid fewer; a size that failed is not aimed below again.
+        const int cible = std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
+                                    echecplain + 1, fixes_});
+        reduit(cible);
+        const bool ok = descend(cible, patience);
+        if (ok) {
             publie();
+        } else if (cible < meilleure - 1) {
+            // The next try aims higher, from the last wheel without holes.
+            if (!dejatrouvee(cible))
+                echecplain = cible;
+            continue;
+        }
         plain.assign(blocs_.begin() + fixes_, blocs_.end());
     }
     partage_.pas += pas_ & 1023;
@@ -774,6 +870,7 @@ bool Construction::lance() {
                                std::chrono::duration<double>(demande_.secondes));
     const TDemandeRoue& d = demande_;
     p.faisabilite = faisabilite(d.nbnumeros, d.t, d.m);
+    p.parent = d.arretparent;
     const bool reparation = !d.fixes.empty();
     if (reparation) {
         // The wheel exists already: only the sets and the moves have to fit.
@@ -798,6 +895,7 @@ bool Construction::lance() {
     }
     const int nb = d.fils > 0 ? d.fils : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     p.actifs = nb;
+    p.voisinsrang = nb > 1 ? 1 : 0;
     for (int k = 0; k < nb; ++k)
         fils_.emplace_back([this, k] {
             Chercheur(demande_, *partage_, demande_.graine + static_cast<std::uint32_t>(k), k).cherche();
