@@ -762,7 +762,8 @@ void Chercheur::cherche() {
                                                              : static_cast<int>(partage_.borne),
                              partage_.plancher);
     std::vector<std::uint64_t> plain(blocs_.begin() + fixes_, blocs_.end());
-    // Wheels from one position away, once the first three turns have shown the size is not easy.
+    // Wheels from one position away, once a first turn has shown the size is not easy (waiting for
+    // more turns, under load, left no time for them).
     bool voisinage =
         fixes_ == 0 && t_ == m_ && profondeur_ < 2 && rang_ == (profondeur_ == 0 ? partage_.voisinsrang : 0);
     int tries = rang_;
@@ -773,7 +774,7 @@ void Chercheur::cherche() {
         const int meilleure = partage_.taille.load();
         if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
             break;
-        if (voisinage && tour >= rang_ + 3) {
+        if (voisinage && tour >= rang_ + 1) {
             voisinage = false;
             voisins(plain);
             continue;
