@@ -166,10 +166,15 @@ private:
         return orbite_ > 1 && i >= static_cast<std::size_t>(fixes_) &&
                i < static_cast<std::size_t>(fixes_ + nborbites_ * orbite_);
     }
+    template <bool Applique> void surimages(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
     // Swaps a for c in grid i, and in every image of it when it lies in an orbit.
-    void applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
+    void applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+        surimages<true>(i, a, c, dpoids, dtrous);
+    }
     // What that would change, without changing anything.
-    void evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
+    void evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+        surimages<false>(i, a, c, dpoids, dtrous);
+    }
     std::uint64_t image(int k, std::uint64_t e) const {
         std::uint64_t r = 0;
         for (; e != 0; e &= e - 1)
@@ -459,9 +464,14 @@ void Chercheur::initialise(const std::vector<std::uint64_t>& libres, int orbite,
     }
 }
 
-void Chercheur::applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+// A swap in an orbit is made, or weighed, in every image of the grid. Weighed, each image counts
+// on its own: a set that two images both touch is counted twice, an error rare enough for choosing
+// a move, while swapping every image and back would cost twice as many walks and writes; made, the
+// images are swapped one after the other and the counters stay exact.
+template <bool Applique>
+void Chercheur::surimages(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
     if (!enorbite(i)) {
-        echange<true>(i, a, c, dpoids, dtrous);
+        echange<Applique>(i, a, c, dpoids, dtrous);
         return;
     }
     const std::size_t k = (i - static_cast<std::size_t>(fixes_)) % static_cast<std::size_t>(orbite_);
@@ -470,26 +480,8 @@ void Chercheur::applique(std::size_t i, int a, int c, std::int64_t& dpoids, int&
     const int a0 = inverse[static_cast<std::size_t>(a)];
     const int c0 = inverse[static_cast<std::size_t>(c)];
     for (std::size_t j = 0; j < static_cast<std::size_t>(orbite_); ++j)
-        echange<true>(base + j, perm_[j][static_cast<std::size_t>(a0)],
-                      perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
-}
-
-void Chercheur::evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
-    if (!enorbite(i)) {
-        echange<false>(i, a, c, dpoids, dtrous);
-        return;
-    }
-    // Each image is weighed on its own: a set that two images both touch is counted twice, an
-    // error rare enough for choosing a move, while swapping every image and back would cost twice
-    // as many walks and writes. applique() keeps the counters exact.
-    const std::size_t k = (i - static_cast<std::size_t>(fixes_)) % static_cast<std::size_t>(orbite_);
-    const std::size_t base = i - k;
-    const auto& inverse = perm_[(static_cast<std::size_t>(orbite_) - k) % static_cast<std::size_t>(orbite_)];
-    const int a0 = inverse[static_cast<std::size_t>(a)];
-    const int c0 = inverse[static_cast<std::size_t>(c)];
-    for (std::size_t j = 0; j < static_cast<std::size_t>(orbite_); ++j)
-        echange<false>(base + j, perm_[j][static_cast<std::size_t>(a0)],
-                       perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
+        echange<Applique>(base + j, perm_[j][static_cast<std::size_t>(a0)],
+                          perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
 }
 
 // Every hole plugged but a position in no grid: bring it into the free grid where that costs least.
