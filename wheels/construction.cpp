@@ -838,6 +838,9 @@ void Chercheur::publie() {
     if (partage_.taille.load() == 0 || static_cast<int>(roue.size()) < partage_.taille.load()) {
         partage_.meilleure = roue;
         partage_.taille = static_cast<int>(roue.size());
+        // Small enough: every thread stops, and with it the builds a thread may have started.
+        if (static_cast<int>(roue.size()) <= partage_.plancher)
+            partage_.arret = true;
     }
 }
 
