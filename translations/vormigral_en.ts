@@ -1340,6 +1340,10 @@ A new history could not be made: %2</translation>
         <source>%1 could not be written: %2</source>
         <translation>%1 could not be written: %2</translation>
     </message>
+    <message>
+        <source>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</source>
+        <translation>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::THistorique</name>
@@ -1535,158 +1539,6 @@ Technical detail: %1</source>
         <translation>
 
 Technical detail: %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TPageTirages</name>
-    <message>
-        <source>Add a draw</source>
-        <translation>Add a draw</translation>
-    </message>
-    <message>
-        <source>&amp;Date:</source>
-        <translation>&amp;Date:</translation>
-    </message>
-    <message>
-        <source>&amp;Bonus</source>
-        <translation>&amp;Bonus</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Add</translation>
-    </message>
-    <message>
-        <source>De&amp;lete…</source>
-        <translation>De&amp;lete…</translation>
-    </message>
-    <message>
-        <source>Delete the chosen draws</source>
-        <translation>Delete the chosen draws</translation>
-    </message>
-    <message>
-        <source>&amp;Import a file…</source>
-        <translation>&amp;Import a file…</translation>
-    </message>
-    <message>
-        <source>List of the stored draws</source>
-        <translation>List of the stored draws</translation>
-    </message>
-    <message>
-        <source>Date of the draw to add</source>
-        <translation>Date of the draw to add</translation>
-    </message>
-    <message>
-        <source>Number %1 of the draw to add</source>
-        <translation>Number %1 of the draw to add</translation>
-    </message>
-    <message>
-        <source>Bonus number of the draw to add</source>
-        <translation>Bonus number of the draw to add</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Storing the draws… %1 of %2</source>
-        <translation>Storing the draws… %1 of %2</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TPageVerification</name>
-    <message>
-        <source>A&amp;ll draws</source>
-        <translation>A&amp;ll draws</translation>
-    </message>
-    <message>
-        <source>&amp;From</source>
-        <translation>&amp;From</translation>
-    </message>
-    <message>
-        <source>&amp;to</source>
-        <translation>&amp;to</translation>
-    </message>
-    <message>
-        <source>Check &amp;my grids</source>
-        <translation>Check &amp;my grids</translation>
-    </message>
-    <message>
-        <source>&amp;Export as CSV…</source>
-        <translation>&amp;Export as CSV…</translation>
-    </message>
-    <message>
-        <source>Start of the period</source>
-        <translation>Start of the period</translation>
-    </message>
-    <message>
-        <source>End of the period</source>
-        <translation>End of the period</translation>
-    </message>
-    <message>
-        <source>Result per draw</source>
-        <translation>Result per draw</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TTailleAffichage</name>
-    <message>
-        <source>Display size</source>
-        <translation>Display size</translation>
-    </message>
-    <message>
-        <source>Size of the windows</source>
-        <translation>Size of the windows</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <comment>a display size</comment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>The new size shows at the next start of the program.</source>
-        <translation>The new size shows at the next start of the program.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>The display size cannot be kept in %1: %2.</source>
-        <translation>The display size cannot be kept in %1: %2.</translation>
-    </message>
-    <message>
-        <source>Problem !!</source>
-        <translation>Problem !!</translation>
-    </message>
-    <message>
-        <source>The display size cannot be kept: %1.</source>
-        <translation>The display size cannot be kept: %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2005,158 @@ Technical detail: %1</translation>
     <message>
         <source>B&amp;uild the wheel</source>
         <translation>B&amp;uild the wheel</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageTirages</name>
+    <message>
+        <source>Add a draw</source>
+        <translation>Add a draw</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Bonus</source>
+        <translation>&amp;Bonus</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>De&amp;lete…</translation>
+    </message>
+    <message>
+        <source>Delete the chosen draws</source>
+        <translation>Delete the chosen draws</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>&amp;Import a file…</translation>
+    </message>
+    <message>
+        <source>List of the stored draws</source>
+        <translation>List of the stored draws</translation>
+    </message>
+    <message>
+        <source>Date of the draw to add</source>
+        <translation>Date of the draw to add</translation>
+    </message>
+    <message>
+        <source>Number %1 of the draw to add</source>
+        <translation>Number %1 of the draw to add</translation>
+    </message>
+    <message>
+        <source>Bonus number of the draw to add</source>
+        <translation>Bonus number of the draw to add</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Storing the draws… %1 of %2</source>
+        <translation>Storing the draws… %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageVerification</name>
+    <message>
+        <source>A&amp;ll draws</source>
+        <translation>A&amp;ll draws</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;From</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>Check &amp;my grids</source>
+        <translation>Check &amp;my grids</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Export as CSV…</translation>
+    </message>
+    <message>
+        <source>Start of the period</source>
+        <translation>Start of the period</translation>
+    </message>
+    <message>
+        <source>End of the period</source>
+        <translation>End of the period</translation>
+    </message>
+    <message>
+        <source>Result per draw</source>
+        <translation>Result per draw</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TTailleAffichage</name>
+    <message>
+        <source>Display size</source>
+        <translation>Display size</translation>
+    </message>
+    <message>
+        <source>Size of the windows</source>
+        <translation>Size of the windows</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a display size</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>The new size shows at the next start of the program.</source>
+        <translation>The new size shows at the next start of the program.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The display size cannot be kept in %1: %2.</source>
+        <translation>The display size cannot be kept in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>The display size cannot be kept: %1.</source>
+        <translation>The display size cannot be kept: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>

@@ -1340,6 +1340,10 @@ Un nouvel historique n&apos;a pas pu être créé : %2</translation>
         <source>%1 could not be written: %2</source>
         <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
+    <message>
+        <source>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</source>
+        <translation>Votre roue : %1 grilles sur vos %2 numéros ; tirages comparés : %3.</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::THistorique</name>
@@ -1535,158 +1539,6 @@ Technical detail: %1</source>
         <translation>
 
 Détail technique : %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TPageTirages</name>
-    <message>
-        <source>Add a draw</source>
-        <translation>Ajouter un tirage</translation>
-    </message>
-    <message>
-        <source>&amp;Date:</source>
-        <translation>&amp;Date :</translation>
-    </message>
-    <message>
-        <source>&amp;Bonus</source>
-        <translation>&amp;Comp.</translation>
-    </message>
-    <message>
-        <source>&amp;Add</source>
-        <translation>&amp;Ajouter</translation>
-    </message>
-    <message>
-        <source>De&amp;lete…</source>
-        <translation>&amp;Supprimer…</translation>
-    </message>
-    <message>
-        <source>Delete the chosen draws</source>
-        <translation>Supprimer les tirages choisis</translation>
-    </message>
-    <message>
-        <source>&amp;Import a file…</source>
-        <translation>&amp;Importer un fichier…</translation>
-    </message>
-    <message>
-        <source>List of the stored draws</source>
-        <translation>Liste des tirages enregistrés</translation>
-    </message>
-    <message>
-        <source>Date of the draw to add</source>
-        <translation>Date du tirage à ajouter</translation>
-    </message>
-    <message>
-        <source>Number %1 of the draw to add</source>
-        <translation>Numéro %1 du tirage à ajouter</translation>
-    </message>
-    <message>
-        <source>Bonus number of the draw to add</source>
-        <translation>Complémentaire du tirage à ajouter</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Storing the draws… %1 of %2</source>
-        <translation>Enregistrement des tirages… %1 sur %2</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TPageVerification</name>
-    <message>
-        <source>A&amp;ll draws</source>
-        <translation>T&amp;ous les tirages</translation>
-    </message>
-    <message>
-        <source>&amp;From</source>
-        <translation>&amp;Du</translation>
-    </message>
-    <message>
-        <source>&amp;to</source>
-        <translation>a&amp;u</translation>
-    </message>
-    <message>
-        <source>Check &amp;my grids</source>
-        <translation>Vérifier &amp;mes grilles</translation>
-    </message>
-    <message>
-        <source>&amp;Export as CSV…</source>
-        <translation>&amp;Exporter en CSV…</translation>
-    </message>
-    <message>
-        <source>Start of the period</source>
-        <translation>Début de la période</translation>
-    </message>
-    <message>
-        <source>End of the period</source>
-        <translation>Fin de la période</translation>
-    </message>
-    <message>
-        <source>Result per draw</source>
-        <translation>Résultat par tirage</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TTailleAffichage</name>
-    <message>
-        <source>Display size</source>
-        <translation>Taille d&apos;affichage</translation>
-    </message>
-    <message>
-        <source>Size of the windows</source>
-        <translation>Taille des fenêtres</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <comment>a display size</comment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>The new size shows at the next start of the program.</source>
-        <translation>La nouvelle taille s&apos;applique au prochain démarrage du programme.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>The display size cannot be kept in %1: %2.</source>
-        <translation>La taille d&apos;affichage ne peut pas être gardée dans %1 : %2.</translation>
-    </message>
-    <message>
-        <source>Problem !!</source>
-        <translation>Problème !!</translation>
-    </message>
-    <message>
-        <source>The display size cannot be kept: %1.</source>
-        <translation>La taille d&apos;affichage ne peut pas être gardée : %1.</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +2005,158 @@ Détail technique : %1</translation>
     <message>
         <source>B&amp;uild the wheel</source>
         <translation>Constr&amp;uire la roue</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageTirages</name>
+    <message>
+        <source>Add a draw</source>
+        <translation>Ajouter un tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>&amp;Bonus</source>
+        <translation>&amp;Comp.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>De&amp;lete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Delete the chosen draws</source>
+        <translation>Supprimer les tirages choisis</translation>
+    </message>
+    <message>
+        <source>&amp;Import a file…</source>
+        <translation>&amp;Importer un fichier…</translation>
+    </message>
+    <message>
+        <source>List of the stored draws</source>
+        <translation>Liste des tirages enregistrés</translation>
+    </message>
+    <message>
+        <source>Date of the draw to add</source>
+        <translation>Date du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Number %1 of the draw to add</source>
+        <translation>Numéro %1 du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Bonus number of the draw to add</source>
+        <translation>Complémentaire du tirage à ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Storing the draws… %1 of %2</source>
+        <translation>Enregistrement des tirages… %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TPageVerification</name>
+    <message>
+        <source>A&amp;ll draws</source>
+        <translation>T&amp;ous les tirages</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation>a&amp;u</translation>
+    </message>
+    <message>
+        <source>Check &amp;my grids</source>
+        <translation>Vérifier &amp;mes grilles</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Start of the period</source>
+        <translation>Début de la période</translation>
+    </message>
+    <message>
+        <source>End of the period</source>
+        <translation>Fin de la période</translation>
+    </message>
+    <message>
+        <source>Result per draw</source>
+        <translation>Résultat par tirage</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TTailleAffichage</name>
+    <message>
+        <source>Display size</source>
+        <translation>Taille d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Size of the windows</source>
+        <translation>Taille des fenêtres</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a display size</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>The new size shows at the next start of the program.</source>
+        <translation>La nouvelle taille s&apos;applique au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The display size cannot be kept in %1: %2.</source>
+        <translation>La taille d&apos;affichage ne peut pas être gardée dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+    <message>
+        <source>The display size cannot be kept: %1.</source>
+        <translation>La taille d&apos;affichage ne peut pas être gardée : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>
