@@ -141,6 +141,17 @@ void lie(QSqlQuery& requete, const TTirageDate& tirage, int debut = 0) {
         requete.bindValue(debut + 1 + i, t.tirage.numeros[static_cast<std::size_t>(i)]);
 }
 
+// The draw of a row that starts with `colonnes`.
+TTirageDate tiragelu(const QSqlQuery& requete) {
+    const QString jour = requete.value(0).toString();
+    TTirageDate t;
+    t.date = {jour.mid(0, 4).toInt(), jour.mid(5, 2).toInt(), jour.mid(8, 2).toInt()};
+    for (int i = 0; i < 6; ++i)
+        t.tirage.numeros[static_cast<std::size_t>(i)] = requete.value(i + 1).toInt();
+    t.tirage.complementaire = requete.value(7).toInt();
+    return t;
+}
+
 // A draw's day and main numbers as one key, whatever their order.
 std::pair<int, std::uint64_t> identite(const TTirageDate& tirage) {
     std::uint64_t numeros = 0;
@@ -344,12 +355,7 @@ TBaseTirages::TBilan TBaseTirages::lit(std::vector<TTirageDate>& sortie) const {
             QStringLiteral("SELECT %1 FROM tirages ORDER BY date DESC, id").arg(QLatin1String(colonnes))))
         return echec(requete.lastError());
     while (requete.next()) {
-        const QString jour = requete.value(0).toString();
-        TTirageDate t;
-        t.date = {jour.mid(0, 4).toInt(), jour.mid(5, 2).toInt(), jour.mid(8, 2).toInt()};
-        for (int i = 0; i < 6; ++i)
-            t.tirage.numeros[static_cast<std::size_t>(i)] = requete.value(i + 1).toInt();
-        t.tirage.complementaire = requete.value(7).toInt();
+        const TTirageDate t = tiragelu(requete);
         // The schema keeps the numbers sound; only a day like 2023-02-30 written by another
         // program could slip through, and it is no draw.
         if (validetirage(t) == TMotif::aucun)
@@ -487,11 +493,7 @@ TBaseTirages::TBilan TBaseTirages::litgains(const std::vector<TTirageDate>& tira
                     .arg(QLatin1String(colonnes))))
             return echec(requete.lastError());
         while (requete.next()) {
-            const QString jour = requete.value(0).toString();
-            TTirageDate t;
-            t.date = {jour.mid(0, 4).toInt(), jour.mid(5, 2).toInt(), jour.mid(8, 2).toInt()};
-            for (int i = 0; i < 6; ++i)
-                t.tirage.numeros[static_cast<std::size_t>(i)] = requete.value(i + 1).toInt();
+            const TTirageDate t = tiragelu(requete);
             const int k = requete.value(8).toInt();
             if (k >= 1 && k <= 7)
                 stockes[identite(t)].centimes[static_cast<std::size_t>(k)] = requete.value(9).toLongLong();

@@ -3,6 +3,8 @@
 #include "engine/cases.h"
 #include "engine/serie.h"
 #include "files/ecriture.h"
+#include "windows/bilanargent.h"
+#include "windows/colonnes.h"
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
@@ -669,6 +671,10 @@ QWidget* THistorique::pageverification() {
 
     auto* bas = new QHBoxLayout;
     bas->addStretch();
+    bargent_ = bouton(page, "bargent");
+    bargent_->setEnabled(false);
+    connect(bargent_, &QPushButton::clicked, this, &THistorique::argentclick);
+    bas->addWidget(bargent_);
     bexporter_ = bouton(page, "bexporter");
     bexporter_->setEnabled(false);
     connect(bexporter_, &QPushButton::clicked, this, &THistorique::exporteclick);
@@ -682,6 +688,7 @@ void THistorique::traduithistorique() {
     appliquelegendes(this, legendeshistorique, en);
     onglets_->setTabText(0, legendehistorique("ongletTirages", en));
     onglets_->setTabText(1, legendehistorique("ongletVerification", en));
+    bargent_->setText(TFenetreArgent::libellebouton());
     nommecontroles(this, en);
     onglets_->tabBar()->setAccessibleName(onglets_->accessibleName());
     modeletirages_->traduit(en);
@@ -698,6 +705,9 @@ void THistorique::showEvent(QShowEvent* evenement) {
     lverification_->clear();
     ltotaux_->clear();
     bexporter_->setEnabled(false);
+    bargent_->setEnabled(false);
+    if (argent_)
+        argent_->hide();
     traduithistorique();
     if (!centree_) {
         centree_ = true;
@@ -796,10 +806,13 @@ void THistorique::affichenombre() {
                               .arg(jour(tirages_.back().date), jour(tirages_.front().date)));
 }
 
-bool THistorique::enregistre(const std::vector<TTirageDate>& nouveaux) {
-    QString erreur;
-    if (!base_ || !base_->ajoute(nouveaux, &erreur)) {
-        probleme("echececriture", erreur);
+bool THistorique::enregistre(const std::vector<TTirageDate>& nouveaux, const std::vector<TGains>& gains) {
+    TStockageTirages::TBilan bilan;
+    bilan.erreur = TStockageTirages::TErreur::fermee;
+    if (base_)
+        bilan = base_->stocke(nouveaux, {}, gains);
+    if (!bilan.reussi()) {
+        probleme("echececriture", bilan.detail);
         return false;
     }
     recharge();
@@ -904,38 +917,86 @@ void THistorique::importeclick() {
     case Ouverture::Refuse:
         return refuse("illisible", qt_error_string(lu.erreur));
     }
-    const TProjetImport apercu =
-        analyseimport(contenu, tirages_, depuisqdate(plateforme_.horloge.aujourdhui()));
-    switch (apercu.refus) {
-    case TRefus::aucun:
-        break;
-    case TRefus::pastexte:
-        return refuse("pastexte");
-    case TRefus::troplong:
-        return refuse("troplong");
-    case TRefus::aucuntirage:
-        if (apercu.rejetees.empty())
-            return refuse("aucunevalide");
-        // The first rejected line shows what the whole file gets wrong.
-        return refuse("aucunevalidemotif", legendehistorique("lignemotif", en)
-                                               .arg(apercu.rejetees.front().ligne)
-                                               .arg(motif(apercu.rejetees.front(), en, apercu.ordre)));
-    case TRefus::enteteinconnue: {
-        const int c = static_cast<int>(apercu.colonnemanquante);
-        const QString colonne = c == 0   ? legendehistorique("colonnedate", en)
-                                : c == 7 ? legendehistorique("colonnecomp", en)
-                                         : legendehistorique("colonneboule", en).arg(c);
-        return refuse("enteteinconnue", colonne);
+    const TDate aujourdhui = depuisqdate(plateforme_.horloge.aujourdhui());
+    const QString config = plateforme_.systeme.repertoireconfig();
+    TProjetImport apercu = analyseimport(contenu, tirages_, aujourdhui);
+    // The columns the player chose for this header read it, known to the import or not.
+    if (const auto gardee = TChoixColonnes::memorisee(config, apercu.cle); gardee && apercu.entete) {
+        TProjetImport relu = analyseimport(contenu, tirages_, aujourdhui, &*gardee);
+        if (relu.refus != TRefus::enteteinconnue)
+            apercu = std::move(relu);
     }
-    }
-    TApercuImport apercuimport(this, apercu, nom, en);
-    if (apercuimport.exec() != QDialog::Accepted || apercu.aajouter.empty())
+    // Reads the file again with the columns the player chooses; false when they give up.
+    const auto choisitcolonnes = [&] {
+        TFenetreColonnes colonnes(contenu, apercu, config, this);
+        if (colonnes.exec() != QDialog::Accepted)
+            return false;
+        if (!colonnes.refus().isEmpty())
+            plateforme_.messages.message(colonnes.refus(), texte(titreprobleme, en), Boutons::Ok,
+                                         Icone::Exclamation);
+        apercu = analyseimport(contenu, tirages_, aujourdhui, &colonnes.choix().correspondance());
+        return true;
+    };
+    if (apercu.refus == TRefus::enteteinconnue && apercu.entete && !choisitcolonnes())
         return;
+    // Says why the file as read cannot be imported.
+    const auto lisible = [&] {
+        switch (apercu.refus) {
+        case TRefus::aucun:
+            return true;
+        case TRefus::pastexte:
+            refuse("pastexte");
+            break;
+        case TRefus::troplong:
+            refuse("troplong");
+            break;
+        case TRefus::aucuntirage:
+            if (apercu.rejetees.empty())
+                refuse("aucunevalide");
+            else // The first rejected line shows what the whole file gets wrong.
+                refuse("aucunevalidemotif", legendehistorique("lignemotif", en)
+                                                .arg(apercu.rejetees.front().ligne)
+                                                .arg(motif(apercu.rejetees.front(), en, apercu.ordre)));
+            break;
+        case TRefus::enteteinconnue: {
+            const int c = static_cast<int>(apercu.colonnemanquante);
+            const QString colonne = c == 0   ? legendehistorique("colonnedate", en)
+                                    : c == 7 ? legendehistorique("colonnecomp", en)
+                                             : legendehistorique("colonneboule", en).arg(c);
+            refuse("enteteinconnue", colonne);
+            break;
+        }
+        }
+        return false;
+    };
+    for (;;) {
+        if (!lisible())
+            return;
+        TApercuImport apercuimport(this, apercu, nom, en);
+        const int reponse = apercuimport.exec();
+        if (reponse == TApercuImport::colonnesdemandees) {
+            if (!choisitcolonnes())
+                return;
+            continue;
+        }
+        if (reponse != QDialog::Accepted || apercu.aajouter.empty())
+            return;
+        break;
+    }
     std::vector<TTirageDate> nouveaux;
+    std::vector<TGains> gains;
     nouveaux.reserve(apercu.aajouter.size());
-    for (const TLigneTirage& l : apercu.aajouter)
+    for (const TLigneTirage& l : apercu.aajouter) {
         nouveaux.push_back(l.tirage);
-    enregistre(nouveaux);
+        gains.push_back(gainsdelaligne(apercu, l));
+    }
+    // The payouts of draws stored earlier from a file without them join them now.
+    for (const TLigneTirage& l : apercu.presents)
+        if (const TGains g = gainsdelaligne(apercu, l); !g.aucun()) {
+            nouveaux.push_back(l.tirage);
+            gains.push_back(g);
+        }
+    enregistre(nouveaux, gains);
 }
 
 void THistorique::verifieclick() {
@@ -975,6 +1036,18 @@ void THistorique::verifieclick() {
         legendehistorique("totaux", en).arg(classes.join(QStringLiteral(" · "))) + QLatin1Char('\n') +
         legendehistorique("promesse", en).arg(promesse.x).arg(promesse.y).arg(b.promises).arg(b.tenues));
     bexporter_->setEnabled(true);
+    bargent_->setEnabled(true);
+    if (argent_ && argent_->isVisible())
+        argent_->montre(b);
+}
+
+void THistorique::argentclick() {
+    if (!argent_)
+        argent_ = new TFenetreArgent(*base_, plateforme_.systeme.repertoireconfig(), this);
+    argent_->montre(modelerecap_->recapitulatif());
+    argent_->show();
+    argent_->raise();
+    argent_->activateWindow();
 }
 
 void THistorique::exporteclick() {
@@ -1080,6 +1153,12 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
     annuler->setText(legendehistorique("bannuler", en));
     boutons->addButton(stocker, QDialogButtonBox::AcceptRole);
     boutons->addButton(annuler, QDialogButtonBox::RejectRole);
+    if (apercu.entete) {
+        auto* colonnes = bouton(this, "bcolonnes");
+        colonnes->setText(TFenetreColonnes::libellebouton());
+        boutons->addButton(colonnes, QDialogButtonBox::ActionRole);
+        connect(colonnes, &QPushButton::clicked, this, [this] { done(colonnesdemandees); });
+    }
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     disposition->addWidget(boutons);

@@ -25,6 +25,7 @@ namespace vormigral {
 
 class ModeleTirages;
 class ModeleRecapitulatif;
+class TFenetreArgent;
 
 // The draw history: the stored draws newest first, one draw typed in, draws imported from a file
 // after a preview, and the check of the current grids against every stored draw.
@@ -43,6 +44,8 @@ public:
     void importeclick();
     void verifieclick();
     void exporteclick();
+    // Opens the money check of the check shown.
+    void argentclick();
 
     const std::vector<TTirageDate>& tirages() const { return tirages_; }
     const TRecapitulatif& recapitulatif() const;
@@ -57,7 +60,7 @@ private:
     void recharge();
     void affichenombre();
     // Stores the draws in one transaction and lists them; says why when the base refuses.
-    bool enregistre(const std::vector<TTirageDate>& nouveaux);
+    bool enregistre(const std::vector<TTirageDate>& nouveaux, const std::vector<TGains>& gains = {});
     void probleme(const char* cle, const QString& premier = QString(), const QString& second = QString());
     QString legende(const char* cle) const;
 
@@ -86,6 +89,8 @@ private:
     QSortFilterProxyModel* tri_ = nullptr;
     QLabel* ltotaux_ = nullptr;
     QPushButton* bexporter_ = nullptr;
+    QPushButton* bargent_ = nullptr;
+    TFenetreArgent* argent_ = nullptr; // made on first use
     bool centree_ = false;
 };
 
@@ -94,6 +99,8 @@ class TApercuImport : public QDialog {
     Q_OBJECT
 public:
     TApercuImport(QWidget* parent, const TProjetImport& apercu, const QString& fichier, bool anglais);
+    // What exec() returns when the player asks to choose the file's columns again.
+    static constexpr int colonnesdemandees = 2;
 };
 
 } // namespace vormigral
