@@ -19,6 +19,103 @@
     </message>
 </context>
 <context>
+    <name>vormigral::AnalyseMethode</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share of the cases or of the draws</comment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>%1 — 1 in %2</source>
+        <translation>%1 — 1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numbers</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 or fewer</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 drawn</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>kept in every case (%1 cases).</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
+        <translation>
+            <numerusform>kept except in %1 case out of %2, where the best grid holds only %3.</numerusform>
+            <numerusform>kept except in %1 cases out of %2, where the best grid holds only %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
+        <translation>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>not possible</source>
+        <translation>not possible</translation>
+    </message>
+    <message>
+        <source>Drawn among your %1
+(exactly)</source>
+        <translation>Drawn among your %1
+(exactly)</translation>
+    </message>
+    <message>
+        <source>In one grid
+(at least)</source>
+        <translation>In one grid
+(at least)</translation>
+    </message>
+    <message>
+        <source>Method %1: %2</source>
+        <translation>Method %1: %2</translation>
+    </message>
+    <message>
+        <source>You play %1 grids on your %2 ticked numbers.</source>
+        <translation>You play %1 grids on your %2 ticked numbers.</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
+        <translation>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
+        <translation>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a share of the chart under the pointer</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a bar of the chart in words</comment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Share of the cases by the best result of one grid. %1</source>
+        <translation>Share of the cases by the best result of one grid. %1</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::ChoixLangue</name>
     <message>
         <source>Français</source>
@@ -389,6 +486,37 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TAnalyse</name>
+    <message>
+        <source>Method analysis</source>
+        <translation>Method analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>No method is selected: choose one in the main window&apos;s list.</source>
+        <translation>No method is selected: choose one in the main window&apos;s list.</translation>
+    </message>
+    <message>
+        <source>Number of cases by the best result of one grid</source>
+        <translation>Number of cases by the best result of one grid</translation>
+    </message>
+    <message>
+        <source>Odds per draw</source>
+        <translation>Odds per draw</translation>
+    </message>
+    <message>
+        <source>Chart of the share of the cases by the best result</source>
+        <translation>Chart of the share of the cases by the best result</translation>
+    </message>
+    <message>
+        <source>Close the analysis</source>
+        <translation>Close the analysis</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TApercuImport</name>
     <message>
         <source>Import preview</source>
@@ -448,6 +576,167 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TChoixColonnes</name>
+    <message>
+        <source>Line %1: %2 — %3 + %4</source>
+        <translation>Line %1: %2 — %3 + %4</translation>
+    </message>
+    <message>
+        <source>Line %1: not a draw with these columns</source>
+        <translation>Line %1: not a draw with these columns</translation>
+    </message>
+    <message>
+        <source>Choose the column of: %1.</source>
+        <translation>Choose the column of: %1.</translation>
+    </message>
+    <message>
+        <source>One column cannot hold %1 and another field.</source>
+        <translation>One column cannot hold %1 and another field.</translation>
+    </message>
+    <message>
+        <source>No line reads as a draw with these columns.</source>
+        <translation>No line reads as a draw with these columns.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Ball %1</source>
+        <translation>Ball %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreArgent</name>
+    <message>
+        <source>Money check</source>
+        <translation>Money check</translation>
+    </message>
+    <message>
+        <source>&amp;Price of one grid for one draw:</source>
+        <translation>&amp;Price of one grid for one draw:</translation>
+    </message>
+    <message>
+        <source>Price of one grid for one draw</source>
+        <translation>Price of one grid for one draw</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Period&apos;s totals</source>
+        <translation>Period&apos;s totals</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>Not counted</translation>
+    </message>
+    <message>
+        <source>Money per draw</source>
+        <translation>Money per draw</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Winnings</source>
+        <translation>Winnings</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>C&amp;umulative net result:</source>
+        <translation>C&amp;umulative net result:</translation>
+    </message>
+    <message>
+        <source>Cumulative net result</source>
+        <translation>Cumulative net result</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read: %1</source>
+        <translation>The payouts could not be read: %1</translation>
+    </message>
+    <message>
+        <source>The price could not be kept in %1.</source>
+        <translation>The price could not be kept in %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Money…</source>
+        <translation>&amp;Money…</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read.</source>
+        <translation>The payouts could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreColonnes</name>
+    <message>
+        <source>File columns</source>
+        <translation>File columns</translation>
+    </message>
+    <message>
+        <source>Choose the column of the file that holds each part of a draw.</source>
+        <translation>Choose the column of the file that holds each part of a draw.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>&amp;First lines as read:</source>
+        <translation>&amp;First lines as read:</translation>
+    </message>
+    <message>
+        <source>First lines as read</source>
+        <translation>First lines as read</translation>
+    </message>
+    <message>
+        <source>This mapping will be remembered for files with the same header.</source>
+        <translation>This mapping will be remembered for files with the same header.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The choice of columns could not be remembered in your configuration folder.</source>
+        <translation>The choice of columns could not be remembered in your configuration folder.</translation>
+    </message>
+    <message>
+        <source>&amp;Columns…</source>
+        <translation>&amp;Columns…</translation>
     </message>
 </context>
 <context>
@@ -1496,156 +1785,6 @@ Technical detail: %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::AnalyseMethode</name>
-    <message>
-        <source>%1%</source>
-        <comment>a share of the cases or of the draws</comment>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>never</translation>
-    </message>
-    <message>
-        <source>%1 — 1 in %2</source>
-        <translation>%1 — 1 in %2</translation>
-    </message>
-    <message>
-        <source>%1 numbers</source>
-        <translation>%1 numbers</translation>
-    </message>
-    <message>
-        <source>2 or fewer</source>
-        <translation>2 or fewer</translation>
-    </message>
-    <message>
-        <source>%1 drawn</source>
-        <translation>%1 drawn</translation>
-    </message>
-    <message>
-        <source>kept in every case (%1 cases).</source>
-        <translation>kept in every case (%1 cases).</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
-        <translation>
-            <numerusform>kept except in %1 case out of %2, where the best grid holds only %3.</numerusform>
-            <numerusform>kept except in %1 cases out of %2, where the best grid holds only %3.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
-        <translation>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cases</translation>
-    </message>
-    <message>
-        <source>not possible</source>
-        <translation>not possible</translation>
-    </message>
-    <message>
-        <source>Drawn among your %1
-(exactly)</source>
-        <translation>Drawn among your %1
-(exactly)</translation>
-    </message>
-    <message>
-        <source>In one grid
-(at least)</source>
-        <translation>In one grid
-(at least)</translation>
-    </message>
-    <message>
-        <source>Method %1: %2</source>
-        <translation>Method %1: %2</translation>
-    </message>
-    <message>
-        <source>You play %1 grids on your %2 ticked numbers.</source>
-        <translation>You play %1 grids on your %2 ticked numbers.</translation>
-    </message>
-    <message>
-        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
-        <translation>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</translation>
-    </message>
-    <message>
-        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
-        <translation>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a share of the chart under the pointer</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <comment>a bar of the chart in words</comment>
-        <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>Share of the cases by the best result of one grid. %1</source>
-        <translation>Share of the cases by the best result of one grid. %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TAnalyse</name>
-    <message>
-        <source>Method analysis</source>
-        <translation>Method analysis</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>No method is selected: choose one in the main window&apos;s list.</source>
-        <translation>No method is selected: choose one in the main window&apos;s list.</translation>
-    </message>
-    <message>
-        <source>Number of cases by the best result of one grid</source>
-        <translation>Number of cases by the best result of one grid</translation>
-    </message>
-    <message>
-        <source>Odds per draw</source>
-        <translation>Odds per draw</translation>
-    </message>
-    <message>
-        <source>Chart of the share of the cases by the best result</source>
-        <translation>Chart of the share of the cases by the best result</translation>
-    </message>
-    <message>
-        <source>Close the analysis</source>
-        <translation>Close the analysis</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TTailleAffichage</name>
     <message>
         <source>Display size</source>
@@ -1683,6 +1822,97 @@ Technical detail: %1</translation>
     <message>
         <source>The display size cannot be kept: %1.</source>
         <translation>The display size cannot be kept: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TVerificationArgent</name>
+    <message>
+        <source>en_IE</source>
+        <extracomment>The locale whose way of writing amounts in euros the money check follows.</extracomment>
+        <translation>en_IE</translation>
+    </message>
+    <message>
+        <source>Cost: %1 — Winnings: %2 — Net result: %3</source>
+        <translation>Cost: %1 — Winnings: %2 — Net result: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n winning grid(s) without a known payout, not counted.</source>
+        <translation>
+            <numerusform>%n winning grid without a known payout, not counted.</numerusform>
+            <numerusform>%n winning grids without a known payout, not counted.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n draw(s) without any stored payout.</source>
+        <translation>
+            <numerusform>%n draw without any stored payout.</numerusform>
+            <numerusform>%n draws without any stored payout.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numbers</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Bonus</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numbers</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4 + Bonus</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numbers</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Bonus</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numbers</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>No draw checked.</source>
+        <translation>No draw checked.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cumulative net result over %n draw(s), from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</source>
+        <translation>
+            <numerusform>Cumulative net result over %n draw, from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</numerusform>
+            <numerusform>Cumulative net result over %n draws, from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,103 @@
     </message>
 </context>
 <context>
+    <name>vormigral::AnalyseMethode</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share of the cases or of the draws</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>%1 — 1 in %2</source>
+        <translation>%1 — 1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 numbers</source>
+        <translation>%1 numéros</translation>
+    </message>
+    <message>
+        <source>2 or fewer</source>
+        <translation>2 ou moins</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 tirés</translation>
+    </message>
+    <message>
+        <source>kept in every case (%1 cases).</source>
+        <translation>tenue dans tous les cas (%1 cas).</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
+        <translation>
+            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
+            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
+        <translation>Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3, %4</translation>
+    </message>
+    <message>
+        <source>Cases</source>
+        <translation>Cas</translation>
+    </message>
+    <message>
+        <source>not possible</source>
+        <translation>sans objet</translation>
+    </message>
+    <message>
+        <source>Drawn among your %1
+(exactly)</source>
+        <translation>Tirés parmi vos %1
+(exactement)</translation>
+    </message>
+    <message>
+        <source>In one grid
+(at least)</source>
+        <translation>Dans une même grille
+(au moins)</translation>
+    </message>
+    <message>
+        <source>Method %1: %2</source>
+        <translation>Méthode %1 : %2</translation>
+    </message>
+    <message>
+        <source>You play %1 grids on your %2 ticked numbers.</source>
+        <translation>Vous jouez %1 grilles sur vos %2 numéros cochés.</translation>
+    </message>
+    <message>
+        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
+        <translation>&amp;Nombre de cas selon le meilleur résultat d&apos;une grille, pour 3 à 6 numéros tirés parmi vos %1 :</translation>
+    </message>
+    <message>
+        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
+        <translation>Chances &amp;par tirage de 6 numéros sur 49 (%1 tirages possibles), en jouant vos %2 grilles :</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a share of the chart under the pointer</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>a bar of the chart in words</comment>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>Share of the cases by the best result of one grid. %1</source>
+        <translation>Part des cas selon le meilleur résultat d&apos;une grille. %1</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::ChoixLangue</name>
     <message>
         <source>Français</source>
@@ -389,6 +486,37 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TAnalyse</name>
+    <message>
+        <source>Method analysis</source>
+        <translation>Analyse de la méthode</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No method is selected: choose one in the main window&apos;s list.</source>
+        <translation>Aucune méthode n&apos;est choisie : choisissez-en une dans la liste de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Number of cases by the best result of one grid</source>
+        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille</translation>
+    </message>
+    <message>
+        <source>Odds per draw</source>
+        <translation>Chances par tirage</translation>
+    </message>
+    <message>
+        <source>Chart of the share of the cases by the best result</source>
+        <translation>Graphique de la part des cas selon le meilleur résultat</translation>
+    </message>
+    <message>
+        <source>Close the analysis</source>
+        <translation>Fermer l&apos;analyse</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TApercuImport</name>
     <message>
         <source>Import preview</source>
@@ -448,6 +576,167 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TChoixColonnes</name>
+    <message>
+        <source>Line %1: %2 — %3 + %4</source>
+        <translation>Ligne %1 : %2 — %3 + %4</translation>
+    </message>
+    <message>
+        <source>Line %1: not a draw with these columns</source>
+        <translation>Ligne %1 : pas un tirage avec ces colonnes</translation>
+    </message>
+    <message>
+        <source>Choose the column of: %1.</source>
+        <translation>Choisissez la colonne de : %1.</translation>
+    </message>
+    <message>
+        <source>One column cannot hold %1 and another field.</source>
+        <translation>Une colonne ne peut pas contenir %1 et un autre champ.</translation>
+    </message>
+    <message>
+        <source>No line reads as a draw with these columns.</source>
+        <translation>Aucune ligne ne se lit comme un tirage avec ces colonnes.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>Ball %1</source>
+        <translation>Boule %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreArgent</name>
+    <message>
+        <source>Money check</source>
+        <translation>Bilan financier</translation>
+    </message>
+    <message>
+        <source>&amp;Price of one grid for one draw:</source>
+        <translation>&amp;Prix d&apos;une grille pour un tirage :</translation>
+    </message>
+    <message>
+        <source>Price of one grid for one draw</source>
+        <translation>Prix d&apos;une grille pour un tirage</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Period&apos;s totals</source>
+        <translation>Totaux de la période</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>Non compté</translation>
+    </message>
+    <message>
+        <source>Money per draw</source>
+        <translation>Bilan par tirage</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Winnings</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>C&amp;umulative net result:</source>
+        <translation>Résultat net c&amp;umulé :</translation>
+    </message>
+    <message>
+        <source>Cumulative net result</source>
+        <translation>Résultat net cumulé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read: %1</source>
+        <translation>Les rapports n&apos;ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>The price could not be kept in %1.</source>
+        <translation>Le prix n&apos;a pas pu être conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Money…</source>
+        <translation>&amp;Bilan financier…</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read.</source>
+        <translation>Les rapports n&apos;ont pas pu être lus.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreColonnes</name>
+    <message>
+        <source>File columns</source>
+        <translation>Colonnes du fichier</translation>
+    </message>
+    <message>
+        <source>Choose the column of the file that holds each part of a draw.</source>
+        <translation>Choisissez la colonne du fichier qui contient chaque partie d&apos;un tirage.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>&amp;First lines as read:</source>
+        <translation>&amp;Premières lignes telles que lues :</translation>
+    </message>
+    <message>
+        <source>First lines as read</source>
+        <translation>Premières lignes telles que lues</translation>
+    </message>
+    <message>
+        <source>This mapping will be remembered for files with the same header.</source>
+        <translation>Cette correspondance sera retenue pour les fichiers ayant le même en-tête.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The choice of columns could not be remembered in your configuration folder.</source>
+        <translation>Le choix des colonnes n&apos;a pas pu être retenu dans votre dossier de configuration.</translation>
+    </message>
+    <message>
+        <source>&amp;Columns…</source>
+        <translation>&amp;Colonnes…</translation>
     </message>
 </context>
 <context>
@@ -1496,156 +1785,6 @@ Détail technique : %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::AnalyseMethode</name>
-    <message>
-        <source>%1%</source>
-        <comment>a share of the cases or of the draws</comment>
-        <translation>%1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>never</source>
-        <translation>jamais</translation>
-    </message>
-    <message>
-        <source>%1 — 1 in %2</source>
-        <translation>%1 — 1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1 numbers</source>
-        <translation>%1 numéros</translation>
-    </message>
-    <message>
-        <source>2 or fewer</source>
-        <translation>2 ou moins</translation>
-    </message>
-    <message>
-        <source>%1 drawn</source>
-        <translation>%1 tirés</translation>
-    </message>
-    <message>
-        <source>kept in every case (%1 cases).</source>
-        <translation>tenue dans tous les cas (%1 cas).</translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 à %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>kept except in %1 case(s) out of %2, where the best grid holds only %3.</source>
-        <translation>
-            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
-            <numerusform>tenue sauf dans %1 cas sur %2, où la meilleure grille n&apos;en contient que %3.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4</source>
-        <translation>Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3, %4</translation>
-    </message>
-    <message>
-        <source>Cases</source>
-        <translation>Cas</translation>
-    </message>
-    <message>
-        <source>not possible</source>
-        <translation>sans objet</translation>
-    </message>
-    <message>
-        <source>Drawn among your %1
-(exactly)</source>
-        <translation>Tirés parmi vos %1
-(exactement)</translation>
-    </message>
-    <message>
-        <source>In one grid
-(at least)</source>
-        <translation>Dans une même grille
-(au moins)</translation>
-    </message>
-    <message>
-        <source>Method %1: %2</source>
-        <translation>Méthode %1 : %2</translation>
-    </message>
-    <message>
-        <source>You play %1 grids on your %2 ticked numbers.</source>
-        <translation>Vous jouez %1 grilles sur vos %2 numéros cochés.</translation>
-    </message>
-    <message>
-        <source>&amp;Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:</source>
-        <translation>&amp;Nombre de cas selon le meilleur résultat d&apos;une grille, pour 3 à 6 numéros tirés parmi vos %1 :</translation>
-    </message>
-    <message>
-        <source>&amp;Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:</source>
-        <translation>Chances &amp;par tirage de 6 numéros sur 49 (%1 tirages possibles), en jouant vos %2 grilles :</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a share of the chart under the pointer</comment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>%1: %2.</source>
-        <comment>a bar of the chart in words</comment>
-        <translation>%1 : %2.</translation>
-    </message>
-    <message>
-        <source>Share of the cases by the best result of one grid. %1</source>
-        <translation>Part des cas selon le meilleur résultat d&apos;une grille. %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TAnalyse</name>
-    <message>
-        <source>Method analysis</source>
-        <translation>Analyse de la méthode</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>No method is selected: choose one in the main window&apos;s list.</source>
-        <translation>Aucune méthode n&apos;est choisie : choisissez-en une dans la liste de la fenêtre principale.</translation>
-    </message>
-    <message>
-        <source>Number of cases by the best result of one grid</source>
-        <translation>Nombre de cas selon le meilleur résultat d&apos;une grille</translation>
-    </message>
-    <message>
-        <source>Odds per draw</source>
-        <translation>Chances par tirage</translation>
-    </message>
-    <message>
-        <source>Chart of the share of the cases by the best result</source>
-        <translation>Graphique de la part des cas selon le meilleur résultat</translation>
-    </message>
-    <message>
-        <source>Close the analysis</source>
-        <translation>Fermer l&apos;analyse</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TTailleAffichage</name>
     <message>
         <source>Display size</source>
@@ -1683,6 +1822,97 @@ Détail technique : %1</translation>
     <message>
         <source>The display size cannot be kept: %1.</source>
         <translation>La taille d&apos;affichage ne peut pas être gardée : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TVerificationArgent</name>
+    <message>
+        <source>en_IE</source>
+        <extracomment>The locale whose way of writing amounts in euros the money check follows.</extracomment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>Cost: %1 — Winnings: %2 — Net result: %3</source>
+        <translation>Coût : %1 — Gains : %2 — Résultat net : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n winning grid(s) without a known payout, not counted.</source>
+        <translation>
+            <numerusform>%n grille gagnante sans rapport connu, non comptée.</numerusform>
+            <numerusform>%n grilles gagnantes sans rapport connu, non comptées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n draw(s) without any stored payout.</source>
+        <translation>
+            <numerusform>%n tirage sans aucun rapport enregistré.</numerusform>
+            <numerusform>%n tirages sans aucun rapport enregistré.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>3 numbers</source>
+        <translation>3 numéros</translation>
+    </message>
+    <message>
+        <source>3 + Bonus</source>
+        <translation>3 + Comp.</translation>
+    </message>
+    <message>
+        <source>4 numbers</source>
+        <translation>4 numéros</translation>
+    </message>
+    <message>
+        <source>4 + Bonus</source>
+        <translation>4 + Comp.</translation>
+    </message>
+    <message>
+        <source>5 numbers</source>
+        <translation>5 numéros</translation>
+    </message>
+    <message>
+        <source>5 + Bonus</source>
+        <translation>5 + Comp.</translation>
+    </message>
+    <message>
+        <source>6 numbers</source>
+        <translation>6 numéros</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>No draw checked.</source>
+        <translation>Aucun tirage vérifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cumulative net result over %n draw(s), from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</source>
+        <translation>
+            <numerusform>Résultat net cumulé sur %n tirage, du %1 au %2 : au plus bas %3 le %4, au plus haut %5 le %6, à la fin %7.</numerusform>
+            <numerusform>Résultat net cumulé sur %n tirages, du %1 au %2 : au plus bas %3 le %4, au plus haut %5 le %6, à la fin %7.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>
