@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/argent.h"
 #include "history/tirage.h"
 
 #include <QString>
@@ -46,6 +47,7 @@ public:
         std::size_t presents = 0;   // already stored, by this copy or another: skipped
         std::size_t differents = 0; // stored already with another bonus number: skipped, the stored one kept
         std::size_t retires = 0;    // draws removed
+        std::size_t avecgains = 0;  // draws stored now or already whose payouts were given
         bool reussi() const { return erreur == TErreur::aucune; }
     };
 
@@ -91,8 +93,16 @@ public:
     virtual TBilan lit(std::vector<TTirageDate>& sortie) const = 0;
     // Stores the draws in one transaction, all or none; a draw already stored (same day and main
     // numbers), by this copy or another, is skipped and counted, never a failure. Goes by chunks, so
-    // that it can be followed and cancelled through `suivi`; then nothing is stored.
-    virtual TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {}) = 0;
+    // that it can be followed and cancelled through `suivi`; then nothing is stored. `gains[i]` are
+    // the payouts of `tirages[i]` (none past the end of `gains`): kept with the draw, and given to a
+    // draw already stored with the same complementary that has none yet (a history first filled
+    // from a file without payouts); a stored draw that has some, or another complementary, keeps
+    // what it has.
+    virtual TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {},
+                          const std::vector<TGains>& gains = {}) = 0;
+    // The stored payouts of each of `tirages` into `sortie`, in their order: none known for a draw
+    // that is not stored or was stored without them. Empty, with the cause, when reading fails.
+    virtual TBilan litgains(const std::vector<TTirageDate>& tirages, std::vector<TGains>& sortie) const = 0;
     // Removes the draws (same day and main numbers), all or none; one already gone is no failure.
     virtual TBilan retire(const std::vector<TTirageDate>& tirages) = 0;
 };

@@ -1,5 +1,6 @@
 #include "windows/apercuimport.h"
 
+#include "windows/colonnes.h"
 #include "windows/controleshistorique.h"
 #include "windows/texteshistorique.h"
 
@@ -62,7 +63,7 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
         disposition->addWidget(plus);
     }
 
-    boutons_ = new QDialogButtonBox(this);
+    auto* boutons = new QDialogButtonBox(this);
     const std::size_t n = apercu.aajouter.size();
     auto* stocker = boutonhistorique(this, "bstocker");
     stocker->setText(n == 0   ? tr("Nothing to store")
@@ -72,11 +73,17 @@ TApercuImport::TApercuImport(QWidget* parent, const TProjetImport& apercu, const
     stocker->setDefault(n > 0);
     auto* annuler = boutonhistorique(this, "bannuler");
     annuler->setText(tr("Cancel"));
-    boutons_->addButton(stocker, QDialogButtonBox::AcceptRole);
-    boutons_->addButton(annuler, QDialogButtonBox::RejectRole);
-    connect(boutons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    disposition->addWidget(boutons_);
+    boutons->addButton(stocker, QDialogButtonBox::AcceptRole);
+    boutons->addButton(annuler, QDialogButtonBox::RejectRole);
+    if (apercu.entete) {
+        auto* colonnes = boutonhistorique(this, "bcolonnes");
+        colonnes->setText(TFenetreColonnes::libellebouton());
+        boutons->addButton(colonnes, QDialogButtonBox::ActionRole);
+        connect(colonnes, &QPushButton::clicked, this, [this] { done(colonnesdemandees); });
+    }
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    disposition->addWidget(boutons);
     nommeboutons(this);
     (n > 0 ? static_cast<QWidget*>(stocker) : annuler)->setFocus();
 }

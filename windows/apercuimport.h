@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-class QDialogButtonBox;
-
 namespace vormigral {
 
 // What an import would do, shown before anything is stored: the counts, how the dates are read
@@ -15,12 +13,9 @@ class TApercuImport : public QDialog {
 public:
     TApercuImport(QWidget* parent, const TProjetImport& apercu, const QString& fichier);
 
-    // The row of buttons, where a command working on the same file (reading its columns another
-    // way) takes its place beside Store and Cancel.
-    QDialogButtonBox* boutons() const { return boutons_; }
-
-private:
-    QDialogButtonBox* boutons_ = nullptr;
+    // What exec() returns when the player asks to choose the file's columns again (the Columns…
+    // button, offered for a file with a header).
+    static constexpr int colonnesdemandees = 2;
 };
 
 } // namespace vormigral

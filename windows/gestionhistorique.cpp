@@ -5,6 +5,7 @@
 #include "engine/serie.h"
 #include "files/ecriture.h"
 #include "storage/importeur.h"
+#include "windows/choixcolonnes.h"
 #include "windows/texteshistorique.h"
 
 #include <QDir>
@@ -35,6 +36,10 @@ TGestionHistorique::TGestionHistorique(TEtat& etat, const Plateforme& plateforme
 
 // A storing still going on is cancelled and waited for by the importer: nothing of it is kept.
 TGestionHistorique::~TGestionHistorique() = default;
+
+QString TGestionHistorique::dossierconfig() const {
+    return plateforme_.systeme.repertoireconfig();
+}
 
 bool TGestionHistorique::lectureseule() const {
     return base_ && base_->ouverte() && base_->lectureseule();
@@ -120,6 +125,7 @@ void TGestionHistorique::ouverture(const TStockageTirages::TOuverture& o, const 
 void TGestionHistorique::ouvre() {
     if (!base_ || !base_->ouverte()) {
         base_ = fabrique_();
+        emit nouveaustockage();
         causeindisponible_.clear();
         const QString dossier = plateforme_.systeme.repertoiredonnees();
         ouverture(base_->ouvre(dossier), dossier);
@@ -239,11 +245,41 @@ std::optional<TGestionHistorique::TApercu> TGestionHistorique::prepareimport() {
     }
     // What another copy of the program stored meanwhile counts as already stored.
     recharge();
-    TApercu apercu{analyseimport(contenu, tirages_, depuisqdate(plateforme_.horloge.aujourdhui())), nom};
+    const TDate aujourdhui = depuisqdate(plateforme_.horloge.aujourdhui());
+    TApercu apercu{analyseimport(contenu, tirages_, aujourdhui), nom, std::move(contenu)};
+    // The columns the player chose for this header read it, known to the import or not.
+    if (const auto gardee = TChoixColonnes::memorisee(dossierconfig(), apercu.projet.cle);
+        gardee && apercu.projet.entete) {
+        TProjetImport relu = analyseimport(apercu.contenu, tirages_, aujourdhui, &*gardee);
+        if (relu.refus != TRefus::enteteinconnue)
+            apercu.projet = std::move(relu);
+    }
+    if (colonnesachoisir(apercu) || lisible(apercu))
+        return apercu;
+    return std::nullopt;
+}
+
+bool TGestionHistorique::colonnesachoisir(const TApercu& apercu) {
+    return apercu.projet.refus == TRefus::enteteinconnue && apercu.projet.entete;
+}
+
+bool TGestionHistorique::relit(TApercu& apercu, const TCorrespondance& correspondance) {
+    recharge();
+    apercu.projet = analyseimport(apercu.contenu, tirages_, depuisqdate(plateforme_.horloge.aujourdhui()),
+                                  &correspondance);
+    return lisible(apercu);
+}
+
+bool TGestionHistorique::lisible(const TApercu& apercu) {
     const TProjetImport& p = apercu.projet;
+    const QString& nom = apercu.fichier;
+    const auto refuse = [&](const QString& texte) {
+        plateforme_.messages.message(texte, tr("Import refused"), Boutons::Ok, Icone::Exclamation);
+        return false;
+    };
     switch (p.refus) {
     case TRefus::aucun:
-        return apercu;
+        return true;
     case TRefus::pastexte:
         return refuse(tr("%1 is not a text file: nothing was imported.").arg(nom));
     case TRefus::troplong:
@@ -266,17 +302,27 @@ std::optional<TGestionHistorique::TApercu> TGestionHistorique::prepareimport() {
             tr("The header line of %1 has no column for %2: nothing was imported.").arg(nom, colonne));
     }
     }
-    return std::nullopt;
+    return false;
 }
 
 bool TGestionHistorique::lanceimport(const TProjetImport& projet) {
     if (projet.aajouter.empty() || !modifiable())
         return false;
     std::vector<TTirageDate> nouveaux;
+    std::vector<TGains> gains;
     nouveaux.reserve(projet.aajouter.size());
-    for (const TLigneTirage& l : projet.aajouter)
+    gains.reserve(projet.aajouter.size());
+    for (const TLigneTirage& l : projet.aajouter) {
         nouveaux.push_back(l.tirage);
-    return importeur_->lance(base_->chemin(), std::move(nouveaux));
+        gains.push_back(gainsdelaligne(projet, l));
+    }
+    // The payouts of draws stored earlier from a file without them join them now.
+    for (const TLigneTirage& l : projet.presents)
+        if (const TGains g = gainsdelaligne(projet, l); !g.aucun()) {
+            nouveaux.push_back(l.tirage);
+            gains.push_back(g);
+        }
+    return importeur_->lance(base_->chemin(), std::move(nouveaux), std::move(gains));
 }
 
 void TGestionHistorique::annuleimport() {

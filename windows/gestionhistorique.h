@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vormigral {
@@ -20,9 +21,10 @@ namespace vormigral {
 class TImporteur;
 
 // The draw history's use cases, without a window: opening the history and listing its draws,
-// adding one typed in, deleting some, importing a file (its preview, then the storing off the
-// window's thread), checking the grids against the draws and exporting the check. What goes wrong
-// is said to the user through the platform's messages; the window shows the state and forwards.
+// adding one typed in, deleting some, importing a file (its columns when its header is not
+// known, its preview, then the storing of its draws and payouts off the window's thread), checking
+// the grids against the draws and exporting the check. What goes wrong is said to the user through
+// the platform's messages; the window shows the state and forwards.
 class TGestionHistorique : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,12 @@ public:
     void recharge();
 
     const std::vector<TTirageDate>& tirages() const { return tirages_; }
+    // The storage open now, for what reads it beside the history (the payouts of a check); null
+    // before the first opening.
+    const TStockageTirages* stockage() const { return base_.get(); }
+    // The user's configuration folder, where the price of a grid and the columns chosen for a
+    // header are kept.
+    QString dossierconfig() const;
     // Why the history cannot be used, empty when it can.
     const QString& causeindisponible() const { return causeindisponible_; }
     bool lectureseule() const;
@@ -54,13 +62,21 @@ public:
     bool supprime(const std::vector<TTirageDate>& choisis);
 
     // What a file would bring, against the draws stored now: the file the user chose, read and
-    // analysed; empty when the user chose none or the file is refused (said).
+    // analysed, through the columns remembered for its header if any; empty when the user chose
+    // none or the file is refused (said). A header the import does not know is no refusal: its
+    // columns are to be chosen (colonnesachoisir), then the file read again with them (relit).
     struct TApercu {
         TProjetImport projet;
-        QString fichier; // its name, without the folder
+        QString fichier;     // its name, without the folder
+        std::string contenu; // as read, for a reading through other columns
     };
     std::optional<TApercu> prepareimport();
-    // Stores the draws of an accepted preview off the window's thread: progression, then
+    static bool colonnesachoisir(const TApercu& apercu);
+    // Reads the file of `apercu` again through `correspondance`. False when the file so read
+    // cannot be imported (said).
+    bool relit(TApercu& apercu, const TCorrespondance& correspondance);
+    // Stores the draws of an accepted preview, with their payouts, off the window's thread; a draw
+    // stored earlier from a file without payouts gets those of this one. Progression, then
     // importtermine. False when there is nothing to store or a storing goes on.
     bool lanceimport(const TProjetImport& projet);
     void annuleimport();
@@ -76,15 +92,21 @@ public:
     // Writes the check's rows, in the order given, to a CSV file the user chooses.
     void exporte(const std::vector<const TRecapTirage*>& lignes);
 
+    // Says a problem to the user, as every use case here does.
+    void probleme(const QString& texte);
+
 signals:
     // The draws listed changed.
     void change();
+    // The storage was made anew: what read the former one must let it go.
+    void nouveaustockage();
     void progression(qint64 fait, qint64 total);
     // A storing started by lanceimport ended; its outcome is said right after.
     void importtermine();
 
 private:
-    void probleme(const QString& texte);
+    // Says why the file as read cannot be imported; true when it can.
+    bool lisible(const TApercu& apercu);
     void ouverture(const TStockageTirages::TOuverture& o, const QString& dossier);
     QString cause(const TStockageTirages::TOuverture& o, const QString& dossier) const;
     void termine(const TStockageTirages::TBilan& bilan);

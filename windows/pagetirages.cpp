@@ -1,6 +1,7 @@
 #include "windows/pagetirages.h"
 
 #include "windows/apercuimport.h"
+#include "windows/colonnes.h"
 #include "windows/controleshistorique.h"
 #include "windows/gestionhistorique.h"
 #include "windows/modeleshistorique.h"
@@ -159,11 +160,30 @@ void TPageTirages::supprimeclick() {
 }
 
 void TPageTirages::importeclick() {
-    const std::optional<TGestionHistorique::TApercu> apercu = gestion_.prepareimport();
+    std::optional<TGestionHistorique::TApercu> apercu = gestion_.prepareimport();
     if (!apercu)
         return;
-    TApercuImport dialogue(window(), apercu->projet, apercu->fichier);
-    if (dialogue.exec() != QDialog::Accepted || !gestion_.lanceimport(apercu->projet))
+    // Reads the file again with the columns the player chooses; false when they give up or the
+    // file so read is refused (said).
+    const auto choisitcolonnes = [&] {
+        TFenetreColonnes colonnes(apercu->contenu, apercu->projet, gestion_.dossierconfig(), window());
+        if (colonnes.exec() != QDialog::Accepted)
+            return false;
+        if (!colonnes.refus().isEmpty())
+            gestion_.probleme(colonnes.refus());
+        return gestion_.relit(*apercu, colonnes.choix().correspondance());
+    };
+    if (TGestionHistorique::colonnesachoisir(*apercu) && !choisitcolonnes())
+        return;
+    // The preview comes back after the columns are chosen again from it.
+    int reponse = TApercuImport::colonnesdemandees;
+    while (reponse == TApercuImport::colonnesdemandees) {
+        TApercuImport dialogue(window(), apercu->projet, apercu->fichier);
+        reponse = dialogue.exec();
+        if (reponse == TApercuImport::colonnesdemandees && !choisitcolonnes())
+            return;
+    }
+    if (reponse != QDialog::Accepted || !gestion_.lanceimport(apercu->projet))
         return;
     const auto total = static_cast<qint64>(apercu->projet.aajouter.size());
     progression_ = new QProgressDialog(window());

@@ -1,5 +1,6 @@
 #include "windows/pageverification.h"
 
+#include "windows/bilanargent.h"
 #include "windows/controleshistorique.h"
 #include "windows/gestionhistorique.h"
 #include "windows/modeleshistorique.h"
@@ -63,15 +64,21 @@ TPageVerification::TPageVerification(TGestionHistorique& gestion, const QDate& a
     ltotaux_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     disposition->addWidget(ltotaux_);
 
-    commandes_ = new QHBoxLayout;
-    commandes_->addStretch();
+    auto* commandes = new QHBoxLayout;
+    commandes->addStretch();
+    bargent_ = boutonhistorique(this, "bargent");
+    bargent_->setEnabled(false);
+    connect(bargent_, &QPushButton::clicked, this, &TPageVerification::argentclick);
+    commandes->addWidget(bargent_);
     bexporter_ = boutonhistorique(this, "bexporter");
     bexporter_->setEnabled(false);
     connect(bexporter_, &QPushButton::clicked, this, &TPageVerification::exporteclick);
-    commandes_->addWidget(bexporter_);
-    disposition->addLayout(commandes_);
+    commandes->addWidget(bexporter_);
+    disposition->addLayout(commandes);
 
     connect(&gestion_, &TGestionHistorique::change, this, &TPageVerification::periodecomplete);
+    // The money window reads the storage it was made with: it goes with it.
+    connect(&gestion_, &TGestionHistorique::nouveaustockage, this, [this] { delete argent_; });
 }
 
 void TPageVerification::traduit() {
@@ -79,6 +86,7 @@ void TPageVerification::traduit() {
     legende(rperiode_, tr("&From"));
     legende(lau_, tr("&to"));
     legende(bverifier_, tr("Check &my grids"));
+    legende(bargent_, TFenetreArgent::libellebouton());
     legende(bexporter_, tr("&Export as CSV…"));
     edebut_->setAccessibleName(tr("Start of the period"));
     efin_->setAccessibleName(tr("End of the period"));
@@ -102,6 +110,9 @@ void TPageVerification::efface() {
     lverification_->clear();
     ltotaux_->clear();
     bexporter_->setEnabled(false);
+    bargent_->setEnabled(false);
+    if (argent_)
+        argent_->hide();
 }
 
 const TRecapitulatif& TPageVerification::recapitulatif() const {
@@ -119,6 +130,21 @@ void TPageVerification::verifieclick() {
     lverification_->setText(v->resume);
     ltotaux_->setText(v->totaux);
     bexporter_->setEnabled(true);
+    bargent_->setEnabled(true);
+    if (argent_ && argent_->isVisible())
+        argent_->montre(modelerecap_->recapitulatif());
+}
+
+void TPageVerification::argentclick() {
+    const TStockageTirages* stockage = gestion_.stockage();
+    if (!stockage)
+        return;
+    if (!argent_)
+        argent_ = new TFenetreArgent(*stockage, gestion_.dossierconfig(), window());
+    argent_->montre(modelerecap_->recapitulatif());
+    argent_->show();
+    argent_->raise();
+    argent_->activateWindow();
 }
 
 void TPageVerification::exporteclick() {

@@ -3,10 +3,10 @@
 #include "history/recapitulatif.h"
 
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 
 class QDateEdit;
-class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -16,26 +16,26 @@ class QTableView;
 namespace vormigral {
 
 class ModeleRecapitulatif;
+class TFenetreArgent;
 class TGestionHistorique;
 
 // The history's second page: the check of the current grids against the stored draws, all of them
-// or those of a period, one row per draw, and its export.
+// or those of a period, one row per draw, its export and its money check.
 class TPageVerification : public QWidget {
     Q_OBJECT
 public:
     TPageVerification(TGestionHistorique& gestion, const QDate& aujourdhui, QWidget* parent);
 
     void traduit();
-    // Forgets the check shown: it belongs to the ticks and method of its time.
+    // Forgets the check shown, and hides its money: it belongs to the ticks and method of its time.
     void efface();
     const TRecapitulatif& recapitulatif() const;
     QPushButton* boutonverifier() const { return bverifier_; }
-    // The row under the table, where a command working on the check shown (its money, say) takes
-    // its place beside Export.
-    QHBoxLayout* commandes() const { return commandes_; }
 
     void verifieclick();
     void exporteclick();
+    // Opens the money check of the check shown.
+    void argentclick();
 
 private:
     void periodecomplete();
@@ -52,8 +52,9 @@ private:
     ModeleRecapitulatif* modelerecap_ = nullptr;
     QSortFilterProxyModel* tri_ = nullptr;
     QLabel* ltotaux_ = nullptr;
-    QHBoxLayout* commandes_ = nullptr;
+    QPushButton* bargent_ = nullptr;
     QPushButton* bexporter_ = nullptr;
+    QPointer<TFenetreArgent> argent_; // made on first use, for the storage open then
 };
 
 } // namespace vormigral

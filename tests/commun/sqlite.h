@@ -64,4 +64,11 @@ inline std::vector<TTirageDate> relus(const TStockageTirages& base) {
     return sortie;
 }
 
+// The stored payouts of each draw, in their order.
+inline std::vector<TGains> gainslus(const TStockageTirages& base, const std::vector<TTirageDate>& tirages) {
+    std::vector<TGains> sortie;
+    base.litgains(tirages, sortie);
+    return sortie;
+}
+
 } // namespace vormigral::test

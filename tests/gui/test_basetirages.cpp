@@ -1,11 +1,13 @@
 #include "history/importation.h"
 #include "storage/basetirages.h"
+#include "storage/importeur.h"
 #include "tests/commun/limitetaille.h"
 #include "tests/commun/sqlite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -75,6 +77,8 @@ private slots:
     void lectureseule();
     void disquepleine_data();
     void disquepleine();
+    void gains_data();
+    void gains();
 };
 
 void TestBaseTirages::creationetrelecture() {
@@ -326,6 +330,81 @@ void TestBaseTirages::disquepleine() {
     QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), endommagee ? 1 : 0);
     if (endommagee)
         QCOMPARE(lit(o.miseacote), texte);
+}
+
+void TestBaseTirages::gains_data() {
+    QTest::addColumn<bool>("ancienne");
+    QTest::addColumn<bool>("importeur");
+    QTest::newRow("neuve") << false << false;
+    QTest::newRow("faite par un programme sans gains") << true << false;
+    QTest::newRow("par l'importeur") << true << true;
+}
+
+// Payouts go with their draws into a history of any age, without a draw lost; a draw already
+// stored with the same complementary gets the payouts it lacks; removing a draw, by any program,
+// removes them.
+void TestBaseTirages::gains() {
+    QFETCH(bool, ancienne);
+    QFETCH(bool, importeur);
+    qRegisterMetaType<Bilan>();
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QLatin1String(TBaseTirages::nomfichier));
+    const std::vector<TTirageDate> trois = tirages(troistirages);
+    if (ancienne)
+        sql(chemin, {QStringLiteral("CREATE TABLE tirages (id INTEGER PRIMARY KEY, date TEXT NOT NULL, n1 "
+                                    "INTEGER, n2 INTEGER, n3 INTEGER, n4 INTEGER, n5 INTEGER, n6 INTEGER, "
+                                    "complementaire INTEGER, UNIQUE (date, n1, n2, n3, n4, n5, n6))"),
+                     QStringLiteral("INSERT INTO tirages VALUES (1, '2024-03-09', 1, 2, 3, 4, 5, 6, 7), "
+                                    "(2, '2024-03-06', 3, 8, 17, 29, 31, 44, 13)"),
+                     QStringLiteral("PRAGMA user_version = 1")});
+    TBaseTirages base;
+    QCOMPARE(base.ouvre(dossier.path()).etat, ancienne ? Issue::ouverte : Issue::creee);
+    QVERIFY(gainslus(base, trois).at(0).aucun());
+    TGains g;
+    g.centimes[static_cast<std::size_t>(TClasse::nb3)] = 540;
+    g.centimes[static_cast<std::size_t>(TClasse::nb6)] = 123456789;
+    TGains h;
+    h.centimes[static_cast<std::size_t>(TClasse::nb4c)] = 7700;
+    const std::vector<TGains> donnes{g, h, h};
+    Bilan bilan;
+    if (importeur) {
+        TImporteur i;
+        QSignalSpy termine(&i, &TImporteur::termine);
+        QVERIFY(i.lance(base.chemin(), trois, donnes));
+        QVERIFY(termine.wait(10000));
+        bilan = termine.takeFirst().at(0).value<Bilan>();
+    } else {
+        bilan = base.stocke(trois, {}, donnes);
+    }
+    QVERIFY(bilan.reussi());
+    QCOMPARE(bilan.ajoutes, std::size_t(ancienne ? 1 : 3));
+    QCOMPARE(bilan.avecgains, std::size_t(ancienne ? 2 : 3));
+    QCOMPARE(relus(base).size(), std::size_t{3});
+    // The draw of 6 March stored earlier with another complementary keeps none.
+    std::vector<TGains> lus = gainslus(base, {trois[2], trois[0], trois[1]});
+    QCOMPARE(lus.size(), std::size_t{3});
+    QCOMPARE(lus[0].aucun(), ancienne);
+    QCOMPARE(lus[1].centimes, g.centimes);
+    QCOMPARE(lus[2].centimes, h.centimes);
+    // Given again, the payouts stored stay as they are.
+    QVERIFY(base.stocke({trois[0]}, {}, {h}).reussi());
+    QCOMPARE(gainslus(base, {trois[0]}).at(0).centimes, g.centimes);
+
+    // A program that knows nothing of payouts reads the history, removes a draw and stores another
+    // under the same id: the new draw has no payouts of the old one.
+    sql(chemin, {QStringLiteral("DELETE FROM tirages WHERE id = (SELECT max(id) FROM tirages)"),
+                 QStringLiteral("INSERT INTO tirages (date, n1, n2, n3, n4, n5, n6, complementaire) "
+                                "VALUES ('2024-03-16', 1, 9, 10, 11, 12, 13, 14)")});
+    const std::vector<TTirageDate> apres = relus(base);
+    QCOMPARE(apres.size(), std::size_t{3});
+    QVERIFY(gainslus(base, {apres[0]}).at(0).aucun());
+    QVERIFY(base.retire({trois[0]}).reussi());
+    QVERIFY(base.stocke({trois[0]}).reussi());
+    QVERIFY(gainslus(base, {trois[0]}).at(0).aucun());
+    Autre autre(chemin);
+    QSqlQuery version(QStringLiteral("PRAGMA user_version"), QSqlDatabase::database(QStringLiteral("autre")));
+    QVERIFY(version.next());
+    QCOMPARE(version.value(0).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestBaseTirages)

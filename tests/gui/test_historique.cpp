@@ -3,6 +3,9 @@
 
 #include "engine/cases.h"
 #include "storage/basetirages.h"
+#include "windows/apercuimport.h"
+#include "windows/bilanargent.h"
+#include "windows/colonnes.h"
 #include "windows/gestionhistorique.h"
 #include "windows/historique.h"
 #include "windows/principale.h"
@@ -10,12 +13,14 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +83,7 @@ private slots:
     void apercu();
     void apercudates_data();
     void apercudates();
+    void colonnes();
     void ajout();
     void suppression();
     void progression();
@@ -262,6 +268,53 @@ void TestHistoriqueFenetre::apercudates() {
     QCOMPARE(jours, stockes);
 }
 
+// A header the import does not know is read through the columns the player picks, remembered for
+// the next file with that header; the preview lets them pick again.
+void TestHistoriqueFenetre::colonnes() {
+    Banc banc;
+    ecrisparametres(banc, 2);
+    banc.demarre();
+    QTemporaryDir dossier;
+    THistorique h(banc.etat(), banc.plateforme());
+    h.show();
+    const char* const entete = "quand;x;a;b;c;d;e;f;g\r\n";
+    banc.fichiers.lectures.push_back(
+        ecris(dossier, "un.csv", QByteArray(entete) + "2024-03-02;z;1;2;3;4;5;6;7\r\n"));
+    quandouverte<TFenetreColonnes>(&h, [](TFenetreColonnes* w) {
+        QCOMPARE(w->windowTitle(), QStringLiteral("File columns"));
+        QVERIFY(!controle<QPushButton>(w, "bok")->isEnabled());
+        for (int f = 0; f < 8; ++f)
+            controle<QComboBox>(w, qPrintable(QStringLiteral("colonne%1").arg(f)))
+                ->setCurrentIndex(f ? f + 2 : 1);
+        QCOMPARE(controle<QListWidget>(w, "apercucolonnes")->item(0)->text(),
+                 QStringLiteral("Line 2: 02/03/2024 — 1 2 3 4 5 6 + 7"));
+        QTest::mouseClick(controle<QPushButton>(w, "bok"), Qt::LeftButton);
+    });
+    quandouverte<TApercuImport>(&h, [](TApercuImport* w) {
+        QTest::mouseClick(controle<QPushButton>(w, "bstocker"), Qt::LeftButton);
+    });
+    clique(&h, "bimporter");
+    QTRY_VERIFY(!h.gestion().encours());
+    QCOMPARE(h.tirages().size(), std::size_t{1});
+    const qsizetype messages = banc.messages.messages.size();
+
+    banc.fichiers.lectures.push_back(
+        ecris(dossier, "deux.csv", QByteArray(entete) + "2024-03-05;z;11;12;13;14;15;16;17\r\n"));
+    int bilan = 0;
+    quandouverte<TApercuImport>(&h, [&](TApercuImport* w) {
+        bilan = texte(w, "lresume").startsWith(QStringLiteral("To add: 1")) ? 1 : -1;
+        QTest::mouseClick(controle<QPushButton>(w, "bcolonnes"), Qt::LeftButton);
+    });
+    bool gardee = false;
+    quandouverte<TFenetreColonnes>(
+        &h, [&](TFenetreColonnes* w) { gardee = controle<QComboBox>(w, "colonne7")->currentIndex() == 9; });
+    clique(&h, "bimporter");
+    QCOMPARE(bilan, 1);
+    QVERIFY(gardee);
+    QCOMPARE(h.tirages().size(), std::size_t{1});
+    QCOMPARE(banc.messages.messages.size(), messages);
+}
+
 // A draw typed in is stored and shown where the list keeps it; the fields are cleared for the next.
 void TestHistoriqueFenetre::ajout() {
     Banc banc;
@@ -383,6 +436,14 @@ void TestHistoriqueFenetre::verification() {
     QCOMPARE(b.promises, attendu.promises);
     QVERIFY(
         texte(&h, "ltotaux").contains(QStringLiteral("3 numéros : %1").arg(attendu.totaux[TClasse::nb3])));
+    // The money check of the check shown: the sample file has no payouts.
+    clique(&h, "bargent");
+    auto* argent = h.findChild<TFenetreArgent*>();
+    QVERIFY(argent && argent->isVisible());
+    QCOMPARE(argent->cas().bilan().tiragessansgains, 300);
+    QCOMPARE(argent->cas().bilan().cout,
+             300 * std::int64_t(grillesdelaserie(etat).size()) * prixgrilleordinaire);
+    argent->close();
 
     auto* vue = controle<QTableView>(&h, "vuebilan");
     vue->horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);

@@ -13,6 +13,8 @@
 
 #include "app/plateforme_qt.h"
 #include "windows/apropos.h"
+#include "windows/bilanargent.h"
+#include "windows/colonnes.h"
 #include "windows/mesroues.h"
 #include "windows/principale.h"
 
@@ -295,6 +297,27 @@ const Fenetre fenetres[] = {
          banc.principale().activateWindow();
          QTRY_VERIFY(banc.etat().parexiste);
          banc.principale().close();
+     },
+     {}},
+    {"fenetreargent",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         const auto stockage = creestockagetirages();
+         stockage->ouvre(banc.systeme.repertoiredonnees());
+         TFenetreArgent fenetre(*stockage, banc.systeme.config);
+         fenetre.montre(
+             recapitule({masque({1, 2, 3, 4, 5, 6})}, 0, {3, 3}, {{{2024, 3, 2}, {{1, 2, 3, 4, 7, 8}, 9}}}));
+         fenetre.show();
+         examine(&fenetre);
+     },
+     {}},
+    {"fenetrecolonnes",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         const char* const contenu = "quand;x;a;b;c;d;e;f;g\n2024-03-02;z;1;2;3;4;5;6;7\n";
+         TFenetreColonnes fenetre(contenu, analyseimport(contenu, {}, {2100, 1, 1}), banc.systeme.config);
+         fenetre.show();
+         examine(&fenetre);
      },
      {}},
 };

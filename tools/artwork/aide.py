@@ -415,9 +415,22 @@ elles désignent 2000 à 2069, de 70 à 99 elles désignent 1970 à 1999 (16/03/
 Les dates sont lues jour avant mois, sauf quand nettement plus de dates sans ambiguïté se lisent mois
 avant jour (03/25/2024) que jour avant mois (25/03/2024), et au moins trois&nbsp;: une seule faute de
 frappe ne retourne donc pas tout le fichier. Une date qui n'existe que dans l'autre ordre est une
-ligne rejetée, comme une date après aujourd'hui ou une année avant 1900. Un fichier qui n'est pas du texte, trop grand, dont l'en-tête n'a pas
-toutes les colonnes nécessaires ou qui n'a aucune ligne valable est refusé avec la raison, sans rien
-changer.</p>
+ligne rejetée, comme une date après aujourd'hui ou une année avant 1900. Un fichier qui n'est pas du texte, trop grand
+ou qui n'a aucune ligne valable est refusé avec la raison, sans rien changer.</p>
+<p><b>{cap("Colonnes du fichier")}.</b> Quand le programme ne reconnaît pas l'en-tête d'un fichier (celui
+d'une autre loterie, par exemple), il vous demande quelle colonne contient la date, chacune des six
+boules et le complémentaire&nbsp;: une liste des colonnes du fichier pour chacune, et les premières
+lignes telles qu'elles sont lues avec votre choix. {cap("OK")} n'est possible que quand chaque champ a
+sa propre colonne. Ce choix est retenu pour les fichiers ayant le même en-tête&nbsp;: le suivant est lu
+sans rien demander. Pour le changer, cliquez sur {cap("Colonnes…")} dans la fenêtre d'aperçu.</p>
+<p><b>Rapports.</b> Les fichiers de la Française des Jeux donnent pour chaque tirage le rapport de
+chaque rang&nbsp;; ils sont enregistrés avec les tirages. Après une vérification, {cap("Bilan financier…")}
+montre, pour chaque tirage et sur la période, ce que vos grilles ont coûté, ce qu'elles auraient
+rapporté et le {cap("Résultat net")}, avec une courbe du résultat net cumulé (décrite en mots pour les
+lecteurs d'écran). Réglez {cap("Prix d'une grille pour un tirage")} (0,30&nbsp;€ tant que vous ne
+l'avez pas changé)&nbsp;: il est gardé pour vous, hors du fichier de paramètres. Une grille gagnante
+dont le rang n'a pas de rapport connu n'est pas comptée comme un gain nul&nbsp;: le bilan dit combien
+de grilles restent ainsi non comptées.</p>
 <p><b>{cap("Vérification des grilles")}</b>&nbsp;: choisissez {cap("Tous les tirages")} ou une période
 ({cap("Du")} … {cap("au")} …), puis {cap("Vérifier mes grilles")}. Comme les autres commandes, elle
 demande une méthode choisie et exactement le bon nombre de numéros cochés (sinon
@@ -853,9 +866,20 @@ written DD/MM/YYYY, YYYY-MM-DD or YYYYMMDD. <b>Two-digit years</b>: 00 to 69 mea
 99 mean 1970 to 1999 (16/03/24 is 16 March 2024). Dates are read day first, unless clearly more
 unambiguous dates read month first (03/25/2024) than day first (25/03/2024), and at least three: a
 single typing error never turns a whole file around. A date that exists only in the other order is a
-rejected line, as is a date after today or a year before 1900. A file that is not text, too large,
-whose header lacks a needed column or that has no valid line is refused with the reason, and nothing
-changes.</p>
+rejected line, as is a date after today or a year before 1900. A file that is not text, too large
+or that has no valid line is refused with the reason, and nothing changes.</p>
+<p><b>{cap("File columns")}.</b> When the program does not know a file's header (another lottery's,
+say), it asks which column holds the date, each of the six balls and the bonus number: a list of the
+file's columns for each, and the first lines as they read with your choice. {cap("OK")} is possible
+once every field has a column of its own. The choice is remembered for files with the same header: the
+next one is read without a question. To change it, click {cap("Columns…")} in the preview window.</p>
+<p><b>Payouts.</b> The French lottery's files give each draw the payout of each prize class; they are
+stored with the draws. After a check, {cap("Money…")} shows, for each draw and over the period, what
+your grids cost, what they would have won and the {cap("Net result")}, with a chart of the cumulative
+net result (described in words for screen readers). Set the {cap("Price of one grid for one draw")}
+(0.30 € until you change it): it is kept for you, outside the settings file. A winning grid whose
+class has no known payout is not counted as winning nothing: the summary says how many grids are left
+out that way.</p>
 <p><b>{cap("Grid check")}</b>: choose {cap("All draws")} or a period ({cap("From")} … {cap("to")} …),
 then {cap("Check my grids")}. Like the other commands it needs a chosen method and exactly the right
 count of ticked numbers (else {msg_en("Incorrect Selection")}). Every grid of the method is compared
