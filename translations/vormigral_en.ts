@@ -579,6 +579,167 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TChoixColonnes</name>
+    <message>
+        <source>Line %1: %2 — %3 + %4</source>
+        <translation>Line %1: %2 — %3 + %4</translation>
+    </message>
+    <message>
+        <source>Line %1: not a draw with these columns</source>
+        <translation>Line %1: not a draw with these columns</translation>
+    </message>
+    <message>
+        <source>Choose the column of: %1.</source>
+        <translation>Choose the column of: %1.</translation>
+    </message>
+    <message>
+        <source>One column cannot hold %1 and another field.</source>
+        <translation>One column cannot hold %1 and another field.</translation>
+    </message>
+    <message>
+        <source>No line reads as a draw with these columns.</source>
+        <translation>No line reads as a draw with these columns.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Ball %1</source>
+        <translation>Ball %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreArgent</name>
+    <message>
+        <source>Money check</source>
+        <translation>Money check</translation>
+    </message>
+    <message>
+        <source>&amp;Price of one grid for one draw:</source>
+        <translation>&amp;Price of one grid for one draw:</translation>
+    </message>
+    <message>
+        <source>Price of one grid for one draw</source>
+        <translation>Price of one grid for one draw</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Period&apos;s totals</source>
+        <translation>Period&apos;s totals</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>Not counted</translation>
+    </message>
+    <message>
+        <source>Money per draw</source>
+        <translation>Money per draw</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Winnings</source>
+        <translation>Winnings</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>C&amp;umulative net result:</source>
+        <translation>C&amp;umulative net result:</translation>
+    </message>
+    <message>
+        <source>Cumulative net result</source>
+        <translation>Cumulative net result</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read: %1</source>
+        <translation>The payouts could not be read: %1</translation>
+    </message>
+    <message>
+        <source>The price could not be kept in %1.</source>
+        <translation>The price could not be kept in %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Money…</source>
+        <translation>Mo&amp;ney…</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read.</source>
+        <translation>The payouts could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreColonnes</name>
+    <message>
+        <source>File columns</source>
+        <translation>File columns</translation>
+    </message>
+    <message>
+        <source>Choose the column of the file that holds each part of a draw.</source>
+        <translation>Choose the column of the file that holds each part of a draw.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>&amp;First lines as read:</source>
+        <translation>&amp;First lines as read:</translation>
+    </message>
+    <message>
+        <source>First lines as read</source>
+        <translation>First lines as read</translation>
+    </message>
+    <message>
+        <source>This mapping will be remembered for files with the same header.</source>
+        <translation>This mapping will be remembered for files with the same header.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The choice of columns could not be remembered in your configuration folder.</source>
+        <translation>The choice of columns could not be remembered in your configuration folder.</translation>
+    </message>
+    <message>
+        <source>&amp;Columns…</source>
+        <translation>&amp;Columns…</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TForm1</name>
     <message>
         <source>VORMIGRAL</source>
@@ -2138,189 +2299,6 @@ Technical detail: %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TChoixColonnes</name>
-    <message>
-        <source>Line %1: %2 — %3 + %4</source>
-        <translation>Line %1: %2 — %3 + %4</translation>
-    </message>
-    <message>
-        <source>Line %1: not a draw with these columns</source>
-        <translation>Line %1: not a draw with these columns</translation>
-    </message>
-    <message>
-        <source>Choose the column of: %1.</source>
-        <translation>Choose the column of: %1.</translation>
-    </message>
-    <message>
-        <source>One column cannot hold %1 and another field.</source>
-        <translation>One column cannot hold %1 and another field.</translation>
-    </message>
-    <message>
-        <source>No line reads as a draw with these columns.</source>
-        <translation>No line reads as a draw with these columns.</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Bonus</source>
-        <translation>Bonus</translation>
-    </message>
-    <message>
-        <source>Ball %1</source>
-        <translation>Ball %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TFenetreArgent</name>
-    <message>
-        <source>Money check</source>
-        <translation>Money check</translation>
-    </message>
-    <message>
-        <source>&amp;Price of one grid for one draw:</source>
-        <translation>&amp;Price of one grid for one draw:</translation>
-    </message>
-    <message>
-        <source>Price of one grid for one draw</source>
-        <translation>Price of one grid for one draw</translation>
-    </message>
-    <message>
-        <source> €</source>
-        <translation> €</translation>
-    </message>
-    <message>
-        <source>Period&apos;s totals</source>
-        <translation>Period&apos;s totals</translation>
-    </message>
-    <message>
-        <source>Not counted</source>
-        <translation>Not counted</translation>
-    </message>
-    <message>
-        <source>Money per draw</source>
-        <translation>Money per draw</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Cost</translation>
-    </message>
-    <message>
-        <source>Winnings</source>
-        <translation>Winnings</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Net</translation>
-    </message>
-    <message>
-        <source>C&amp;umulative net result:</source>
-        <translation>C&amp;umulative net result:</translation>
-    </message>
-    <message>
-        <source>Cumulative net result</source>
-        <translation>Cumulative net result</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>The payouts could not be read: %1</source>
-        <translation>The payouts could not be read: %1</translation>
-    </message>
-    <message>
-        <source>The price could not be kept in %1.</source>
-        <translation>The price could not be kept in %1.</translation>
-    </message>
-    <message>
-        <source>&amp;Money…</source>
-        <translation>&amp;Money…</translation>
-    </message>
-    <message>
-        <source>The payouts could not be read.</source>
-        <translation>The payouts could not be read.</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TFenetreColonnes</name>
-    <message>
-        <source>File columns</source>
-        <translation>File columns</translation>
-    </message>
-    <message>
-        <source>Choose the column of the file that holds each part of a draw.</source>
-        <translation>Choose the column of the file that holds each part of a draw.</translation>
-    </message>
-    <message>
-        <source>%1:</source>
-        <translation>%1:</translation>
-    </message>
-    <message>
-        <source>&amp;First lines as read:</source>
-        <translation>&amp;First lines as read:</translation>
-    </message>
-    <message>
-        <source>First lines as read</source>
-        <translation>First lines as read</translation>
-    </message>
-    <message>
-        <source>This mapping will be remembered for files with the same header.</source>
-        <translation>This mapping will be remembered for files with the same header.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(none)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>The choice of columns could not be remembered in your configuration folder.</source>
-        <translation>The choice of columns could not be remembered in your configuration folder.</translation>
-    </message>
-    <message>
-        <source>&amp;Columns…</source>
-        <translation>&amp;Columns…</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TVerificationArgent</name>
     <message>
         <source>en_IE</source>
@@ -2387,6 +2365,28 @@ Technical detail: %1</translation>
             <numerusform>Cumulative net result over %n draw, from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</numerusform>
             <numerusform>Cumulative net result over %n draws, from %1 to %2: lowest %3 on %4, highest %5 on %6, at the end %7.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>

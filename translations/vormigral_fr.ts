@@ -579,6 +579,167 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TChoixColonnes</name>
+    <message>
+        <source>Line %1: %2 — %3 + %4</source>
+        <translation>Ligne %1 : %2 — %3 + %4</translation>
+    </message>
+    <message>
+        <source>Line %1: not a draw with these columns</source>
+        <translation>Ligne %1 : pas un tirage avec ces colonnes</translation>
+    </message>
+    <message>
+        <source>Choose the column of: %1.</source>
+        <translation>Choisissez la colonne de : %1.</translation>
+    </message>
+    <message>
+        <source>One column cannot hold %1 and another field.</source>
+        <translation>Une colonne ne peut pas contenir %1 et un autre champ.</translation>
+    </message>
+    <message>
+        <source>No line reads as a draw with these columns.</source>
+        <translation>Aucune ligne ne se lit comme un tirage avec ces colonnes.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Complémentaire</translation>
+    </message>
+    <message>
+        <source>Ball %1</source>
+        <translation>Boule %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreArgent</name>
+    <message>
+        <source>Money check</source>
+        <translation>Bilan financier</translation>
+    </message>
+    <message>
+        <source>&amp;Price of one grid for one draw:</source>
+        <translation>&amp;Prix d&apos;une grille pour un tirage :</translation>
+    </message>
+    <message>
+        <source>Price of one grid for one draw</source>
+        <translation>Prix d&apos;une grille pour un tirage</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Period&apos;s totals</source>
+        <translation>Totaux de la période</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>Non compté</translation>
+    </message>
+    <message>
+        <source>Money per draw</source>
+        <translation>Bilan par tirage</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Winnings</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>C&amp;umulative net result:</source>
+        <translation>Résultat net c&amp;umulé :</translation>
+    </message>
+    <message>
+        <source>Cumulative net result</source>
+        <translation>Résultat net cumulé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read: %1</source>
+        <translation>Les rapports n&apos;ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>The price could not be kept in %1.</source>
+        <translation>Le prix n&apos;a pas pu être conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Money…</source>
+        <translation>&amp;Bilan financier…</translation>
+    </message>
+    <message>
+        <source>The payouts could not be read.</source>
+        <translation>Les rapports n&apos;ont pas pu être lus.</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TFenetreColonnes</name>
+    <message>
+        <source>File columns</source>
+        <translation>Colonnes du fichier</translation>
+    </message>
+    <message>
+        <source>Choose the column of the file that holds each part of a draw.</source>
+        <translation>Choisissez la colonne du fichier qui contient chaque partie d&apos;un tirage.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>&amp;First lines as read:</source>
+        <translation>&amp;Premières lignes telles que lues :</translation>
+    </message>
+    <message>
+        <source>First lines as read</source>
+        <translation>Premières lignes telles que lues</translation>
+    </message>
+    <message>
+        <source>This mapping will be remembered for files with the same header.</source>
+        <translation>Cette correspondance sera retenue pour les fichiers ayant le même en-tête.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The choice of columns could not be remembered in your configuration folder.</source>
+        <translation>Le choix des colonnes n&apos;a pas pu être retenu dans votre dossier de configuration.</translation>
+    </message>
+    <message>
+        <source>&amp;Columns…</source>
+        <translation>&amp;Colonnes…</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TForm1</name>
     <message>
         <source>VORMIGRAL</source>
@@ -2138,189 +2299,6 @@ Détail technique : %1</translation>
     </message>
 </context>
 <context>
-    <name>vormigral::Tapropos</name>
-    <message>
-        <source>A propos</source>
-        <extracomment>The about box says the same in both languages.</extracomment>
-        <translation>A propos</translation>
-    </message>
-    <message>
-        <source>VORMIGRAL</source>
-        <extracomment>The program&apos;s name, the same in every language.</extracomment>
-        <translation>VORMIGRAL</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>V %1</source>
-        <extracomment>The program&apos;s version number.</extracomment>
-        <translation>V %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TChoixColonnes</name>
-    <message>
-        <source>Line %1: %2 — %3 + %4</source>
-        <translation>Ligne %1 : %2 — %3 + %4</translation>
-    </message>
-    <message>
-        <source>Line %1: not a draw with these columns</source>
-        <translation>Ligne %1 : pas un tirage avec ces colonnes</translation>
-    </message>
-    <message>
-        <source>Choose the column of: %1.</source>
-        <translation>Choisissez la colonne de : %1.</translation>
-    </message>
-    <message>
-        <source>One column cannot hold %1 and another field.</source>
-        <translation>Une colonne ne peut pas contenir %1 et un autre champ.</translation>
-    </message>
-    <message>
-        <source>No line reads as a draw with these columns.</source>
-        <translation>Aucune ligne ne se lit comme un tirage avec ces colonnes.</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Bonus</source>
-        <translation>Complémentaire</translation>
-    </message>
-    <message>
-        <source>Ball %1</source>
-        <translation>Boule %1</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TFenetreArgent</name>
-    <message>
-        <source>Money check</source>
-        <translation>Bilan financier</translation>
-    </message>
-    <message>
-        <source>&amp;Price of one grid for one draw:</source>
-        <translation>&amp;Prix d&apos;une grille pour un tirage :</translation>
-    </message>
-    <message>
-        <source>Price of one grid for one draw</source>
-        <translation>Prix d&apos;une grille pour un tirage</translation>
-    </message>
-    <message>
-        <source> €</source>
-        <translation> €</translation>
-    </message>
-    <message>
-        <source>Period&apos;s totals</source>
-        <translation>Totaux de la période</translation>
-    </message>
-    <message>
-        <source>Not counted</source>
-        <translation>Non compté</translation>
-    </message>
-    <message>
-        <source>Money per draw</source>
-        <translation>Bilan par tirage</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Cost</source>
-        <translation>Coût</translation>
-    </message>
-    <message>
-        <source>Winnings</source>
-        <translation>Gains</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Net</translation>
-    </message>
-    <message>
-        <source>C&amp;umulative net result:</source>
-        <translation>Résultat net c&amp;umulé :</translation>
-    </message>
-    <message>
-        <source>Cumulative net result</source>
-        <translation>Résultat net cumulé</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>The payouts could not be read: %1</source>
-        <translation>Les rapports n&apos;ont pas pu être lus : %1</translation>
-    </message>
-    <message>
-        <source>The price could not be kept in %1.</source>
-        <translation>Le prix n&apos;a pas pu être conservé dans %1.</translation>
-    </message>
-    <message>
-        <source>&amp;Money…</source>
-        <translation>&amp;Bilan financier…</translation>
-    </message>
-    <message>
-        <source>The payouts could not be read.</source>
-        <translation>Les rapports n&apos;ont pas pu être lus.</translation>
-    </message>
-</context>
-<context>
-    <name>vormigral::TFenetreColonnes</name>
-    <message>
-        <source>File columns</source>
-        <translation>Colonnes du fichier</translation>
-    </message>
-    <message>
-        <source>Choose the column of the file that holds each part of a draw.</source>
-        <translation>Choisissez la colonne du fichier qui contient chaque partie d&apos;un tirage.</translation>
-    </message>
-    <message>
-        <source>%1:</source>
-        <translation>%1 :</translation>
-    </message>
-    <message>
-        <source>&amp;First lines as read:</source>
-        <translation>&amp;Premières lignes telles que lues :</translation>
-    </message>
-    <message>
-        <source>First lines as read</source>
-        <translation>Premières lignes telles que lues</translation>
-    </message>
-    <message>
-        <source>This mapping will be remembered for files with the same header.</source>
-        <translation>Cette correspondance sera retenue pour les fichiers ayant le même en-tête.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucune)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>The choice of columns could not be remembered in your configuration folder.</source>
-        <translation>Le choix des colonnes n&apos;a pas pu être retenu dans votre dossier de configuration.</translation>
-    </message>
-    <message>
-        <source>&amp;Columns…</source>
-        <translation>&amp;Colonnes…</translation>
-    </message>
-</context>
-<context>
     <name>vormigral::TVerificationArgent</name>
     <message>
         <source>en_IE</source>
@@ -2387,6 +2365,28 @@ Détail technique : %1</translation>
             <numerusform>Résultat net cumulé sur %n tirage, du %1 au %2 : au plus bas %3 le %4, au plus haut %5 le %6, à la fin %7.</numerusform>
             <numerusform>Résultat net cumulé sur %n tirages, du %1 au %2 : au plus bas %3 le %4, au plus haut %5 le %6, à la fin %7.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::Tapropos</name>
+    <message>
+        <source>A propos</source>
+        <extracomment>The about box says the same in both languages.</extracomment>
+        <translation>A propos</translation>
+    </message>
+    <message>
+        <source>VORMIGRAL</source>
+        <extracomment>The program&apos;s name, the same in every language.</extracomment>
+        <translation>VORMIGRAL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <extracomment>The program&apos;s version number.</extracomment>
+        <translation>V %1</translation>
     </message>
 </context>
 </TS>

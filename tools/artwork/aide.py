@@ -498,6 +498,10 @@ permet de le remplacer ou non.</li>
 <li>{cap("Charger bulletin")}&nbsp;: choisissez le dossier, cliquez sur le fichier dans la liste,
 puis sur {cap("Ok")} (ou double-cliquez sur le fichier). Les numéros enregistrés remplacent les numéros cochés et la méthode enregistrée
 est sélectionnée de nouveau.</li>
+<li>{cap("Exporter les grilles…")}&nbsp;: écrit les grilles de la méthode choisie, développées sur vos
+numéros cochés, dans un fichier CSV que les tableurs ouvrent (une ligne par grille, après deux lignes
+qui nomment la méthode et vos numéros). Comme pour voir ou imprimer les grilles, il faut avoir coché
+autant de numéros que la méthode en demande, sinon le programme répond {msg("Sélection incorrecte")}.</li>
 <li>{cap("Annule")} ferme la fenêtre sans rien faire.</li>
 </ul>
 <p>Messages possibles&nbsp;: {msg("Fichier inexistant")} (aucun fichier de ce nom, par exemple si vous
@@ -942,6 +946,10 @@ not.</li>
 <li>{cap("Load Bill")}: choose the folder, click the file in the list, then {cap("Ok")} (or
 double-click the file). The saved
 numbers replace the ticked ones and the saved method is selected again.</li>
+<li>{cap("Export grids…")} writes the grids of the chosen method, worked out on your ticked numbers,
+to a CSV file that spreadsheets open (one line a grid, after two lines naming the method and your
+numbers). As for viewing or printing the grids, you must have ticked as many numbers as the method
+asks for, or the program answers {msg_en("Incorrect Selection")}.</li>
 <li>{cap("Abort")} closes the window without doing anything.</li>
 </ul>
 <p>The file messages are in French in both languages: {msg("Fichier inexistant")} (no such file, for
