@@ -1,6 +1,7 @@
 #include "wheels/construction.h"
 
 #include "wheels/controle.h"
+#include "wheels/hasard.h"
 
 #include <algorithm>
 #include <array>
@@ -16,25 +17,6 @@ namespace vormigral {
 namespace {
 
 using Horloge = std::chrono::steady_clock;
-
-// std::mt19937 is fully specified, the standard distributions are not: this draw keeps a seed's
-// results the same with every standard library.
-class Hasard {
-public:
-    explicit Hasard(std::uint32_t graine) : gen_(graine) {}
-    // Uniform in [0, n), n >= 1.
-    std::uint32_t sous(std::uint32_t n) {
-        const std::uint64_t plage = std::uint64_t{1} << 32;
-        const std::uint64_t limite = plage - plage % n;
-        std::uint64_t v = gen_();
-        while (v >= limite)
-            v = gen_();
-        return static_cast<std::uint32_t>(v % n);
-    }
-
-private:
-    std::mt19937 gen_;
-};
 
 // C(p, i) for p <= 64, i <= 6, for the ranks of sets of positions.
 struct Binomes {
