@@ -2,6 +2,7 @@
 #include "app/langue.h"
 #include "app/lignecommande.h"
 #include "app/plateforme_qt.h"
+#include "app/tailleaffichage.h"
 #include "app/volumes_qt.h"
 #include "printer/imprimantes_qt.h"
 #include "windows/application.h"
@@ -19,7 +20,13 @@ int main(int argc, char* argv[]) {
         std::fputs(demande.texte.toLocal8Bit().constData(), stdout);
         return 0;
     }
+    // Qt takes the scale of every window from the environment when the application is made: the
+    // size the user chose is read first, from where the configuration folder will be.
+    QCoreApplication::setApplicationName(QStringLiteral("VORMIGRAL"));
+    vormigral::SystemeQt systeme;
+    vormigral::EchelleAffichage echelle(vormigral::listailleaffichage(systeme));
     QApplication programme(argc, argv);
+    echelle.retablit();
     // QApplication has taken its own options out of argv: what remains is not ours either.
     if (const TLigneCommande demande = vormigral::analyselignecommande(argc, argv);
         demande.action == TLigneCommande::Action::Refuser) {
@@ -28,7 +35,6 @@ int main(int argc, char* argv[]) {
     }
     vormigral::initialiseapplication();
     vormigral::MessagesQt messages;
-    vormigral::SystemeQt systeme;
     vormigral::AideQt aide(systeme);
     vormigral::HasardQt hasard;
     vormigral::VolumesQt volumes;

@@ -16,7 +16,9 @@ namespace {
 using Cause = Reglages::Cause;
 using Probleme = Reglages::Probleme;
 
-Cause cause(Refus refus) {
+} // namespace
+
+Cause Reglages::cause(Refus refus) {
     switch (refus) {
     case Refus::PasFichier:
         return Cause::PasFichier;
@@ -34,6 +36,8 @@ Cause cause(Refus refus) {
     }
     return Cause::Autre;
 }
+
+namespace {
 
 std::string local(const QString& chemin) {
     return QFile::encodeName(chemin).toStdString();
@@ -62,7 +66,7 @@ QList<Lieu> examine(const Systeme& systeme, const TParametres& actuels = {}) {
             if (lieu.lecture == LectureParametres::Illisible)
                 lieu.obstacle = Cause::Garde;
             else if (const Refus refus = inscriptible(local(chemin), true); refus != Refus::Aucun)
-                lieu.obstacle = cause(refus);
+                lieu.obstacle = Reglages::cause(refus);
         }
         lieux << lieu;
     }
@@ -219,7 +223,7 @@ void Reglages::sauve(const TEtat& etat, const Plateforme& plateforme) {
         const Ecriture ecriture = ecrireparametres(local(lieu.chemin), etat.parametres);
         if (ecriture)
             return;
-        obstacles << Obstacle{lieu.chemin, cause(ecriture.refus)};
+        obstacles << Obstacle{lieu.chemin, Reglages::cause(ecriture.refus)};
     }
     if (prevenu_)
         return;

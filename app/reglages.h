@@ -2,6 +2,7 @@
 
 #include "app/plateforme.h"
 #include "engine/etat.h"
+#include "files/ecriture.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -46,8 +47,13 @@ public:
         Cause cause;
     };
 
-private:
+    // Why a write was refused, as the user reads it (any file the program writes, not only the
+    // settings).
+    static Cause cause(Refus refus);
+    // Why a place cannot take a file, as the user reads it.
     static QString texte(Cause cause);
+
+private:
     static QString lignes(const QList<Obstacle>& obstacles);
 
     QString fichier_;                     // the file found at start, when something was wrong with it

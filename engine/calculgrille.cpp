@@ -5,7 +5,10 @@
 namespace vormigral {
 
 bool developpegrille(TEtat& etat, std::int32_t n) {
-    const TTableGrilles table = tablegrilles(etat.methodecour);
+    const TTableGrilles table = etat.methodecour == methoderoue
+                                    ? TTableGrilles{static_cast<std::int32_t>(etat.rouejouee.grilles.size()),
+                                                    etat.rouejouee.grilles.data()}
+                                    : tablegrilles(etat.methodecour);
     // nbgrilles is set by the caller from the catalogue; the table's own length also bounds n so that
     // a stale count can never read past the table.
     if (n < 1 || n > etat.nbgrilles || n > table.nbgrilles)

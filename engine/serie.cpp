@@ -3,10 +3,24 @@
 #include "engine/calculgrille.h"
 #include "engine/cases.h"
 
+#include <utility>
+
 namespace vormigral {
 
+const TMethode* methodedeserie(const TEtat& etat, std::int32_t m) {
+    if (m == methoderoue)
+        return etat.rouejouee.grilles.empty() ? nullptr : &etat.rouejouee.methode;
+    return methode(etat.methodes, m);
+}
+
+TGarantie garantiedeserie(const TEtat& etat, std::int32_t m) {
+    if (m == methoderoue)
+        return etat.rouejouee.grilles.empty() ? TGarantie{} : etat.rouejouee.promesse;
+    return methode(etat.methodes, m) ? garantie(m) : TGarantie{};
+}
+
 const TMethode* methodeselectionnee(const TEtat& etat) {
-    return methode(etat.methodes, etat.methodechoisie);
+    return methodedeserie(etat, etat.methodechoisie);
 }
 
 bool selectioncorrecte(const TEtat& etat) {
@@ -16,7 +30,7 @@ bool selectioncorrecte(const TEtat& etat) {
 
 bool commenceserie(TEtat& etat, std::int32_t m) {
     etat.numgrille = 1;
-    const TMethode* choisie = methode(etat.methodes, m);
+    const TMethode* choisie = methodedeserie(etat, m);
     if (!choisie) {
         etat.nbgrilles = 0;
         return false;
@@ -46,6 +60,19 @@ TPlage verifieplage(std::int32_t premier, std::int32_t dernier, std::int32_t nbg
     if (dernier < premier)
         return TPlage::inversee;
     return TPlage::correcte;
+}
+
+JeuRoue::JeuRoue(TEtat& etat, TRoueJouee roue)
+    : etat_(etat), methode_(etat.methodechoisie), precedente_(std::move(etat.rouejouee)) {
+    roue.methode.nbgrilles = static_cast<std::int32_t>(roue.grilles.size());
+    etat_.rouejouee = std::move(roue);
+    etat_.methodechoisie = methoderoue;
+    construitnumcoch(etat_);
+}
+
+JeuRoue::~JeuRoue() {
+    etat_.methodechoisie = methode_;
+    etat_.rouejouee = std::move(precedente_);
 }
 
 } // namespace vormigral

@@ -1,5 +1,7 @@
 #include "history/importation.h"
 
+#include "files/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -50,29 +52,6 @@ std::string depuisutf16(std::string_view octets, bool petitboutiste) {
         ajouteutf8(texte, u >= 0xD800 && u < 0xE000 ? '?' : u);
     }
     return texte;
-}
-
-bool utf8valide(std::string_view texte) {
-    std::size_t i = 0;
-    while (i < texte.size()) {
-        const auto c = static_cast<unsigned char>(texte[i]);
-        std::size_t suite = 0;
-        if (c >= 0xC2 && c <= 0xDF)
-            suite = 1;
-        else if (c >= 0xE0 && c <= 0xEF)
-            suite = 2;
-        else if (c >= 0xF0 && c <= 0xF4)
-            suite = 3;
-        else if (c >= 0x80)
-            return false;
-        if (i + suite >= texte.size() && suite > 0)
-            return false;
-        for (std::size_t k = 1; k <= suite; ++k)
-            if ((static_cast<unsigned char>(texte[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += suite + 1;
-    }
-    return true;
 }
 
 // Tab, line ends, form feed and the end-of-file mark of old editors are text; other control

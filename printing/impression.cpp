@@ -29,7 +29,7 @@ TBilanImpression imprimebulletins(TEtat& etat, SurfaceImpression& surface, std::
                                   const TBulletinSuivant& suivant) {
     TBilanImpression bilan;
     initbulletins(etat.typesbulletin);
-    if (!methode(etat.methodes, m) || type < 1 || type > nbtypesbulletin)
+    if (!methodedeserie(etat, m) || type < 1 || type > nbtypesbulletin)
         return bilan;
     const TTypeBulletin bulletin = etat.typesbulletin[type];
     commenceserie(etat, m);

@@ -14,6 +14,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <utility>
 
 #include <unistd.h>
 
@@ -45,6 +47,18 @@ const char* const schema[] = {
     " CHECK (1 <= n1 AND n1 < n2 AND n2 < n3 AND n3 < n4 AND n4 < n5 AND n5 < n6 AND n6 <= 49),"
     " CHECK (complementaire BETWEEN 1 AND 49 AND complementaire NOT IN (n1, n2, n3, n4, n5, n6)),"
     " UNIQUE (date, n1, n2, n3, n4, n5, n6))",
+};
+
+// Made by the first storing of payouts, in its transaction; the trigger is the file's own rule, so
+// a program that knows nothing of payouts drops them with their draw (a draw's id may be reused).
+const char* const schemagains[] = {
+    "CREATE TABLE IF NOT EXISTS gains ("
+    " tirage INTEGER NOT NULL,"
+    " classe INTEGER NOT NULL CHECK (classe BETWEEN 1 AND 7),"
+    " centimes INTEGER NOT NULL CHECK (centimes > 0),"
+    " PRIMARY KEY (tirage, classe))",
+    "CREATE TRIGGER IF NOT EXISTS gains_du_tirage AFTER DELETE ON tirages"
+    " BEGIN DELETE FROM gains WHERE tirage = old.id; END",
 };
 
 const char* const colonnes = "date, n1, n2, n3, n4, n5, n6, complementaire";
@@ -125,6 +139,44 @@ void lie(QSqlQuery& requete, const TTirageDate& tirage, int debut = 0) {
     requete.bindValue(debut, QString::fromStdString(dateiso(t.date)));
     for (int i = 0; i < 6; ++i)
         requete.bindValue(debut + 1 + i, t.tirage.numeros[static_cast<std::size_t>(i)]);
+}
+
+// The draw of a row that starts with `colonnes`.
+TTirageDate tiragelu(const QSqlQuery& requete) {
+    const QString jour = requete.value(0).toString();
+    TTirageDate t;
+    t.date = {jour.mid(0, 4).toInt(), jour.mid(5, 2).toInt(), jour.mid(8, 2).toInt()};
+    for (int i = 0; i < 6; ++i)
+        t.tirage.numeros[static_cast<std::size_t>(i)] = requete.value(i + 1).toInt();
+    t.tirage.complementaire = requete.value(7).toInt();
+    return t;
+}
+
+// A draw's day and main numbers as one key, whatever their order.
+std::pair<int, std::uint64_t> identite(const TTirageDate& tirage) {
+    std::uint64_t numeros = 0;
+    for (const std::int32_t n : tirage.tirage.numeros)
+        numeros |= std::uint64_t{1} << n;
+    return {tirage.date.cle(), numeros};
+}
+
+bool avecgains(const std::vector<TGains>& gains, std::size_t i) {
+    return i < gains.size() && !gains[i].aucun();
+}
+
+// Gives the draw `id` its payouts.
+bool ajoutegains(QSqlQuery& insertion, const QVariant& id, const TGains& gains) {
+    for (int k = 1; k <= 7; ++k) {
+        const std::int64_t centimes = gains.centimes[static_cast<std::size_t>(k)];
+        if (centimes <= gaininconnu)
+            continue;
+        insertion.bindValue(0, id);
+        insertion.bindValue(1, k);
+        insertion.bindValue(2, static_cast<qlonglong>(centimes));
+        if (!insertion.exec())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -303,12 +355,7 @@ TBaseTirages::TBilan TBaseTirages::lit(std::vector<TTirageDate>& sortie) const {
             QStringLiteral("SELECT %1 FROM tirages ORDER BY date DESC, id").arg(QLatin1String(colonnes))))
         return echec(requete.lastError());
     while (requete.next()) {
-        const QString jour = requete.value(0).toString();
-        TTirageDate t;
-        t.date = {jour.mid(0, 4).toInt(), jour.mid(5, 2).toInt(), jour.mid(8, 2).toInt()};
-        for (int i = 0; i < 6; ++i)
-            t.tirage.numeros[static_cast<std::size_t>(i)] = requete.value(i + 1).toInt();
-        t.tirage.complementaire = requete.value(7).toInt();
+        const TTirageDate t = tiragelu(requete);
         // The schema keeps the numbers sound; only a day like 2023-02-30 written by another
         // program could slip through, and it is no draw.
         if (validetirage(t) == TMotif::aucun)
@@ -343,12 +390,12 @@ TBaseTirages::TBilan TBaseTirages::termine(QSqlQuery& requete, const TBilan& bil
         return bilan;
     TBilan refuse = bilan.reussi() ? echec(requete.lastError()) : bilan;
     requete.exec(QStringLiteral("ROLLBACK"));
-    refuse.ajoutes = refuse.presents = refuse.differents = refuse.retires = 0;
+    refuse.ajoutes = refuse.presents = refuse.differents = refuse.retires = refuse.avecgains = 0;
     return refuse;
 }
 
 TBaseTirages::TBilan TBaseTirages::stocke(const std::vector<TTirageDate>& tirages,
-                                          const TSuiviStockage& suivi) {
+                                          const TSuiviStockage& suivi, const std::vector<TGains>& gains) {
     TBilan bilan;
     // The history's rules first: a refused draw stops everything before any lock is taken.
     for (const TTirageDate& t : tirages)
@@ -363,29 +410,59 @@ TBaseTirages::TBilan TBaseTirages::stocke(const std::vector<TTirageDate>& tirage
                                      "ON CONFLICT (date, n1, n2, n3, n4, n5, n6) DO NOTHING")
                           .arg(QLatin1String(colonnes)));
     QSqlQuery present(base);
-    present.prepare(QStringLiteral("SELECT complementaire FROM tirages WHERE %1").arg(QLatin1String(clef)));
-    const auto compte = [&](const TTirageDate& t) {
+    present.prepare(
+        QStringLiteral("SELECT complementaire, id FROM tirages WHERE %1").arg(QLatin1String(clef)));
+    QSqlQuery paiement(base);
+    if (std::any_of(gains.begin(), gains.end(), [](const TGains& g) { return !g.aucun(); })) {
+        for (const char* instruction : schemagains)
+            if (!paiement.exec(QLatin1String(instruction)))
+                return termine(transaction, echec(paiement.lastError()));
+        paiement.prepare(QStringLiteral("INSERT INTO gains (tirage, classe, centimes) VALUES (?, ?, ?)"));
+    }
+    QSqlQuery payes(base);
+    payes.prepare(QStringLiteral("SELECT count(*) FROM gains WHERE tirage = ?"));
+    const auto compte = [&](std::size_t i) {
+        const TTirageDate& t = tirages[i];
         lie(insertion, t);
         insertion.bindValue(7, t.tirage.complementaire);
         if (!insertion.exec())
             return false;
+        QVariant id;
         if (insertion.numRowsAffected() > 0) {
             ++bilan.ajoutes;
-            return true;
+            id = insertion.lastInsertId();
+        } else {
+            lie(present, t);
+            if (!present.exec() || !present.next())
+                return false;
+            const bool meme = present.value(0).toInt() == t.tirage.complementaire;
+            ++(meme ? bilan.presents : bilan.differents);
+            if (meme)
+                id = present.value(1);
+            present.finish();
+            // Payouts come whole from one file: a draw that has some keeps them.
+            if (!id.isNull() && avecgains(gains, i)) {
+                payes.bindValue(0, id);
+                if (!payes.exec() || !payes.next())
+                    return false;
+                if (payes.value(0).toInt() > 0)
+                    id.clear();
+                payes.finish();
+            }
         }
-        lie(present, t);
-        if (!present.exec() || !present.next())
-            return false;
-        ++(present.value(0).toInt() == t.tirage.complementaire ? bilan.presents : bilan.differents);
-        present.finish();
-        return true;
+        if (id.isNull() || !avecgains(gains, i))
+            return true;
+        ++bilan.avecgains;
+        return ajoutegains(paiement, id, gains[i]);
     };
     for (std::size_t fait = 0; fait < tirages.size();) {
         const std::size_t fin = std::min(tirages.size(), fait + tranche);
         for (; fait < fin; ++fait)
-            if (!compte(tirages[fait])) {
-                const QSqlError erreur =
-                    insertion.lastError().isValid() ? insertion.lastError() : present.lastError();
+            if (!compte(fait)) {
+                QSqlError erreur = paiement.lastError();
+                for (const QSqlQuery* q : {&insertion, &present, &payes})
+                    if (q->lastError().isValid())
+                        erreur = q->lastError();
                 return termine(transaction, echec(erreur));
             }
         if (suivi.progression)
@@ -394,6 +471,42 @@ TBaseTirages::TBilan TBaseTirages::stocke(const std::vector<TTirageDate>& tirage
             return termine(transaction, refus(TErreur::annulee));
     }
     return termine(transaction, bilan);
+}
+
+TBaseTirages::TBilan TBaseTirages::litgains(const std::vector<TTirageDate>& tirages,
+                                            std::vector<TGains>& sortie) const {
+    sortie.clear();
+    if (!ouverte_)
+        return refus(TErreur::fermee);
+    QSqlQuery requete(QSqlDatabase::database(connexion_, false));
+    requete.setForwardOnly(true);
+    if (!requete.exec(
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'gains'")) ||
+        !requete.next())
+        return echec(requete.lastError());
+    const bool table = requete.value(0).toInt() > 0;
+    requete.finish();
+    std::map<std::pair<int, std::uint64_t>, TGains> stockes;
+    if (table) {
+        if (!requete.exec(
+                QStringLiteral("SELECT %1, classe, centimes FROM gains JOIN tirages ON tirages.id = tirage")
+                    .arg(QLatin1String(colonnes))))
+            return echec(requete.lastError());
+        while (requete.next()) {
+            const TTirageDate t = tiragelu(requete);
+            const int k = requete.value(8).toInt();
+            if (k >= 1 && k <= 7)
+                stockes[identite(t)].centimes[static_cast<std::size_t>(k)] = requete.value(9).toLongLong();
+        }
+        if (requete.lastError().isValid())
+            return echec(requete.lastError());
+    }
+    sortie.reserve(tirages.size());
+    for (const TTirageDate& t : tirages) {
+        const auto trouve = stockes.find(identite(t));
+        sortie.push_back(trouve == stockes.end() ? TGains{} : trouve->second);
+    }
+    return {};
 }
 
 TBaseTirages::TBilan TBaseTirages::retire(const std::vector<TTirageDate>& tirages) {

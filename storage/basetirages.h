@@ -18,6 +18,10 @@ namespace vormigral {
 // thread that opened it: a worker thread joins the same file with a storage of its own (rejoint).
 class TBaseTirages final : public TStockageTirages {
 public:
+    // The payouts live in a table of their own (gains), made when the first ones are stored: a
+    // program that knows only the draws still reads and writes a history that holds some, so the
+    // version stays the draws' one. A trigger of the file drops a draw's payouts with the draw,
+    // whichever program removes it.
     static constexpr int versionschema = 1;
     static const char* const nomfichier; // "historique.sqlite"
     // Draws stored between two calls of the progression and checks of the cancel flag.
@@ -40,7 +44,9 @@ public:
     QString chemin() const override { return chemin_; }
     bool lectureseule() const override { return lectureseule_; }
     TBilan lit(std::vector<TTirageDate>& sortie) const override;
-    TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {}) override;
+    TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {},
+                  const std::vector<TGains>& gains = {}) override;
+    TBilan litgains(const std::vector<TTirageDate>& tirages, std::vector<TGains>& sortie) const override;
     TBilan retire(const std::vector<TTirageDate>& tirages) override;
 
 private:

@@ -8,8 +8,8 @@ namespace vormigral {
 
 namespace {
 
-TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirageDate>& tirages, int attente,
-                                const TSuiviStockage& suivi) {
+TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirageDate>& tirages,
+                                const std::vector<TGains>& gains, int attente, const TSuiviStockage& suivi) {
     TBaseTirages base;
     base.attente(attente);
     const TStockageTirages::TOuverture ouverture = base.rejoint(chemin);
@@ -21,7 +21,7 @@ TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirage
         bilan.detail = ouverture.detail;
         return bilan;
     }
-    return base.stocke(tirages, suivi);
+    return base.stocke(tirages, suivi, gains);
 }
 
 } // namespace
@@ -35,7 +35,7 @@ TImporteur::~TImporteur() {
     fil_->wait();
 }
 
-bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages) {
+bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages, std::vector<TGains> gains) {
     if (fil_)
         return false;
     annulation_ = false;
@@ -46,11 +46,12 @@ bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages) 
             this, [this, fait, total] { emit progression(qint64(fait), qint64(total)); },
             Qt::QueuedConnection);
     };
-    fil_.reset(QThread::create([this, chemin, tirages = std::move(tirages), suivi, attente = attente_] {
-        const TStockageTirages::TBilan bilan = stocke(chemin, tirages, attente, suivi);
-        QMetaObject::invokeMethod(
-            this, [this, bilan] { fin(bilan); }, Qt::QueuedConnection);
-    }));
+    fil_.reset(QThread::create(
+        [this, chemin, tirages = std::move(tirages), gains = std::move(gains), suivi, attente = attente_] {
+            const TStockageTirages::TBilan bilan = stocke(chemin, tirages, gains, attente, suivi);
+            QMetaObject::invokeMethod(
+                this, [this, bilan] { fin(bilan); }, Qt::QueuedConnection);
+        }));
     fil_->start();
     return true;
 }

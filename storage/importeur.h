@@ -32,8 +32,9 @@ public:
     void attente(int millisecondes) { attente_ = millisecondes; }
 
     // Starts storing `tirages` in the history file `chemin` (TStockageTirages::chemin() of the
-    // window's storage, which made and checked it). False, and nothing started, while a run goes on.
-    bool lance(const QString& chemin, std::vector<TTirageDate> tirages);
+    // window's storage, which made and checked it), with the payouts of each (`gains`, as
+    // TStockageTirages::stocke takes them). False, and nothing started, while a run goes on.
+    bool lance(const QString& chemin, std::vector<TTirageDate> tirages, std::vector<TGains> gains = {});
     // Asks the run to stop at its next chunk; it then ends with TErreur::annulee, nothing stored.
     void annule() { annulation_ = true; }
     bool encours() const { return static_cast<bool>(fil_); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/argent.h"
 #include "history/tirage.h"
 
 #include <QString>
@@ -46,6 +47,7 @@ public:
         std::size_t presents = 0;   // already stored, by this copy or another: skipped
         std::size_t differents = 0; // stored already with another bonus number: skipped, the stored one kept
         std::size_t retires = 0;    // draws removed
+        std::size_t avecgains = 0;  // draws stored now or already whose payouts were given
         bool reussi() const { return erreur == TErreur::aucune; }
     };
 
@@ -91,34 +93,18 @@ public:
     virtual TBilan lit(std::vector<TTirageDate>& sortie) const = 0;
     // Stores the draws in one transaction, all or none; a draw already stored (same day and main
     // numbers), by this copy or another, is skipped and counted, never a failure. Goes by chunks, so
-    // that it can be followed and cancelled through `suivi`; then nothing is stored.
-    virtual TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {}) = 0;
+    // that it can be followed and cancelled through `suivi`; then nothing is stored. `gains[i]` are
+    // the payouts of `tirages[i]` (none past the end of `gains`): kept with the draw, and given to a
+    // draw already stored with the same complementary that has none yet (a history first filled
+    // from a file without payouts); a stored draw that has some, or another complementary, keeps
+    // what it has.
+    virtual TBilan stocke(const std::vector<TTirageDate>& tirages, const TSuiviStockage& suivi = {},
+                          const std::vector<TGains>& gains = {}) = 0;
+    // The stored payouts of each of `tirages` into `sortie`, in their order: none known for a draw
+    // that is not stored or was stored without them. Empty, with the cause, when reading fails.
+    virtual TBilan litgains(const std::vector<TTirageDate>& tirages, std::vector<TGains>& sortie) const = 0;
     // Removes the draws (same day and main numbers), all or none; one already gone is no failure.
     virtual TBilan retire(const std::vector<TTirageDate>& tirages) = 0;
-
-    // The same three, with the driver's words alone for a failure.
-    // Every stored draw, newest first (draws of one day in the order stored). Empty, with the
-    // cause in `erreur`, when reading fails.
-    std::vector<TTirageDate> tirages(QString* erreur = nullptr) const {
-        std::vector<TTirageDate> resultat;
-        return rapporte(lit(resultat), erreur) ? resultat : std::vector<TTirageDate>{};
-    }
-    // Stores the draws as stocke() does; false with the cause in `erreur` when any is refused (a
-    // write error, a lock, a draw the history's rules refuse).
-    bool ajoute(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) {
-        return rapporte(stocke(tirages), erreur);
-    }
-    // Removes the draws (same day and main numbers), all or none.
-    bool supprime(const std::vector<TTirageDate>& tirages, QString* erreur = nullptr) {
-        return rapporte(retire(tirages), erreur);
-    }
-
-private:
-    static bool rapporte(const TBilan& bilan, QString* erreur) {
-        if (!bilan.reussi() && erreur)
-            *erreur = bilan.detail;
-        return bilan.reussi();
-    }
 };
 
 // How long a storage waits for the other copy of the program to let go of the history before it

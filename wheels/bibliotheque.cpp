@@ -1,6 +1,7 @@
 #include "wheels/bibliotheque.h"
 
 #include "files/repertoire.h"
+#include "files/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,28 +34,6 @@ int creedossier(const std::string& dossier) {
             return errno;
     }
     return 0;
-}
-
-bool utf8valide(const std::string& s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t suite = 0;
-        if (c >= 0xC2 && c <= 0xDF)
-            suite = 1;
-        else if (c >= 0xE0 && c <= 0xEF)
-            suite = 2;
-        else if (c >= 0xF0 && c <= 0xF4)
-            suite = 3;
-        else if (c >= 0x80)
-            return false;
-        if (i + suite >= s.size() && suite > 0)
-            return false;
-        for (std::size_t k = 1; k <= suite; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += suite + 1;
-    }
-    return true;
 }
 
 bool existe(const std::string& chemin) {

@@ -54,6 +54,11 @@ std::int64_t turan(int n, int t, int m) {
 // - C(v,6,5) for v = 7..12 (6, 12, 30, 50, 100, 132): OEIS A066010, covering numbers C(v, k, k - 1);
 // - C(7,6,t) = t + 1: the grids on 7 points leave out one point each, and a t-set misses every grid
 //   exactly when it holds every point left out, so t + 1 different points must be left out.
+// No citable size was found for C(9,6,3), C(15,6,3), C(17,6,3), C(18,6,3), C(21,6,3), C(23,6,3),
+// C(24,6,3), C(11,6,4), C(13,6,4), C(14,6,4), C(16,6,4) nor C(v,6,2) for v = 11, 15, 16, 19, 21,
+// 23..26, 29, 30: the repository's tables and Mills and Mullin's survey could not be read where
+// this table was made, and the papers that could be read give no such cell. Those stay 0 rather
+// than a figure from memory.
 struct Connue {
     int v, t, taille;
 };

@@ -1,6 +1,7 @@
 #include "wheels/construction.h"
 
 #include "wheels/controle.h"
+#include "wheels/hasard.h"
 
 #include <algorithm>
 #include <array>
@@ -9,31 +10,13 @@
 #include <limits>
 #include <mutex>
 #include <random>
+#include <tuple>
 
 namespace vormigral {
 
 namespace {
 
 using Horloge = std::chrono::steady_clock;
-
-// std::mt19937 is fully specified, the standard distributions are not: this draw keeps a seed's
-// results the same with every standard library.
-class Hasard {
-public:
-    explicit Hasard(std::uint32_t graine) : gen_(graine) {}
-    // Uniform in [0, n), n >= 1.
-    std::uint32_t sous(std::uint32_t n) {
-        const std::uint64_t plage = std::uint64_t{1} << 32;
-        const std::uint64_t limite = plage - plage % n;
-        std::uint64_t v = gen_();
-        while (v >= limite)
-            v = gen_();
-        return static_cast<std::uint32_t>(v % n);
-    }
-
-private:
-    std::mt19937 gen_;
-};
 
 // C(p, i) for p <= 64, i <= 6, for the ranks of sets of positions.
 struct Binomes {
@@ -95,6 +78,8 @@ struct Construction::Partage {
     std::atomic<int> cible{0};
     std::atomic<std::int64_t> restants{0};
     int plancher = 0; // searching stops once the best is this small
+    const std::atomic<bool>* parent = nullptr;
+    int voisinsrang = 0; // the thread that derives wheels from N - 1 and N + 1: the second if any
     Horloge::time_point debut;
     Horloge::time_point echeance;
     TFaisabilite faisabilite;
@@ -116,7 +101,8 @@ class Chercheur {
 public:
     Chercheur(const TDemandeRoue& d, Construction::Partage& p, std::uint32_t graine, int rang)
         : n_(d.nbnumeros), t_(d.t), m_(d.m), fixes_(static_cast<int>(d.fixes.size())), rang_(rang),
-          toutes_(d.fixes.empty()), paslimite_(d.paslimite), partage_(p), hasard_(graine), fixees_(d.fixes) {
+          toutes_(d.fixes.empty()), profondeur_(d.profondeur), graine_(graine), paslimite_(d.paslimite),
+          partage_(p), hasard_(graine), fixees_(d.fixes) {
         const std::size_t nb = static_cast<std::size_t>(binomial(n_, m_));
         couverts_.assign(nb, 0);
         poids_.assign(nb, 1);
@@ -130,20 +116,21 @@ public:
 
 private:
     std::int32_t rang(std::uint64_t e) const {
-        const Binomes& c = binomes();
         std::int32_t r = 0;
         for (std::size_t i = 1; e != 0; e &= e - 1, ++i)
-            r += c.c[static_cast<std::size_t>(__builtin_ctzll(e))][i];
+            r += bin_[static_cast<std::size_t>(__builtin_ctzll(e))][i];
         return r;
     }
-    // The set of m positions of a colexicographic rank.
+    // The set of m positions of a colexicographic rank: its largest position p is the last with
+    // C(p, m) <= r, and so on down with what is left of the rank.
     std::uint64_t ensemble(std::int64_t r) const {
         std::uint64_t e = 0;
+        int p = n_;
         for (int i = m_; i >= 1; --i) {
-            int p = i - 1;
-            while (binomial(p + 1, i) <= r)
-                ++p;
-            r -= binomial(p, i);
+            --p;
+            while (bin_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] > r)
+                --p;
+            r -= bin_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
             e |= std::uint64_t{1} << p;
         }
         return e;
@@ -161,10 +148,15 @@ private:
         return orbite_ > 1 && i >= static_cast<std::size_t>(fixes_) &&
                i < static_cast<std::size_t>(fixes_ + nborbites_ * orbite_);
     }
+    template <bool Applique> void surimages(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
     // Swaps a for c in grid i, and in every image of it when it lies in an orbit.
-    void applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
+    void applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+        surimages<true>(i, a, c, dpoids, dtrous);
+    }
     // What that would change, without changing anything.
-    void evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous);
+    void evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+        surimages<false>(i, a, c, dpoids, dtrous);
+    }
     std::uint64_t image(int k, std::uint64_t e) const {
         std::uint64_t r = 0;
         for (; e != 0; e &= e - 1)
@@ -179,9 +171,13 @@ private:
     bool placeinutile();
     void publie();
     bool structure(int cible, int orbite, std::int64_t budget);
+    void voisins(std::vector<std::uint64_t>& plain);
+    void essaie(const std::vector<std::uint64_t>& grilles, std::vector<std::uint64_t>& plain);
+    TResultatRoue sousconstruction(int n, std::vector<std::uint64_t> fixes, double part);
     // The deadline or a stop, looked at outside the search's steps too.
     bool arrete() {
-        if (Horloge::now() >= partage_.echeance)
+        if (Horloge::now() >= partage_.echeance ||
+            (partage_.parent != nullptr && partage_.parent->load(std::memory_order_relaxed)))
             partage_.arret = true;
         return partage_.arret.load(std::memory_order_relaxed);
     }
@@ -201,8 +197,11 @@ private:
         return u;
     }
 
+    const std::array<std::array<std::int32_t, 7>, 65>& bin_ = binomes().c;
     int n_, t_, m_, fixes_, rang_;
     bool toutes_; // a build wants every position in some grid; a repair only plugs holes
+    int profondeur_;
+    std::uint32_t graine_;
     std::int64_t paslimite_;
     Construction::Partage& partage_;
     Hasard hasard_;
@@ -279,10 +278,12 @@ void Chercheur::echange(std::size_t i, int a, int c, std::int64_t& dpoids, int& 
     const std::uint64_t bloc = blocs_[i];
     const std::uint64_t bita = std::uint64_t{1} << a;
     const std::uint64_t bitc = std::uint64_t{1} << c;
-    std::array<int, 64> dedans{};
-    std::array<int, 64> dehors{};
+    // Left uninitialised: only the entries points() writes are read, and for t = m none of dehors.
+    std::array<int, 64> dedans;
+    std::array<int, 64> dehors;
     points(bloc & ~bita, dedans);
-    points(touteslespositions(n_) & ~bloc & ~bitc, dehors);
+    if (m_ > t_)
+        points(touteslespositions(n_) & ~bloc & ~bitc, dehors);
     for (const std::uint64_t ia : choixa_) {
         const std::uint64_t partie = deplie(ia, dedans);
         for (const std::uint64_t ic : choixc_) {
@@ -445,9 +446,14 @@ void Chercheur::initialise(const std::vector<std::uint64_t>& libres, int orbite,
     }
 }
 
-void Chercheur::applique(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
+// A swap in an orbit is made, or weighed, in every image of the grid. Weighed, each image counts
+// on its own: a set that two images both touch is counted twice, an error rare enough for choosing
+// a move, while swapping every image and back would cost twice as many walks and writes; made, the
+// images are swapped one after the other and the counters stay exact.
+template <bool Applique>
+void Chercheur::surimages(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
     if (!enorbite(i)) {
-        echange<true>(i, a, c, dpoids, dtrous);
+        echange<Applique>(i, a, c, dpoids, dtrous);
         return;
     }
     const std::size_t k = (i - static_cast<std::size_t>(fixes_)) % static_cast<std::size_t>(orbite_);
@@ -456,21 +462,8 @@ void Chercheur::applique(std::size_t i, int a, int c, std::int64_t& dpoids, int&
     const int a0 = inverse[static_cast<std::size_t>(a)];
     const int c0 = inverse[static_cast<std::size_t>(c)];
     for (std::size_t j = 0; j < static_cast<std::size_t>(orbite_); ++j)
-        echange<true>(base + j, perm_[j][static_cast<std::size_t>(a0)],
-                      perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
-}
-
-void Chercheur::evalue(std::size_t i, int a, int c, std::int64_t& dpoids, int& dtrous) {
-    if (!enorbite(i)) {
-        echange<false>(i, a, c, dpoids, dtrous);
-        return;
-    }
-    // The images may share sets of m positions, so they are swapped one after the other and then
-    // swapped back.
-    applique(i, a, c, dpoids, dtrous);
-    std::int64_t p = 0;
-    int t = 0;
-    applique(i, c, a, p, t);
+        echange<Applique>(base + j, perm_[j][static_cast<std::size_t>(a0)],
+                          perm_[j][static_cast<std::size_t>(c0)], dpoids, dtrous);
 }
 
 // Every hole plugged but a position in no grid: bring it into the free grid where that costs least.
@@ -626,6 +619,67 @@ bool Chercheur::structure(int cible, int orbite, std::int64_t budget) {
     return descend(cible, budget);
 }
 
+// A build of its own on one thread, for a share of the time left, stopped with this one.
+TResultatRoue Chercheur::sousconstruction(int n, std::vector<std::uint64_t> fixes, double part) {
+    const double reste = std::chrono::duration<double>(partage_.echeance - Horloge::now()).count();
+    TDemandeRoue d = demanderoue(n, t_, m_, std::max(0.0, reste * part), graine_, 1);
+    d.fixes = std::move(fixes);
+    d.profondeur = profondeur_ + 1;
+    d.arretparent = &partage_.arret;
+    d.paslimite =
+        paslimite_ > 0 ? std::max<std::int64_t>(1, static_cast<std::int64_t>(paslimite_ * part)) : 0;
+    return construitroue(d);
+}
+
+// A wheel from elsewhere: grids that no set needs are left out, and it is published when it beats
+// the best, and kept as this thread's start when it beats `plain`.
+void Chercheur::essaie(const std::vector<std::uint64_t>& grilles, std::vector<std::uint64_t>& plain) {
+    initialise(grilles, 1);
+    if (!trous_.empty())
+        return;
+    for (std::size_t i = blocs_.size(); i-- > static_cast<std::size_t>(fixes_);) {
+        bool seule = false;
+        for (std::uint64_t x = blocs_[i]; x != 0; x &= x - 1)
+            seule = seule || usage_[static_cast<std::size_t>(__builtin_ctzll(x))] == 1;
+        if (!seule && pertesiretire(i) == 0)
+            retire(i);
+    }
+    publie();
+    if (blocs_.size() < plain.size())
+        plain.assign(blocs_.begin(), blocs_.end());
+}
+
+// Wheels one position away are often far better starts than a greedy one: a wheel for N + 1 less
+// its last position (the grids that held it take another position instead), and a wheel for N - 1
+// with the grids a repair adds for the last position. "3 if 3" among 21 and among 23 come that way
+// out of the Steiner system on 22 positions that the structured tries find at once.
+void Chercheur::voisins(std::vector<std::uint64_t>& plain) {
+    std::array<int, 64> liste{};
+    if (faisabilite(n_ + 1, t_, m_).portee == Portee::Possible) {
+        const TResultatRoue plus = sousconstruction(n_ + 1, {}, 0.15);
+        std::vector<std::uint64_t> grilles;
+        const std::uint64_t dernier = std::uint64_t{1} << n_;
+        for (std::uint64_t g : plus.roue.grilles) {
+            if (g & dernier) {
+                g &= ~dernier;
+                const int nb = points(touteslespositions(n_) & ~g, liste);
+                g |= std::uint64_t{1} << liste[hasard_.sous(static_cast<std::uint32_t>(nb))];
+            }
+            grilles.push_back(g);
+        }
+        if (!grilles.empty() && !fini())
+            essaie(grilles, plain);
+    }
+    if (n_ - 1 > rouetaillegrille && !fini()) {
+        const TResultatRoue moins = sousconstruction(n_ - 1, {}, 0.15);
+        if (!moins.roue.grilles.empty() && !fini()) {
+            const TResultatRoue reparee = sousconstruction(n_, moins.roue.grilles, 0.1);
+            if (!reparee.roue.grilles.empty() && !fini())
+                essaie(reparee.roue.grilles, plain);
+        }
+    }
+}
+
 // The rotations worth a try for `cible` grids among n positions: blocks of L positions covering
 // all but at most six of them, and at most three grids outside the orbits; the fewest of both first.
 // No rotation at all (L = 1: a fresh random start) comes right after the rotations without either.
@@ -645,58 +699,102 @@ std::vector<int> rotations(int n, int cible) {
     return r;
 }
 
-// Steps a plain descent may take at one size before structured tries come in, and steps of one
-// structured try.
+// The size and rotation of the next structured try between the highest size that failed and the
+// best wheel: in the lower half of the gap, the size that a rotation of at most 12 positions fits
+// best (the smallest on a tie), since a size that no rotation fits rarely comes out of one.
+std::pair<int, int> prochaine(int n, int echec, int meilleure) {
+    const int milieu = (echec + meilleure) / 2;
+    std::pair<int, int> r{meilleure - 1, 1};
+    int note = std::numeric_limits<int>::max();
+    for (int c = echec + 1; c <= milieu; ++c)
+        for (int l = 2; l <= std::min(n, 12); ++l) {
+            const int dehors = n % l;
+            const int seules = c % l;
+            if (dehors <= 6 && seules <= 3 && c / l >= 2 && dehors + 2 * seules < note) {
+                note = dehors + 2 * seules;
+                r = {c, l};
+            }
+        }
+    return r;
+}
+
+// Steps of one plain descent at a size, and of one structured try.
 constexpr std::int64_t patience = 200'000;
 constexpr std::int64_t essai = 60'000;
 
+// Turns of plain descents and structured tries. Structured tries look for the smallest size they
+// can reach by halving the gap between the highest size that failed (at first, just under the best
+// known size or the lower bound) and the best wheel so far; once the gap is closed they start over
+// from the bottom, with other rotations. A rotation is one of the fittest few for its size, each
+// thread taking them in its own order. A plain descent goes on from the best wheel this thread
+// found, structured or not, one grid fewer.
 void Chercheur::cherche() {
     gourmand();
     if (trous_.empty())
         publie();
-    // The best known size (or the lower bound) is sometimes reached at once by a structured try.
-    const int connue =
-        partage_.faisabilite.connue > 0 ? partage_.faisabilite.connue : static_cast<int>(partage_.borne);
-    const auto tente = [&](int cible, int tour, std::int64_t budget) {
-        const std::vector<int> essais = fixes_ == 0 ? rotations(n_, cible) : std::vector<int>{};
-        if (!essais.empty() && cible < partage_.taille.load() &&
-            structure(cible, essais[static_cast<std::size_t>(tour) % essais.size()], budget))
-            publie();
-    };
+    const int bas = std::max(partage_.faisabilite.connue > 0 ? partage_.faisabilite.connue
+                                                             : static_cast<int>(partage_.borne),
+                             partage_.plancher);
     std::vector<std::uint64_t> plain(blocs_.begin() + fixes_, blocs_.end());
-    if (partage_.taille.load() > partage_.plancher) {
-        tente(std::max(connue, partage_.plancher), rang_, essai / 4);
-        initialise(plain, 1);
-    }
-    // Plain descent from the first wheel, one grid fewer after each success, while each size comes
-    // within its budget of steps.
-    for (bool enpanne = false; !fini() && !enpanne;) {
-        const int meilleure = partage_.taille.load();
-        if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
-            break;
-        reduit(meilleure - 1);
-        if (descend(meilleure - 1, patience))
-            publie();
-        else
-            enpanne = !fini() && !dejatrouvee(meilleure - 1);
-    }
-    // Then plain steps from where it stalled, taking turns with structured tries aimed in turn at
-    // the best known size and at sizes between it and the best wheel so far.
-    plain.assign(blocs_.begin() + fixes_, blocs_.end());
+    // Wheels from one position away, once a first turn has shown the size is not easy (waiting for
+    // more turns, under load, left no time for them).
+    bool voisinage =
+        fixes_ == 0 && t_ == m_ && profondeur_ < 2 && rang_ == (profondeur_ == 0 ? partage_.voisinsrang : 0);
+    int tries = rang_;
+    // The highest size that failed, for each of the two ways of choosing the next size.
+    std::array<int, 2> echecs{bas - 1, bas - 1};
+    int echecplain = bas - 1;
     for (int tour = rang_; !fini(); ++tour) {
         const int meilleure = partage_.taille.load();
         if (meilleure == 0 || meilleure <= partage_.plancher || meilleure - 1 < fixes_)
             break;
-        if (tour % 2 == 1 && fixes_ == 0) {
-            const int bas = std::max(connue, partage_.plancher);
-            tente(bas + std::max(0, meilleure - 1 - bas) * (tour / 2 % 4) / 3, tour / 8, essai);
+        if (voisinage && tour >= rang_ + 1) {
+            voisinage = false;
+            voisins(plain);
             continue;
         }
-        if (orbite_ != 1 || static_cast<int>(plain.size()) + fixes_ != static_cast<int>(blocs_.size()))
+        // Odd threads give three turns in four to structured tries, even ones every other turn.
+        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : tour % 2 == 0)) {
+            int& echec = echecs[static_cast<std::size_t>(tries % 2)];
+            if (echec >= meilleure - 1)
+                echec = bas - 1;
+            int cible = (echec + meilleure) / 2;
+            int orbite = 1;
+            if (tries % 2 == 0) {
+                std::tie(cible, orbite) = prochaine(n_, echec, meilleure);
+            } else {
+                const std::vector<int> essais = rotations(n_, cible);
+                if (!essais.empty())
+                    orbite = essais[static_cast<std::size_t>(tries / 2 + rang_) %
+                                    std::min<std::size_t>(essais.size(), 3)];
+            }
+            const bool ok = cible / orbite >= 2 && structure(cible, orbite, essai);
+            if (ok) {
+                publie();
+                plain.assign(blocs_.begin() + fixes_, blocs_.end());
+            } else if (!dejatrouvee(cible)) {
+                echec = cible;
+            }
+            ++tries;
+            continue;
+        }
+        if (orbite_ != 1 || static_cast<int>(plain.size()) + fixes_ != static_cast<int>(blocs_.size()) ||
+            !std::equal(plain.begin(), plain.end(), blocs_.begin() + fixes_))
             initialise(plain, 1);
-        reduit(meilleure - 1);
-        if (descend(meilleure - 1, patience))
+        // Far above the best known size a wheel a quarter of the gap smaller is found about as fast
+        // as one grid fewer; a size that failed is not aimed below again.
+        const int cible = std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
+                                    echecplain + 1, fixes_});
+        reduit(cible);
+        const bool ok = descend(cible, patience);
+        if (ok) {
             publie();
+        } else if (cible < meilleure - 1) {
+            // The next try aims higher, from the last wheel without holes.
+            if (!dejatrouvee(cible))
+                echecplain = cible;
+            continue;
+        }
         plain.assign(blocs_.begin() + fixes_, blocs_.end());
     }
     partage_.pas += pas_ & 1023;
@@ -722,6 +820,9 @@ void Chercheur::publie() {
     if (partage_.taille.load() == 0 || static_cast<int>(roue.size()) < partage_.taille.load()) {
         partage_.meilleure = roue;
         partage_.taille = static_cast<int>(roue.size());
+        // Small enough: every thread stops, and with it the builds a thread may have started.
+        if (static_cast<int>(roue.size()) <= partage_.plancher)
+            partage_.arret = true;
     }
 }
 
@@ -747,6 +848,7 @@ bool Construction::lance() {
                                std::chrono::duration<double>(demande_.secondes));
     const TDemandeRoue& d = demande_;
     p.faisabilite = faisabilite(d.nbnumeros, d.t, d.m);
+    p.parent = d.arretparent;
     const bool reparation = !d.fixes.empty();
     if (reparation) {
         // The wheel exists already: only the sets and the moves have to fit.
@@ -771,6 +873,7 @@ bool Construction::lance() {
     }
     const int nb = d.fils > 0 ? d.fils : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     p.actifs = nb;
+    p.voisinsrang = nb > 1 ? 1 : 0;
     for (int k = 0; k < nb; ++k)
         fils_.emplace_back([this, k] {
             Chercheur(demande_, *partage_, demande_.graine + static_cast<std::uint32_t>(k), k).cherche();

@@ -3,6 +3,7 @@
 #include "wheels/bornes.h"
 #include "wheels/roue.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <thread>
@@ -20,6 +21,10 @@ struct TDemandeRoue {
     std::int64_t paslimite = 0;       // steps per thread, 0: none; a reproducible end for tests
     bool audela = false;              // keep searching below the best known size
     std::vector<std::uint64_t> fixes; // a repair's grids
+    // For the builds the search starts on its own (wheels for N - 1 and N + 1 it derives a first
+    // wheel from): how deep they nest, and the stop of the build they serve. Left as they are.
+    int profondeur = 0;
+    const std::atomic<bool>* arretparent = nullptr;
 };
 
 enum class Issue {

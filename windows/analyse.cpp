@@ -1,128 +1,26 @@
 #include "windows/analyse.h"
 
+#include "app/langue.h"
 #include "engine/serie.h"
-#include "windows/legendes.h"
+#include "windows/couleurs.h"
+#include "windows/libelles.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QHeaderView>
-#include <QLocale>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vormigral {
 
 namespace {
-
-// Every text the analysis window shows, in both languages. Keys starting with "txt" or "acc" name
-// no control: they are the patterns the figures are written with and the accessible names.
-const Legende legendesanalyse[] = {
-    {"", "Analyse de la méthode", "Method analysis"},
-    {"bfermer", "&Fermer", "&Close"},
-    {"laucune", "Aucune méthode n'est choisie : choisissez-en une dans la liste de la fenêtre principale.",
-     "No method is selected: choose one in the main window's list."},
-    {"txtmethode", "Méthode %1 : %2", "Method %1: %2"},
-    {"txtgrilles", "Vous jouez %1 grilles sur vos %2 numéros cochés.",
-     "You play %1 grids on your %2 ticked numbers."},
-    {"txtpromesse", "Promesse : %1 numéros dans une grille si %2 des numéros tirés sont parmi vos %3, %4",
-     "Promise: %1 numbers in one grid if %2 of the drawn numbers are among your %3, %4"},
-    {"txttenue", "tenue dans tous les cas (%1 cas).", "kept in every case (%1 cases)."},
-    {"txtsauf", "tenue sauf dans %1 cas sur %2, où la meilleure grille n'en contient que %3.",
-     "kept except in %1 cases out of %2, where the best grid holds only %3."},
-    {"txtsaufun", "tenue sauf dans %1 cas sur %2, où la meilleure grille n'en contient que %3.",
-     "kept except in %1 case out of %2, where the best grid holds only %3."},
-    {"txtintervalle", "%1 à %2", "%1 to %2"},
-    {"txtrepartition",
-     "&Nombre de cas selon le meilleur résultat d'une grille, pour 3 à 6 numéros tirés parmi vos %1 :",
-     "&Number of cases by the best result of one grid, for 3 to 6 drawn numbers among your %1:"},
-    {"txttires", "%1 tirés", "%1 drawn"},
-    {"txtcas", "Cas", "Cases"},
-    {"txtnumeros", "%1 numéros", "%1 numbers"},
-    {"txtmoins", "2 ou moins", "2 or fewer"},
-    {"txtcompte", "%1 (%2)", "%1 (%2)"},
-    {"txtsansobjet", "sans objet", "not possible"},
-    {"txttirages",
-     "Chances &par tirage de 6 numéros sur 49 (%1 tirages possibles), en jouant vos %2 grilles :",
-     "&Odds per draw of 6 numbers out of 49 (%1 possible draws), playing your %2 grids:"},
-    {"txtparmi", "Tirés parmi vos %1\n(exactement)", "Drawn among your %1\n(exactly)"},
-    {"txtdansune", "Dans une même grille\n(au moins)", "In one grid\n(at least)"},
-    {"txtchance", "%1 — 1 sur %2", "%1 — 1 in %2"},
-    {"txtjamais", "jamais", "never"},
-    {"txtpourcent", "%1\u00a0%", "%1%"},
-    {"txtdescription", "Part des cas selon le meilleur résultat d'une grille. %1",
-     "Share of the cases by the best result of one grid. %1"},
-    {"txtbarre", "%1 : %2.", "%1: %2."},
-    {"txtpart", "%1 %2", "%1 %2"},
-    {"acc:trepartition", "Nombre de cas selon le meilleur résultat d'une grille",
-     "Number of cases by the best result of one grid"},
-    {"acc:ttirages", "Chances par tirage", "Odds per draw"},
-    {"acc:ggraphique", "Graphique de la part des cas selon le meilleur résultat",
-     "Chart of the share of the cases by the best result"},
-    {"acc:bfermer", "Fermer l'analyse", "Close the analysis"},
-};
-
-QString t(const char* nom, bool en) {
-    return texte(legendesanalyse, nom, en);
-}
-
-QLocale locale(bool en) {
-    return en ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(QLocale::French, QLocale::France);
-}
-
-QString entier(std::int64_t n, bool en) {
-    return locale(en).toString(static_cast<qlonglong>(n));
-}
-
-// A share as a percentage: one decimal, or three significant digits below 1 %, and more where
-// needed so that a share that is not nil never reads 0 and a share short of the whole never
-// reads 100.
-QString pourcentage(std::int64_t partie, std::int64_t tout, bool en) {
-    QString nombre;
-    if (partie <= 0 || tout <= 0) {
-        nombre = QStringLiteral("0");
-    } else if (partie >= tout) {
-        nombre = QStringLiteral("100");
-    } else {
-        const double valeur = 100.0 * static_cast<double>(static_cast<long double>(partie) / tout);
-        int decimales = valeur < 1.0 ? 2 - static_cast<int>(std::floor(std::log10(valeur))) : 1;
-        while (decimales < 12 &&
-               (std::round(valeur * std::pow(10.0, decimales)) >= 100 * std::pow(10.0, decimales)))
-            ++decimales;
-        nombre = locale(en).toString(valeur, 'f', decimales);
-    }
-    return t("txtpourcent", en).arg(nombre);
-}
-
-// "x % — 1 in n" for `partie` draws out of `tout`.
-QString chance(std::int64_t partie, std::int64_t tout, bool en) {
-    if (partie <= 0)
-        return t("txtjamais", en);
-    const long double unsur = static_cast<long double>(tout) / partie;
-    const QString n = unsur < 10 ? locale(en).toString(static_cast<double>(unsur), 'f', 1)
-                                 : entier(std::llround(unsur), en);
-    return t("txtchance", en).arg(pourcentage(partie, tout, en), n);
-}
-
-// The count of cases whose best grid falls in class c (0: six, 1: five, ... 4: two or fewer).
-std::int64_t compteclasse(const TRepartition& r, int c) {
-    if (c < TGraphiqueAnalyse::nbclasses - 1)
-        return r.comptes[static_cast<std::size_t>(6 - c)];
-    return r.comptes[0] + r.comptes[1] + r.comptes[2];
-}
-
-// The best a grid can do in class c, to tell the classes a set of k cannot reach.
-int plushaut(int c) {
-    return c < TGraphiqueAnalyse::nbclasses - 1 ? 6 - c : 0;
-}
-
-QString libelleclasse(int c, bool en) {
-    return c < TGraphiqueAnalyse::nbclasses - 1 ? t("txtnumeros", en).arg(6 - c) : t("txtmoins", en);
-}
 
 QTableWidget* tableau(QWidget* parent, const char* nom) {
     auto* table = new QTableWidget(parent);
@@ -135,15 +33,6 @@ QTableWidget* tableau(QWidget* parent, const char* nom) {
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setWordWrap(false);
     return table;
-}
-
-void cellule(QTableWidget* table, int rang, int colonne, const QString& texte,
-             const QString& accessible = {}) {
-    auto* item = new QTableWidgetItem(texte);
-    item->setTextAlignment(Qt::AlignCenter);
-    if (!accessible.isEmpty())
-        item->setData(Qt::AccessibleTextRole, accessible);
-    table->setItem(rang, colonne, item);
 }
 
 // Gives a table the room its cells need, columns of equal width, and no scrolling.
@@ -161,29 +50,44 @@ void ajuste(QTableWidget* table) {
     table->setFixedHeight(entete->sizeHint().height() + table->verticalHeader()->length() + cadre);
 }
 
-} // namespace
-
-TGraphiqueAnalyse::TGraphiqueAnalyse(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+void remplis(QTableWidget* table, const TableauAnalyse& contenu) {
+    table->clear();
+    table->setRowCount(static_cast<int>(contenu.lignes.size()));
+    table->setColumnCount(static_cast<int>(contenu.colonnes.size()));
+    table->setHorizontalHeaderLabels(contenu.colonnes);
+    table->setVerticalHeaderLabels(contenu.lignes);
+    for (std::size_t r = 0; r < contenu.cellules.size(); ++r)
+        for (std::size_t c = 0; c < contenu.cellules[r].size(); ++c) {
+            const CelluleAnalyse& cellule = contenu.cellules[r][c];
+            auto* item = new QTableWidgetItem(cellule.texte);
+            item->setTextAlignment(Qt::AlignCenter);
+            if (!cellule.accessible.isEmpty())
+                item->setData(Qt::AccessibleTextRole, cellule.accessible);
+            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    ajuste(table);
 }
-
-namespace {
 
 constexpr int marge = 6;
 constexpr int hauteurbarre = 20;
 constexpr int ecartbarres = 6;
 constexpr int carre = 12;
 
-// Darker for better: the classes of a blue scale, and the sets that miss three an orange apart.
-const std::array<QColor, TGraphiqueAnalyse::nbclasses> couleurs = {
-    QColor(0x08, 0x30, 0x6b), QColor(0x21, 0x71, 0xb5), QColor(0x6b, 0xae, 0xd6), QColor(0xc6, 0xdb, 0xef),
-    QColor(0xfd, 0x8d, 0x3c)};
+// Darker for better: the classes of a blue scale, and the sets that miss three an orange apart. Each
+// segment's text takes the colour that reads on it, whatever the desktop's palette.
+const std::array<QColor, nbclasses> couleurs = {QColor(0x08, 0x30, 0x6b), QColor(0x21, 0x71, 0xb5),
+                                                QColor(0x6b, 0xae, 0xd6), QColor(0xc6, 0xdb, 0xef),
+                                                QColor(0xfd, 0x8d, 0x3c)};
 
 bool fonce(int c) {
     return c < 2;
 }
 
 } // namespace
+
+TGraphiqueAnalyse::TGraphiqueAnalyse(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
 
 void TGraphiqueAnalyse::montre(std::vector<Barre> barres, QStringList legendes) {
     barres_ = std::move(barres);
@@ -202,29 +106,68 @@ QSize TGraphiqueAnalyse::minimumSizeHint() const {
     return {320, sizeHint().height()};
 }
 
+int TGraphiqueAnalyse::gauche() const {
+    int resultat = 0;
+    for (const Barre& b : barres_)
+        resultat = std::max(resultat, fontMetrics().horizontalAdvance(b.libelle));
+    return resultat + 2 * marge;
+}
+
+int TGraphiqueAnalyse::largeur() const {
+    return std::max(1, width() - gauche() - marge);
+}
+
+std::pair<int, int> TGraphiqueAnalyse::segment(const QPoint& point) const {
+    const int rang = (point.y() - marge) / (hauteurbarre + ecartbarres);
+    if (point.y() < marge || rang >= static_cast<int>(barres_.size()) ||
+        (point.y() - marge) % (hauteurbarre + ecartbarres) >= hauteurbarre)
+        return {-1, -1};
+    const auto largeurs =
+        largeurssegments(barres_[static_cast<std::size_t>(rang)].parts, largeur(), segmentminimal);
+    int x = gauche();
+    for (int c = 0; c < nbclasses; ++c) {
+        const int fin = x + largeurs[static_cast<std::size_t>(c)];
+        if (point.x() >= x && point.x() < fin)
+            return {rang, c};
+        x = fin;
+    }
+    return {-1, -1};
+}
+
+bool TGraphiqueAnalyse::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::ToolTip) {
+        auto* aide = static_cast<QHelpEvent*>(evenement);
+        const auto [rang, classe] = segment(aide->pos());
+        if (rang < 0)
+            QToolTip::hideText();
+        else
+            QToolTip::showText(
+                aide->globalPos(),
+                barres_[static_cast<std::size_t>(rang)].bulles[static_cast<std::size_t>(classe)], this);
+        return true;
+    }
+    return QWidget::event(evenement);
+}
+
 void TGraphiqueAnalyse::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing, false);
     const QFontMetrics mesures = fontMetrics();
-    int gauche = 0;
-    for (const Barre& b : barres_)
-        gauche = std::max(gauche, mesures.horizontalAdvance(b.libelle));
-    gauche += 2 * marge;
-    const int largeur = std::max(1, width() - gauche - marge);
+    const int debutbarres = gauche();
+    const int etendue = largeur();
     int y = marge;
     for (const Barre& b : barres_) {
         peintre.setPen(palette().color(QPalette::WindowText));
-        peintre.drawText(QRect(marge, y, gauche - 2 * marge, hauteurbarre), Qt::AlignRight | Qt::AlignVCenter,
-                         b.libelle);
-        // Each segment ends where the running total ends, so the rounding never leaves a gap.
-        double cumul = 0;
+        peintre.drawText(QRect(marge, y, debutbarres - 2 * marge, hauteurbarre),
+                         Qt::AlignRight | Qt::AlignVCenter, b.libelle);
+        const auto largeurs = largeurssegments(b.parts, etendue, segmentminimal);
+        int x = debutbarres;
         for (int c = 0; c < nbclasses; ++c) {
-            const int debut = gauche + static_cast<int>(std::lround(cumul * largeur));
-            cumul += b.parts[static_cast<std::size_t>(c)];
-            const int fin = gauche + static_cast<int>(std::lround(cumul * largeur));
-            if (fin <= debut)
+            const int l = largeurs[static_cast<std::size_t>(c)];
+            if (l <= 0)
                 continue;
-            const QRect zone(debut, y, fin - debut, hauteurbarre);
+            const QRect zone(x, y, l, hauteurbarre);
+            x += l;
             peintre.fillRect(zone, couleurs[static_cast<std::size_t>(c)]);
             const QString& part = b.textes[static_cast<std::size_t>(c)];
             if (mesures.horizontalAdvance(part) + 6 <= zone.width()) {
@@ -234,11 +177,11 @@ void TGraphiqueAnalyse::paintEvent(QPaintEvent*) {
         }
         peintre.setPen(palette().color(QPalette::Mid));
         peintre.setBrush(Qt::NoBrush);
-        peintre.drawRect(QRect(gauche, y, largeur, hauteurbarre).adjusted(0, 0, -1, -1));
+        peintre.drawRect(QRect(debutbarres, y, etendue, hauteurbarre).adjusted(0, 0, -1, -1));
         y += hauteurbarre + ecartbarres;
     }
     // The legend, one swatch and its text after another.
-    int x = gauche;
+    int x = debutbarres;
     const int ligne = mesures.height();
     for (int c = 0; c < nbclasses && c < legendes_.size(); ++c) {
         const QRect echantillon(x, y + (ligne - carre) / 2, carre, carre);
@@ -253,12 +196,14 @@ void TGraphiqueAnalyse::paintEvent(QPaintEvent*) {
     }
 }
 
-TAnalyse::TAnalyse(TEtat& etat, QWidget* parent) : QDialog(parent), etat_(etat) {
+TAnalyse::TAnalyse(TEtat& etat, const Langue& langue, QWidget* parent)
+    : QDialog(parent), etat_(etat), langue_(langue) {
     setObjectName(QStringLiteral("Analyse"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
     setModal(true);
     construitfenetre();
+    traduitanalyse();
 }
 
 void TAnalyse::construitfenetre() {
@@ -309,10 +254,16 @@ void TAnalyse::construitfenetre() {
 }
 
 void TAnalyse::traduitanalyse() {
-    const bool en = anglais(etat_);
-    appliquelegendes(this, legendesanalyse, en);
-    appliquenoms(this, legendesanalyse, en);
+    setWindowTitle(tr("Method analysis"));
+    legende(bfermer_, tr("&Close"));
+    legende(laucune_, tr("No method is selected: choose one in the main window's list."));
+    trepartition_->setAccessibleName(tr("Number of cases by the best result of one grid"));
+    ttirages_->setAccessibleName(tr("Odds per draw"));
+    graphique_->setAccessibleName(tr("Chart of the share of the cases by the best result"));
+    bfermer_->setAccessibleName(tr("Close the analysis"));
+}
 
+void TAnalyse::remplitanalyse() {
     const TMethode* m = methodeselectionnee(etat_);
     contenu_->setVisible(m != nullptr);
     laucune_->setVisible(m == nullptr);
@@ -322,119 +273,42 @@ void TAnalyse::traduitanalyse() {
     }
     if (bilan_.methode != etat_.methodechoisie)
         bilan_ = analysemethode(etat_.methodechoisie);
-    lmethode_->setText(
-        t("txtmethode", en).arg(bilan_.methode).arg(QString::fromStdString(en ? m->libang : m->libfr)));
-    lgrilles_->setText(t("txtgrilles", en).arg(bilan_.nbgrilles).arg(bilan_.nbnumeros));
-    lpromesse_->setText(textepromesse(en));
-    // The shortfall stands out in colour as well as in words.
-    QPalette couleurs = palette();
-    couleurs.setColor(QPalette::WindowText,
-                      bilan_.manques > 0 ? QColor(0xa0, 0x10, 0x10) : QColor(0x10, 0x60, 0x20));
-    lpromesse_->setPalette(couleurs);
-    lrepartition_->setText(t("txtrepartition", en).arg(bilan_.nbnumeros));
-    ltirages_->setText(t("txttirages", en).arg(entier(bilan_.chances.nbtirages, en)).arg(bilan_.nbgrilles));
-    remplitrepartition(en);
-    remplittirages(en);
-    remplitgraphique(en);
+    const QLocale locale = langue_.courante() == Langue::anglais
+                               ? QLocale(QLocale::English, QLocale::UnitedStates)
+                               : QLocale(QLocale::French, QLocale::France);
+    FiguresAnalyse f =
+        AnalyseMethode::figures(bilan_, libellemethode(etat_.methodes, etat_.methodechoisie), locale);
+    lmethode_->setText(f.methode);
+    lgrilles_->setText(f.grilles);
+    lpromesse_->setText(f.promesse);
+    colorepromesse();
+    lrepartition_->setText(f.titrerepartition);
+    ltirages_->setText(f.titretirages);
+    remplis(trepartition_, f.repartition);
+    remplis(ttirages_, f.tirages);
+    graphique_->montre(std::move(f.barres), f.legendes);
+    graphique_->setAccessibleDescription(f.description);
 }
 
-QString TAnalyse::textepromesse(bool en) const {
-    const TGarantie p = bilan_.promesse;
-    const std::int64_t cas = combinaisons(bilan_.nbnumeros, p.y);
-    QString suite;
-    if (bilan_.manques == 0) {
-        suite = t("txttenue", en).arg(entier(cas, en));
-    } else {
-        // The fewest and the most the best grid holds over the sets short of the promise.
-        int plus = bilan_.pire;
-        for (const TRepartition& r : bilan_.repartitions)
-            if (r.k == p.y)
-                for (int h = bilan_.pire; h < p.x; ++h)
-                    if (r.comptes[static_cast<std::size_t>(h)] > 0)
-                        plus = h;
-        const QString tenus =
-            plus == bilan_.pire ? QString::number(plus) : t("txtintervalle", en).arg(bilan_.pire).arg(plus);
-        suite = t(bilan_.manques == 1 ? "txtsaufun" : "txtsauf", en)
-                    .arg(entier(bilan_.manques, en), entier(cas, en), tenus);
-    }
-    return t("txtpromesse", en).arg(p.x).arg(p.y).arg(bilan_.nbnumeros).arg(suite);
+// The shortfall stands out in colour as well as in words, in a shade the window's ground lets read.
+void TAnalyse::colorepromesse() {
+    colorie(lpromesse_, bilan_.manques > 0 ? QColor(0xa0, 0x10, 0x10) : QColor(0x10, 0x60, 0x20));
 }
 
-void TAnalyse::remplitrepartition(bool en) {
-    QTableWidget* table = trepartition_;
-    const int rangs = static_cast<int>(bilan_.repartitions.size());
-    table->clear();
-    table->setRowCount(rangs);
-    table->setColumnCount(1 + TGraphiqueAnalyse::nbclasses);
-    QStringList colonnes{t("txtcas", en)};
-    for (int c = 0; c < TGraphiqueAnalyse::nbclasses; ++c)
-        colonnes << libelleclasse(c, en);
-    table->setHorizontalHeaderLabels(colonnes);
-    QStringList lignes;
-    for (int i = 0; i < rangs; ++i) {
-        const TRepartition& r = bilan_.repartitions[static_cast<std::size_t>(i)];
-        lignes << t("txttires", en).arg(r.k);
-        cellule(table, i, 0, entier(r.nbcas, en));
-        for (int c = 0; c < TGraphiqueAnalyse::nbclasses; ++c) {
-            if (plushaut(c) > r.k)
-                cellule(table, i, 1 + c, QString(), t("txtsansobjet", en));
-            else
-                cellule(
-                    table, i, 1 + c,
-                    t("txtcompte", en)
-                        .arg(entier(compteclasse(r, c), en), pourcentage(compteclasse(r, c), r.nbcas, en)));
-        }
-    }
-    table->setVerticalHeaderLabels(lignes);
-    ajuste(table);
-}
-
-void TAnalyse::remplittirages(bool en) {
-    QTableWidget* table = ttirages_;
-    const TChances& c = bilan_.chances;
-    table->clear();
-    table->setRowCount(4);
-    table->setColumnCount(2);
-    table->setHorizontalHeaderLabels({t("txtparmi", en).arg(bilan_.nbnumeros), t("txtdansune", en)});
-    QStringList lignes;
-    for (int i = 0; i < 4; ++i) {
-        const std::size_t n = static_cast<std::size_t>(3 + i);
-        lignes << t("txtnumeros", en).arg(n);
-        cellule(table, i, 0, chance(c.tombent[n], c.nbtirages, en));
-        cellule(table, i, 1, chance(c.aumoins[n], c.nbtirages, en));
-    }
-    table->setVerticalHeaderLabels(lignes);
-    ajuste(table);
-}
-
-void TAnalyse::remplitgraphique(bool en) {
-    std::vector<TGraphiqueAnalyse::Barre> barres;
-    QStringList description;
-    for (const TRepartition& r : bilan_.repartitions) {
-        TGraphiqueAnalyse::Barre b;
-        b.libelle = t("txttires", en).arg(r.k);
-        QStringList parts;
-        for (int c = 0; c < TGraphiqueAnalyse::nbclasses; ++c) {
-            const std::int64_t n = compteclasse(r, c);
-            const std::size_t i = static_cast<std::size_t>(c);
-            b.parts[i] = r.nbcas > 0 ? static_cast<double>(n) / static_cast<double>(r.nbcas) : 0.0;
-            b.textes[i] = pourcentage(n, r.nbcas, en);
-            if (n > 0)
-                parts << t("txtpart", en).arg(libelleclasse(c, en), b.textes[i]);
-        }
-        description << t("txtbarre", en).arg(b.libelle, parts.join(QStringLiteral(", ")));
-        barres.push_back(std::move(b));
-    }
-    QStringList legendes;
-    for (int c = 0; c < TGraphiqueAnalyse::nbclasses; ++c)
-        legendes << libelleclasse(c, en);
-    graphique_->montre(std::move(barres), legendes);
-    graphique_->setAccessibleDescription(t("txtdescription", en).arg(description.join(QLatin1Char(' '))));
+void TAnalyse::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::LanguageChange) {
+        traduitanalyse();
+        if (isVisible())
+            remplitanalyse();
+    } else if (evenement->type() == QEvent::PaletteChange && lpromesse_)
+        colorepromesse();
+    QDialog::changeEvent(evenement);
 }
 
 void TAnalyse::showEvent(QShowEvent* evenement) {
+    // The figures of the method selected now.
     if (!evenement->spontaneous()) {
-        traduitanalyse();
+        remplitanalyse();
         adjustSize();
         trepartition_->setFocus();
     }

@@ -2,12 +2,12 @@
 
 #include "analysis/analyse.h"
 #include "engine/etat.h"
+#include "windows/figuresanalyse.h"
 
 #include <QDialog>
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <vector>
 
 class QLabel;
@@ -16,29 +16,33 @@ class QTableWidget;
 
 namespace vormigral {
 
+class Langue;
+
 // A bar chart drawn by hand: one bar per count of drawn numbers among the ticked ones, split into
-// the shares of the cases by how many of them the best grid holds.
+// the shares of the cases by how many of them the best grid holds. Every share that is not nil
+// keeps a width the eye finds, and tells its value under the pointer.
 class TGraphiqueAnalyse : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int nbclasses = 5; // the best grid holds 6, 5, 4, 3, or 2 and fewer
-
-    struct Barre {
-        QString libelle;
-        std::array<double, nbclasses> parts{};   // fractions of the bar, summing to 1
-        std::array<QString, nbclasses> textes{}; // the shares as written, shown where they fit
-    };
+    using Barre = BarreAnalyse;
+    static constexpr int segmentminimal = 4; // pixels
 
     explicit TGraphiqueAnalyse(QWidget* parent);
     void montre(std::vector<Barre> barres, QStringList legendes);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The segment of a bar under a point: the bar's rank and the share's class, or {-1, -1}.
+    std::pair<int, int> segment(const QPoint& point) const;
 
 protected:
+    bool event(QEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
+    int gauche() const;
+    int largeur() const;
+
     std::vector<Barre> barres_;
     QStringList legendes_;
 };
@@ -49,22 +53,23 @@ private:
 class TAnalyse : public QDialog {
     Q_OBJECT
 public:
-    explicit TAnalyse(TEtat& etat, QWidget* parent = nullptr);
+    TAnalyse(TEtat& etat, const Langue& langue, QWidget* parent = nullptr);
 
-    // Sets every caption and figure for the selected method in the program's language.
+    // Sets every caption in the language installed.
     void traduitanalyse();
+    // Shows the figures of the method selected, in the language installed.
+    void remplitanalyse();
 
 protected:
+    void changeEvent(QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
 
 private:
     void construitfenetre();
-    void remplitrepartition(bool en);
-    void remplittirages(bool en);
-    void remplitgraphique(bool en);
-    QString textepromesse(bool en) const;
+    void colorepromesse();
 
     TEtat& etat_;
+    const Langue& langue_;
     TBilan bilan_;
     QWidget* contenu_ = nullptr;
     QLabel* lmethode_ = nullptr;

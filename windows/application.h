@@ -25,6 +25,8 @@ class TForm7;
 class TForm8;
 class TForm9;
 class THistorique;
+class TTailleAffichage;
+class TMesRoues;
 
 // The program: the working state, its settings, and its windows. The settings are read first and
 // their language installed, since the windows take their captions and values from them; the
@@ -59,6 +61,8 @@ private:
     SurDemande<TCalage> calage_;
     SurDemande<TAnalyse> analyse_;
     SurDemande<THistorique> historique_;
+    SurDemande<TTailleAffichage> tailleaffichage_;
+    SurDemande<TMesRoues> mesroues_;
     std::unique_ptr<Impression> imprime_;
     std::unique_ptr<TForm2> visionneuse_;
     std::unique_ptr<Tapropos> apropos_;

@@ -1,29 +1,19 @@
 #include "windows/choixfichier.h"
 
-#include "files/repertoire.h"
-#include "windows/legendes.h"
+#include "app/langue.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QStyle>
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <clocale>
-#include <cstring>
-#include <cwchar>
-#include <optional>
-
-#include <langinfo.h>
 
 namespace vormigral {
 
@@ -32,139 +22,6 @@ namespace {
 // Tree items and list items keep the path or name in the file system's own bytes: what they show
 // may not spell it exactly.
 constexpr int rolechemin = Qt::UserRole;
-
-QByteArray brut(const QString& chemin) {
-    return QFile::encodeName(chemin);
-}
-
-bool dans(const QByteArray& chemin, const QByteArray& racine) {
-    if (chemin == racine)
-        return true;
-    return chemin.startsWith(racine.endsWith('/') ? racine : racine + '/');
-}
-
-QByteArray joint(const QByteArray& repertoire, const QByteArray& nom) {
-    return repertoire.endsWith('/') ? repertoire + nom : repertoire + '/' + nom;
-}
-
-QByteArray dossierparent(const QByteArray& chemin) {
-    const qsizetype barre = chemin.lastIndexOf('/');
-    return barre <= 0 ? QByteArray("/") : chemin.left(barre);
-}
-
-// "." and ".." resolved, separators single, no final separator but the root's.
-QByteArray nettoie(const QByteArray& chemin) {
-    QList<QByteArray> parties;
-    for (const QByteArray& partie : chemin.split('/')) {
-        if (partie.isEmpty() || partie == ".")
-            continue;
-        if (partie == ".." && !parties.isEmpty())
-            parties.removeLast();
-        else if (partie != "..")
-            parties << partie;
-    }
-    return '/' + parties.join('/');
-}
-
-std::optional<QString> selonlocale(const QByteArray& nom) {
-    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0)
-        return std::nullopt;
-    std::mbstate_t etat{};
-    QString texte;
-    const char* p = nom.constData();
-    std::size_t reste = std::size_t(nom.size());
-    while (reste > 0) {
-        wchar_t c = 0;
-        const std::size_t n = std::mbrtowc(&c, p, reste, &etat);
-        if (n == 0 || n == std::size_t(-1) || n == std::size_t(-2))
-            return std::nullopt;
-        const char32_t point = char32_t(c);
-        texte += QString::fromUcs4(&point, 1);
-        p += n;
-        reste -= n;
-    }
-    return texte;
-}
-
-// How a name stored in the file system's bytes reads: UTF-8 as it is; else in the locale's
-// character set when that is not UTF-8 (a Latin-1 system, say); else with every byte that is not
-// part of a UTF-8 character shown as %XX.
-QString affiche(const QByteArray& nom) {
-    const auto decode = [](QByteArrayView octets, QString& texte) {
-        QStringDecoder utf8(QStringDecoder::Utf8,
-                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-        texte = utf8.decode(octets);
-        return !utf8.hasError();
-    };
-    QString texte;
-    if (decode(nom, texte))
-        return texte;
-    if (const std::optional<QString> locale = selonlocale(nom))
-        return *locale;
-    texte.clear();
-    for (qsizetype i = 0; i < nom.size();) {
-        const auto tete = static_cast<unsigned char>(nom[i]);
-        const qsizetype n = tete < 0x80           ? 1
-                            : (tete >> 5) == 0x6  ? 2
-                            : (tete >> 4) == 0xe  ? 3
-                            : (tete >> 3) == 0x1e ? 4
-                                                  : 0;
-        QString caractere;
-        if (n > 0 && i + n <= nom.size() && decode(QByteArrayView(nom).sliced(i, n), caractere)) {
-            texte += caractere;
-            i += n;
-        } else {
-            texte += QStringLiteral("%%1").arg(tete, 2, 16, QLatin1Char('0')).toUpper();
-            ++i;
-        }
-    }
-    return texte;
-}
-
-// Sorted as the user reads them, whatever case.
-QList<QByteArray> trie(const std::vector<std::string>& noms) {
-    QList<QPair<QString, QByteArray>> paires;
-    for (const std::string& nom : noms) {
-        const QByteArray octets = QByteArray::fromStdString(nom);
-        paires.append({affiche(octets), octets});
-    }
-    std::sort(paires.begin(), paires.end(), [](const auto& a, const auto& b) {
-        const int ordre = a.first.compare(b.first, Qt::CaseInsensitive);
-        return ordre != 0 ? ordre < 0 : a.second < b.second;
-    });
-    QList<QByteArray> resultat;
-    for (const auto& paire : paires)
-        resultat << paire.second;
-    return resultat;
-}
-
-// The root of the deepest volume holding `chemin`, else the first one (the root volume).
-QString volumecontenant(const QList<TVolume>& volumes, const QString& chemin) {
-    if (volumes.isEmpty())
-        return {};
-    QString meilleure = volumes.first().racine;
-    qsizetype longueur = -1;
-    for (const TVolume& volume : volumes) {
-        if (dans(brut(chemin), brut(volume.racine)) && volume.racine.size() > longueur) {
-            meilleure = volume.racine;
-            longueur = volume.racine.size();
-        }
-    }
-    return meilleure;
-}
-
-// Every text the chooser shows. The cancel button's caption is set once, when the window is built;
-// the names screen readers say follow the language at every use.
-const Legende legendeschoixfichier[] = {
-    {"boutok", "Ok", "Ok"},
-    {"boutannule", "Annule", "Abort"},
-    {"titrechargement", "Sélectionnez le fichier à charger", "Select the file to load"},
-    {"titreenregistrement", "Indiquer le nom du fichier à enregistrer", "Save file"},
-    {"acc:DirectoryListBox1", "Dossiers", "Folders"},
-    {"acc:FileListBox1", "Fichiers", "Files"},
-    {"acc:DriveComboBox1", "Lecteur", "Drive"},
-    {"acc:Edit1", "Nom du fichier", "File name"},
-};
 
 // The directory tree shows one path, every level open: there is nothing to unfold, so no marks.
 class ArbreRepertoires : public QTreeWidget {
@@ -177,12 +34,12 @@ protected:
 
 } // namespace
 
-TForm6::TForm6(const TEtat& etat, Volumes& volumes) : etat_(etat), volumes_(volumes) {
+TForm6::TForm6(const Langue& langue, Volumes& volumes)
+    : langue_(langue), parcours_(volumes), languecreation_(langue.courante()) {
     setObjectName(QStringLiteral("Form6"));
     setFont(policestandard());
     setFixedSize(399, 253);
     setModal(true);
-    FormCreate();
 }
 
 void TForm6::construitcontroles() {
@@ -213,43 +70,24 @@ void TForm6::construitcontroles() {
     boutok->setDefault(true);
     connect(boutok, &QPushButton::clicked, this, &TForm6::boutokClick);
     boutannule = boutonimage(this, "boutannule", {296, 77, 86, 43}, "annuler");
+    // Set once, in the language of the chooser's creation: a later change of language leaves it.
+    boutannule->setText(langue_.traduit(languecreation_, metaObject()->className(), QT_TR_NOOP("Abort")));
     connect(boutannule, &QPushButton::clicked, this, &TForm6::boutannuleClick);
-    traduitchoixfichier();
+    traduitcontroles();
 }
 
-void TForm6::FormCreate() {
-    choisi_ = false;
-    anglaiscreation_ = anglais(etat_);
-    // Where the chooser opens the first time: the start directory, on the deepest volume holding
-    // it. Nothing more is read now: every showing lists the volumes and the directory as they are.
-    const QString depart = QDir::cleanPath(volumes_.courant());
-    volume_ = volumecontenant(volumes_.liste(), depart);
-    const QByteArray octets = brut(depart);
-    const QByteArray racine = brut(volume_);
-    repertoire_ = estrepertoire(octets.toStdString()) && dans(octets, racine) ? nettoie(octets) : racine;
-}
-
-// Set once, in the language of the window's creation: a later change of language leaves the
-// captions as they were.
-void TForm6::traduitchoixfichier() {
-    construit();
-    appliquelegendes(this, legendeschoixfichier, anglaiscreation_);
-}
-
-bool TForm6::lecteurpret(const QString& racine) const {
-    return volumes_.pret(racine);
+void TForm6::traduitcontroles() {
+    legende(boutok, tr("Ok"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Files"));
+    DriveComboBox1->setAccessibleName(tr("Drive"));
+    Edit1->setAccessibleName(tr("File name"));
 }
 
 void TForm6::showEvent(QShowEvent* evenement) {
     choisi_ = false;
-    // Volumes come and go, and files change between uses: show them as they are now, in the
-    // directory the user left (or the nearest one that still exists).
     remplitvolumes();
-    const QByteArray racine = brut(volume_);
-    QByteArray chemin = repertoire_;
-    while (!estrepertoire(chemin.toStdString()) && chemin != racine && dans(chemin, racine))
-        chemin = dossierparent(chemin);
-    ouvre(estrepertoire(chemin.toStdString()) ? chemin : racine);
+    montrerepertoire();
     if (Edit1->isReadOnly()) {
         FileListBox1->setFocus();
     } else {
@@ -263,73 +101,55 @@ void TForm6::showEvent(QShowEvent* evenement) {
 void TForm6::remplitvolumes() {
     const QSignalBlocker bloqueur(DriveComboBox1);
     DriveComboBox1->clear();
-    for (const TVolume& volume : volumes_.liste()) {
+    for (const TVolume& volume : parcours_.reprend()) {
         const QString texte =
             volume.nom.isEmpty() ? volume.racine : volume.racine + QStringLiteral(" [%1]").arg(volume.nom);
         DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), texte, volume.racine);
     }
-    const int index = DriveComboBox1->findData(volume_);
-    DriveComboBox1->setCurrentIndex(std::max(index, 0));
-    if (index < 0) {
-        volume_ = DriveComboBox1->currentData().toString();
-        repertoire_ = brut(volume_);
-    }
+    DriveComboBox1->setCurrentIndex(std::max(DriveComboBox1->findData(parcours_.volume()), 0));
 }
 
 void TForm6::changelect() {
     construit();
     if (DriveComboBox1->currentIndex() < 0)
         return;
-    if (!lecteurpret(DriveComboBox1->currentData().toString())) {
+    const QString avant = parcours_.volume();
+    {
         const QSignalBlocker bloqueur(DriveComboBox1);
-        DriveComboBox1->setCurrentIndex(0);
+        DriveComboBox1->setCurrentIndex(parcours_.choisitvolume(DriveComboBox1->currentIndex()));
     }
-    montrevolume();
-}
-
-void TForm6::montrevolume() {
-    const QString racine = DriveComboBox1->currentData().toString();
-    // Back on the volume already shown: the tree stays in its directory.
-    if (racine == volume_)
-        return;
-    volume_ = racine;
-    ouvre(brut(racine));
+    if (parcours_.volume() != avant)
+        montrerepertoire();
 }
 
 QString TForm6::repertoire() const {
-    return affiche(repertoire_);
+    return ParcoursFichiers::affiche(parcours_.repertoire());
 }
 
 void TForm6::ouvre(const QByteArray& chemin) {
-    const QByteArray racine = nettoie(brut(volume_));
-    repertoire_ = nettoie(chemin);
-    if (!dans(repertoire_, racine))
-        repertoire_ = racine;
+    parcours_.ouvre(chemin);
+    montrerepertoire();
+}
+
+void TForm6::montrerepertoire() {
     DirectoryListBox1->clear();
     const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
-
-    auto* element = new QTreeWidgetItem(DirectoryListBox1, {volume_});
-    element->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
-    element->setData(0, rolechemin, racine);
-    QByteArray courant = racine;
-    for (const QByteArray& partie : repertoire_.mid(racine.size()).split('/')) {
-        if (partie.isEmpty())
-            continue;
-        courant = joint(courant, partie);
-        element = new QTreeWidgetItem(element, {affiche(partie)});
-        element->setIcon(0, ouvert);
-        element->setData(0, rolechemin, courant);
+    QTreeWidgetItem* element = nullptr;
+    for (const ElementFichier& niveau : parcours_.chemin()) {
+        element = element ? new QTreeWidgetItem(element, {niveau.texte})
+                          : new QTreeWidgetItem(DirectoryListBox1, {niveau.texte});
+        element->setIcon(0, element->parent() ? ouvert : style()->standardIcon(QStyle::SP_DriveHDIcon));
+        element->setData(0, rolechemin, niveau.octets);
     }
-    QTreeWidgetItem* ouvertici = element;
-    for (const QByteArray& nom : trie(contenurepertoire(repertoire_.toStdString()).dossiers)) {
-        auto* sous = new QTreeWidgetItem(ouvertici, {affiche(nom)});
+    const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    for (const ElementFichier& dossier : parcours_.dossiers()) {
+        auto* sous = new QTreeWidgetItem(element, {dossier.texte});
         sous->setIcon(0, ferme);
-        sous->setData(0, rolechemin, joint(repertoire_, nom));
+        sous->setData(0, rolechemin, dossier.octets);
     }
     DirectoryListBox1->expandAll();
-    DirectoryListBox1->setCurrentItem(ouvertici);
-    DirectoryListBox1->scrollToItem(ouvertici);
+    DirectoryListBox1->setCurrentItem(element);
+    DirectoryListBox1->scrollToItem(element);
     remplitfichiers();
     // On load the name mirrors the list's selection, which a new directory clears; a name being
     // typed for a save is kept.
@@ -345,9 +165,9 @@ void TForm6::ouvreelement(QTreeWidgetItem* element) {
 void TForm6::remplitfichiers() {
     const QSignalBlocker bloqueur(FileListBox1);
     FileListBox1->clear();
-    for (const QByteArray& nom : trie(contenurepertoire(repertoire_.toStdString()).fichiers)) {
-        auto* element = new QListWidgetItem(affiche(nom), FileListBox1);
-        element->setData(rolechemin, nom);
+    for (const ElementFichier& fichier : parcours_.fichiers()) {
+        auto* element = new QListWidgetItem(fichier.texte, FileListBox1);
+        element->setData(rolechemin, fichier.octets);
     }
 }
 
@@ -379,30 +199,27 @@ void TForm6::boutannuleClick() {
     reject();
 }
 
-std::optional<TChoixFichier> TForm6::demande(const char* titre, bool lectureseule) {
+std::optional<TChoixFichier> TForm6::demande(const QString& titre, bool lectureseule) {
     construit();
-    const bool en = anglais(etat_);
-    setWindowTitle(texte(legendeschoixfichier, titre, en));
-    appliquenoms(this, legendeschoixfichier, en);
+    setWindowTitle(titre);
     Edit1->setReadOnly(lectureseule);
     Edit1->setText(QStringLiteral("*"));
     exec();
     if (!choisi_)
         return std::nullopt;
-    // The file picked in the list is named by its own bytes, whatever they look like when shown.
     const QList<QListWidgetItem*> selection = FileListBox1->selectedItems();
-    if (!selection.isEmpty() && selection.first()->text() == Edit1->text())
-        return TChoixFichier{repertoire_.toStdString(),
-                             selection.first()->data(rolechemin).toByteArray().toStdString(), true};
-    return TChoixFichier{repertoire_.toStdString(), QFile::encodeName(Edit1->text()).toStdString(), false};
+    if (selection.isEmpty())
+        return parcours_.choix(Edit1->text(), nullptr);
+    const ElementFichier choisi{selection.first()->text(), selection.first()->data(rolechemin).toByteArray()};
+    return parcours_.choix(Edit1->text(), &choisi);
 }
 
 std::optional<TChoixFichier> TForm6::demandechargement() {
-    return demande("titrechargement", true);
+    return demande(tr("Select the file to load"), true);
 }
 
 std::optional<TChoixFichier> TForm6::demandeenregistrement() {
-    return demande("titreenregistrement", false);
+    return demande(tr("Save file"), false);
 }
 
 } // namespace vormigral

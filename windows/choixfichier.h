@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/volumes.h"
-#include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/parcoursfichiers.h"
 
 #include <QByteArray>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -18,25 +19,15 @@ class QTreeWidgetItem;
 
 namespace vormigral {
 
-// A directory and a name, in the file system's bytes; `liste` when the name is a file the user
-// picked from the list rather than one typed.
-struct TChoixFichier {
-    std::string repertoire;
-    std::string nom;
-    bool liste = false;
-};
+class Langue;
 
 // The file chooser used by the grid-file commands: a volume, a directory, a file name. It is
 // built once and keeps its volume and directory from one use to the next.
 class TForm6 : public DialogueDiffere {
     Q_OBJECT
 public:
-    TForm6(const TEtat& etat, Volumes& volumes);
-
-    void traduitchoixfichier();
-    // Whether the volume mounted at `racine` is usable (it reports its size).
-    bool lecteurpret(const QString& racine) const;
-
+    // The cancel button keeps the language of the chooser's creation, `langue`'s at that time.
+    TForm6(const Langue& langue, Volumes& volumes);
     void boutokClick();
     void boutannuleClick();
     void changelect();
@@ -62,19 +53,20 @@ protected:
 
 private:
     void construitcontroles() override;
-    void FormCreate();
-    std::optional<TChoixFichier> demande(const char* titre, bool lectureseule);
+    void traduitcontroles() override;
+    std::optional<TChoixFichier> demande(const QString& titre, bool lectureseule);
     void remplitvolumes();
-    void montrevolume();
-    // Makes `chemin` the directory shown: its path from the volume's root, its subdirectories,
-    // and its files in FileListBox1.
+    // Makes `chemin` the directory shown.
     void ouvre(const QByteArray& chemin);
+    // Shows the directory: its path from the volume's root, its subdirectories, and its files in
+    // FileListBox1.
+    void montrerepertoire();
     void ouvreelement(QTreeWidgetItem* element);
     void remplitfichiers();
     void fichierchoisi();
 
-    const TEtat& etat_;
-    Volumes& volumes_;
+    const Langue& langue_;
+    ParcoursFichiers parcours_;
     QTreeWidget* DirectoryListBox1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     QComboBox* DriveComboBox1 = nullptr;
@@ -82,9 +74,7 @@ private:
     QPushButton* boutok = nullptr;
     QPushButton* boutannule = nullptr;
     bool choisi_ = false;
-    QString volume_;        // root of the volume the tree shows
-    QByteArray repertoire_; // the directory opened in the tree, in the file system's bytes
-    bool anglaiscreation_ = false;
+    const std::int32_t languecreation_;
 };
 
 } // namespace vormigral

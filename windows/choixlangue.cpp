@@ -5,6 +5,7 @@
 #include "windows/traduction.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -24,6 +25,8 @@ void TForm10::construitcontroles() {
     connect(choix_.langlais, &QRadioButton::toggled, this, &TForm10::cochanglais);
     connect(choix_.Image1, &ImageCliquable::clique, this, &TForm10::selfran);
     connect(choix_.Image2, &ImageCliquable::clique, this, &TForm10::selang);
+    choix_.lfrancais->installEventFilter(this);
+    choix_.langlais->installEventFilter(this);
 
     QPushButton* ok = boutonimage(this, "bok", {143, 151, 102, 38}, "ok");
     ok->setFont(police("MS Sans Serif", 13, true));
@@ -49,6 +52,22 @@ void TForm10::traduitcontroles() {
 void TForm10::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     centreecran(this);
+}
+
+bool TForm10::eventFilter(QObject* objet, QEvent* evenement) {
+    // Neither button is checked until the user chooses, and Qt's arrows then only move the focus:
+    // the button they reach would look unchosen while Return applied the other language. The
+    // arrows check the button they move to, as they do in any group that has a checked button.
+    if (evenement->type() != QEvent::KeyPress)
+        return DialogueDiffere::eventFilter(objet, evenement);
+    const int touche = static_cast<QKeyEvent*>(evenement)->key();
+    if (touche != Qt::Key_Up && touche != Qt::Key_Down && touche != Qt::Key_Left && touche != Qt::Key_Right)
+        return DialogueDiffere::eventFilter(objet, evenement);
+    objet->event(evenement);
+    auto* arrivee = qobject_cast<QRadioButton*>(focusWidget());
+    if (arrivee && arrivee != objet && (arrivee == choix_.lfrancais || arrivee == choix_.langlais))
+        arrivee->setChecked(true);
+    return true;
 }
 
 void TForm10::lfrancaisClick() {

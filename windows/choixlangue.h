@@ -21,6 +21,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void construitcontroles() override;

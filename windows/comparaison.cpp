@@ -1,8 +1,7 @@
 #include "windows/comparaison.h"
 
-#include "engine/serie.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -43,8 +42,7 @@ QLabel* tag(QWidget* parent, const char* nom, const QRect& geometrie, const char
 
 } // namespace
 
-TForm8::TForm8(TEtat& etat, Messages& messages)
-    : etat_(etat), messages_(messages), anglaiscreation_(anglais(etat)) {
+TForm8::TForm8(TEtat& etat, Messages& messages) : messages_(messages), comparaison_(etat) {
     setObjectName(QStringLiteral("Form8"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -64,7 +62,7 @@ void TForm8::construitcontroles() {
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"
                        "QComboBox { combobox-popup: 0; }"));
     construitfenetre();
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
 void TForm8::construitfenetre() {
@@ -131,56 +129,34 @@ void TForm8::construitfenetre() {
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
 }
 
-namespace {
-
-// Every text the window shows, in both languages.
-// The hints, French only and always shown.
-const Legende bullescomparaison[] = {
-    {"Button1", "Afficher les résultats en fonction du bulletin gagnant", nullptr},
-    {"BitBtn1", "Revenir à l'écran principal", nullptr},
-};
-
-const Legende legendescomparaison[] = {
-    {"", "Analyser Résultats", "Results Analyst"},
-    {"lbullgagnant", "BULLETIN GAGNANT", "WINNER"},
-    {"GroupBox1", "Nombre de bons résultats", "Numbers of good results"},
-    {"Button1", "Afficher résultats", "View Results"},
-    {"BitBtn1", "Retour", "Return"},
-    {"GroupBox2", "4+Comp.", "4 + Bonus"},
-    {"GroupBox3", "5 numéros", "5 numbers"},
-    {"GroupBox4", "5 + Comp.", "5 + Bonus"},
-    {"GroupBox5", "6 numéros", "6 numbers"},
-    {"GroupBox6", "4 numeros", "4 numbers"},
-    {"GroupBox7", "3 + Comp.", "3 + Bonus"},
-    {"GroupBox8", "3 numéros", "3 numbers"},
-    {"numerodouble", "Un même numéro ne peut pas être selectionné plusieurs fois",
-     "A number is selected more than one time"},
-    {"acc:ComboBox1", "Numéro 1", "Number 1"},
-    {"acc:ComboBox2", "Numéro 2", "Number 2"},
-    {"acc:ComboBox3", "Numéro 3", "Number 3"},
-    {"acc:ComboBox4", "Numéro 4", "Number 4"},
-    {"acc:ComboBox5", "Numéro 5", "Number 5"},
-    {"acc:ComboBox6", "Numéro 6", "Number 6"},
-    {"acc:ComboBox7", "Complémentaire", "Bonus number"},
-    {"acc:listresul", "Résultats par grille", "Results by grid"},
-    // A counter read with its frame's title, e.g. "3 numéros : 12".
-    {"compteur", "%1 : %2", "%1: %2"},
-};
-
-} // namespace
-
-void TForm8::traduitcomparaison() {
-    construit();
-    traduit(anglais(etat_));
-}
-
-void TForm8::traduit(bool en) {
-    appliquelegendes(this, legendescomparaison, en);
-    appliquebulles(this, bullescomparaison, true);
+void TForm8::traduitcontroles() {
+    setWindowTitle(tr("Results Analyst"));
+    legende(findChild<QLabel*>(QStringLiteral("lbullgagnant")), tr("WINNER"));
+    legende(GroupBox1, tr("Numbers of good results"));
+    legende(Button1, tr("View Results"));
+    legende(BitBtn1, tr("Return"));
+    //: The complementary number's tag, its initial in both languages.
+    legende(findChild<QLabel*>(QStringLiteral("Label8")), tr("C"));
+    const std::pair<const char*, QString> cadres[] = {
+        {"GroupBox2", tr("4 + Bonus")}, {"GroupBox3", tr("5 numbers")}, {"GroupBox4", tr("5 + Bonus")},
+        {"GroupBox5", tr("6 numbers")}, {"GroupBox6", tr("4 numbers")}, {"GroupBox7", tr("3 + Bonus")},
+        {"GroupBox8", tr("3 numbers")},
+    };
+    for (const auto& [nom, titre] : cadres)
+        legende(findChild<QGroupBox*>(QString::fromLatin1(nom)), titre);
+    for (std::size_t i = 0; i < 6; ++i)
+        selecteurs_[i]->setAccessibleName(tr("Number %1").arg(i + 1));
+    selecteurs_[6]->setAccessibleName(tr("Bonus number"));
+    listresul->setAccessibleName(tr("Results by grid"));
+    //: A hint, French in both languages.
+    Button1->setToolTip(tr("Show the results against the winning draw"));
+    //: A hint, French in both languages.
+    BitBtn1->setToolTip(tr("Back to the main screen"));
+    nommecompteurs();
 }
 
 void TForm8::initform() {
-    traduitcomparaison();
+    construit();
     for (QComboBox* selecteur : selecteurs_)
         selecteur->setCurrentIndex(0);
     for (const auto& compteur : compteurs_)
@@ -190,48 +166,34 @@ void TForm8::initform() {
 }
 
 void TForm8::nommecompteurs() {
-    const QString modele = texte(legendescomparaison, "compteur", anglais(etat_));
     for (const auto& compteur : compteurs_) {
         QLabel* etiquette = compteur.second;
         const QString titre = static_cast<QGroupBox*>(etiquette->parentWidget())->title();
-        etiquette->setAccessibleName(etiquette->text().isEmpty() ? titre
-                                                                 : modele.arg(titre, etiquette->text()));
+        //: A counter read with its frame's title, e.g. "3 numbers: 12".
+        etiquette->setAccessibleName(
+            etiquette->text().isEmpty() ? titre : tr("%1: %2").arg(titre, etiquette->text()));
     }
 }
 
 TTirage TForm8::tirage() {
     construit();
-    TTirage resultat;
-    for (std::size_t i = 0; i < 6; ++i)
-        resultat.numeros[i] = selecteurs_[i]->currentIndex() + 1;
-    resultat.complementaire = selecteurs_[6]->currentIndex() + 1;
-    return resultat;
+    std::array<int, 7> positions{};
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        positions[i] = selecteurs_[i]->currentIndex();
+    return ComparaisonTirage::tirage(positions);
 }
 
 void TForm8::Button1Click() {
-    if (tiragevalide(tirage())) {
-        comparegrilles();
+    const std::optional<ComparaisonTirage::Resultat> resultat = comparaison_.compare(tirage());
+    if (!resultat) {
+        messages_.message(tr("A number is selected more than one time"), tr("Problem !!"), Boutons::Ok,
+                          Icone::Exclamation);
         return;
     }
-    const bool en = anglais(etat_);
-    messages_.message(texte(legendescomparaison, "numerodouble", en), texte(titreprobleme, en), Boutons::Ok,
-                      Icone::Exclamation);
-}
-
-void TForm8::comparegrilles() {
-    construit();
-    const TTirage t = tirage();
-    // No method selected: nbgrilles becomes 0, so nothing is compared.
-    commenceserie(etat_, etat_.methodechoisie);
     listresul->clear();
-    const TComparaison resultat = comparemethode(etat_, t);
-    QStringList lignes;
-    lignes.reserve(static_cast<qsizetype>(resultat.lignes.size()));
-    for (const std::string& ligne : resultat.lignes)
-        lignes << QString::fromStdString(ligne);
-    listresul->addItems(lignes);
+    listresul->addItems(resultat->lignes);
     for (const auto& [classe, etiquette] : compteurs_)
-        etiquette->setText(QString::number(resultat.compteurs[classe]));
+        etiquette->setText(QString::number(resultat->compteurs[classe]));
     nommecompteurs();
 }
 

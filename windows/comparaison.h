@@ -3,6 +3,7 @@
 #include "app/plateforme.h"
 #include "engine/comparaison.h"
 #include "engine/etat.h"
+#include "windows/comparaisontirage.h"
 #include "windows/differe.h"
 
 #include <array>
@@ -23,10 +24,9 @@ class TForm8 : public DialogueDiffere {
 public:
     TForm8(TEtat& etat, Messages& messages);
 
-    void traduitcomparaison();
     void initform();
+    // Compares the grids with the draw the selectors show, or says which number is chosen twice.
     void Button1Click();
-    void comparegrilles();
     void BitBtn1Click();
 
     // The draw as the seven selectors show it.
@@ -38,16 +38,16 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
     void construitfenetre();
-    void traduit(bool en);
     // Places the controls for the current size: the list takes any extra room, the counters and
     // the buttons keep their places relative to each other along the bottom.
     void disposition();
     // Names each counter by its frame's title and, once counted, its value.
     void nommecompteurs();
 
-    TEtat& etat_;
     Messages& messages_;
+    ComparaisonTirage comparaison_;
     QFrame* Panel1 = nullptr;
     std::array<QComboBox*, 7> selecteurs_{};
     QListWidget* listresul = nullptr;
@@ -56,7 +56,6 @@ private:
     QPushButton* BitBtn1 = nullptr;
     std::array<std::pair<TClasse, QLabel*>, 7> compteurs_{};
     bool premiere_ = true;
-    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

@@ -7,8 +7,8 @@
 #include "windows/apercu.h"
 #include "windows/dialogueimpression.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -61,8 +61,7 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QRect& geometrie, co
 } // namespace
 
 TForm5::TForm5(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, TForm7& dialogueimpression)
-    : etat_(etat), impression_(impression), apercu_(apercu), dialogueimpression_(dialogueimpression),
-      anglaiscreation_(anglais(etat)) {
+    : etat_(etat), impression_(impression), apercu_(apercu), dialogueimpression_(dialogueimpression) {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -91,31 +90,18 @@ void TForm5::construitcontroles() {
     connect(apercu, &QPushButton::clicked, this, &TForm5::bapercuClick);
     lcompterendu = place<QLabel>(this, "lcompterendu", {24, 329, 466, 15});
 
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
-namespace {
-
-// Every text the window shows, in both languages.
-const Legende legendesliste[] = {
-    {"", "Liste des bulletins à cocher", "List of the grids "},
-    {"BitBtn6", "Imprimer la liste des bulletins", "Print the list of grids"},
-    {"BitBtn2", "Imprimer les bulletins", "Print the grids"},
-    {"BitBtn1", "Retour", "Return"},
-    {"acc:listbull", "Grilles de la méthode", "Grids of the method"},
-    {"bapercu", "Aperçu de la liste", "Preview the list"},
-    {"acc:lcompterendu", "Réponse de l'imprimante", "The printer's answer"},
-};
-
-} // namespace
-
-void TForm5::traduitliste() {
-    construit();
-    traduit(anglais(etat_));
-}
-
-void TForm5::traduit(bool en) {
-    appliquelegendes(this, legendesliste, en);
+void TForm5::traduitcontroles() {
+    setWindowTitle(tr("List of the grids "));
+    const auto bouton = [this](const char* nom) { return findChild<QPushButton*>(QString::fromLatin1(nom)); };
+    legende(bouton("BitBtn6"), tr("Print the list of grids"));
+    legende(bouton("BitBtn2"), tr("Print the grids"));
+    legende(bouton("BitBtn1"), tr("Return"));
+    legende(bouton("bapercu"), tr("Preview the list"));
+    listbull->setAccessibleName(tr("Grids of the method"));
+    lcompterendu->setAccessibleName(tr("The printer's answer"));
 }
 
 void TForm5::showEvent(QShowEvent* evenement) {
@@ -126,7 +112,6 @@ void TForm5::showEvent(QShowEvent* evenement) {
 
 void TForm5::form5show() {
     construit();
-    traduitliste();
     remplitliste();
     lcompterendu->clear();
 }

@@ -19,7 +19,6 @@ class TForm5 : public DialogueDiffere {
 public:
     TForm5(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, TForm7& dialogueimpression);
 
-    void traduitliste();
     void form5show();
     void remplitliste();
     void imprimeliste();
@@ -32,7 +31,7 @@ protected:
 
 private:
     void construitcontroles() override;
-    void traduit(bool en);
+    void traduitcontroles() override;
     static std::string titreliste();
 
     TEtat& etat_;
@@ -41,7 +40,6 @@ private:
     TForm7& dialogueimpression_;
     QListWidget* listbull = nullptr;
     QLabel* lcompterendu = nullptr;
-    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

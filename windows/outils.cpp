@@ -1,5 +1,6 @@
 #include "windows/outils.h"
 
+#include "windows/couleurs.h"
 #include "windows/dessinsvg.h"
 
 #include <QAbstractButton>
@@ -160,8 +161,10 @@ void ajustelargeur(QWidget* controle) {
 
 QPushButton* boutonimage(QWidget* parent, const char* nom, const QRect& geometrie, const char* image) {
     auto* bouton = place<QPushButton>(parent, nom, geometrie);
-    bouton->setIcon(
-        QIcon(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16})));
+    const QPalette& couleurs = bouton->palette();
+    bouton->setIcon(QIcon(
+        detoure(pixmapsvg(QStringLiteral(":/images/boutons/%1.svg").arg(QLatin1String(image)), {16, 16}),
+                couleurs.color(QPalette::Button), couleurs.color(QPalette::ButtonText))));
     bouton->setIconSize({16, 16});
     return bouton;
 }

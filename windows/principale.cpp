@@ -13,12 +13,16 @@
 #include "windows/choiximprimante.h"
 #include "windows/choixlangue.h"
 #include "windows/comparaison.h"
+#include "windows/couleurs.h"
 #include "windows/dialogueimpression.h"
+#include "windows/exportation.h"
 #include "windows/fenetreparametres.h"
 #include "windows/historique.h"
 #include "windows/imprimer.h"
 #include "windows/libelles.h"
 #include "windows/listegrilles.h"
+#include "windows/mesroues.h"
+#include "windows/tailleaffichage.h"
 #include "windows/traduction.h"
 #include "windows/visionneuse.h"
 
@@ -62,6 +66,7 @@ void TForm1::construitactions() {
     const Commande commandes[] = {
         {"Chargerbulletin1", &TForm1::Chargerbulletin1Click, QKeySequence::Open},
         {"EnregistrerBulletin1", &TForm1::EnregistrerBulletin1Click, QKeySequence::Save},
+        {"Exportergrilles1", &TForm1::exportegrillesClick, {}},
         {"mQuitter1", &TForm1::bquitterClick, QKeySequence::Quit},
         {"mVoirlesbulletins1", &TForm1::bvoirbulletinClick, {}},
         {"mVoirlalistedesbulletins1", &TForm1::bimplistbullClick, {}},
@@ -69,9 +74,11 @@ void TForm1::construitactions() {
         {"Imprimerlesbulletins1", &TForm1::bimpbullClick, QKeySequence::Print},
         {"mAnalysedelamethode1", &TForm1::mAnalysedelamethode1Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
         {"mHistorique1", &TForm1::historiqueClick, QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"mMesroues1", &TForm1::mesrouesClick, QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"Paramtres1", &TForm1::Paramtres1Click, {}},
         {"mImprimante1", &TForm1::mImprimante1Click, {}},
         {"mCalage1", &TForm1::mCalage1Click, {}},
+        {"mTailleAffichage1", &TForm1::mTailleAffichage1Click, {}},
         {"Aideenligne1", &TForm1::boutaideClick, QKeySequence::HelpContents},
         {"Infos1", &TForm1::SpeedButton2Click, {}},
         {"effacer", &TForm1::beffacerClick, {}},
@@ -154,9 +161,7 @@ void TForm1::construitfenetre() {
     auto* cadre = place<QGroupBox>(zone, "GroupBox1", {293, 279, 133, 69});
     nbcoch = etiquette(cadre, "nbcoch", 53, 35);
     nbcoch->setFont(police("MS Sans Serif", 16, true));
-    QPalette couleurs = nbcoch->palette();
-    couleurs.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    nbcoch->setPalette(couleurs);
+    colorie();
     nbcoch->setText(QStringLiteral("0"));
     nbcoch->adjustSize();
 
@@ -191,10 +196,10 @@ void TForm1::construitmenus() {
             m->addAction(action(commande));
     };
     menuBar()->setFont(policestandard(false));
-    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "mQuitter1"});
+    menu("Fichier1", {"Chargerbulletin1", "EnregistrerBulletin1", "Exportergrilles1", "mQuitter1"});
     menu("Utilisation1", {"mVoirlesbulletins1", "mVoirlalistedesbulletins1", "mCompareraveclesrsultats1",
-                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1"});
-    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1"});
+                          "Imprimerlesbulletins1", "mAnalysedelamethode1", "mHistorique1", "mMesroues1"});
+    menu("Options1", {"Paramtres1", "mImprimante1", "mCalage1", "mTailleAffichage1"});
     menu("Aide1", {"Aideenligne1", "Infos1"});
 }
 
@@ -311,6 +316,7 @@ void TForm1::traduitprincipale() {
     legende(menu("Fichier1"), tr("&Files"));
     legende(action("Chargerbulletin1"), tr("&Load Bill"));
     legende(action("EnregistrerBulletin1"), tr("&Save Bill"));
+    legende(action("Exportergrilles1"), tr("&Export grids…"));
     legende(action("mQuitter1"), tr("&Quit"));
     legende(menu("Utilisation1"), tr("&Utilize"));
     legende(action("mVoirlesbulletins1"), tr("&View the grids"));
@@ -319,10 +325,12 @@ void TForm1::traduitprincipale() {
     legende(action("Imprimerlesbulletins1"), tr("&Print the grids"));
     legende(action("mAnalysedelamethode1"), tr("Method &analysis"));
     legende(action("mHistorique1"), tr("Draw &history"));
+    legende(action("mMesroues1"), tr("My &wheels…"));
     legende(menu("Options1"), tr("&Options"));
     legende(action("Paramtres1"), tr("&Parameters"));
     legende(action("mImprimante1"), tr("P&rinter…"));
     legende(action("mCalage1"), tr("&Calibration sheet…"));
+    legende(action("mTailleAffichage1"), tr("&Display size…"));
     legende(menu("Aide1"), tr("&Help", "the menu"));
     legende(action("Aideenligne1"), tr("&Help", "the menu entry that opens the help"));
     legende(action("Infos1"), tr("&Infos"));
@@ -363,6 +371,8 @@ void TForm1::changeEvent(QEvent* evenement) {
     if (evenement->type() == QEvent::LanguageChange) {
         traduitprincipale();
         initmethodes();
+    } else if (evenement->type() == QEvent::PaletteChange) {
+        colorie();
     }
     QMainWindow::changeEvent(evenement);
 }
@@ -419,14 +429,24 @@ void TForm1::aleaclick() {
     affichenbcoch();
 }
 
-void TForm1::commande(QDialog* fenetre) {
-    if (selectioncorrecte(etat_)) {
-        construitnumcoch();
-        fenetre->exec();
-        return;
-    }
+bool TForm1::selectionpermise() {
+    if (selectioncorrecte(etat_))
+        return true;
     plateforme_.messages.message(tr("Incorrect Selection"), tr("Problem !!"), Boutons::Ok,
                                  Icone::Exclamation);
+    return false;
+}
+
+void TForm1::commande(QDialog* fenetre) {
+    if (!selectionpermise())
+        return;
+    construitnumcoch();
+    fenetre->exec();
+}
+
+void TForm1::exportegrillesClick() {
+    if (selectionpermise())
+        ExportGrilles(plateforme_.fichiers, plateforme_.messages).exportemethode(etat_);
 }
 
 void TForm1::bvoirbulletinClick() {
@@ -453,6 +473,14 @@ void TForm1::historiqueClick() {
     fenetres_.historique().exec();
 }
 
+void TForm1::mesrouesClick() {
+    // Not modal: a build runs while the player ticks numbers in this window.
+    TMesRoues& roues = fenetres_.mesroues();
+    roues.show();
+    roues.raise();
+    roues.activateWindow();
+}
+
 void TForm1::Paramtres1Click() {
     const std::int32_t avant = etat_.parametres.langue;
     fenetres_.parametres.exec();
@@ -468,6 +496,16 @@ void TForm1::mImprimante1Click() {
 
 void TForm1::mCalage1Click() {
     fenetres_.calage().exec();
+}
+
+void TForm1::mTailleAffichage1Click() {
+    fenetres_.tailleaffichage().exec();
+}
+
+// The ticked count in navy where the desktop's palette is light, in a lighter blue where it is dark.
+void TForm1::colorie() {
+    if (nbcoch)
+        vormigral::colorie(nbcoch, QColor(0, 0, 128));
 }
 
 void TForm1::annonce(const QString& texte) {

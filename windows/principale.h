@@ -34,6 +34,8 @@ class TForm7;
 class TForm8;
 class TForm9;
 class THistorique;
+class TTailleAffichage;
+class TMesRoues;
 
 // The windows the main window opens: those made at start-up, and the holders of those made on
 // first use.
@@ -50,6 +52,8 @@ struct FenetresPrincipale {
     SurDemande<THistorique>& historique;
     SurDemande<TChoixImprimante>& choiximprimante;
     SurDemande<TCalage>& calage;
+    SurDemande<TTailleAffichage>& tailleaffichage;
+    SurDemande<TMesRoues>& mesroues;
 };
 
 // The main window: the 49-number block, the method list and the commands.
@@ -89,15 +93,19 @@ public:
     void Paramtres1Click();
     void mImprimante1Click();
     void mCalage1Click();
+    void mTailleAffichage1Click();
     // Shows a printer's answer on the status line.
     void annonce(const QString& texte);
     void boutaideClick();
     void SpeedButton2Click();
     void Chargerbulletin1Click();
     void EnregistrerBulletin1Click();
+    // Writes the selected method's grids as a CSV file.
+    void exportegrillesClick();
     void bquitterClick();
     void mAnalysedelamethode1Click();
     void historiqueClick();
+    void mesrouesClick();
     void activate();
 
 protected:
@@ -113,11 +121,14 @@ private:
     void construitfenetre();
     void construitmenus();
     void creat();
-    // Opens a grid window when the ticked count fits the selected method, else says why not.
+    // Whether the ticked count fits the selected method; says why not when it does not.
+    bool selectionpermise();
+    // Opens a grid window when the selection allows it.
     void commande(QDialog* fenetre);
     void affichestatut();
     void changemethode();
     void traduitbulles();
+    void colorie();
     void problemefichier(const QString& texte);
 
     TEtat& etat_;

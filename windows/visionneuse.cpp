@@ -2,8 +2,9 @@
 
 #include "engine/calculgrille.h"
 #include "engine/serie.h"
-#include "windows/legendes.h"
+#include "windows/libelles.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -12,7 +13,7 @@
 
 namespace vormigral {
 
-TForm2::TForm2(TEtat& etat) : etat_(etat), anglaiscreation_(anglais(etat)) {
+TForm2::TForm2(TEtat& etat) : etat_(etat) {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -25,7 +26,7 @@ TForm2::TForm2(TEtat& etat) : etat_(etat), anglaiscreation_(anglais(etat)) {
 
 void TForm2::construitcontroles() {
     construitfenetre();
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
 TForm2::~TForm2() {
@@ -41,9 +42,9 @@ void TForm2::construitfenetre() {
     auto* methode = place<QGroupBox>(this, "GroupBox2", {327, 23, 274, 38});
     ltitmet = place<QLabel>(methode, "ltitmet", {4, 16, 266, 18});
     ltitmet->setFont(police("Times New Roman", 12));
-    QPalette bleu = ltitmet->palette();
-    bleu.setColor(QPalette::WindowText, Qt::blue);
-    ltitmet->setPalette(bleu);
+    // The method stands out in the colour of links, which every palette keeps readable on its
+    // windows: blue on a light one, a light blue on a dark one.
+    ltitmet->setForegroundRole(QPalette::Link);
 
     // The counter and the arrows sit inside the frame; their places are given in window coordinates.
     const QPoint cadre(329, 65);
@@ -56,54 +57,39 @@ void TForm2::construitfenetre() {
     lnubul->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* barre = place<QLabel>(panneau, "Label2", {78, 21, 7, 16});
     barre->setAlignment(Qt::AlignCenter);
+    barre->setText(QStringLiteral("/"));
     Lnumax = place<QLabel>(panneau, "Lnumax", {86, 21, 43, 16});
     Lnumax->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     QPushButton* precedent =
         boutonimage(compteur, "BitBtn3", QRect(QPoint(335, 144) - cadre, QSize(104, 29)), "precedent");
+    precedent->setText(QStringLiteral("<"));
     connect(precedent, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
     QPushButton* suivant =
         boutonimage(compteur, "BitBtn4", QRect(QPoint(444, 144) - cadre, QSize(104, 29)), "suivant");
+    suivant->setText(QStringLiteral("> "));
     connect(suivant, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
 
     QPushButton* retour = boutonimage(this, "BitBtn1", {333, 266, 270, 34}, "retour");
     connect(retour, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
 }
 
-namespace {
-
-// Every text the window shows, in both languages.
-const Legende legendesvisu[] = {
-    {"Label2", "/", "/"},
-    {"BitBtn3", "<", "<"},
-    {"BitBtn4", "> ", "> "},
-    {"", "Bulletins à cocher", "Grids"},
-    {"GroupBox2", "Methode Sélectionnée", "Method selected"},
-    {"ltitre", "Bulletin", "Grids"},
-    {"BitBtn1", "Retour", "Return"},
-    {"acc:BitBtn3", "Grille précédente", "Previous grid"},
-    {"acc:BitBtn4", "Grille suivante", "Next grid"},
-    // The block read as the grid it shows, e.g. "Grille 3 : 4, 11, 19, 27, 33, 45".
-    {"nomgrille", "Grille %1 : %2", "Grid %1: %2"},
-};
-
-// The hints, French only and always shown.
-const Legende bullesvisu[] = {
-    {"BitBtn3", "voir bulletin précédent", nullptr},
-    {"BitBtn4", "voir bulletin suivant", nullptr},
-    {"BitBtn1", "Revenir à l'ecran précédent", nullptr},
-};
-
-} // namespace
-
-void TForm2::traduitvisu() {
-    construit();
-    traduit(anglais(etat_));
-}
-
-void TForm2::traduit(bool en) {
-    appliquelegendes(this, legendesvisu, en);
-    appliquebulles(this, bullesvisu, true);
+void TForm2::traduitcontroles() {
+    setWindowTitle(tr("Grids", "the viewer's title"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox2")), tr("Method selected"));
+    legende(findChild<QLabel*>(QStringLiteral("ltitre")), tr("Grids", "the counter's caption"));
+    const auto bouton = [this](const char* nom) { return findChild<QPushButton*>(QString::fromLatin1(nom)); };
+    legende(bouton("BitBtn1"), tr("Return"));
+    bouton("BitBtn3")->setAccessibleName(tr("Previous grid"));
+    bouton("BitBtn4")->setAccessibleName(tr("Next grid"));
+    //: A hint, French in both languages.
+    bouton("BitBtn3")->setToolTip(tr("View the previous slip"));
+    //: A hint, French in both languages.
+    bouton("BitBtn4")->setToolTip(tr("View the next slip"));
+    //: A hint, French in both languages.
+    bouton("BitBtn1")->setToolTip(tr("Back to the previous screen"));
+    if (etat_.numgrille > 0)
+        nommegrille();
 }
 
 void TForm2::affichegrille() {
@@ -116,9 +102,13 @@ void TForm2::affichegrille() {
         if (cochee)
             numeros << QString::number(numero);
     }
-    bloc_->pgrille()->setAccessibleName(texte(legendesvisu, "nomgrille", anglais(etat_))
-                                            .arg(etat_.numgrille)
-                                            .arg(numeros.join(QStringLiteral(", "))));
+    numeros_ = numeros.join(QStringLiteral(", "));
+    nommegrille();
+}
+
+void TForm2::nommegrille() {
+    //: The block read as the grid it shows, e.g. "Grid 3: 4, 11, 19, 27, 33, 45".
+    bloc_->pgrille()->setAccessibleName(tr("Grid %1: %2").arg(etat_.numgrille).arg(numeros_));
 }
 
 void TForm2::affichenumero() {
@@ -128,13 +118,12 @@ void TForm2::affichenumero() {
 }
 
 void TForm2::FormShow() {
-    traduitvisu();
+    construit();
     // Without a selected method there is nothing to step through: both arrows stay inert and the
     // counter, description and cells keep what they showed.
     if (!commenceserie(etat_, etat_.methodechoisie))
         return;
-    const TMethode* choisie = methodeselectionnee(etat_);
-    ltitmet->setText(QString::fromStdString(libelle(*choisie, etat_.parametres.langue)));
+    ltitmet->setText(libellemethode(etat_.methodes, etat_.methodecour));
     affichenumero();
     calculgrille(etat_, etat_.numgrille);
 }

@@ -17,7 +17,6 @@ public:
     explicit TForm2(TEtat& etat);
     ~TForm2() override;
 
-    void traduitvisu();
     // Redraws the 49 cells from grillecour; every expansion ends with it, whoever asked for it.
     void affichegrille();
     void affichenumero();
@@ -32,8 +31,10 @@ protected:
 
 private:
     void construitcontroles() override;
+    void traduitcontroles() override;
     void construitfenetre();
-    void traduit(bool en);
+    // Names the block by the grid it shows, for screen readers.
+    void nommegrille();
 
     TEtat& etat_;
     std::unique_ptr<BlocNumeros> bloc_;
@@ -41,7 +42,7 @@ private:
     QLabel* ltitmet = nullptr;
     QLabel* lnubul = nullptr;
     QLabel* Lnumax = nullptr;
-    const bool anglaiscreation_;
+    QString numeros_; // the numbers of the grid shown, as the block's name reads them
 };
 
 } // namespace vormigral

@@ -13,6 +13,7 @@ private slots:
     void porte_data();
     void porte();
     void parcours();
+    void roue();
 };
 
 void TestSerie::plage_data() {
@@ -93,6 +94,36 @@ void TestSerie::parcours() {
     QCOMPARE(redessins, 2);
     parcourtserie(etat, 372, 380, [](std::int32_t) { return true; });
     QCOMPARE(redessins, 2);
+}
+
+// A wheel in play is gated and expanded as a method is, on its own count of numbers; the method
+// selected before, and no wheel, come back at the end.
+void TestSerie::roue() {
+    TEtat etat;
+    initmethodes(etat.methodes);
+    etat.methodechoisie = 12;
+    for (int n : {2, 4, 6, 8, 10, 12, 14, 16})
+        etat.casescoch[n] = 1;
+    {
+        TRoueJouee roue;
+        roue.methode.nbnumeros = 8;
+        roue.grilles = {{1, 2, 3, 4, 5, 6}, {3, 4, 5, 6, 7, 8}};
+        roue.promesse = {2, 4};
+        const JeuRoue jeu(etat, roue);
+        QVERIFY(selectioncorrecte(etat));
+        QVERIFY(commenceserie(etat, etat.methodechoisie));
+        QCOMPARE(etat.nbgrilles, 2);
+        QCOMPARE(garantiedeserie(etat, etat.methodechoisie).y, 4);
+        QList<int> derniere;
+        parcourtserie(etat, 1, 2, [](std::int32_t) { return true; });
+        for (int n = 1; n <= 49; ++n)
+            if (etat.grillecour[static_cast<std::size_t>(n)])
+                derniere << n;
+        QCOMPARE(derniere, QList<int>({6, 8, 10, 12, 14, 16}));
+    }
+    QCOMPARE(etat.methodechoisie, 12);
+    QVERIFY(etat.rouejouee.grilles.empty());
+    QVERIFY(!commenceserie(etat, methoderoue));
 }
 
 QTEST_APPLESS_MAIN(TestSerie)

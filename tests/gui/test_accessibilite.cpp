@@ -3,6 +3,7 @@
 #include "windows/apropos.h"
 #include "windows/blocnumeros.h"
 #include "windows/choixlangue.h"
+#include "windows/mesroues.h"
 #include "windows/principale.h"
 
 #include <QAccessible>
@@ -73,6 +74,7 @@ void TestAccessibilite::noms_data() {
         {"premierlancement", "Image1", "Drapeau français - French flag", "Drapeau français - French flag"},
         {"Infos1", "OKButton", "OK", "OK"},
         {"mAnalysedelamethode1", "bfermer", "Fermer l'analyse", "Close the analysis"},
+        {"mMesroues1", "enumeros", "Numéros de la roue", "Numbers of the wheel"},
         {"mHistorique1", "vuetirages", "Liste des tirages enregistrés", "List of the stored draws"},
         {"mImprimante1", "listeimprimantes", "Imprimantes", "Printers"},
         {"mCalage1", "ctype", "Type de bulletin, LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES",
@@ -130,10 +132,14 @@ void TestAccessibilite::noms() {
     };
     if (commande.isEmpty()) {
         examine(&f);
-    } else if (commande == QLatin1String("Infos1")) {
-        controle<QAction>(&f, "Infos1")->trigger();
-        examine(&banc.application().apropos());
-        banc.application().apropos().close();
+    } else if (commande == QLatin1String("Infos1") || commande == QLatin1String("mMesroues1")) {
+        // The windows that are not modal.
+        controle<QAction>(&f, qPrintable(commande))->trigger();
+        QWidget* fenetre = commande == QLatin1String("Infos1")
+                               ? static_cast<QWidget*>(&banc.application().apropos())
+                               : f.findChild<TMesRoues*>();
+        examine(fenetre);
+        fenetre->close();
     } else {
         pendantmodal(examine);
         if (commande == QLatin1String("premierlancement"))

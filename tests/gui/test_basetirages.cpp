@@ -1,10 +1,13 @@
 #include "history/importation.h"
 #include "storage/basetirages.h"
+#include "storage/importeur.h"
 #include "tests/commun/limitetaille.h"
+#include "tests/commun/sqlite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -17,6 +20,7 @@
 #include <unistd.h>
 
 using namespace vormigral;
+using namespace vormigral::test;
 using Issue = TBaseTirages::TIssue;
 using Cause = TBaseTirages::TCause;
 using Erreur = TBaseTirages::TErreur;
@@ -46,54 +50,12 @@ void ecrit(const QString& chemin, const QByteArray& octets) {
     QCOMPARE(f.write(octets), octets.size());
 }
 
-// A connection of its own to the file, as another copy of the program would have.
-class Autre {
-public:
-    explicit Autre(const QString& chemin) {
-        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("autre"));
-        base.setDatabaseName(chemin);
-        base.open();
-    }
-    ~Autre() {
-        QSqlDatabase::database(QStringLiteral("autre"), false).close();
-        QSqlDatabase::removeDatabase(QStringLiteral("autre"));
-    }
-    Autre(const Autre&) = delete;
-    Autre& operator=(const Autre&) = delete;
-    bool execute(const QString& instruction) {
-        return QSqlQuery(QSqlDatabase::database(QStringLiteral("autre"), false)).exec(instruction);
-    }
-};
-
 // Runs SQL on the file through a connection of its own, as another program would.
 void sql(const QString& chemin, const QStringList& instructions) {
     Autre autre(chemin);
     for (const QString& i : instructions)
         QVERIFY2(autre.execute(i), qPrintable(i));
 }
-
-// A file system of 8 KiB at `dossier` while it lives, full after a page or two.
-class Montage {
-public:
-    explicit Montage(const QString& dossier) : dossier_(dossier) {
-        QDir().mkpath(dossier_);
-        monte_ = ::geteuid() == 0 &&
-                 QProcess::execute(QStringLiteral("mount"),
-                                   {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                    QStringLiteral("size=8k"), QStringLiteral("tmpfs"), dossier_}) == 0;
-    }
-    ~Montage() {
-        if (monte_)
-            QProcess::execute(QStringLiteral("umount"), {dossier_});
-    }
-    Montage(const Montage&) = delete;
-    Montage& operator=(const Montage&) = delete;
-    bool monte() const { return monte_; }
-
-private:
-    QString dossier_;
-    bool monte_ = false;
-};
 
 const char* const troistirages = "09/03/2024;1;2;3;4;5;6;7\n13/03/2024;8;9;10;11;12;13;14\n"
                                  "06/03/2024;44;3;17;29;8;31;12\n";
@@ -115,6 +77,8 @@ private slots:
     void lectureseule();
     void disquepleine_data();
     void disquepleine();
+    void gains_data();
+    void gains();
 };
 
 void TestBaseTirages::creationetrelecture() {
@@ -123,12 +87,12 @@ void TestBaseTirages::creationetrelecture() {
     {
         TBaseTirages base;
         QCOMPARE(base.ouvre(sous).etat, Issue::creee);
-        QVERIFY(base.ajoute(tirages(troistirages)));
+        QVERIFY(base.stocke(tirages(troistirages)).reussi());
     }
     TBaseTirages base;
     QCOMPARE(base.ouvre(sous).etat, Issue::ouverte);
     QCOMPARE(base.chemin(), sous + QStringLiteral("/historique.sqlite"));
-    const std::vector<TTirageDate> lus = base.tirages();
+    const std::vector<TTirageDate> lus = relus(base);
     QCOMPARE(lus.size(), std::size_t{3});
     // Newest first, main numbers ascending.
     QCOMPARE(dateiso(lus[0].date), std::string("2024-03-13"));
@@ -152,17 +116,16 @@ void TestBaseTirages::transactions() {
     TBaseTirages base;
     base.ouvre(dossier.path());
     const std::vector<TTirageDate> trois = tirages(troistirages);
-    QString erreur;
     TTirageDate faux = trois[2];
     faux.tirage.complementaire = faux.tirage.numeros[0];
-    QVERIFY(!base.ajoute({trois[0], trois[1], faux}, &erreur));
+    QCOMPARE(base.stocke({trois[0], trois[1], faux}).erreur, Erreur::invalide);
     QCOMPARE(base.stocke({trois[0], faux}).erreur, Erreur::invalide);
-    QVERIFY(base.tirages().empty());
-    QVERIFY(base.ajoute({trois[0], trois[1]}));
-    QCOMPARE(base.tirages().size(), std::size_t{2});
-    QVERIFY(base.supprime({trois[1]}));
-    QCOMPARE(base.tirages().size(), std::size_t{1});
-    QCOMPARE(dateiso(base.tirages()[0].date), std::string("2024-03-09"));
+    QVERIFY(relus(base).empty());
+    QVERIFY(base.stocke({trois[0], trois[1]}).reussi());
+    QCOMPARE(relus(base).size(), std::size_t{2});
+    QVERIFY(base.retire({trois[1]}).reussi());
+    QCOMPARE(relus(base).size(), std::size_t{1});
+    QCOMPARE(dateiso(relus(base)[0].date), std::string("2024-03-09"));
 }
 
 void TestBaseTirages::miseacote_data() {
@@ -195,7 +158,7 @@ void TestBaseTirages::miseacote() {
             for (int j = 0; j < 600; ++j)
                 beaucoup.push_back(
                     {{2000 + j / 300, 1 + j % 12, 1 + j % 28}, {{1, 2, 3, 4, 5, 6 + j % 40}, 48}});
-            QVERIFY(base.ajoute(beaucoup));
+            QVERIFY(base.stocke(beaucoup).reussi());
         }
         if (cas == QStringLiteral("recente")) {
             sql(chemin, {QStringLiteral("PRAGMA user_version = 2")});
@@ -220,9 +183,9 @@ void TestBaseTirages::miseacote() {
     }
     QVERIFY(o.miseacote.startsWith(chemin + QStringLiteral(".endommagee-")));
     QCOMPARE(lit(o.miseacote), avant);
-    QVERIFY(base.tirages().empty());
-    QVERIFY(base.ajoute(tirages(troistirages)));
-    QCOMPARE(base.tirages().size(), std::size_t{3});
+    QVERIFY(relus(base).empty());
+    QVERIFY(base.stocke(tirages(troistirages)).reussi());
+    QCOMPARE(relus(base).size(), std::size_t{3});
 }
 
 void TestBaseTirages::dossierimpossible() {
@@ -233,7 +196,7 @@ void TestBaseTirages::dossierimpossible() {
     const TBaseTirages::TOuverture o = base.ouvre(fichier + QStringLiteral("/VORMIGRAL"));
     QCOMPARE(o.etat, Issue::echec);
     QCOMPARE(o.cause, Cause::dossier);
-    QVERIFY(!base.ajoute(tirages(troistirages)));
+    QVERIFY(!base.stocke(tirages(troistirages)).reussi());
     QCOMPARE(lit(fichier), QByteArray("x"));
 }
 
@@ -248,7 +211,7 @@ void TestBaseTirages::deuxcopies() {
     std::vector<TTirageDate> lus;
     QVERIFY(b.lit(lus).reussi());
     const std::vector<TTirageDate> trois = tirages(troistirages);
-    QVERIFY(a.ajoute({trois[0], trois[1]}));
+    QVERIFY(a.stocke({trois[0], trois[1]}).reussi());
     QVERIFY(b.lit(lus).reussi());
     QCOMPARE(lus.size(), std::size_t{2});
 
@@ -259,11 +222,11 @@ void TestBaseTirages::deuxcopies() {
     QCOMPARE(bilanb.ajoutes, std::size_t{1});
     QCOMPARE(bilanb.presents, std::size_t{2});
     QCOMPARE(bilanb.differents, std::size_t{1});
-    QVERIFY(a.ajoute(trois));
-    QCOMPARE(a.tirages().size(), std::size_t{3});
-    QCOMPARE(a.tirages()[0].tirage.complementaire, trois[1].tirage.complementaire);
+    QVERIFY(a.stocke(trois).reussi());
+    QCOMPARE(relus(a).size(), std::size_t{3});
+    QCOMPARE(relus(a)[0].tirage.complementaire, trois[1].tirage.complementaire);
     QCOMPARE(a.retire({trois[0], trois[0]}).retires, std::size_t{1});
-    QCOMPARE(b.tirages().size(), std::size_t{2});
+    QCOMPARE(relus(b).size(), std::size_t{2});
 }
 
 // The other copy holding the history locked past the wait is a code of its own, for reading and
@@ -306,7 +269,7 @@ void TestBaseTirages::lectureseule() {
     {
         TBaseTirages base;
         base.ouvre(dossier.path());
-        QVERIFY(base.ajoute(tirages(troistirages)));
+        QVERIFY(base.stocke(tirages(troistirages)).reussi());
     }
     const QByteArray avant = lit(chemin);
     const QString cible = protege == QLatin1String("fichier") ? chemin : dossier.path();
@@ -317,7 +280,7 @@ void TestBaseTirages::lectureseule() {
     QCOMPARE(o.etat, Issue::lectureseule);
     QVERIFY(base.ouverte());
     QVERIFY(base.lectureseule());
-    QCOMPARE(base.tirages().size(), std::size_t{3});
+    QCOMPARE(relus(base).size(), std::size_t{3});
     QCOMPARE(base.stocke(tirages("01/01/2020;1;2;3;4;5;6;7\n")).erreur, Erreur::lectureseule);
     QCOMPARE(base.retire(tirages(troistirages)).erreur, Erreur::lectureseule);
     QCOMPARE(lit(chemin), avant);
@@ -367,6 +330,81 @@ void TestBaseTirages::disquepleine() {
     QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), endommagee ? 1 : 0);
     if (endommagee)
         QCOMPARE(lit(o.miseacote), texte);
+}
+
+void TestBaseTirages::gains_data() {
+    QTest::addColumn<bool>("ancienne");
+    QTest::addColumn<bool>("importeur");
+    QTest::newRow("neuve") << false << false;
+    QTest::newRow("faite par un programme sans gains") << true << false;
+    QTest::newRow("par l'importeur") << true << true;
+}
+
+// Payouts go with their draws into a history of any age, without a draw lost; a draw already
+// stored with the same complementary gets the payouts it lacks; removing a draw, by any program,
+// removes them.
+void TestBaseTirages::gains() {
+    QFETCH(bool, ancienne);
+    QFETCH(bool, importeur);
+    qRegisterMetaType<Bilan>();
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QLatin1String(TBaseTirages::nomfichier));
+    const std::vector<TTirageDate> trois = tirages(troistirages);
+    if (ancienne)
+        sql(chemin, {QStringLiteral("CREATE TABLE tirages (id INTEGER PRIMARY KEY, date TEXT NOT NULL, n1 "
+                                    "INTEGER, n2 INTEGER, n3 INTEGER, n4 INTEGER, n5 INTEGER, n6 INTEGER, "
+                                    "complementaire INTEGER, UNIQUE (date, n1, n2, n3, n4, n5, n6))"),
+                     QStringLiteral("INSERT INTO tirages VALUES (1, '2024-03-09', 1, 2, 3, 4, 5, 6, 7), "
+                                    "(2, '2024-03-06', 3, 8, 17, 29, 31, 44, 13)"),
+                     QStringLiteral("PRAGMA user_version = 1")});
+    TBaseTirages base;
+    QCOMPARE(base.ouvre(dossier.path()).etat, ancienne ? Issue::ouverte : Issue::creee);
+    QVERIFY(gainslus(base, trois).at(0).aucun());
+    TGains g;
+    g.centimes[static_cast<std::size_t>(TClasse::nb3)] = 540;
+    g.centimes[static_cast<std::size_t>(TClasse::nb6)] = 123456789;
+    TGains h;
+    h.centimes[static_cast<std::size_t>(TClasse::nb4c)] = 7700;
+    const std::vector<TGains> donnes{g, h, h};
+    Bilan bilan;
+    if (importeur) {
+        TImporteur i;
+        QSignalSpy termine(&i, &TImporteur::termine);
+        QVERIFY(i.lance(base.chemin(), trois, donnes));
+        QVERIFY(termine.wait(10000));
+        bilan = termine.takeFirst().at(0).value<Bilan>();
+    } else {
+        bilan = base.stocke(trois, {}, donnes);
+    }
+    QVERIFY(bilan.reussi());
+    QCOMPARE(bilan.ajoutes, std::size_t(ancienne ? 1 : 3));
+    QCOMPARE(bilan.avecgains, std::size_t(ancienne ? 2 : 3));
+    QCOMPARE(relus(base).size(), std::size_t{3});
+    // The draw of 6 March stored earlier with another complementary keeps none.
+    std::vector<TGains> lus = gainslus(base, {trois[2], trois[0], trois[1]});
+    QCOMPARE(lus.size(), std::size_t{3});
+    QCOMPARE(lus[0].aucun(), ancienne);
+    QCOMPARE(lus[1].centimes, g.centimes);
+    QCOMPARE(lus[2].centimes, h.centimes);
+    // Given again, the payouts stored stay as they are.
+    QVERIFY(base.stocke({trois[0]}, {}, {h}).reussi());
+    QCOMPARE(gainslus(base, {trois[0]}).at(0).centimes, g.centimes);
+
+    // A program that knows nothing of payouts reads the history, removes a draw and stores another
+    // under the same id: the new draw has no payouts of the old one.
+    sql(chemin, {QStringLiteral("DELETE FROM tirages WHERE id = (SELECT max(id) FROM tirages)"),
+                 QStringLiteral("INSERT INTO tirages (date, n1, n2, n3, n4, n5, n6, complementaire) "
+                                "VALUES ('2024-03-16', 1, 9, 10, 11, 12, 13, 14)")});
+    const std::vector<TTirageDate> apres = relus(base);
+    QCOMPARE(apres.size(), std::size_t{3});
+    QVERIFY(gainslus(base, {apres[0]}).at(0).aucun());
+    QVERIFY(base.retire({trois[0]}).reussi());
+    QVERIFY(base.stocke({trois[0]}).reussi());
+    QVERIFY(gainslus(base, {trois[0]}).at(0).aucun());
+    Autre autre(chemin);
+    QSqlQuery version(QStringLiteral("PRAGMA user_version"), QSqlDatabase::database(QStringLiteral("autre")));
+    QVERIFY(version.next());
+    QCOMPARE(version.value(0).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestBaseTirages)

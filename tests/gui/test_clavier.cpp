@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace vormigral;
@@ -41,6 +43,8 @@ private slots:
     void sanssouris();
     void focusdailleurs_data();
     void focusdailleurs();
+    void premierlancement_data();
+    void premierlancement();
 };
 
 void TestClavier::sanssouris_data() {
@@ -192,6 +196,45 @@ void TestClavier::focusdailleurs() {
     QCOMPARE(cochees, (comment == QLatin1String("souris") ? QList<int>{23, 25} : QList<int>{25}));
     tape({Qt::Key_Tab, Qt::SHIFT | Qt::Key_Backtab});
     QCOMPARE(focus(), BlocNumeros::nomcellule(25));
+}
+
+void TestClavier::premierlancement_data() {
+    QTest::addColumn<QKeySequence>("touches"); // from the French button
+    QTest::addColumn<QString>("cochee");
+    QTest::addColumn<int>("langue");
+    QTest::newRow("bas") << QKeySequence(Qt::Key_Down) << "langlais" << 2;
+    QTest::newRow("bas, haut") << QKeySequence(Qt::Key_Down, Qt::Key_Up) << "lfrancais" << 1;
+    QTest::newRow("bas, bas") << QKeySequence(Qt::Key_Down, Qt::Key_Down) << "langlais" << 2;
+}
+
+// On the first run nothing is checked yet: the arrows check the language they move to, and
+// Return applies the one checked.
+void TestClavier::premierlancement() {
+    QFETCH(QKeySequence, touches);
+    QFETCH(QString, cochee);
+    QFETCH(int, langue);
+    Banc banc;
+    banc.demarre();
+    TForm1& f = banc.principale();
+    QString vue;
+    pendantmodal([&](QWidget* w) {
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        controle<QWidget>(w, "lfrancais")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < touches.count(); ++i)
+            tape({touches[i]});
+        QCOMPARE(focus(), cochee);
+        for (const QRadioButton* b : w->findChildren<QRadioButton*>())
+            QCOMPARE(b->isChecked(), b->objectName() == cochee);
+        vue = w->objectName();
+        tape({Qt::Key_Return});
+    });
+    f.show();
+    f.activateWindow();
+    QTRY_COMPARE(vue, QStringLiteral("Form10"));
+    QCOMPARE(banc.etat().parametres.langue, langue);
+    QCOMPARE(f.windowTitle(), QStringLiteral("VORMIGRAL"));
+    QCOMPARE(controle<QMenu>(&f, "Fichier1")->title(),
+             langue == 2 ? QStringLiteral("&Files") : QStringLiteral("&Fichiers"));
 }
 
 QTEST_MAIN(TestClavier)

@@ -1,7 +1,9 @@
 #include "tests/support/doubles.h"
 
+#include "engine/cases.h"
 #include "files/parametres.h"
 #include "windows/comparaison.h"
+#include "windows/comparaisontirage.h"
 #include "windows/principale.h"
 
 #include <QAbstractItemView>
@@ -95,90 +97,108 @@ private slots:
     void selecteurs();
     void polices();
     void redimensionnement();
-    void sansmethode();
 };
 
 void TestFenetreComparaison::comparaison_data() {
+    QTest::addColumn<int>("methode"); // -1: none selected
     QTest::addColumn<Tirage>("tirage");
-    QTest::addColumn<QStringList>("attendues");
+    QTest::addColumn<QStringList>("attendues"); // empty with empty totals: refused
     QTest::addColumn<QStringList>("totaux");
-    QTest::newRow("4, 3+C, 4+C") << Tirage{3, 8, 19, 40, 41, 42, 45}
+    QTest::newRow("4, 3+C, 4+C") << 12 << Tirage{3, 8, 19, 40, 41, 42, 45}
                                  << QStringList{"B.:001 :-03-08-19-27-33-40 ->4",
                                                 "B.:002 :-03-08-19-27-33-45 ->3 + Complémentaire.",
                                                 "B.:003 :-03-08-19-27-40-45 ->4 + Complémentaire.",
                                                 "B.:004 :-03-08-19-33-40-45 ->4 + Complémentaire."}
                                  << QStringList{"0", "0", "0", "2", "1", "1", "0"};
-    QTest::newRow("6 et 5+C") << Tirage{40, 33, 27, 19, 8, 3, 45}
+    QTest::newRow("6 et 5+C") << 12 << Tirage{40, 33, 27, 19, 8, 3, 45}
                               << QStringList{"B.:001 :-03-08-19-27-33-40 ->6",
                                              "B.:002 :-03-08-19-27-33-45 ->5 + Complémentaire.",
                                              "B.:003 :-03-08-19-27-40-45 ->5 + Complémentaire.",
                                              "B.:004 :-03-08-19-33-40-45 ->5 + Complémentaire."}
                               << QStringList{"1", "3", "0", "0", "0", "0", "0"};
-    QTest::newRow("5 et 4") << Tirage{3, 8, 19, 27, 33, 41, 2}
+    QTest::newRow("5 et 4") << 12 << Tirage{3, 8, 19, 27, 33, 41, 2}
                             << QStringList{"B.:001 :-03-08-19-27-33-40 ->5", "B.:002 :-03-08-19-27-33-45 ->5",
                                            "B.:003 :-03-08-19-27-40-45 ->4", "B.:004 :-03-08-19-33-40-45 ->4"}
                             << QStringList{"0", "0", "2", "0", "2", "0", "0"};
     QTest::newRow("complementaire sans rang")
-        << Tirage{1, 2, 4, 5, 6, 7, 45}
+        << 12 << Tirage{1, 2, 4, 5, 6, 7, 45}
         << QStringList{"B.:001 :-03-08-19-27-33-40 ->0", "B.:002 :-03-08-19-27-33-45 ->0 + Complémentaire.",
                        "B.:003 :-03-08-19-27-40-45 ->0 + Complémentaire.",
                        "B.:004 :-03-08-19-33-40-45 ->0 + Complémentaire."}
         << QStringList{"0", "0", "0", "0", "0", "0", "0"};
+    // Should the comparison run without a selected method, there is nothing to compare.
+    QTest::newRow("sans methode") << -1 << Tirage{3, 8, 19, 40, 41, 42, 45} << QStringList()
+                                  << QStringList(7, QStringLiteral("0"));
+    const struct {
+        const char* nom;
+        Tirage tirage;
+    } refus[] = {{"tous a 1", {1, 1, 1, 1, 1, 1, 1}},
+                 {"principal deux fois", {3, 8, 19, 40, 8, 42, 45}},
+                 {"complementaire egal a un principal", {3, 8, 19, 40, 41, 42, 19}},
+                 {"premier et dernier", {49, 8, 19, 40, 41, 42, 49}}};
+    for (const auto& r : refus)
+        QTest::addRow("refus: %s", r.nom) << 12 << r.tirage << QStringList() << QStringList();
 }
 
-// Every grid listed with its hits; each counted once, in its class; unreached classes read "0".
+// Every grid listed with its hits; each counted once, in its class; unreached classes count 0. A
+// number chosen twice is refused and the run left alone. Without a window: the draw as the seven
+// selectors' positions give it.
 void TestFenetreComparaison::comparaison() {
+    QFETCH(int, methode);
     QFETCH(Tirage, tirage);
     QFETCH(QStringList, attendues);
     QFETCH(QStringList, totaux);
-    Banc banc;
-    prepare(banc, 1, 12, coches12);
-    ouvre(banc, [&](TForm8* w) {
-        QCOMPARE(valeurs(w), QStringList(7, QString()));
-        choisis(w, tirage);
-        affiche(w);
-        QCOMPARE(banc.messages.messages.size(), 0);
-        QCOMPARE(lignes(w), attendues);
-        QCOMPARE(valeurs(w), totaux);
-        QCOMPARE(banc.etat().methodecour, 12);
-        QCOMPARE(banc.etat().nbgrilles, 4);
-        QCOMPARE(banc.etat().numgrille, 1);
-        QCOMPARE(banc.etat().grillecour[45], 1); // the last grid stays in grillecour
-        QCOMPARE(banc.etat().grillecour[27], 0);
-        // A second press starts again from scratch.
-        affiche(w);
-        QCOMPARE(lignes(w), attendues);
-        QCOMPARE(valeurs(w), totaux);
-    });
+    TEtat etat;
+    initmethodes(etat.methodes);
+    for (const int n : coches12)
+        etat.casescoch[static_cast<std::size_t>(n)] = 1;
+    construitnumcoch(etat);
+    etat.methodechoisie = methode;
+    etat.methodecour = 5;
+    std::array<int, 7> positions{};
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        positions[i] = tirage[i] - 1;
+    ComparaisonTirage comparaison(etat);
+    for (int fois = 0; fois < 2; ++fois) { // a second press starts again from scratch
+        const auto resultat = comparaison.compare(ComparaisonTirage::tirage(positions));
+        QCOMPARE(resultat.has_value(), !totaux.isEmpty());
+        if (!resultat) {
+            QCOMPARE(etat.methodecour, 5);
+            return;
+        }
+        QCOMPARE(resultat->lignes, attendues);
+        QStringList comptes;
+        for (const TClasse k : {TClasse::nb6, TClasse::nb5c, TClasse::nb5, TClasse::nb4c, TClasse::nb4,
+                                TClasse::nb3c, TClasse::nb3})
+            comptes << QString::number(resultat->compteurs[k]);
+        QCOMPARE(comptes, totaux);
+    }
+    QCOMPARE(etat.methodecour, methode < 0 ? 5 : 12);
+    QCOMPARE(etat.nbgrilles, methode < 0 ? 0 : 4);
+    if (methode < 0)
+        return;
+    QCOMPARE(etat.numgrille, 1);
+    QCOMPARE(etat.grillecour[45], 1); // the last grid stays in grillecour
+    QCOMPARE(etat.grillecour[27], 0);
 }
 
 void TestFenetreComparaison::refus_data() {
     QTest::addColumn<int>("langue");
-    QTest::addColumn<Tirage>("tirage");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("titre");
-    const QString fr = QStringLiteral("Un même numéro ne peut pas être selectionné plusieurs fois");
-    const QString en = QStringLiteral("A number is selected more than one time");
-    const struct {
-        const char* nom;
-        Tirage tirage;
-    } cas[] = {{"tous a 1", {1, 1, 1, 1, 1, 1, 1}},
-               {"principal deux fois", {3, 8, 19, 40, 8, 42, 45}},
-               {"complementaire egal a un principal", {3, 8, 19, 40, 41, 42, 19}},
-               {"premier et dernier", {49, 8, 19, 40, 41, 42, 49}}};
-    for (const auto& c : cas) {
-        QTest::addRow("fr %s", c.nom) << 1 << c.tirage << fr << QStringLiteral("Problème !!");
-        QTest::addRow("en %s", c.nom) << 2 << c.tirage << en << QStringLiteral("Problem !!");
-    }
+    QTest::newRow("fr") << 1 << QStringLiteral("Un même numéro ne peut pas être selectionné plusieurs fois")
+                        << QStringLiteral("Problème !!");
+    QTest::newRow("en") << 2 << QStringLiteral("A number is selected more than one time")
+                        << QStringLiteral("Problem !!");
 }
 
 // A number chosen twice is refused with the message of the language in force, and the list and
 // counters keep what they showed, whether blank or from an earlier comparison.
 void TestFenetreComparaison::refus() {
     QFETCH(int, langue);
-    QFETCH(Tirage, tirage);
     QFETCH(QString, texte);
     QFETCH(QString, titre);
+    const Tirage tirage{3, 8, 19, 40, 8, 42, 45};
     Banc banc;
     prepare(banc, langue, 12, coches12);
     ouvre(banc, [&](TForm8* w) {
@@ -191,6 +211,7 @@ void TestFenetreComparaison::refus() {
         const QStringList avant = lignes(w);
         const QStringList comptes = valeurs(w);
         QCOMPARE(avant.size(), 4);
+        QCOMPARE(comptes, (QStringList{"0", "0", "0", "2", "1", "1", "0"}));
         choisis(w, tirage);
         affiche(w);
         QCOMPARE(lignes(w), avant);
@@ -242,7 +263,8 @@ void TestFenetreComparaison::legendes() {
     Banc banc;
     prepare(banc, 1, 12, coches12);
     ouvre(banc, [](TForm8* w) { QCOMPARE(w->windowTitle(), QStringLiteral("Analyser Résultats")); });
-    banc.etat().parametres.langue = langue;
+    banc.changelangue(langue);
+    choisismethode(banc.principale(), 12);
     const bool en = langue == 2;
     ouvre(banc, [en](TForm8* w) {
         const struct {
@@ -397,24 +419,6 @@ void TestFenetreComparaison::redimensionnement() {
         QCOMPARE(w->size(), QSize(598, 386));
         QCOMPARE(liste->geometry(), QRect(140, 7, 453, 206));
     });
-}
-
-// A list without a selection cannot pass the main window's gate; should the comparison run anyway,
-// there is nothing to compare and -1 never becomes the method.
-void TestFenetreComparaison::sansmethode() {
-    Banc banc;
-    prepare(banc, 1, 12, coches12);
-    TForm8* w = &banc.application().comparaison();
-    banc.principale().methodes()->setCurrentIndex(-1);
-    w->show();
-    choisis(w, {3, 8, 19, 40, 41, 42, 45});
-    affiche(w);
-    QCOMPARE(banc.messages.messages.size(), 0);
-    QCOMPARE(lignes(w), QStringList());
-    QCOMPARE(valeurs(w), QStringList(7, QStringLiteral("0")));
-    QVERIFY(banc.etat().methodecour != -1);
-    QCOMPARE(banc.etat().nbgrilles, 0);
-    w->close();
 }
 
 QTEST_MAIN(TestFenetreComparaison)

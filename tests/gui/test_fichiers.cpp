@@ -634,7 +634,7 @@ void TestFichiers::libelleannule() {
     QFETCH(int, ensuite);
     QFETCH(QString, libelle);
     demarre(langue);
-    banc->etat().parametres.langue = ensuite;
+    banc->changelangue(ensuite);
     QString vu;
     QString titre;
     enregistre(*banc, [&](QWidget* w) {

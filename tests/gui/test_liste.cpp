@@ -135,8 +135,8 @@ void TestListe::remplieachaqueouverture() {
     prepare(banc, 1, 1);
     QStringList premiere;
     danslaliste(banc, [&premiere](TForm5* w) { premiere = lignes(w); });
+    banc.changelangue(2);
     choisit(banc, 47, 20);
-    banc.etat().parametres.langue = 2;
     danslaliste(banc, [&](TForm5* w) {
         QCOMPARE(w->windowTitle(), QStringLiteral("List of the grids "));
         const QStringList seconde = lignes(w);

@@ -13,6 +13,9 @@
 
 #include "app/plateforme_qt.h"
 #include "windows/apropos.h"
+#include "windows/bilanargent.h"
+#include "windows/colonnes.h"
+#include "windows/mesroues.h"
 #include "windows/principale.h"
 
 #include <QAbstractButton>
@@ -20,6 +23,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +33,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -74,10 +80,12 @@ bool tient(QWidget* controle) {
     }
     if (auto* cadre = qobject_cast<QGroupBox*>(controle))
         return cadre->fontMetrics().horizontalAdvance(sansmnemonique(cadre->title())) + 16 <= cadre->width();
-    // A push button's size hint has a floor of its own: its text and picture are what must fit.
+    // A push button's size hint has a floor of its own: its text and picture are what must fit,
+    // with the room the style gives them (one button margin and the frame on each side).
     if (auto* bouton = qobject_cast<QPushButton*>(controle)) {
         const int image = bouton->icon().isNull() ? 0 : bouton->iconSize().width() + 4;
-        const int marges = 2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, bouton);
+        const int marges = bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, bouton) +
+                           2 * bouton->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, bouton);
         return bouton->fontMetrics().horizontalAdvance(sansmnemonique(bouton->text())) + image + marges <=
                bouton->width();
     }
@@ -197,6 +205,18 @@ std::function<void(Banc&, const Examine&)> parmenu(const char* commande) {
     };
 }
 
+// A grid window: method 12 selected, its seven numbers ticked, then the command.
+std::function<void(Banc&, const Examine&)> pargrilles(const char* commande) {
+    return [commande](Banc& banc, const Examine& examine) {
+        demarre(banc);
+        choisismethode(banc.principale(), 12);
+        for (const int n : {3, 8, 19, 27, 33, 40, 45})
+            cliquecase(&banc.principale(), n);
+        pendantmodal(examine);
+        controle<QAction>(&banc.principale(), commande)->trigger();
+    };
+}
+
 const Fenetre fenetres[] = {
     {"Form1",
      [](Banc& banc, const Examine& examine) {
@@ -207,6 +227,49 @@ const Fenetre fenetres[] = {
      },
      {}},
     {"Form9", parmenu("Paramtres1"), {}},
+    {"Historique", parmenu("mHistorique1"), {}},
+    {"Historique, check",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         pendantmodal([&](QWidget* historique) {
+             controle<QTabWidget>(historique, "onglets")->setCurrentIndex(1);
+             examine(historique);
+             historique->close();
+         });
+         controle<QAction>(&banc.principale(), "mHistorique1")->trigger();
+     },
+     {}},
+    // A file with a line of each kind: stored, rejected, and more rejected lines than are listed.
+    {"ApercuImport",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         QTemporaryDir dossier;
+         const QString chemin = dossier.filePath(QStringLiteral("tirages.csv"));
+         QFile fichier(chemin);
+         QVERIFY(fichier.open(QIODevice::WriteOnly));
+         fichier.write(QByteArray("1;2\n").repeated(1001) + "09/03/2024;1;2;3;4;5;6;7\n");
+         fichier.close();
+         banc.fichiers.lectures.push_back(chemin);
+         pendantmodal([&](QWidget* historique) {
+             pendantmodal([&](QWidget* apercu) {
+                 examine(apercu);
+                 apercu->close();
+             });
+             controle<QPushButton>(historique, "bimporter")->click();
+             historique->close();
+         });
+         controle<QAction>(&banc.principale(), "mHistorique1")->trigger();
+     },
+     {}},
+    {"Form2", pargrilles("mVoirlesbulletins1"), {"ltitmet", "lnubul", "Lnumax"}},
+    {"Form5", pargrilles("mVoirlalistedesbulletins1"), {"listbull"}},
+    {"Form8", pargrilles("mCompareraveclesrsultats1"), {"listresul"}},
+    {"Form6", parmenu("Chargerbulletin1"), {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}},
+    {"Form6 (save)",
+     parmenu("EnregistrerBulletin1"),
+     {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "Edit1"}},
+    {"Analyse", parmenu("mAnalysedelamethode1"), {}},
+    {"TailleAffichage", parmenu("mTailleAffichage1"), {}},
     {"apropos",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);
@@ -215,6 +278,16 @@ const Fenetre fenetres[] = {
          banc.application().apropos().close();
      },
      {}},
+    {"mesroues",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+         auto* roues = banc.principale().findChild<TMesRoues*>();
+         QVERIFY(roues);
+         examine(roues);
+         roues->close();
+     },
+     {"lbibliotheque"}},
     // The chooser of a first run, before any language was chosen.
     {"Form10",
      [](Banc& banc, const Examine& examine) {
@@ -224,6 +297,27 @@ const Fenetre fenetres[] = {
          banc.principale().activateWindow();
          QTRY_VERIFY(banc.etat().parexiste);
          banc.principale().close();
+     },
+     {}},
+    {"fenetreargent",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         const auto stockage = creestockagetirages();
+         stockage->ouvre(banc.systeme.repertoiredonnees());
+         TFenetreArgent fenetre(*stockage, banc.systeme.config);
+         fenetre.montre(
+             recapitule({masque({1, 2, 3, 4, 5, 6})}, 0, {3, 3}, {{{2024, 3, 2}, {{1, 2, 3, 4, 7, 8}, 9}}}));
+         fenetre.show();
+         examine(&fenetre);
+     },
+     {}},
+    {"fenetrecolonnes",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         const char* const contenu = "quand;x;a;b;c;d;e;f;g\n2024-03-02;z;1;2;3;4;5;6;7\n";
+         TFenetreColonnes fenetre(contenu, analyseimport(contenu, {}, {2100, 1, 1}), banc.systeme.config);
+         fenetre.show();
+         examine(&fenetre);
      },
      {}},
 };

@@ -98,6 +98,7 @@ SECTIONS_FR = [
     ("fr-imprimante", "Imprimante, aperçu et feuille de calage"),
     ("fr-comparer", "Comparer avec un tirage"),
     ("fr-historique", "L'historique des tirages"),
+    ("fr-roues", "Mes roues : vos propres systèmes"),
     ("fr-fichiers", "Enregistrer et charger les numéros cochés"),
     ("fr-parametres", "Paramètres : décalages de l'imprimante et langue"),
     ("fr-langue", "Le choix de la langue au premier lancement"),
@@ -117,6 +118,7 @@ SECTIONS_EN = [
     ("en-printer", "Printer, preview and calibration sheet"),
     ("en-compare", "Comparing with a draw"),
     ("en-history", "The draw history"),
+    ("en-wheels", "My wheels: systems of your own"),
     ("en-files", "Saving and loading the ticked numbers"),
     ("en-parameters", "Parameters: printer offsets and language"),
     ("en-language", "Choosing the language at first start"),
@@ -231,7 +233,8 @@ numéros.</p>
 {cap("tenue sauf dans n cas")}, et ce que donne alors la meilleure grille.</li>
 <li>Le tableau {cap("Nombre de cas")}&nbsp;: pour 3, 4, 5 et 6 numéros tirés parmi vos N, combien des cas
 possibles donnent une meilleure grille à 6, 5, 4, 3 numéros, ou 2 et moins, avec leur part en pourcentage.
-Le graphique montre les mêmes parts en barres.</li>
+Le graphique montre les mêmes parts en barres&nbsp;; une part qui n'est pas nulle y garde toujours
+une largeur visible, si petite soit-elle, et le pointeur posé dessus en affiche la valeur.</li>
 <li>Le tableau {cap("Chances par tirage")}, pour un vrai tirage de 6 numéros sur 49&nbsp;: la chance
 qu'exactement 3, 4, 5 ou 6 des numéros tirés soient parmi les vôtres, et celle d'avoir au moins 3, 4, 5 ou 6
 bons numéros dans une même grille, en pourcentage et en «&nbsp;1 sur&nbsp;…&nbsp;». Le nombre de grilles
@@ -405,7 +408,9 @@ ignorés, jamais en double), comment les dates sont lues, avec les premières da
 sont comprises (05/03/2022 = 5 mars 2022), et chaque ligne rejetée avec son numéro et sa raison (les
 1&nbsp;000 premières&nbsp;; les autres sont comptées).
 {cap("Enregistrer les … tirages")} enregistre le reste en une seule fois&nbsp;; {cap("Annuler")} ne
-change rien.</li>
+change rien. Un long enregistrement montre où il en est
+({msg("Enregistrement des tirages… 10000 sur 300000")})&nbsp;; son bouton {cap("Annuler")} l'arrête sans rien enregistrer. À la fin, le programme dit
+combien de tirages ont été ajoutés et combien étaient déjà enregistrés (ignorés).</li>
 </ul>
 <p><b>Fichiers acceptés.</b> Un tirage par ligne, les champs séparés par «&nbsp;;&nbsp;», «&nbsp;,&nbsp;»
 ou une tabulation. Si la première ligne contient des lettres, c'est une ligne d'en-tête&nbsp;: les
@@ -418,9 +423,22 @@ elles désignent 2000 à 2069, de 70 à 99 elles désignent 1970 à 1999 (16/03/
 Les dates sont lues jour avant mois, sauf quand nettement plus de dates sans ambiguïté se lisent mois
 avant jour (03/25/2024) que jour avant mois (25/03/2024), et au moins trois&nbsp;: une seule faute de
 frappe ne retourne donc pas tout le fichier. Une date qui n'existe que dans l'autre ordre est une
-ligne rejetée, comme une date après aujourd'hui ou une année avant 1900. Un fichier qui n'est pas du texte, trop grand, dont l'en-tête n'a pas
-toutes les colonnes nécessaires ou qui n'a aucune ligne valable est refusé avec la raison, sans rien
-changer.</p>
+ligne rejetée, comme une date après aujourd'hui ou une année avant 1900. Un fichier qui n'est pas du texte, trop grand
+ou qui n'a aucune ligne valable est refusé avec la raison, sans rien changer.</p>
+<p><b>{cap("Colonnes du fichier")}.</b> Quand le programme ne reconnaît pas l'en-tête d'un fichier (celui
+d'une autre loterie, par exemple), il vous demande quelle colonne contient la date, chacune des six
+boules et le complémentaire&nbsp;: une liste des colonnes du fichier pour chacune, et les premières
+lignes telles qu'elles sont lues avec votre choix. {cap("OK")} n'est possible que quand chaque champ a
+sa propre colonne. Ce choix est retenu pour les fichiers ayant le même en-tête&nbsp;: le suivant est lu
+sans rien demander. Pour le changer, cliquez sur {cap("Colonnes…")} dans la fenêtre d'aperçu.</p>
+<p><b>Rapports.</b> Les fichiers de la Française des Jeux donnent pour chaque tirage le rapport de
+chaque rang&nbsp;; ils sont enregistrés avec les tirages. Après une vérification, {cap("Bilan financier…")}
+montre, pour chaque tirage et sur la période, ce que vos grilles ont coûté, ce qu'elles auraient
+rapporté et le {cap("Résultat net")}, avec une courbe du résultat net cumulé (décrite en mots pour les
+lecteurs d'écran). Réglez {cap("Prix d'une grille pour un tirage")} (0,30&nbsp;€ tant que vous ne
+l'avez pas changé)&nbsp;: il est gardé pour vous, hors du fichier de paramètres. Une grille gagnante
+dont le rang n'a pas de rapport connu n'est pas comptée comme un gain nul&nbsp;: le bilan dit combien
+de grilles restent ainsi non comptées.</p>
 <p><b>{cap("Vérification des grilles")}</b>&nbsp;: choisissez {cap("Tous les tirages")} ou une période
 ({cap("Du")} … {cap("au")} …), puis {cap("Vérifier mes grilles")}. Comme les autres commandes, elle
 demande une méthode choisie et exactement le bon nombre de numéros cochés (sinon
@@ -435,7 +453,45 @@ le tableau, les totaux de la période. Cliquez sur un titre de colonne pour trie
 <p><b>Où sont les tirages.</b> Dans le fichier <code>historique.sqlite</code> du dossier de données de
 l'utilisateur (<code>~/.local/share/VORMIGRAL/</code>), créé à la première ouverture de la fenêtre.
 S'il est endommagé, le programme le dit, le garde sous le nom
-<code>historique.sqlite.endommagee-…</code> et en crée un neuf&nbsp;: il n'est jamais écrasé.</p>
+<code>historique.sqlite.endommagee-…</code> et en crée un neuf&nbsp;: il n'est jamais écrasé. Si le
+fichier ou son dossier ne peut pas être modifié, le programme le dit à l'ouverture&nbsp;: les tirages
+restent affichés et vérifiables, mais {cap("Ajouter")}, {cap("Supprimer…")} et
+{cap("Importer un fichier…")} sont désactivés. Deux copies du programme peuvent partager l'historique&nbsp;:
+chacune relit le fichier avant chaque aperçu et chaque vérification, et ignore les tirages que l'autre a
+déjà enregistrés. Si l'autre copie l'occupe plus de 5 secondes, rien n'est enregistré et le programme
+le dit&nbsp;: réessayez un peu plus tard.</p>
+{h("fr-roues")}
+<p>{cap("Utilisation")} › {cap("Mes roues…")} (raccourci Ctrl+R) ouvre la fenêtre {cap("Mes roues")}, où
+vous faites vos propres systèmes (« roues ») pour n'importe quel nombre N de numéros de 7 à 49 et
+n'importe quelle garantie « t si m » (2&nbsp;≤&nbsp;t&nbsp;≤&nbsp;m&nbsp;≤&nbsp;6)&nbsp;: dès que m des
+numéros tirés sont parmi vos N, une grille en contient au moins t. La fenêtre reste ouverte pendant que
+vous cochez des numéros dans la fenêtre principale.</p>
+<ul>
+<li><b>{cap("Construire")}</b>&nbsp;: donnez N, t, m et le temps accordé (10 secondes par défaut), puis
+{cap("Construire la roue")}. La recherche tourne sur tous les cœurs sans bloquer la fenêtre&nbsp;; elle montre
+le temps écoulé, la meilleure taille trouvée, la borne inférieure (aucune roue ne peut être plus petite)
+et la meilleure taille connue quand le programme la connaît. {cap("Arrêter")} garde la meilleure roue
+trouvée. Chaque roue est vérifiée sur tous les cas avant d'être montrée. Une demande hors de portée
+de cet ordinateur (par exemple 5 si 5 parmi 40, qui demande plus de 100&nbsp;000 grilles) est refusée
+tout de suite, avec la raison et les bornes.</li>
+<li><b>{cap("Vérifier et réparer")}</b>&nbsp;: {cap("Importer un fichier…")} lit une roue dans un
+fichier texte, une grille par ligne, six numéros séparés par des espaces, des virgules, des
+points-virgules ou des tabulations. Les numéros sont des positions 1 à N, ou vos propres numéros, qui
+deviennent les positions 1, 2, … dans l'ordre croissant. Un fichier incorrect est refusé avec la ligne
+fautive. {cap("Vérifier")} compte les « trous » (les ensembles de m numéros qu'aucune grille ne touche
+en t) et montre les premiers, dans les numéros du fichier&nbsp;; {cap("Réparer")} ajoute aussi peu de
+grilles que la recherche en trouve pour les boucher.</li>
+<li><b>{cap("Bibliothèque")}</b>&nbsp;: vos roues enregistrées, dans le dossier
+<code>~/.local/share/VORMIGRAL/roues/</code>. Tapez un nom puis {cap("Enregistrer dans la bibliothèque")}&nbsp;; choisissez une roue dans la liste pour l'{cap("Ouvrir")}, la
+{cap("Renommer avec ce nom")} ou la {cap("Supprimer")} (après confirmation). {cap("Enregistrer dans un fichier…")} écrit la roue au même format texte, précédée d'une ligne
+<code># VORMIGRAL wheel N=13 t=3 m=3 size=21</code>.</li>
+</ul>
+<p>Le cadre {cap("Roue en cours")} montre ce que la roue donne vraiment, le même tableau que
+l'analyse d'une méthode (pour 3 à 6 numéros tirés parmi vos N, combien de cas donnent une meilleure
+grille de 6, 5, 4, 3, 2 numéros ou moins), et dit si la promesse est tenue dans tous les cas. Pour
+<b>jouer</b> la roue, cochez exactement N numéros dans la fenêtre principale, puis {cap("Voir les grilles")}, {cap("Lister les grilles")}, {cap("Imprimer les grilles")} ou {cap("Vérifier sur l'historique")}&nbsp;: ce sont les fenêtres des méthodes, la position p de la roue prenant le p-ième
+plus petit de vos numéros. La méthode choisie dans la liste reprend sa place dès que ces fenêtres se
+ferment.</p>
 {back_fr()}
 
 {h("fr-fichiers")}
@@ -450,6 +506,10 @@ permet de le remplacer ou non.</li>
 <li>{cap("Charger bulletin")}&nbsp;: choisissez le dossier, cliquez sur le fichier dans la liste,
 puis sur {cap("Ok")} (ou double-cliquez sur le fichier). Les numéros enregistrés remplacent les numéros cochés et la méthode enregistrée
 est sélectionnée de nouveau.</li>
+<li>{cap("Exporter les grilles…")}&nbsp;: écrit les grilles de la méthode choisie, développées sur vos
+numéros cochés, dans un fichier CSV que les tableurs ouvrent (une ligne par grille, après deux lignes
+qui nomment la méthode et vos numéros). Comme pour voir ou imprimer les grilles, il faut avoir coché
+autant de numéros que la méthode en demande, sinon le programme répond {msg("Sélection incorrecte")}.</li>
 <li>{cap("Annule")} ferme la fenêtre sans rien faire.</li>
 </ul>
 <p>Messages possibles&nbsp;: {msg("Fichier inexistant")} (aucun fichier de ce nom, par exemple si vous
@@ -494,6 +554,12 @@ drapeau correspondant.</li>
 revient à sa première méthode&nbsp;; vos numéros cochés sont conservés), et aux autres fenêtres à leur
 prochaine ouverture. Les réglages ne sont enregistrés que lorsque vous quittez par
 {cap("Quitter")} (voir <a href="#fr-quitter">Quitter</a>).</p>
+<p><b>Taille d'affichage.</b> {cap("Options")} › {cap("Taille d'affichage…")} agrandit toutes les
+fenêtres du programme d'un bloc, à 100, 125, 150 ou 200&nbsp;%, sans changer leur disposition&nbsp;; les
+images restent nettes. Choisissez la taille avec les flèches ou la souris, puis {cap("OK")}&nbsp;: elle
+s'applique au prochain démarrage du programme. Elle est gardée pour vous seul dans
+<span class="cap">~/.config/VORMIGRAL/affichage</span>, jamais dans VORMIG.PAR&nbsp;; un fichier illisible
+ou une valeur inconnue ramènent à 100&nbsp;%.</p>
 {back_fr()}
 
 {h("fr-langue")}
@@ -649,7 +715,8 @@ from the method's grids, on the ranks of your numbers.</p>
 and what the best grid then holds.</li>
 <li>The {cap("Number of cases")} table: for 3, 4, 5 and 6 drawn numbers among your N, how many of the
 possible cases give a best grid holding 6, 5, 4, 3, or 2 and fewer of them, with their share as a
-percentage. The chart shows the same shares as bars.</li>
+percentage. The chart shows the same shares as bars; a share that is not nil always keeps a visible
+width there, however small, and the pointer held over it shows its value.</li>
 <li>The {cap("Odds per draw")} table, for a real draw of 6 numbers out of 49: the chance that exactly 3, 4,
 5 or 6 of the drawn numbers are among yours, and the chance of holding at least 3, 4, 5 or 6 in one grid,
 as a percentage and as “1 in …”. The number of grids played is a reminder of what this costs.</li>
@@ -804,7 +871,10 @@ Delete key; the program asks for confirmation.</li>
 below). Before anything is stored, a window shows how many draws will be added, how many are already
 stored (same date and numbers: skipped, never doubled), how the dates are read, with the first dates
 as they are understood (05/03/2022 = 5 March 2022), and every rejected line with its number and
-reason (the first 1,000; the others are counted). {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.</li>
+reason (the first 1,000; the others are counted). {cap("Store the … draws")} stores the rest in one go; {cap("Cancel")} changes nothing.
+A long storing shows how far it has gone ({msg_en("Storing the draws… 10000 of 300000")}); its
+{cap("Cancel")} button stops it with nothing stored. At the end the program says how many draws were
+added and how many were already stored (skipped).</li>
 </ul>
 <p><b>Accepted files.</b> One draw per line, fields separated by “;”, “,” or a tab. When the first
 line holds letters it is a header: the columns are found by their names, whatever the case and
@@ -815,9 +885,20 @@ written DD/MM/YYYY, YYYY-MM-DD or YYYYMMDD. <b>Two-digit years</b>: 00 to 69 mea
 99 mean 1970 to 1999 (16/03/24 is 16 March 2024). Dates are read day first, unless clearly more
 unambiguous dates read month first (03/25/2024) than day first (25/03/2024), and at least three: a
 single typing error never turns a whole file around. A date that exists only in the other order is a
-rejected line, as is a date after today or a year before 1900. A file that is not text, too large,
-whose header lacks a needed column or that has no valid line is refused with the reason, and nothing
-changes.</p>
+rejected line, as is a date after today or a year before 1900. A file that is not text, too large
+or that has no valid line is refused with the reason, and nothing changes.</p>
+<p><b>{cap("File columns")}.</b> When the program does not know a file's header (another lottery's,
+say), it asks which column holds the date, each of the six balls and the bonus number: a list of the
+file's columns for each, and the first lines as they read with your choice. {cap("OK")} is possible
+once every field has a column of its own. The choice is remembered for files with the same header: the
+next one is read without a question. To change it, click {cap("Columns…")} in the preview window.</p>
+<p><b>Payouts.</b> The French lottery's files give each draw the payout of each prize class; they are
+stored with the draws. After a check, {cap("Money…")} shows, for each draw and over the period, what
+your grids cost, what they would have won and the {cap("Net result")}, with a chart of the cumulative
+net result (described in words for screen readers). Set the {cap("Price of one grid for one draw")}
+(0.30 € until you change it): it is kept for you, outside the settings file. A winning grid whose
+class has no known payout is not counted as winning nothing: the summary says how many grids are left
+out that way.</p>
 <p><b>{cap("Grid check")}</b>: choose {cap("All draws")} or a period ({cap("From")} … {cap("to")} …),
 then {cap("Check my grids")}. Like the other commands it needs a chosen method and exactly the right
 count of ticked numbers (else {msg_en("Incorrect Selection")}). Every grid of the method is compared
@@ -831,7 +912,42 @@ spreadsheet.</p>
 <p><b>Where the draws live.</b> In the file <code>historique.sqlite</code> of the user's data folder
 (<code>~/.local/share/VORMIGRAL/</code>), made the first time the window opens. If it is damaged, the
 program says so, keeps it as <code>historique.sqlite.endommagee-…</code> and makes a new one: it is
-never overwritten.</p>
+never overwritten. When the file or its folder cannot be written, the program says so at opening: the
+draws are still listed and checked, but {cap("Add")}, {cap("Delete…")} and {cap("Import a file…")} are
+disabled. Two copies of the program may share the history: each reads the file afresh before every
+preview and every check, and skips the draws the other already stored. When the other copy keeps it
+busy for more than 5 seconds, nothing is stored and the program says so: try again a little later.</p>
+{h("en-wheels")}
+<p>{cap("Utilize")} › {cap("My wheels…")} (shortcut Ctrl+R) opens the {cap("My wheels")} window, where
+you make systems (“wheels”) of your own for any count N of numbers from 7 to 49 and any guarantee
+“t if m” (2&nbsp;≤&nbsp;t&nbsp;≤&nbsp;m&nbsp;≤&nbsp;6): whenever m of the drawn numbers are among your
+N, one grid holds at least t of them. The window stays open while you tick numbers in the main
+window.</p>
+<ul>
+<li><b>{cap("Build")}</b>: give N, t, m and the time budget (10 seconds unless you change it), then
+{cap("Build the wheel")}. The search runs on every core without holding the window up; it shows the time spent,
+the best size found so far, the lower bound (no wheel can be smaller) and the best known size when the
+program knows it. {cap("Stop")} keeps the best wheel found. Every wheel is checked in every case before
+it is shown. A request beyond this computer's reach (5 if 5 among 40, say, which needs more than
+100,000 grids) is refused at once, with the reason and the bounds.</li>
+<li><b>{cap("Check and repair")}</b>: {cap("Import a file…")} reads a wheel from a text file, one grid
+per line, six numbers separated by blanks, commas, semicolons or tabs. The numbers are positions 1 to
+N, or your own numbers, which become positions 1, 2, … in ascending order. A bad file is refused with
+the line at fault. {cap("Check")} counts the “holes” (the sets of m numbers that no grid meets in t)
+and lists the first ones, in the file's own numbers; {cap("Repair")} adds as few grids as the search
+finds to plug them.</li>
+<li><b>{cap("Library")}</b>: your saved wheels, in the folder <code>~/.local/share/VORMIGRAL/roues/</code>.
+Type a name, then {cap("Save in the library")}; pick a wheel in the list to {cap("Open")} it,
+{cap("Rename to this name")} or {cap("Delete")} it (once you confirm). {cap("Save to a file…")} writes
+the wheel in the same text form, after a line <code># VORMIGRAL wheel N=13 t=3 m=3 size=21</code>.</li>
+</ul>
+<p>The {cap("Current wheel")} frame shows what the wheel really gives, the same table as a method's
+analysis (for 3 to 6 drawn numbers among your N, how many cases give a best grid of 6, 5, 4, 3, or 2
+numbers and fewer), and whether its promise is kept in every case. To <b>play</b> the wheel, tick
+exactly N numbers in the main window, then {cap("View the grids")}, {cap("List the grids")},
+{cap("Print the grids")} or {cap("Check against the history")}: these are the methods' own windows,
+position p of the wheel taking the p-th smallest of your numbers. The method chosen in the list is
+back as soon as those windows close.</p>
 {back_en()}
 
 {h("en-files")}
@@ -845,6 +961,10 @@ not.</li>
 <li>{cap("Load Bill")}: choose the folder, click the file in the list, then {cap("Ok")} (or
 double-click the file). The saved
 numbers replace the ticked ones and the saved method is selected again.</li>
+<li>{cap("Export grids…")} writes the grids of the chosen method, worked out on your ticked numbers,
+to a CSV file that spreadsheets open (one line a grid, after two lines naming the method and your
+numbers). As for viewing or printing the grids, you must have ticked as many numbers as the method
+asks for, or the program answers {msg_en("Incorrect Selection")}.</li>
 <li>{cap("Abort")} closes the window without doing anything.</li>
 </ul>
 <p>The file messages are in French in both languages: {msg("Fichier inexistant")} (no such file, for
@@ -884,6 +1004,11 @@ use the Delete key (Backspace does not work). An empty box counts as 0.</li>
 <p>A change of language applies at once to the main window (whose method list goes back to its first
 method; your ticked numbers are kept), and to the other windows the next time they open. The settings
 are saved only when you quit with {cap("Quit")} (see <a href="#en-quit">Quitting</a>).</p>
+<p><b>Display size.</b> {cap("Options")} › {cap("Display size…")} enlarges every window of the
+program as a whole, to 100, 125, 150 or 200%, with the same layout; the pictures stay sharp. Choose the
+size with the arrow keys or the mouse, then {cap("OK")}: it applies at the next start of the program. It
+is kept for you alone in <span class="cap">~/.config/VORMIGRAL/affichage</span>, never in VORMIG.PAR; a
+file that cannot be read or an unknown value bring back 100%.</p>
 {back_en()}
 
 {h("en-language")}

@@ -340,16 +340,16 @@ int main(int argc, char* argv[]) {
         QTemporaryDir dossier;
         TBaseTirages base;
         base.ouvre(dossier.path());
-        ecrit = ecrit && base.ajoute(tirages);
+        ecrit = ecrit && base.stocke(tirages).reussi();
     });
     // The window below finds its history where these draws are stored.
     const QTemporaryDir dossier;
     SystemeTemporaire systeme(dossier.path());
     TBaseTirages base;
     base.ouvre(systeme.repertoiredonnees());
-    base.ajoute(tirages);
+    base.stocke(tirages);
     std::vector<TTirageDate> stockes;
-    const Mesure chargement = mesure(repetitions, [&] { stockes = base.tirages(); });
+    const Mesure chargement = mesure(repetitions, [&] { base.lit(stockes); });
 
     TEtat etat;
     initmethodes(etat.methodes);

@@ -1,6 +1,7 @@
 #include "tools/wheelsearch/recherche.h"
 
 #include "engine/methodes.h"
+#include "wheels/hasard.h"
 
 #include <algorithm>
 #include <array>
@@ -21,26 +22,6 @@ constexpr int maxnumeros = 24;
 int compte(Masque m) {
     return __builtin_popcount(m);
 }
-
-// std::mt19937 is fully specified; the standard distributions are not, so the draw below keeps the
-// results the same with every standard library.
-class Hasard {
-public:
-    explicit Hasard(std::uint32_t graine) : gen_(graine) {}
-
-    // Uniform in [0, n), n >= 1.
-    std::uint32_t sous(std::uint32_t n) {
-        const std::uint64_t plage = std::uint64_t{1} << 32;
-        const std::uint64_t limite = plage - plage % n;
-        std::uint64_t v = gen_();
-        while (v >= limite)
-            v = gen_();
-        return static_cast<std::uint32_t>(v % n);
-    }
-
-private:
-    std::mt19937 gen_;
-};
 
 // The points of a mask, ascending, as bit numbers.
 int points(Masque m, std::array<int, 32>& liste) {
