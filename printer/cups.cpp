@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -244,7 +245,7 @@ TReponseCups suit(Connexion& connexion, const Envoi& envoi, std::int32_t numero)
         const bool bloque = etat.etat == IPP_JSTATE_HELD || etat.etat == IPP_JSTATE_STOPPED;
         if (perdu || bloque) {
             TReponseCups r = reponse(TCodeCups::nonimprime, connexion, envoi.file, numero,
-                                     etat.message.empty() ? etat.raisons : etat.message);
+                                     raisontravail(etat.message, etat.raisons));
             r.etat = etat.etat;
             return r;
         }
@@ -358,19 +359,6 @@ TReponseCups soumet(const Envoi& envoi, const Limites& limites,
     return r;
 }
 
-std::vector<TFile> files() {
-    TReponseCups reponse;
-    return files(Limites{}, reponse);
-}
-
-std::int32_t soumet(const std::string& file, const std::string& pdf, const std::string& titre,
-                    const std::vector<Option>& options, std::chrono::milliseconds suivi) {
-    const TReponseCups r = soumet(Envoi{file, pdf, titre, options, suivi}, Limites{});
-    if (r.code != TCodeCups::ok)
-        leve(r);
-    return r.travail;
-}
-
 void leve(const TReponseCups& r) {
     const std::string& file = r.file;
     switch (r.code) {
@@ -391,6 +379,26 @@ void leve(const TReponseCups& r) {
         break;
     }
     throw ErreurImpression(CauseImpression::SansReponse, file, r.raison);
+}
+
+std::string raisontravail(const std::string& message, const std::string& raisons) {
+    static const char* const enchemin[] = {
+        "processing-to-stop-point", "job-printing", "job-queued", "job-incoming",
+        "job-transforming",         "job-outgoing"};
+    std::string retenues;
+    std::size_t debut = 0;
+    while (debut < raisons.size()) {
+        std::size_t fin = raisons.find(", ", debut);
+        if (fin == std::string::npos)
+            fin = raisons.size();
+        const std::string raison = raisons.substr(debut, fin - debut);
+        if (std::find(std::begin(enchemin), std::end(enchemin), raison) == std::end(enchemin))
+            retenues += (retenues.empty() ? "" : ", ") + raison;
+        debut = fin + 2;
+    }
+    if (message.empty() || retenues.empty())
+        return message + retenues;
+    return message + "; " + retenues;
 }
 
 } // namespace vormigral::cups

@@ -3,7 +3,6 @@
 #include "printer/reponsecups.h"
 #include "printing/imprimantes.h"
 
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -15,11 +14,7 @@ namespace vormigral::cups {
 
 // How long a call may wait for the print service, and the flag that stops it: every call opens its
 // own connection to cupsServer(), so that none waits on the thread's shared one without a limit.
-struct Limites {
-    // For the connection, and for each answer the service owes.
-    std::chrono::milliseconds delai{5000};
-    const std::atomic<bool>* annulation = nullptr;
-};
+using Limites = TLimitesService;
 
 // The print service's queues, each with its state; the default is the user's own (lpoptions) or
 // else the system's. `reponse`: injoignable, sansreponse or annule when the list could not be had.
@@ -44,13 +39,13 @@ struct Envoi {
 TReponseCups soumet(const Envoi& envoi, const Limites& limites,
                     const std::function<void(std::int32_t)>& cree = {});
 
-// The same, for the print runs of the window's thread: none of the service's failures here is
-// waited on past `limites`, and each is thrown as ErreurImpression in the user's words.
-std::vector<TFile> files();
-std::int32_t soumet(const std::string& file, const std::string& pdf, const std::string& titre,
-                    const std::vector<Option>& options, std::chrono::milliseconds suivi);
-
-// The failure of a job in both languages, as the print runs show it.
+// The failure of a job as the print runs report it: an ErreurImpression with its cause.
 [[noreturn]] void leve(const TReponseCups& reponse);
+
+// Why a job ended unprinted, in the spooler's words: the printer's last message about it
+// (job-printer-state-message) and its job-state-reasons, without the reasons that only say the job
+// is on its way ("processing-to-stop-point" stays on a job the backend cancelled). Empty when the
+// spooler gave nothing more.
+std::string raisontravail(const std::string& message, const std::string& raisons);
 
 } // namespace vormigral::cups

@@ -11,24 +11,17 @@
 
 namespace vormigral {
 
-std::vector<TFile> ImprimantesQt::files() const {
+std::vector<TFile> ImprimantesQt::files(const TLimitesService& limites, TEtatService& service) const {
     TReponseCups reponse;
-    std::vector<TFile> files = cups::files(cups::Limites{}, reponse);
-    TEtatService service;
+    std::vector<TFile> files = cups::files(limites, reponse);
+    service = {};
     service.serveur = reponse.serveur;
     service.detail = reponse.raison;
     if (reponse.code == TCodeCups::injoignable)
         service.etat = TService::absent;
     else if (reponse.code == TCodeCups::sansreponse || reponse.code == TCodeCups::annule)
         service.etat = TService::muet;
-    const std::lock_guard<std::mutex> verrou(mutex_);
-    service_ = service;
     return files;
-}
-
-TEtatService ImprimantesQt::etatservice() const {
-    const std::lock_guard<std::mutex> verrou(mutex_);
-    return service_;
 }
 
 std::unique_ptr<SurfaceImpression> ImprimantesQt::imprimante(const std::string& file) {

@@ -6,9 +6,7 @@
 #include "printing/zone.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QStringList>
-#include <QThread>
 
 #include <exception>
 #include <memory>
@@ -112,32 +110,22 @@ struct Interruption {
 
 TLanceurImpression::TLanceurImpression(const Plateforme& plateforme, TDemandeImprimante demande,
                                        std::function<void(SurfaceImpression&)> travail, QObject* parent)
-    : QObject(parent), plateforme_(plateforme), demande_(std::move(demande)), travail_(std::move(travail)) {}
+    : QObject(parent), plateforme_(plateforme), demande_(std::move(demande)), travail_(std::move(travail)),
+      cups_(plateforme.imprimantes) {
+    connect(&cups_, &TTravailCups::filesrecues, this, &TLanceurImpression::suite);
+}
 
 TLanceurImpression::~TLanceurImpression() {
-    if (liste_)
-        liste_->wait();
+    annulation_ = true;
+    cups_.annule();
 }
 
 bool TLanceurImpression::lance() {
-    if (encours_ || liste_)
+    if (encours_ || !cups_.demandefiles())
         return false;
     encours_ = true;
     annulation_ = false;
     emit attente(TEtapeImpression::recherche);
-    liste_.reset(QThread::create([this] {
-        const std::vector<TFile> files = plateforme_.imprimantes.files();
-        const TEtatService service = plateforme_.imprimantes.etatservice();
-        QMetaObject::invokeMethod(
-            this,
-            [this, files, service] {
-                liste_->wait();
-                liste_.reset();
-                suite(files, service);
-            },
-            Qt::QueuedConnection);
-    }));
-    liste_->start();
     return true;
 }
 
@@ -146,12 +134,6 @@ void TLanceurImpression::annule() {
         return;
     annulation_ = true;
     cups_.annule();
-    // The listing cannot be stopped half-way; its answer, when it comes, is dropped.
-    if (liste_) {
-        TFinImpression fin;
-        fin.code = TCodeCups::annule;
-        finit(fin);
-    }
 }
 
 void TLanceurImpression::finit(const TFinImpression& fin) {
@@ -159,13 +141,16 @@ void TLanceurImpression::finit(const TFinImpression& fin) {
     emit termine(fin);
 }
 
-void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatService& service) {
-    if (annulation_)
-        return;
+void TLanceurImpression::suite(const TReponseCups& reponse, const std::vector<TFile>& files) {
+    emit reprise();
     TFinImpression fin;
-    fin.serveur = service.serveur;
-    if (service.etat != TService::repond) {
-        fin.code = service.etat == TService::absent ? TCodeCups::injoignable : TCodeCups::sansreponse;
+    fin.serveur = reponse.serveur;
+    if (annulation_ || reponse.code == TCodeCups::annule) {
+        fin.code = TCodeCups::annule;
+        return finit(fin);
+    }
+    if (reponse.code == TCodeCups::injoignable || reponse.code == TCodeCups::sansreponse) {
+        fin.code = reponse.code;
         return finit(fin);
     }
     if (files.empty()) {
@@ -175,6 +160,10 @@ void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatServi
     const TDestination choix = destination(files, imprimantememorisee(plateforme_.systeme).toStdString());
     const std::string file =
         choix.file.empty() ? (demande_ ? demande_(files, choix.disparue) : std::string()) : choix.file;
+    if (annulation_) {
+        fin.code = TCodeCups::annule;
+        return finit(fin);
+    }
     if (file.empty())
         return finit(fin);
     const std::unique_ptr<SurfaceImpression> surface = plateforme_.imprimantes.imprimante(file);
@@ -190,6 +179,7 @@ void TLanceurImpression::suite(const std::vector<TFile>& files, const TEtatServi
         fin.serveur = interruption.reponse.serveur;
         return finit(fin);
     }
+    // A run that had nothing to print opened no job, and there is nothing to announce.
     const TRemise remise = surface->remise();
     fin.lancement = {true, remise.travaux.empty()
                                ? QString()
@@ -202,15 +192,8 @@ std::int32_t TLanceurImpression::soumetenattendant(const TEnvoiCups& envoi) {
     reponse.code = TCodeCups::annule;
     if (!annulation_) {
         emit attente(TEtapeImpression::envoi);
-        QEventLoop boucle;
-        const QMetaObject::Connection lien =
-            connect(&cups_, &TTravailCups::soumis, &boucle, [&](const TReponseCups& r) {
-                reponse = r;
-                boucle.quit();
-            });
-        if (cups_.soumet(envoi))
-            boucle.exec();
-        disconnect(lien);
+        reponse = cups_.soumetenattendant(envoi);
+        emit reprise();
     }
     switch (reponse.code) {
     case TCodeCups::ok:
@@ -271,33 +254,6 @@ QString texteerreur(const ErreurImpression& erreur) {
         break;
     }
     return detail;
-}
-
-std::string imprimantesansdemande(const Plateforme& plateforme) {
-    return destination(plateforme.imprimantes.files(), imprimantememorisee(plateforme.systeme).toStdString())
-        .file;
-}
-
-TLancement lanceimpression(const Plateforme& plateforme, const TDemandeImprimante& demande,
-                           const std::function<void(SurfaceImpression&)>& travail) {
-    const std::vector<TFile> files = plateforme.imprimantes.files();
-    if (files.empty())
-        return lancesurpdf(plateforme, travail);
-
-    const TDestination choix = destination(files, imprimantememorisee(plateforme.systeme).toStdString());
-    const std::string file =
-        choix.file.empty() ? (demande ? demande(files, choix.disparue) : std::string()) : choix.file;
-    if (file.empty())
-        return {};
-    const std::unique_ptr<SurfaceImpression> surface = plateforme.imprimantes.imprimante(file);
-    if (!verifiezone(plateforme, *surface, QString::fromStdString(file), travail) ||
-        !execute(plateforme, *surface, travail))
-        return {};
-    // A run that had nothing to print opened no job, and there is nothing to announce.
-    const TRemise remise = surface->remise();
-    return {true, remise.travaux.empty()
-                      ? QString()
-                      : texteremise(Textes::tr("The printer \"%1\" accepted %2 (%3)."), remise)};
 }
 
 } // namespace vormigral

@@ -8,13 +8,10 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
+#include <chrono>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
-
-class QThread;
 
 namespace vormigral {
 
@@ -28,23 +25,14 @@ struct TLancement {
     QString annonce;   // which printer took how many pages, for the status line; empty otherwise
 };
 
-// Runs a print job on the printer the user chose, else on the system's default, else on the one
-// the user picks when asked through `demande`: never on a queue nobody chose. Before anything is
-// printed, says how many marks would fall outside the printer's printable area and lets the user
-// stop. When the system has no printer at all, says so and offers to write the same pages to a PDF
-// file the user chooses, then says where it went. A failure, the printer's refusal among them, is
-// shown with its reason in the language installed, and the job is not done.
-TLancement lanceimpression(const Plateforme& plateforme, const TDemandeImprimante& demande,
-                           const std::function<void(SurfaceImpression&)>& travail);
-
 // A failure of the printing layer in the user's words, in the language installed.
 QString texteerreur(const ErreurImpression& erreur);
 
-// What a print run launched by TLanceurImpression came to.
+// What a print run came to.
 struct TFinImpression {
     TLancement lancement;
     // injoignable, sansreponse or annule: the window says it (naming `serveur` for the first two);
-    // ok otherwise, every other failure having been shown as lanceimpression shows it.
+    // ok otherwise, every other failure having been shown by the run itself.
     TCodeCups code = TCodeCups::ok;
     std::string serveur;
 };
@@ -55,18 +43,25 @@ enum class TEtapeImpression {
     envoi,     // the print service taking a job and the printer's first answer
 };
 
-// The same print run as lanceimpression, the window kept alive throughout: the printers are
-// listed on a thread of their own, and each job goes to the spooler through a TTravailCups while
-// the window's events go on (a local event loop waits for it, as a dialog's would). Questions to
-// the user (which printer, marks outside the area, a PDF file instead) stay on the window's thread.
-// A print service that is not there, or does not answer, ends the run with that code rather than
-// "no printer". Not to be destroyed while it runs (deleteLater once termine() came).
+// A print job on the printer the user chose, else on the system's default, else on the one the
+// user picks when asked through `demande`: never on a queue nobody chose. Before anything is
+// printed, says how many marks would fall outside the printer's imageable area and lets the user
+// stop. When the system has no printer at all, says so and offers to write the same pages to a PDF
+// file the user chooses, then says where it went. A failure, the printer's refusal among them, is
+// shown with its reason in the language installed, and the job is not done.
+//
+// The window is kept alive throughout: the printers are listed, and each job goes to the spooler,
+// through a TTravailCups while the window's events go on (a local event loop waits for the job, as
+// a dialog's would). Questions to the user (which printer, marks outside the area, a PDF file
+// instead) stay on the window's thread. A print service that is not there, or does not answer,
+// ends the run with that code rather than "no printer". A run cancelled asks the user nothing more.
 class TLanceurImpression final : public QObject {
     Q_OBJECT
 
 public:
     TLanceurImpression(const Plateforme& plateforme, TDemandeImprimante demande,
                        std::function<void(SurfaceImpression&)> travail, QObject* parent = nullptr);
+    // A run still going on is cancelled, and the print service's call waited for (within the limit).
     ~TLanceurImpression() override;
     TLanceurImpression(const TLanceurImpression&) = delete;
     TLanceurImpression& operator=(const TLanceurImpression&) = delete;
@@ -82,26 +77,23 @@ public:
 
 signals:
     void attente(vormigral::TEtapeImpression etape);
+    // The wait announced by attente() is over: the run goes on, and may ask the user something.
+    void reprise();
     // Once per run, at its end.
     void termine(const vormigral::TFinImpression& fin);
 
 private:
-    void suite(const std::vector<TFile>& files, const TEtatService& service);
+    void suite(const TReponseCups& reponse, const std::vector<TFile>& files);
     std::int32_t soumetenattendant(const TEnvoiCups& envoi);
     void finit(const TFinImpression& fin);
 
-    const Plateforme& plateforme_;
+    const Plateforme plateforme_;
     TDemandeImprimante demande_;
     std::function<void(SurfaceImpression&)> travail_;
     TTravailCups cups_;
-    std::unique_ptr<QThread> liste_;
-    std::atomic<bool> annulation_{false};
+    bool annulation_ = false;
     bool encours_ = false;
 };
-
-// The queue a print would use without asking anyone; empty when the user would be asked, or
-// there is no printer.
-std::string imprimantesansdemande(const Plateforme& plateforme);
 
 } // namespace vormigral
 

@@ -180,9 +180,10 @@ void SurfaceQt::livre() {
     miseenpage(fichier);
     peintsur(fichier, utf8(pdf));
     const TEnvoiCups envoi{file, utf8(pdf), utf8(document_), options(imprimante_), suivi};
-    remise_.travaux.push_back(soumetteur_
-                                  ? soumetteur_(envoi)
-                                  : cups::soumet(envoi.file, envoi.pdf, envoi.titre, envoi.options, suivi));
+    // Only a print run that waits for the spooler off the window's thread hands jobs over.
+    if (!soumetteur_)
+        throw ErreurImpression(CauseImpression::Indisponible, file);
+    remise_.travaux.push_back(soumetteur_(envoi));
     remise_.pages += nombre;
 }
 
@@ -267,6 +268,21 @@ std::int32_t SurfaceQt::largeurpage() const {
 
 std::int32_t SurfaceQt::hauteurpage() const {
     return imprimante_.height();
+}
+
+TZone SurfaceQt::zoneimprimable() const {
+    // The printer's own imageable area (its PPD's, for a CUPS queue) is the least margin its layout
+    // allows; the margins laid out may be wider (Qt's 10 points on a printer that reaches the edge).
+    QPageLayout miseenpage = imprimante_.pageLayout();
+    miseenpage.setUnits(QPageLayout::Point);
+    const QMarginsF marges = miseenpage.minimumMargins();
+    const QRectF papier = imprimante_.paperRect(QPrinter::Point);
+    const QRectF zone =
+        papier.marginsRemoved(marges).translated(-imprimante_.pageRect(QPrinter::Point).topLeft());
+    const double x = imprimante_.logicalDpiX() / 72.0;
+    const double y = imprimante_.logicalDpiY() / 72.0;
+    return {qRound(zone.left() * x), qRound(zone.top() * y), qRound(zone.right() * x),
+            qRound(zone.bottom() * y)};
 }
 
 std::int32_t SurfaceQt::resolutionx() const {

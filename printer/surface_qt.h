@@ -49,6 +49,7 @@ public:
 
     std::int32_t largeurpage() const override;
     std::int32_t hauteurpage() const override;
+    TZone zoneimprimable() const override;
     std::int32_t resolutionx() const override;
     std::int32_t resolutiony() const override;
     std::int32_t decalagex() const override;
@@ -70,9 +71,8 @@ public:
     // How long a job is followed once the spooler has it, before it counts as waiting its turn.
     static constexpr std::chrono::milliseconds suivi{4000};
 
-    // Who hands each job to the spooler and follows it, returning its number: at once on this
-    // thread unless set (every wait bounded); a print launcher that keeps the window alive sets
-    // one that hands the job to a TTravailCups and waits.
+    // Who hands each job to the spooler and follows it, returning its number (the print launcher's
+    // TTravailCups). Without one, a job for a printer fails as unavailable.
     using Soumetteur = std::function<std::int32_t(const TEnvoiCups& envoi)>;
     void soumetteur(Soumetteur soumetteur) { soumetteur_ = std::move(soumetteur); }
 

@@ -2,11 +2,13 @@
 
 #include "printer/cups.h"
 
+#include <QEventLoop>
 #include <QThread>
 
 namespace vormigral {
 
-TTravailCups::TTravailCups(QObject* parent) : QObject(parent) {}
+TTravailCups::TTravailCups(const Imprimantes& imprimantes, QObject* parent)
+    : QObject(parent), imprimantes_(imprimantes) {}
 
 TTravailCups::~TTravailCups() {
     if (!fil_)
@@ -27,12 +29,32 @@ void TTravailCups::fin() {
     fil_.reset();
 }
 
+namespace {
+
+TCodeCups codeliste(const TEtatService& service, bool annulee, bool vide) {
+    if (annulee)
+        return TCodeCups::annule;
+    if (service.etat == TService::absent)
+        return TCodeCups::injoignable;
+    if (service.etat == TService::muet)
+        return TCodeCups::sansreponse;
+    return vide ? TCodeCups::sansimprimante : TCodeCups::ok;
+}
+
+} // namespace
+
 bool TTravailCups::demandefiles() {
     if (fil_)
         return false;
     lancefil([this, limites = cups::Limites{delai_, &annulation_}] {
+        TEtatService service;
+        std::vector<TFile> files = imprimantes_.files(limites, service);
         TReponseCups reponse;
-        std::vector<TFile> files = cups::files(limites, reponse);
+        reponse.code = codeliste(service, annulation_, files.empty());
+        reponse.serveur = service.serveur;
+        reponse.raison = service.detail;
+        if (reponse.code != TCodeCups::ok)
+            files.clear();
         QMetaObject::invokeMethod(
             this,
             [this, reponse, files = std::move(files)] {
@@ -62,6 +84,22 @@ bool TTravailCups::soumet(const TEnvoiCups& envoi) {
             Qt::QueuedConnection);
     });
     return true;
+}
+
+TReponseCups TTravailCups::soumetenattendant(const TEnvoiCups& envoi) {
+    TReponseCups reponse;
+    reponse.code = TCodeCups::annule;
+    reponse.file = envoi.file;
+    QEventLoop boucle;
+    const QMetaObject::Connection lien =
+        connect(this, &TTravailCups::soumis, &boucle, [&](const TReponseCups& r) {
+            reponse = r;
+            boucle.quit();
+        });
+    if (soumet(envoi))
+        boucle.exec();
+    disconnect(lien);
+    return reponse;
 }
 
 } // namespace vormigral

@@ -27,9 +27,10 @@ struct TEnvoiCups {
 
 // Talks to the print service off the window's thread: one call at a time on a thread of its own,
 // each on a connection of its own whose every wait is bounded (delai), so that a service that does
-// not answer gives up within seconds with a code naming it. Results come back as signals on the
-// object's thread. A cancel stops the call at once; a job the spooler already made is cancelled
-// there, so that it never comes out later.
+// not answer gives up within seconds with a code naming it. The printers are listed through the
+// printer seam, which tests replace. Results come back as signals on the object's thread. A cancel
+// stops the call at once; a job the spooler already made is cancelled there, so that it never
+// comes out later.
 class TTravailCups final : public QObject {
     Q_OBJECT
 
@@ -37,7 +38,7 @@ public:
     // For the connection and for each answer the service owes.
     static constexpr std::chrono::milliseconds delaipardefaut{5000};
 
-    explicit TTravailCups(QObject* parent = nullptr);
+    explicit TTravailCups(const Imprimantes& imprimantes, QObject* parent = nullptr);
     // A call still going on is cancelled and waited for (within the limit).
     ~TTravailCups() override;
     TTravailCups(const TTravailCups&) = delete;
@@ -50,6 +51,8 @@ public:
     // Hands the job over and follows it: travailcree() once the spooler made it, then soumis().
     // False, nothing sent, while busy.
     bool soumet(const TEnvoiCups& envoi);
+    // Hands the job over and waits for soumis() in a local event loop, the window's events going on.
+    TReponseCups soumetenattendant(const TEnvoiCups& envoi);
     void annule() { annulation_ = true; }
     bool occupe() const { return static_cast<bool>(fil_); }
 
@@ -63,6 +66,7 @@ private:
     template <typename Appel> void lancefil(Appel appel);
     void fin();
 
+    const Imprimantes& imprimantes_;
     std::unique_ptr<QThread> fil_;
     std::atomic<bool> annulation_{false};
     std::chrono::milliseconds delai_ = delaipardefaut;

@@ -38,12 +38,14 @@ void VuePagesQt::peint(QPrinter* imprimante) const {
     pages->miseenpage(*imprimante);
     QPainter peintre(imprimante);
     const qreal trait = imprimante->logicalDpiX() * 0.2 / 25.4;
+    // Where the printer puts ink, which may reach past the page laid out.
+    const TZone zone = pages->zoneimprimable();
     for (int page = 0; page < pages->nombrepages(); ++page) {
         if (page > 0)
             imprimante->newPage();
         peintre.setPen(QPen(Qt::gray, trait, Qt::DashLine));
         peintre.setBrush(Qt::NoBrush);
-        peintre.drawRect(QRectF(0, 0, imprimante->width(), imprimante->height()));
+        peintre.drawRect(QRectF(QPointF(zone.gauche, zone.haut), QPointF(zone.droite, zone.bas)));
         if (fond_ && fond_->nombrepages() > 0)
             fond_->peintpage(peintre, 0, rougebulletin);
         pages->peintpage(peintre, page, Qt::black);

@@ -2,6 +2,8 @@
 
 #include "printing/surface.h"
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,15 +31,20 @@ struct TEtatService {
     std::string detail;  // the system's or the service's own words
 };
 
+// How long a call may wait for the print service, and the flag that stops it at once.
+struct TLimitesService {
+    // For the connection, and for each answer the service owes.
+    std::chrono::milliseconds delai{5000};
+    const std::atomic<bool>* annulation = nullptr;
+};
+
 // The platform's printers, as a seam that tests replace with a recording double.
 class Imprimantes {
 public:
     virtual ~Imprimantes() = default;
-    // The system's print queues; none when there is no printer at all, or no service to ask
-    // (etatservice()). May be called off the window's thread, one call at a time.
-    virtual std::vector<TFile> files() const = 0;
-    // What the print service was like at the last files(); a seam without a service always answers.
-    virtual TEtatService etatservice() const { return {}; }
+    // The system's print queues, none when there is no printer at all or no service to ask: then
+    // `service` says why. Every wait within `limites`; called off the window's thread (TTravailCups).
+    virtual std::vector<TFile> files(const TLimitesService& limites, TEtatService& service) const = 0;
     // The named queue, with its own settings (paper, orientation, copies); never another one.
     virtual std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) = 0;
     // A PDF file laid out exactly as the printer's pages would be.

@@ -34,6 +34,7 @@ public:
 
     std::int32_t largeurpage() const override { return cible_.largeurpage(); }
     std::int32_t hauteurpage() const override { return cible_.hauteurpage(); }
+    TZone zoneimprimable() const override { return cible_.zoneimprimable(); }
     std::int32_t resolutionx() const override { return cible_.resolutionx(); }
     std::int32_t resolutiony() const override { return cible_.resolutiony(); }
     std::int32_t decalagex() const override { return cible_.decalagex(); }

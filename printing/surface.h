@@ -46,6 +46,14 @@ private:
     std::int32_t travail_;
 };
 
+// A rectangle in device units: from (gauche, haut) to (droite, bas).
+struct TZone {
+    std::int32_t gauche = 0;
+    std::int32_t haut = 0;
+    std::int32_t droite = 0;
+    std::int32_t bas = 0;
+};
+
 // What the printer said of the pages handed to it: the queue or file that took them, the job number
 // the queue gave each job (one per slip in one-at-a-time mode), and the pages handed over.
 struct TRemise {
@@ -87,13 +95,16 @@ public:
     // What the printer answered so far; valid after a failure too, for the jobs that went before it.
     virtual TRemise remise() const = 0;
 
-    // The printable area.
+    // The page the runs lay out: what a list fills, what a sheet is centred on.
     virtual std::int32_t largeurpage() const = 0;
     virtual std::int32_t hauteurpage() const = 0;
+    // Where the printer can put ink, in device units from the page's corner: its own imageable area,
+    // which may reach past the page laid out (a printer that prints to the edge) or fall short of it.
+    virtual TZone zoneimprimable() const { return {0, 0, largeurpage(), hauteurpage()}; }
     // Dots per inch along each axis.
     virtual std::int32_t resolutionx() const = 0;
     virtual std::int32_t resolutiony() const = 0;
-    // Where the printable area starts, in dots from the sheet's top-left corner.
+    // Where the page laid out starts, in dots from the sheet's top-left corner.
     virtual std::int32_t decalagex() const = 0;
     virtual std::int32_t decalagey() const = 0;
 };

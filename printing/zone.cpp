@@ -11,7 +11,7 @@ namespace {
 // Measures like the surface it stands for; draws nothing.
 class Mesure final : public RelaisSurface {
 public:
-    using RelaisSurface::RelaisSurface;
+    explicit Mesure(SurfaceImpression& cible) : RelaisSurface(cible), zone_(cible.zoneimprimable()) {}
 
     void ouvre(const std::string&) override {}
     void nouvellepage() override {}
@@ -35,9 +35,11 @@ public:
 private:
     void compte(std::int32_t gauche, std::int32_t haut, std::int32_t droite, std::int32_t bas) {
         ++bilan.total;
-        if (gauche < 0 || haut < 0 || droite > largeurpage() || bas > hauteurpage())
+        if (gauche < zone_.gauche || haut < zone_.haut || droite > zone_.droite || bas > zone_.bas)
             ++bilan.dehors;
     }
+
+    const TZone zone_;
 };
 
 } // namespace

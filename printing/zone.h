@@ -7,8 +7,8 @@
 
 namespace vormigral {
 
-// What a run would draw outside the printable area of a surface: large offsets push marks off the
-// sheet's printable part, where the printer drops them.
+// What a run would draw outside the printer's imageable area (SurfaceImpression::zoneimprimable):
+// large offsets push marks off the part of the sheet the printer reaches, where it drops them.
 struct THorsZone {
     std::int32_t dehors = 0; // texts and lines wholly or partly outside
     std::int32_t total = 0;  // texts and lines drawn

@@ -207,6 +207,42 @@
         <source>Printer: &quot;%1&quot;</source>
         <translation>Printer: &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>Looking for printers…</source>
+        <translation>Looking for printers…</translation>
+    </message>
+    <message>
+        <source>Sending to the printer…</source>
+        <translation>Sending to the printer…</translation>
+    </message>
+    <message>
+        <source>Printing cancelled.</source>
+        <translation>Printing cancelled.</translation>
+    </message>
+    <message>
+        <source>Printer: the print service (%1) does not answer</source>
+        <translation>Printer: the print service (%1) does not answer</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print service (%1) does not answer.</source>
+        <translation>Printing is not available: the print service (%1) does not answer.</translation>
+    </message>
+    <message>
+        <source>The print service (%1) does not answer: the printers could not be listed after a few seconds&apos; wait.</source>
+        <translation>The print service (%1) does not answer: the printers could not be listed after a few seconds&apos; wait.</translation>
+    </message>
+    <message>
+        <source>The print service (%1) does not answer: printing was given up after a few seconds&apos; wait.</source>
+        <translation>The print service (%1) does not answer: printing was given up after a few seconds&apos; wait.</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::Lancement</name>

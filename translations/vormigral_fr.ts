@@ -207,6 +207,42 @@
         <source>Printer: &quot;%1&quot;</source>
         <translation>Imprimante : « %1 »</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Looking for printers…</source>
+        <translation>Recherche des imprimantes…</translation>
+    </message>
+    <message>
+        <source>Sending to the printer…</source>
+        <translation>Envoi à l&apos;imprimante…</translation>
+    </message>
+    <message>
+        <source>Printing cancelled.</source>
+        <translation>Impression annulée.</translation>
+    </message>
+    <message>
+        <source>Printer: the print service (%1) does not answer</source>
+        <translation>Imprimante : le service d&apos;impression (%1) ne répond pas</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print service (%1) does not answer.</source>
+        <translation>L&apos;impression n&apos;est pas possible : le service d&apos;impression (%1) ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The print service (%1) does not answer: the printers could not be listed after a few seconds&apos; wait.</source>
+        <translation>Le service d&apos;impression (%1) ne répond pas : les imprimantes n&apos;ont pas pu être listées après quelques secondes d&apos;attente.</translation>
+    </message>
+    <message>
+        <source>The print service (%1) does not answer: printing was given up after a few seconds&apos; wait.</source>
+        <translation>Le service d&apos;impression (%1) ne répond pas : l&apos;impression a été abandonnée après quelques secondes d&apos;attente.</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::Lancement</name>

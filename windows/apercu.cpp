@@ -6,6 +6,7 @@
 #include "windows/legendes.h"
 #include "windows/outils.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,7 +21,6 @@ const Legende legendesapercu[] = {
     {"bsuivant", "&Suivant", "&Next"},
     {"bfermer", "&Fermer", "&Close"},
     {"acc:vueapercu", "Aperçu des pages", "Preview of the pages"},
-    {"acc:lpage", "Page affichée", "Page shown"},
     {"bulletin", "Bulletin %1 sur %2", "Slip %1 of %2"},
     {"page", "Page %1 sur %2", "Page %1 of %2"},
     {"breduire", "&Réduire", "Zoom &out"},
@@ -46,8 +46,8 @@ const Legende legendesapercu[] = {
 
 } // namespace
 
-TApercu::TApercu(const TEtat& etat, Imprimantes& imprimantes, QWidget* parent)
-    : QDialog(parent), etat_(etat), imprimantes_(imprimantes) {
+TApercu::TApercu(const TEtat& etat, const Impression& impression, QWidget* parent)
+    : QDialog(parent), etat_(etat), impression_(impression) {
     setObjectName(QStringLiteral("apercu"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
@@ -101,7 +101,7 @@ void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu
     const TParametres& p = etat_.parametres;
     const QString imprimante =
         !file.empty() ? texte(legendesapercu, "surimprimante", en).arg(QString::fromStdString(file))
-        : imprimantes_.files().empty() ? texte(legendesapercu, "sansimprimante", en)
+        : impression_.sansimprimante() ? texte(legendesapercu, "sansimprimante", en)
                                        : texte(legendesapercu, "achoisir", en);
     const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
                        : genre == GenreApercu::Liste   ? "noteliste"
@@ -136,9 +136,17 @@ void TApercu::bsuivantClick() {
 
 void TApercu::affichepage() {
     const bool en = anglais(etat_);
-    lpage->setText(texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
-                       .arg(pagecourante())
-                       .arg(nombrepages()));
+    const QString compteur = texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
+                                 .arg(pagecourante())
+                                 .arg(nombrepages());
+    lpage->setText(compteur);
+    // The counter is the label's accessible name, so that a screen reader reads it and hears it
+    // change with the page.
+    if (compteur != lpage->accessibleName()) {
+        lpage->setAccessibleName(compteur);
+        QAccessibleEvent changement(lpage, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changement);
+    }
     findChild<QPushButton*>(QStringLiteral("bprecedent"))->setEnabled(pagecourante() > 1);
     findChild<QPushButton*>(QStringLiteral("bsuivant"))->setEnabled(pagecourante() < nombrepages());
 }

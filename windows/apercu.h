@@ -13,6 +13,7 @@ class QPrinter;
 
 namespace vormigral {
 
+class Impression;
 class SurfaceQt;
 class VuePagesQt;
 
@@ -24,7 +25,7 @@ enum class GenreApercu { Bulletins, Liste, Calage };
 class TApercu : public QDialog {
     Q_OBJECT
 public:
-    TApercu(const TEtat& etat, Imprimantes& imprimantes, QWidget* parent);
+    TApercu(const TEtat& etat, const Impression& impression, QWidget* parent);
 
     // Shows the pages of `pages` (a preview surface whose job is closed), each over the first page
     // of `fond` when there is one, laid out as printer `file` ("" when there is none), until the
@@ -45,7 +46,7 @@ private:
     void affichepage();
 
     const TEtat& etat_;
-    Imprimantes& imprimantes_;
+    const Impression& impression_;
     VuePagesQt* vueapercu = nullptr;
     QLabel* lpage = nullptr;
     QLabel* lnote = nullptr;

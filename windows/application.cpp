@@ -38,9 +38,7 @@ Application::Application(const Plateforme& plateforme, Langue& langue)
     : plateforme_(plateforme), choiximprimante_([this](QWidget* proprietaire) {
           return new TChoixImprimante(etat_, plateforme_, *imprime_, proprietaire);
       }),
-      apercu_([this](QWidget* proprietaire) {
-          return new TApercu(etat_, plateforme_.imprimantes, proprietaire);
-      }),
+      apercu_([this](QWidget* proprietaire) { return new TApercu(etat_, *imprime_, proprietaire); }),
       calage_([this](QWidget* proprietaire) { return new TCalage(etat_, *imprime_, apercu_, proprietaire); }),
       analyse_([this, &langue](QWidget* proprietaire) { return new TAnalyse(etat_, langue, proprietaire); }),
       historique_(

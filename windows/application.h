@@ -50,6 +50,7 @@ public:
     TForm9& parametres() { return *parametres_; }
     TForm10& choixlangue() { return *choixlangue_; }
     SurDemande<TApercu>& apercu() { return apercu_; }
+    Impression& impressions() { return *imprime_; }
 
 private:
     Plateforme plateforme_;

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 namespace vormigral {
@@ -58,6 +59,11 @@ TCalage::TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& aperc
     imprimer->setDefault(true);
     connect(voir, &QPushButton::clicked, this, &TCalage::bapercuClick);
     connect(imprimer, &QPushButton::clicked, this, &TCalage::bimprimerClick);
+    // Nothing else starts while printing waits for the print service.
+    connect(&impression_, &Impression::occupe, this, [voir, imprimer](bool oui) {
+        voir->setEnabled(!oui);
+        imprimer->setEnabled(!oui);
+    });
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
     traduitcalage();
 }
@@ -67,7 +73,7 @@ void TCalage::traduitcalage() {
     appliquelegendes(this, legendescalage, en);
     const TParametres& p = etat_.parametres;
     ldecalages->setText(texte(legendescalage, "decalages", en).arg(p.decalh).arg(p.decalv));
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
 }
 
 void TCalage::showEvent(QShowEvent* evenement) {
@@ -80,6 +86,10 @@ void TCalage::showEvent(QShowEvent* evenement) {
     QDialog::showEvent(evenement);
     centreecran(this);
     ctype->setFocus();
+}
+
+void TCalage::montreimprimante() {
+    impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
 std::int32_t TCalage::type() const {
@@ -95,10 +105,16 @@ void TCalage::bapercuClick() {
 
 void TCalage::bimprimerClick() {
     const std::int32_t t = type();
-    if (impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait)
+    // The program may be quit or started afresh while the run waits: this window may be gone then.
+    const QPointer<TCalage> vivant(this);
+    const bool fait =
+        impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait;
+    if (!vivant)
+        return;
+    if (fait)
         accept();
     else
-        limprimante->setText(impression_.imprimanteprevue());
+        montreimprimante();
 }
 
 } // namespace vormigral

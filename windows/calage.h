@@ -29,6 +29,8 @@ protected:
 
 private:
     std::int32_t type() const;
+    // The printer label, filled once the print service answered.
+    void montreimprimante();
 
     TEtat& etat_;
     Impression& impression_;

@@ -45,7 +45,7 @@ const Legende legendeschoiximprimante[] = {
 
 constexpr int rolesuitdefaut = Qt::UserRole + 1;
 
-QString description(const TFile& file, bool en) {
+QString description(const TFile& file, bool en, bool suitdefaut) {
     const QString nom = QString::fromStdString(file.nom);
     const QString message =
         file.message.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(file.message));
@@ -53,7 +53,7 @@ QString description(const TFile& file, bool en) {
         return texte(legendeschoiximprimante, "arretee", en).arg(nom, message);
     if (!file.accepte)
         return texte(legendeschoiximprimante, "refuse", en).arg(nom, message);
-    if (file.defaut)
+    if (file.defaut && !suitdefaut)
         return texte(legendeschoiximprimante, "defaut", en).arg(nom);
     return nom;
 }
@@ -90,8 +90,11 @@ void TChoixImprimante::traduitchoiximprimante() {
 }
 
 void TChoixImprimante::choisit() {
-    const std::vector<TFile> files = plateforme_.imprimantes.files();
-    execute(files, files.empty() ? "raisonaucune" : "raisonmenu", true);
+    TCodeCups code = TCodeCups::ok;
+    const std::vector<TFile> files = impression_.listefiles(code);
+    // A print service that did not answer was said already; its silence is not "no printer".
+    if (code == TCodeCups::ok || code == TCodeCups::sansimprimante)
+        execute(files, files.empty() ? "raisonaucune" : "raisonmenu", true);
 }
 
 std::string TChoixImprimante::demande(const std::vector<TFile>& files, bool disparue) {
@@ -105,7 +108,10 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
     lraison->setText(texte(legendeschoiximprimante, raison, en));
     listeimprimantes->clear();
     const auto defaut = std::find_if(files.begin(), files.end(), [](const TFile& f) { return f.defaut; });
-    if (suitdefaut && defaut != files.end()) {
+    // The system's default is named once: the first row follows it wherever it goes, and the
+    // queue's own row below is that queue alone.
+    const bool lignesuivre = suitdefaut && defaut != files.end();
+    if (lignesuivre) {
         auto* suivre = new QListWidgetItem(
             texte(legendeschoiximprimante, "suitdefaut", en).arg(QString::fromStdString(defaut->nom)),
             listeimprimantes);
@@ -115,7 +121,7 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
     int choisie = 0;
     for (const TFile& file : files) {
         const QString nom = QString::fromStdString(file.nom);
-        auto* element = new QListWidgetItem(description(file, en), listeimprimantes);
+        auto* element = new QListWidgetItem(description(file, en, lignesuivre), listeimprimantes);
         element->setData(Qt::UserRole, nom);
         if (nom == memorisee)
             choisie = listeimprimantes->count() - 1;

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -70,6 +71,12 @@ void TForm7::construitcontroles() {
     connect(apercu, &QToolButton::clicked, this, &TForm7::bapercuClick);
     connect(imprimante, &QToolButton::clicked, this, &TForm7::bimprimanteClick);
     limprimante = place<QLabel>(this, "limprimante", {16, 268, 445, 16});
+    // Nothing else starts while printing waits for the print service.
+    connect(&impression_, &Impression::occupe, this, [lance, apercu, imprimante](bool oui) {
+        for (QWidget* bouton :
+             {static_cast<QWidget*>(lance), static_cast<QWidget*>(apercu), static_cast<QWidget*>(imprimante)})
+            bouton->setEnabled(!oui);
+    });
 
     traduit(anglaiscreation_);
 }
@@ -140,7 +147,11 @@ void TForm7::activate() {
     construit();
     Gpremier->setText(QStringLiteral("1"));
     gdernier->setText(QString::number(grillesmethode()));
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
+}
+
+void TForm7::montreimprimante() {
+    impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
 std::int32_t TForm7::grillesmethode() const {
@@ -179,14 +190,18 @@ void TForm7::boutlancerClick() {
                                  texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
                                  Icone::Question) == Reponse::Ok;
     };
+    // The program may be quit or started afresh while the run waits: this window may be gone then.
+    const QPointer<TForm7> vivant(this);
     const TLancement fait = impression_.imprime([&](SurfaceImpression& surface) {
         imprimebulletins(etat_, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
     });
+    if (!vivant)
+        return;
     // A failed run leaves the dialog open, with the request as it was.
     if (fait.fait)
         accept();
     else
-        limprimante->setText(impression_.imprimanteprevue());
+        montreimprimante();
 }
 
 void TForm7::bapercuClick() {
@@ -208,7 +223,7 @@ void TForm7::bapercuClick() {
 void TForm7::bimprimanteClick() {
     construit();
     choiximprimante_().choisit();
-    limprimante->setText(impression_.imprimanteprevue());
+    montreimprimante();
 }
 
 } // namespace vormigral

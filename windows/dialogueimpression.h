@@ -41,6 +41,8 @@ protected:
 private:
     void construitcontroles() override;
     void traduit(bool en);
+    // The printer label, filled once the print service answered.
+    void montreimprimante();
 
     struct Requete {
         std::int32_t type;

@@ -7,7 +7,10 @@
 #include <QRect>
 #include <QString>
 
+#include <chrono>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QToolButton;
 class QWidget;
@@ -18,13 +21,16 @@ class TChoixImprimante;
 
 // Printing as the windows start it: the printer chooser asks when nobody chose a queue, the user is
 // told once a run that the file of their choice cannot be read, and every job a printer accepted is
-// announced.
+// announced. Every call to the print service is made off the window's thread (TTravailCups,
+// TLanceurImpression): the windows repaint meanwhile, and a wait of more than a moment shows what
+// it waits for with a Cancel. A print service that is not there or does not answer is said, naming
+// it, never taken for "no printer".
 class Impression : public QObject {
     Q_OBJECT
 public:
     Impression(const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante);
 
-    // Runs a print job (see lanceimpression).
+    // Runs a print job (see TLanceurImpression) and returns once it is over; nothing while one runs.
     TLancement imprime(const std::function<void(SurfaceImpression&)>& travail);
 
     // The queue the user chose in the program; empty when they follow the system's default. When the
@@ -32,20 +38,42 @@ public:
     QString imprimantechoisie();
 
     // The printer a print would go to without asking, for a window to show: "Printer: "PDF"",
-    // "Printer: "PDF" (system default)", or what happens when none is chosen.
-    QString imprimanteprevue();
+    // "Printer: "PDF" (system default)", or what happens when none is chosen. `affiche` receives
+    // "Looking for printers…" at once, then the answer, unless `contexte` is gone by then.
+    void imprimanteprevue(QObject* contexte, const std::function<void(const QString&)>& affiche);
 
-    // The queue a preview lays its pages out for: the one a print would use without asking.
+    // The queue a preview lays its pages out for: the one a print would use without asking; empty
+    // when there is none, or the print service did not answer (which is said).
     std::string imprimanteapercu();
+
+    // The queues, asked on the window's thread within the print service's limit; none when it did
+    // not answer (which is said). `code`: how the listing went.
+    std::vector<TFile> listefiles(TCodeCups& code);
+
+    // Whether the last listing found the print service answering with no printer at all.
+    bool sansimprimante() const { return derniereliste_ == TCodeCups::sansimprimante; }
+
+    // For the connection and for each answer the print service owes.
+    void delai(std::chrono::milliseconds delai) { delai_ = delai; }
 
 signals:
     // Which printer took how many pages, for the main window's status line.
     void annonce(const QString& texte);
+    // True while a run or a listing waits for the print service: the windows disable what would
+    // start another.
+    void occupe(bool oui);
 
 private:
+    // The print service's failure in the user's words; empty for any other code.
+    QString texteservice(TCodeCups code, const std::string& serveur, bool liste) const;
+    void signaleservice(TCodeCups code, const std::string& serveur, bool liste);
+
     const Plateforme plateforme_;
     SurDemande<TChoixImprimante>& choiximprimante_;
     bool signale_ = false; // the user was told that the file of their printer choice cannot be read
+    bool encours_ = false;
+    TCodeCups derniereliste_ = TCodeCups::ok;
+    std::chrono::milliseconds delai_ = TTravailCups::delaipardefaut;
 };
 
 // A small command with its caption under its picture, for a narrow free space of a window.

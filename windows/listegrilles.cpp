@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -134,12 +135,16 @@ void TForm5::imprimeliste() {
     construit();
     const std::int32_t methode = etat_.methodechoisie;
     const std::string titre = titreliste();
+    // The program may be quit or started afresh while the run waits: this window may be gone then.
+    const QPointer<TForm5> vivant(this);
+    const QString annonce = impression_
+                                .imprime([&](SurfaceImpression& surface) {
+                                    vormigral::imprimeliste(etat_, surface, methode, titre);
+                                })
+                                .annonce;
     // The window stays open over the main window's status line: the answer shows here too.
-    lcompterendu->setText(impression_
-                              .imprime([&](SurfaceImpression& surface) {
-                                  vormigral::imprimeliste(etat_, surface, methode, titre);
-                              })
-                              .annonce);
+    if (vivant)
+        lcompterendu->setText(annonce);
 }
 
 void TForm5::bapercuClick() {

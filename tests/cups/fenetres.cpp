@@ -10,6 +10,7 @@
 #include "printer/lancement.h"
 #include "tests/cups/lecturepdf.h"
 #include "tests/support/doubles.h"
+#include "windows/calage.h"
 #include "windows/choiximprimante.h"
 #include "windows/dialogueimpression.h"
 #include "windows/listegrilles.h"
@@ -129,6 +130,8 @@ private slots:
     void sansdefaut();
     void lanceur_data();
     void lanceur();
+    void calage_data();
+    void calage();
 };
 
 void Fenetres::refus_data() {
@@ -254,8 +257,8 @@ void Fenetres::acceptation() {
     QCOMPARE(papier, pages);
 }
 
-// Options › Printer lists every queue with its state and keeps the one picked; the system's default
-// can be followed again.
+// Options › Printer lists every queue with its state and keeps the one picked; the system's default,
+// named once, can be followed again.
 void Fenetres::choix() {
     ImprimantesQt imprimantes;
     Banc banc(&imprimantes);
@@ -268,7 +271,7 @@ void Fenetres::choix() {
             auto* liste = controle<QListWidget>(w, "listeimprimantes");
             QCOMPARE(lignes(liste),
                      (QStringList{"Imprimante par défaut du système (PDF)", "ARRET — arrêtée (Capot ouvert)",
-                                  "PDF — par défaut du système", "REFUS — refuse les travaux (Bac vide)"}));
+                                  "PDF", "REFUS — refuse les travaux (Bac vide)"}));
             QCOMPARE(liste->currentRow(), attendue);
             liste->setCurrentRow(int(lignes(liste).indexOf(ligne)));
             clique(w, "bok");
@@ -388,6 +391,34 @@ void Fenetres::lanceur() {
     QCOMPARE(annonce.travaux.size(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(travaux("PDF", CUPS_WHICHJOBS_ALL)[annonce.travaux.first()],
                               IPP_JSTATE_COMPLETED, 20000);
+}
+
+void Fenetres::calage_data() {
+    QTest::addColumn<int>("type");
+    QTest::newRow("type 1") << 0;
+    QTest::newRow("type 2") << 1;
+}
+
+// A queue whose imageable area is the whole sheet (cups-pdf's) takes the calibration sheets with no
+// warning about marks it could not print.
+void Fenetres::calage() {
+    QFETCH(int, type);
+    ImprimantesQt imprimantes;
+    Banc banc(&imprimantes);
+    prepare(banc, 2, 1);
+    QObject garde;
+    bool vu = false;
+    quandouverte<TCalage>(&garde, [&](TCalage* w) {
+        vu = true;
+        controle<QComboBox>(w, "ctype")->setCurrentIndex(type);
+        clique(w, "bimprimer");
+        QVERIFY(!w->isVisible());
+    });
+    banc.principale().findChild<QAction*>(QStringLiteral("mCalage1"))->trigger();
+    QVERIFY(vu);
+    QVERIFY2(banc.messages.messages.isEmpty(), qPrintable(banc.messages.messages.value(0).texte));
+    const QString annonce = texte(&banc.principale(), "Label2");
+    QVERIFY2(lis(annonce).imprimante == QLatin1String("PDF"), qPrintable(annonce));
 }
 
 int fenetres(int argc, char** argv) {

@@ -133,7 +133,7 @@ ajoute REFUS
 cupsreject -r "Bac vide" REFUS
 ajoute ARRET
 cupsdisable -r "Capot ouvert" ARRET
-"$pilote" fenetres refus acceptation choix lanceur
+"$pilote" fenetres refus acceptation choix lanceur calage
 
 # Queues without a default among them.
 for file in PDF REFUS ARRET; do lpadmin -x "$file"; done

@@ -8,8 +8,10 @@
 
 #include "engine/calculgrille.h"
 #include "engine/etat.h"
+#include "printer/cups.h"
 #include "printer/imprimantes_qt.h"
 #include "printer/surface_qt.h"
+#include "printer/travailcups.h"
 #include "printing/calage.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
@@ -631,7 +633,8 @@ int main(int argc, char* argv[]) {
     TApercu& fenetre = banc.application().apercu()();
     if (ordre == QLatin1String("imprime") && args.size() == 2) {
         ImprimantesQt imprimantes;
-        const std::vector<TFile> files = imprimantes.files();
+        TEtatService service;
+        const std::vector<TFile> files = imprimantes.files(TLimitesService{}, service);
         const auto defaut = std::find_if(files.begin(), files.end(), [](const TFile& f) { return f.defaut; });
         if (defaut == files.end()) {
             std::fprintf(stderr, "no default printer\n");
@@ -639,8 +642,20 @@ int main(int argc, char* argv[]) {
         }
         const std::string file = defaut->nom;
         try {
-            const Attentes a = imprime([&](int) { return imprimantes.imprimante(file); }, true, fenetre, file,
-                                       QFileInfo(args[1]).dir());
+            // Each job goes to the spooler as a print run hands it over: off this thread.
+            TTravailCups cups(imprimantes);
+            const auto surface = [&](int) -> std::unique_ptr<SurfaceImpression> {
+                auto s =
+                    std::make_unique<SurfaceQt>(SurfaceQt::Sortie::Imprimante, QString::fromStdString(file));
+                s->soumetteur([&cups](const TEnvoiCups& envoi) {
+                    const TReponseCups r = cups.soumetenattendant(envoi);
+                    if (r.code != TCodeCups::ok)
+                        cups::leve(r);
+                    return r.travail;
+                });
+                return s;
+            };
+            const Attentes a = imprime(surface, true, fenetre, file, QFileInfo(args[1]).dir());
             return ecris(a, args[1]) ? 0 : 1;
         } catch (const ErreurImpression& e) {
             std::fprintf(stderr, "printing failed: %s\n", e.what());

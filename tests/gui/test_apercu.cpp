@@ -122,6 +122,10 @@ void TestApercu::apercu() {
         QCOMPARE(w->nombrepages(), pages.size());
         for (const QString& page : pages) {
             QCOMPARE(texte(w, "lpage"), page);
+            // What a screen reader reads of the counter.
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(controle<QLabel>(w, "lpage"))->text(QAccessible::Name),
+                page);
             QTest::mouseClick(controle<QPushButton>(w, "bsuivant"), Qt::LeftButton);
         }
         QVERIFY(!controle<QPushButton>(w, "bsuivant")->isEnabled());

@@ -7,22 +7,29 @@
 #include "files/parametres.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
+#include "windows/application.h"
 #include "windows/choiximprimante.h"
 #include "windows/dialogueimpression.h"
+#include "windows/imprimer.h"
 #include "windows/principale.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace vormigral;
 using namespace vormigral::test;
@@ -104,6 +111,12 @@ private slots:
     void choiximprimante();
     void choixillisible_data();
     void choixillisible();
+    void choixmenu_data();
+    void choixmenu();
+    void service_data();
+    void service();
+    void interruption_data();
+    void interruption();
 };
 
 void TestImpressionDialogue::ouverture_data() {
@@ -521,20 +534,30 @@ void TestImpressionDialogue::sansmethode() {
 
 void TestImpressionDialogue::horszone_data() {
     QTest::addColumn<int>("decalh");
+    QTest::addColumn<int>("marge");   // where the printer's reach starts left of the page laid out, in dots
     QTest::addColumn<int>("reponse"); // -1 no warning expected, 0 No, 1 Yes
-    QTest::newRow("offsets within the sheet") << 4 << -1;
-    QTest::newRow("10 mm to the left, stopped") << -10 << 0;
-    QTest::newRow("10 mm to the left, printed anyway") << -10 << 1;
+    QTest::newRow("offsets within the sheet") << 4 << 0 << -1;
+    QTest::newRow("10 mm to the left, stopped") << -10 << 0 << 0;
+    QTest::newRow("10 mm to the left, printed anyway") << -10 << 0 << 1;
+    // The printer prints to the sheet's edge, 12 mm left of the page laid out.
+    QTest::newRow("10 mm to the left, within the printer's reach") << -10 << -142 << -1;
+    // The printer's reach starts 17 mm into the page.
+    QTest::newRow("within the page, short of the printer's reach") << 4 << 200 << 0;
 }
 
 // Marks pushed off the printable area by the offsets are announced before anything is printed,
 // with how many; the user may stop there, the dialog staying open.
 void TestImpressionDialogue::horszone() {
     QFETCH(int, decalh);
+    QFETCH(int, marge);
     QFETCH(int, reponse);
     Banc banc;
     prepare(banc, 1, 1);
     banc.etat().parametres.decalh = decalh;
+    if (marge != 0) {
+        const SurfaceDouble& m = banc.imprimantes.modele;
+        banc.imprimantes.modele.zone = TZone{marge, 0, m.largeur, m.hauteur};
+    }
     if (reponse >= 0)
         banc.messages.reponses.push_back(reponse ? Reponse::Oui : Reponse::Non);
     dansledialogue(banc, [reponse](TForm7* w) {
@@ -641,7 +664,8 @@ void TestImpressionDialogue::choixillisible() {
     prepare(banc, 1, 1);
     for (int fois = 0; fois < 2; ++fois)
         dansledialogue(banc, [](TForm7* w) {
-            QCOMPARE(texte(w, "limprimante"), QStringLiteral("Imprimante : « B » (par défaut du système)"));
+            QTRY_COMPARE(texte(w, "limprimante"),
+                         QStringLiteral("Imprimante : « B » (par défaut du système)"));
             lance(w);
         });
     QVERIFY(!tube.debloque());
@@ -653,6 +677,159 @@ void TestImpressionDialogue::choixillisible() {
                        "se fait comme si aucune imprimante n'avait été choisie.")
             .arg(chemin, cause));
     QCOMPARE(imprimantememorisee(banc.systeme), QString());
+}
+
+void TestImpressionDialogue::choixmenu_data() {
+    QTest::addColumn<QStringList>("files"); // "*" marks the default
+    QTest::addColumn<int>("service");
+    QTest::addColumn<QStringList>("lignes"); // the chooser's rows; none when it must not open
+    QTest::addColumn<QString>("message");
+    QTest::newRow("the default named once")
+        << QStringList{"A", "*B"} << int(TService::repond)
+        << QStringList{"Imprimante par défaut du système (B)", "A", "B"} << QString();
+    QTest::newRow("no default") << QStringList{"A", "B"} << int(TService::repond) << QStringList{"A", "B"}
+                                << QString();
+    QTest::newRow("a silent print service")
+        << QStringList{"A", "*B"} << int(TService::muet) << QStringList{}
+        << "Le service d'impression (/run/cups/cups.sock) ne répond pas : les imprimantes n'ont pas pu être "
+           "listées après quelques secondes d'attente.";
+}
+
+// Options › Printer names the system's default once; a print service that does not answer is said,
+// naming it, and never taken for "no printer installed".
+void TestImpressionDialogue::choixmenu() {
+    QFETCH(QStringList, files);
+    QFETCH(int, service);
+    QFETCH(QStringList, lignes);
+    QFETCH(QString, message);
+    Banc banc;
+    banc.imprimantes.listefiles.clear();
+    for (const QString& f : files)
+        banc.imprimantes.listefiles.push_back({f.mid(f.startsWith(QLatin1Char('*'))).toStdString(),
+                                               f.startsWith(QLatin1Char('*')),
+                                               true,
+                                               false,
+                                               {}});
+    banc.imprimantes.service = {TService(service), "/run/cups/cups.sock", {}};
+    prepare(banc, 1, 1);
+    banc.application().impressions().delai(std::chrono::milliseconds(300));
+    QStringList vues;
+    QObject garde;
+    quandouverte<TChoixImprimante>(&garde, [&](TChoixImprimante* choix) {
+        const auto* liste = controle<QListWidget>(choix, "listeimprimantes");
+        for (int i = 0; i < liste->count(); ++i)
+            vues << liste->item(i)->text();
+        choix->reject();
+    });
+    dansledialogue(
+        banc, [](TForm7* w) { QTest::mouseClick(controle<QToolButton>(w, "bimprimante"), Qt::LeftButton); });
+    QCOMPARE(vues, lignes);
+    QCOMPARE(banc.messages.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(banc.messages.messages.first().texte, message);
+}
+
+void TestImpressionDialogue::service_data() {
+    QTest::addColumn<int>("service");
+    QTest::addColumn<bool>("annule");
+    QTest::addColumn<QString>("message"); // none when empty
+    QTest::addColumn<QString>("annonce"); // the main window's status line; unchecked when empty
+    QTest::newRow("no print service")
+        << int(TService::absent) << false
+        << "L'impression n'est pas possible : le service d'impression (/run/cups/cups.sock) ne répond pas."
+        << QString();
+    QTest::newRow("a silent print service")
+        << int(TService::muet) << false
+        << "Le service d'impression (/run/cups/cups.sock) ne répond pas : l'impression a été abandonnée "
+           "après quelques secondes d'attente."
+        << QString();
+    QTest::newRow("cancelled while waiting")
+        << int(TService::muet) << true << QString() << "Impression annulée.";
+}
+
+// A print service that is not there or says nothing: the dialog opens at once, says which service
+// does not answer, and stays alive while printing waits for it, with Print disabled and a Cancel.
+void TestImpressionDialogue::service() {
+    QFETCH(int, service);
+    QFETCH(bool, annule);
+    QFETCH(QString, message);
+    QFETCH(QString, annonce);
+    Banc banc;
+    banc.imprimantes.service = {TService(service), "/run/cups/cups.sock", {}};
+    prepare(banc, 1, 1);
+    banc.application().impressions().delai(std::chrono::milliseconds(1500));
+    dansledialogue(banc, [&](TForm7* w) {
+        // Shown before the service answered.
+        if (service == int(TService::muet))
+            QCOMPARE(texte(w, "limprimante"), QStringLiteral("Recherche des imprimantes…"));
+        QTRY_COMPARE_WITH_TIMEOUT(texte(w, "limprimante"),
+                                  QStringLiteral("Imprimante : le service d'impression (/run/cups/cups.sock) "
+                                                 "ne répond pas"),
+                                  5000);
+        int battements = 0;
+        QTimer minuterie;
+        connect(&minuterie, &QTimer::timeout, [&battements] { ++battements; });
+        minuterie.start(10);
+        bool desactive = false;
+        QTimer::singleShot(100, w, [&] { desactive = !controle<QPushButton>(w, "boutlancer")->isEnabled(); });
+        bool annulable = false;
+        if (annule)
+            QTimer::singleShot(800, w, [&annulable] {
+                for (QWidget* f : QApplication::allWidgets())
+                    if (auto* attente = qobject_cast<QProgressDialog*>(f);
+                        attente && attente->isVisible() && attente->windowOpacity() > 0.5 &&
+                        !attente->accessibleName().isEmpty()) {
+                        annulable = true;
+                        QTest::mouseClick(attente->findChild<QPushButton*>(), Qt::LeftButton);
+                    }
+            });
+        lance(w);
+        QVERIFY(w->isVisible());
+        if (service == int(TService::muet)) {
+            QVERIFY(desactive);
+            QVERIFY2(battements >= 10, qPrintable(QString::number(battements)));
+        }
+        QCOMPARE(annulable, annule);
+        QVERIFY(controle<QPushButton>(w, "boutlancer")->isEnabled());
+        w->reject();
+    });
+    QVERIFY2(banc.messages.messages.size() == (message.isEmpty() ? 0 : 1),
+             qPrintable(banc.messages.messages.value(0).texte));
+    if (!message.isEmpty())
+        QCOMPARE(banc.messages.messages.first().texte, message);
+    if (!annonce.isEmpty())
+        QCOMPARE(texte(&banc.principale(), "Label2"), annonce);
+    QVERIFY(banc.imprimantes.surfaces.empty());
+}
+
+void TestImpressionDialogue::interruption_data() {
+    QTest::addColumn<bool>("redemarre");
+    QTest::newRow("the program started afresh") << true;
+    QTest::newRow("the program quit") << false;
+}
+
+// The program started afresh, or quit (every event loop ended), while a print run waits for the print
+// service: the run stops at once, prints, asks and says nothing, and the window it started from, once gone,
+// is not used.
+void TestImpressionDialogue::interruption() {
+    QFETCH(bool, redemarre);
+    Banc banc;
+    banc.imprimantes.service = {TService::muet, "/run/cups/cups.sock", {}};
+    prepare(banc, 1, 1);
+    banc.application().impressions().delai(std::chrono::milliseconds(4000));
+    const QPointer<TForm7> w(&banc.application().impression());
+    w->show();
+    QTimer::singleShot(200, [&] { redemarre ? banc.demarre() : QCoreApplication::exit(0); });
+    QElapsedTimer duree;
+    duree.start();
+    controle<QPushButton>(w, "boutlancer")->click();
+    QVERIFY2(duree.elapsed() < 2000, qPrintable(QString::number(duree.elapsed())));
+    QCOMPARE(w.isNull(), redemarre);
+    QVERIFY2(banc.messages.messages.empty(), qPrintable(banc.messages.messages.value(0).texte));
+    QVERIFY(banc.imprimantes.surfaces.empty());
+    // No other window opened: the wait is gone, and no printer chooser was opened.
+    QWidget* modal = QApplication::activeModalWidget();
+    QVERIFY2(!modal || modal == w, qPrintable(modal ? modal->objectName() : QString()));
 }
 
 QTEST_MAIN(TestImpressionDialogue)

@@ -19,6 +19,7 @@
 #include <QEventLoop>
 #include <QMap>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -270,10 +271,15 @@ private:
                 for (int n = 1 + tire(8); n > 0; --n)
                     texte += jeu.at(tire(int(jeu.size())));
                 journal(QStringLiteral("type '%1' in %2").arg(texte, nom(w)));
+                // A key may start a print run, whose wait runs the next steps: the control may be
+                // gone after any key.
+                const QPointer<QWidget> saisie(w);
                 for (const QChar c : texte)
-                    QTest::sendKeyEvent(QTest::Click, w,
-                                        c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
-                                        QString(c), Qt::NoModifier);
+                    if (saisie)
+                        QTest::sendKeyEvent(QTest::Click, saisie,
+                                            c.unicode() < 128 ? Qt::Key(c.toUpper().unicode())
+                                                              : Qt::Key_unknown,
+                                            QString(c), Qt::NoModifier);
             } else {
                 const Qt::Key touche = touches[tire(int(std::size(touches)))];
                 journal(QStringLiteral("key %1 in %2").arg(int(touche), 0, 16).arg(nom(w)));

@@ -1,3 +1,5 @@
+#include "printer/cups.h"
+#include "printer/imprimantes_qt.h"
 #include "printer/lancement.h"
 #include "printer/travailcups.h"
 #include "tests/support/doubles.h"
@@ -94,6 +96,8 @@ private slots:
     void serviceabsent();
     void lanceur_data();
     void lanceur();
+    void raisontravail_data();
+    void raisontravail();
 
 private:
     QTemporaryDir dossier_;
@@ -134,7 +138,8 @@ void TestTravailCups::serviceabsent() {
         faux = std::make_unique<FauxService>(chemin, service == QLatin1String("lent"));
     qputenv("CUPS_SERVER", QByteArray::fromStdString(chemin));
 
-    TTravailCups travail;
+    ImprimantesQt imprimantes;
+    TTravailCups travail(imprimantes);
     travail.delai(std::chrono::milliseconds(1500));
     QSignalSpy files(&travail, &TTravailCups::filesrecues);
     QSignalSpy soumis(&travail, &TTravailCups::soumis);
@@ -205,6 +210,35 @@ void TestTravailCups::lanceur() {
     QVERIFY(banc.messages.messages.isEmpty());
     if (code == TCodeCups::injoignable || code == TCodeCups::sansreponse)
         QCOMPARE(fin.serveur, std::string("/run/cups/cups.sock"));
+}
+
+void TestTravailCups::raisontravail_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("raisons");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("cancelled by the backend") << ""
+                                              << "processing-to-stop-point"
+                                              << "";
+    QTest::newRow("the backend's message kept") << "Backend returned status 4 (stop printer)"
+                                                << "processing-to-stop-point"
+                                                << "Backend returned status 4 (stop printer)";
+    QTest::newRow("the final reason kept, the passing ones dropped")
+        << ""
+        << "job-printing, job-canceled-at-device, processing-to-stop-point"
+        << "job-canceled-at-device";
+    QTest::newRow("both") << "Paper jam"
+                          << "aborted-by-system, job-incoming"
+                          << "Paper jam; aborted-by-system";
+}
+
+// A job the spooler ended unprinted is told with its final state's reasons, not with the reasons
+// that only say it was on its way.
+void TestTravailCups::raisontravail() {
+    QFETCH(QString, message);
+    QFETCH(QString, raisons);
+    QFETCH(QString, raison);
+    QCOMPARE(QString::fromStdString(cups::raisontravail(message.toStdString(), raisons.toStdString())),
+             raison);
 }
 
 QTEST_MAIN(TestTravailCups)

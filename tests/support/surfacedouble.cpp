@@ -3,6 +3,9 @@
 #include "printer/surface_qt.h"
 #include "printing/relais.h"
 
+#include <chrono>
+#include <thread>
+
 namespace vormigral::test {
 
 namespace {
@@ -75,6 +78,16 @@ private:
 };
 
 } // namespace
+
+std::vector<TFile> ImprimantesDouble::files(const TLimitesService& limites, TEtatService& etat) const {
+    etat = service;
+    if (service.etat == TService::muet) {
+        const auto fin = std::chrono::steady_clock::now() + limites.delai;
+        while (std::chrono::steady_clock::now() < fin && !(limites.annulation && *limites.annulation))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return installees && service.etat == TService::repond ? listefiles : std::vector<TFile>{};
+}
 
 std::unique_ptr<SurfaceImpression> ImprimantesDouble::imprimante(const std::string& file) {
     filesutilisees.push_back(file);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ public:
     std::int32_t decy = 0;
     std::int32_t largeur = 2400;
     std::int32_t hauteur = 3300;
+    // Where the printer reaches, when not the page laid out.
+    std::optional<TZone> zone;
 
     bool echoueouverture = false;
     int echouepage = 0;  // 1 fails the first new page
@@ -135,6 +138,7 @@ public:
     }
     std::int32_t largeurpage() const override { return largeur; }
     std::int32_t hauteurpage() const override { return hauteur; }
+    TZone zoneimprimable() const override { return zone.value_or(SurfaceImpression::zoneimprimable()); }
     std::int32_t resolutionx() const override {
         ++requetes;
         return resx;
@@ -211,10 +215,8 @@ private:
 // drawn on them is recorded as well.
 class ImprimantesDouble final : public Imprimantes {
 public:
-    std::vector<TFile> files() const override {
-        return installees && service.etat == TService::repond ? listefiles : std::vector<TFile>{};
-    }
-    TEtatService etatservice() const override { return service; }
+    // A silent service keeps the caller waiting until its limit or its cancel, as a real one would.
+    std::vector<TFile> files(const TLimitesService& limites, TEtatService& etat) const override;
     std::unique_ptr<SurfaceImpression> imprimante(const std::string& file) override;
     std::unique_ptr<SurfaceImpression> pdf(const std::string& chemin) override;
     std::string choisitpdf(const std::string& titre) override;

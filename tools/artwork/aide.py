@@ -339,6 +339,13 @@ CUPS, par exemple {msg("L'impression a échoué : L'imprimante « Bureau » a re
 n'est annoncé comme imprimé et aucun travail n'est laissé en attente qui pourrait sortir plus tard. Un
 bulletin à la fois, chaque bulletin est un travail&nbsp;: un échec en cours de route dit aussi ce qui
 était déjà parti.</p>
+<p><b>Un système d'impression qui ne répond pas.</b> VORMIGRAL n'attend jamais le système d'impression
+en restant figé&nbsp;: la fenêtre d'impression s'ouvre tout de suite et indique l'imprimante dès que
+le système a répondu. Quand l'attente dure, une petite fenêtre dit ce qui est attendu
+({msg("Recherche des imprimantes…")} ou {msg("Envoi à l'imprimante…")}) avec un bouton
+{cap("Annuler")}. Un système d'impression absent ou muet est signalé en le nommant, par exemple
+{msg("L'impression n'est pas possible : le service d'impression (/run/cups/cups.sock) ne répond "
+"pas.")}, et jamais pris pour une absence d'imprimante.</p>
 <p><b>L'aperçu.</b> Le bouton {cap("Aperçu")} de la fenêtre d'impression montre, bulletin par
 bulletin, chaque croix là où l'impression la mettra, décalages compris, sur le dessin du bulletin en
 rouge&nbsp;; la zone que l'imprimante peut imprimer est en pointillés. Dans la liste des grilles,
@@ -346,7 +353,8 @@ rouge&nbsp;; la zone que l'imprimante peut imprimer est en pointillés. Dans la 
 {cap("Agrandir")} et {cap("Réduire")} parcourent l'aperçu, Échap le ferme&nbsp;; rien n'est
 imprimé.</p>
 <p><b>Hors de la zone imprimable.</b> Si les décalages poussent des croix hors de la zone que
-l'imprimante sait imprimer, VORMIGRAL dit combien avant d'imprimer et vous laisse arrêter.</p>
+l'imprimante sait imprimer (celle qu'elle déclare elle-même&nbsp;: une imprimante qui imprime jusqu'au
+bord de la feuille ne perd rien), VORMIGRAL dit combien avant d'imprimer et vous laisse arrêter.</p>
 <p><b>La feuille de calage.</b> {cap("Options")} › {cap("Feuille de calage…")} imprime sur papier
 ordinaire un cadre à la place de chaque croix du type de bulletin choisi, avec les décalages actuels,
 et deux échelles en millimètres, au-dessus de la case 10 et à droite de la case 40 de la dernière
@@ -803,13 +811,20 @@ reason CUPS gives, for example {msg_en("Printing failed: The printer &quot;Offic
 "Destination &quot;Office&quot; is not accepting jobs. (Paper tray empty)")}; the window stays open, nothing is
 announced as printed, and no job is left waiting that could come out later. One slip at a time, each
 slip is a job: a failure part-way also says what had already gone.</p>
+<p><b>A print system that does not answer.</b> VORMIGRAL never freezes waiting for the print system:
+the print window opens at once and shows the printer as soon as the system has answered. When the
+wait lasts, a small window says what it waits for ({msg_en("Looking for printers…")} or
+{msg_en("Sending to the printer…")}) with a {cap("Cancel")} button. A print system that is missing
+or silent is named, for example {msg_en("Printing is not available: the print service "
+"(/run/cups/cups.sock) does not answer.")}, and never taken for having no printer.</p>
 <p><b>The preview.</b> The {cap("Preview")} button of the print window shows, slip by slip, every
 cross where the printing will put it, offsets included, over the drawing of the slip in red; the area
 the printer can print is dotted. In the grid list, {cap("Preview the list")} shows its pages.
 {cap("Previous")}, {cap("Next")}, {cap("Zoom in")} and {cap("Zoom out")} move around the preview,
 Escape closes it; nothing is printed.</p>
 <p><b>Outside the printable area.</b> When the offsets push crosses out of the area the printer can
-print, VORMIGRAL says how many before printing and lets you stop.</p>
+print (the one the printer itself declares: a printer that prints to the sheet's edge loses nothing),
+VORMIGRAL says how many before printing and lets you stop.</p>
 <p><b>The calibration sheet.</b> {cap("Options")} › {cap("Calibration sheet…")} prints on plain paper
 a frame where each cross of the chosen slip type would go, with the current offsets, and two
 millimetre scales, above box 10 and to the right of box 40 of the last grid. Lay the sheet on a slip,
