@@ -1,9 +1,12 @@
 #include "windows/modeleshistorique.h"
 
+#include "windows/couleurs.h"
 #include "windows/outils.h"
 #include "windows/texteshistorique.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QStringList>
 
 namespace vormigral {
@@ -81,8 +84,9 @@ QVariant ModeleRecapitulatif::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return c >= 3 && c <= 10 ? QVariant(Qt::AlignCenter) : QVariant();
     case Qt::ForegroundRole:
+        // Red made readable on the table's ground, light or dark.
         if (c == 11 && b.promesse == TPromesse::manquee)
-            return QColor(Qt::red);
+            return lisible(QColor(Qt::red), QGuiApplication::palette().color(QPalette::Base));
         return {};
     case Qt::FontRole:
         // A prize reached stands out in a long list of draws that won nothing.

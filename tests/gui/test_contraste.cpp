@@ -3,6 +3,7 @@
 #include "tests/support/doubles.h"
 
 #include "windows/couleurs.h"
+#include "windows/modeleshistorique.h"
 #include "windows/principale.h"
 
 #include <QAction>
@@ -65,6 +66,14 @@ void TestContraste::fenetres() {
     banc.demarre();
     TForm1& f = banc.principale();
     QVERIFY2(contraste(controle<QLabel>(&f, "nbcoch")) >= contrasteminimal, "ticked count");
+    // The draw history's "missed" promise, on the table's ground.
+    TRecapitulatif verification;
+    verification.tirages.resize(1);
+    verification.tirages[0].promesse = TPromesse::manquee;
+    ModeleRecapitulatif modele(nullptr);
+    modele.montre(verification);
+    const QColor manquee = modele.data(modele.index(0, 11), Qt::ForegroundRole).value<QColor>();
+    QVERIFY2(rapportcontraste(manquee, couleurs.color(QPalette::Base)) >= contrasteminimal, "missed promise");
     choisismethode(f, methode);
     pendantmodal([](QWidget* w) {
         QVERIFY2(contraste(controle<QLabel>(w, "lpromesse")) >= contrasteminimal, "promise");
