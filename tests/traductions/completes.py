@@ -58,10 +58,10 @@ def main():
     subprocess.run([lupdate, "-locations", "none", "-silent", "-I", inclus, "@" + sources, "-ts",
                     *[str(c) for _, c in copies]], check=True)
     erreurs = []
-    for original, copie in copies:
+    for suivi, copie in copies:
         lignes = defauts(copie)
-        if not lignes and not filecmp.cmp(original, copie, shallow=False):
-            lignes = [f"{original.name}: differs from what lupdate makes of the sources (a comment, a "
+        if not lignes and not filecmp.cmp(suivi, copie, shallow=False):
+            lignes = [f"{suivi.name}: differs from what lupdate makes of the sources (a comment, a "
                       f"context or a disambiguation changed)"]
         erreurs += lignes
     messages = sum(1 for _ in ET.parse(copies[0][1]).getroot().iter("message"))
