@@ -10,8 +10,8 @@
 #include "windows/choiximprimante.h"
 #include "windows/filtretouches.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -27,7 +27,7 @@ namespace vormigral {
 TForm7::TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
                SurDemande<TChoixImprimante>& choiximprimante)
     : etat_(etat), messages_(messages), impression_(impression), apercu_(apercu),
-      choiximprimante_(choiximprimante), anglaiscreation_(anglais(etat)) {
+      choiximprimante_(choiximprimante) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);
@@ -78,53 +78,33 @@ void TForm7::construitcontroles() {
             bouton->setEnabled(!oui);
     });
 
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
-namespace {
-
-// The hints, French only and always shown.
-const Legende bullesimpression[] = {
-    {"Gpremier", "Entrez le numero de la première grille à imprimer", nullptr},
-    {"gdernier", "Entrez le numero de la dernière grille à imprimer", nullptr},
-};
-
-// Every text the window shows, in both languages.
-const Legende legendesimpression[] = {
-    {"", "Imprimer les bulletins", "Print"},
-    {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
-    {"GroupBox3", "Grilles à imprimer", "Grids to print"},
-    {"Label1", "Première", "First"},
-    {"Label2", "Dernière", "Last"},
-    {"GroupBox2", "Type d impression", "Print Type"},
-    {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
-    {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
-    {"boutannule", "Annuler", "Cancel"},
-    {"boutlancer", "Imprimer", "Print"},
-    {"plageincorrecte", "Numéros des grilles à imprimer incorrect", "Incorrect grid numbers to print"},
-    {"bapercu", "Aperçu", "Preview"},
-    {"bimprimante", "Imprimante", "Printer"},
-    {"acc:bapercu", "Aperçu avant impression", "Print preview"},
-    {"acc:bimprimante", "Choisir l'imprimante", "Choose the printer"},
-    // The next-slip prompt, French whatever the language.
-    {"bulletinsuivant", "Insérez le prochain bulletin et appuyer sur OK",
-     "Insérez le prochain bulletin et appuyer sur OK"},
-    {"titrebulletinsuivant", "Impression bulletin", "Impression bulletin"},
-    {"acc:ComboBox1", "Type de bulletin", "Ticket type"},
-    {"acc:Gpremier", "Première grille à imprimer", "First grid to print"},
-    {"acc:gdernier", "Dernière grille à imprimer", "Last grid to print"},
-};
-
-} // namespace
-
-void TForm7::traduitimpression() {
-    construit();
-    traduit(anglais(etat_));
-}
-
-void TForm7::traduit(bool en) {
-    appliquelegendes(this, legendesimpression, en);
-    appliquebulles(this, bullesimpression, true);
+void TForm7::traduitcontroles() {
+    setWindowTitle(tr("Print", "the window's title"));
+    legende(findChild<QLabel*>(QStringLiteral("Label3")), tr("TICKET TYPE"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox3")), tr("Grids to print"));
+    legende(findChild<QLabel*>(QStringLiteral("Label1")), tr("First"));
+    legende(findChild<QLabel*>(QStringLiteral("Label2")), tr("Last"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox2")), tr("Print Type"));
+    legende(bimptsbull, tr("Print all the tickets"));
+    legende(bimpunbull, tr("Stop after each tickets"));
+    legende(findChild<QPushButton*>(QStringLiteral("boutannule")), tr("Cancel"));
+    legende(findChild<QPushButton*>(QStringLiteral("boutlancer")), tr("Print", "the button"));
+    auto* apercu = findChild<QToolButton*>(QStringLiteral("bapercu"));
+    auto* imprimante = findChild<QToolButton*>(QStringLiteral("bimprimante"));
+    legende(apercu, tr("Preview"));
+    legende(imprimante, tr("Printer"));
+    apercu->setAccessibleName(tr("Print preview"));
+    imprimante->setAccessibleName(tr("Choose the printer"));
+    ComboBox1->setAccessibleName(tr("Ticket type"));
+    Gpremier->setAccessibleName(tr("First grid to print"));
+    gdernier->setAccessibleName(tr("Last grid to print"));
+    //: A hint, French in both languages.
+    Gpremier->setToolTip(tr("Enter the number of the first grid to print"));
+    //: A hint, French in both languages.
+    gdernier->setToolTip(tr("Enter the number of the last grid to print"));
 }
 
 void TForm7::showEvent(QShowEvent* evenement) {
@@ -136,7 +116,6 @@ void TForm7::showEvent(QShowEvent* evenement) {
 
 void TForm7::formshow() {
     construit();
-    traduitimpression();
     ComboBox1->clear();
     for (int type = 1; type <= nbtypesbulletin; ++type)
         ComboBox1->addItem(QString::fromStdString(etat_.typesbulletin[type].nom));
@@ -171,9 +150,8 @@ std::optional<TForm7::Requete> TForm7::requete() const {
     const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
     // No selected method counts as no grid at all, so every range is refused.
     if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
-        const bool en = anglais(etat_);
-        messages_.message(texte(legendesimpression, "plageincorrecte", en), texte(titreprobleme, en),
-                          Boutons::Ok, Icone::Exclamation);
+        messages_.message(tr("Incorrect grid numbers to print"), tr("Problem !!"), Boutons::Ok,
+                          Icone::Exclamation);
         return std::nullopt;
     }
     return Requete{ComboBox1->currentIndex() + 1, mode, premier, dernier};
@@ -186,9 +164,10 @@ void TForm7::boutlancerClick() {
         return;
     const std::int32_t methode = etat_.methodechoisie;
     const auto suivant = [this] {
-        return messages_.message(texte(legendesimpression, "bulletinsuivant", false),
-                                 texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
-                                 Icone::Question) == Reponse::Ok;
+        //: Asked between two slips printed one at a time; French in both languages.
+        return messages_.message(tr("Insert the next slip and press OK"),
+                                 //: The title of the next-slip prompt; French in both languages.
+                                 tr("Slip printing"), Boutons::OkAnnuler, Icone::Question) == Reponse::Ok;
     };
     // The program may be quit or started afresh while the run waits: this window may be gone then.
     const QPointer<TForm7> vivant(this);

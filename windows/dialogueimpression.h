@@ -26,8 +26,7 @@ public:
     TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
            SurDemande<TChoixImprimante>& choiximprimante);
 
-    void traduitimpression();
-    // Each showing: captions, the ticket types with the first selected, then the range 1..N.
+    // Each showing: the ticket types with the first selected, then the range 1..N.
     void formshow();
     void activate();
     void boutannuleClick();
@@ -40,7 +39,7 @@ protected:
 
 private:
     void construitcontroles() override;
-    void traduit(bool en);
+    void traduitcontroles() override;
     // The printer label, filled once the print service answered.
     void montreimprimante();
 
@@ -66,7 +65,6 @@ private:
     QRadioButton* bimptsbull = nullptr;
     QRadioButton* bimpunbull = nullptr;
     QLabel* limprimante = nullptr;
-    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

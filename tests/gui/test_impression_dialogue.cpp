@@ -189,7 +189,7 @@ void TestImpressionDialogue::reouverture() {
         QTest::mouseClick(controle<QRadioButton>(w, "bimpunbull"), Qt::LeftButton);
         QTest::mouseClick(controle<QPushButton>(w, "boutannule"), Qt::LeftButton);
     });
-    banc.etat().parametres.langue = 2;
+    banc.changelangue(2);
     choisit(banc, 3);
     dansledialogue(banc, [](TForm7* w) {
         QCOMPARE(controle<QComboBox>(w, "ComboBox1")->currentIndex(), 0);
