@@ -245,6 +245,27 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ImpressionBulletins</name>
+    <message>
+        <source>Incorrect grid numbers to print</source>
+        <translation>Incorrect grid numbers to print</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>Insert the next slip and press OK</source>
+        <extracomment>Asked between two slips printed one at a time; French in both languages.</extracomment>
+        <translation>Insérez le prochain bulletin et appuyer sur OK</translation>
+    </message>
+    <message>
+        <source>Slip printing</source>
+        <extracomment>The title of the next-slip prompt; French in both languages.</extracomment>
+        <translation>Impression bulletin</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Lancement</name>
     <message numerus="yes">
         <source>%n page(s)</source>
@@ -1391,24 +1412,6 @@ Do you want to save the same pages to a PDF file?</translation>
         <source>Enter the number of the last grid to print</source>
         <extracomment>A hint, French in both languages.</extracomment>
         <translation>Entrez le numero de la dernière grille à imprimer</translation>
-    </message>
-    <message>
-        <source>Incorrect grid numbers to print</source>
-        <translation>Incorrect grid numbers to print</translation>
-    </message>
-    <message>
-        <source>Problem !!</source>
-        <translation>Problem !!</translation>
-    </message>
-    <message>
-        <source>Insert the next slip and press OK</source>
-        <extracomment>Asked between two slips printed one at a time; French in both languages.</extracomment>
-        <translation>Insérez le prochain bulletin et appuyer sur OK</translation>
-    </message>
-    <message>
-        <source>Slip printing</source>
-        <extracomment>The title of the next-slip prompt; French in both languages.</extracomment>
-        <translation>Impression bulletin</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,6 @@
 #include "windows/dialogueimpression.h"
 
-#include "engine/methodes.h"
-#include "engine/saisie.h"
-#include "engine/serie.h"
 #include "printer/surface_qt.h"
-#include "printing/calage.h"
-#include "printing/impression.h"
 #include "windows/apercu.h"
 #include "windows/choiximprimante.h"
 #include "windows/filtretouches.h"
@@ -27,7 +22,7 @@ namespace vormigral {
 TForm7::TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
                SurDemande<TChoixImprimante>& choiximprimante)
     : etat_(etat), messages_(messages), impression_(impression), apercu_(apercu),
-      choiximprimante_(choiximprimante) {
+      choiximprimante_(choiximprimante), bulletins_(etat, messages, impression) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);
@@ -117,15 +112,14 @@ void TForm7::showEvent(QShowEvent* evenement) {
 void TForm7::formshow() {
     construit();
     ComboBox1->clear();
-    for (int type = 1; type <= nbtypesbulletin; ++type)
-        ComboBox1->addItem(QString::fromStdString(etat_.typesbulletin[type].nom));
+    ComboBox1->addItems(bulletins_.types());
     ComboBox1->setCurrentIndex(0);
 }
 
 void TForm7::activate() {
     construit();
     Gpremier->setText(QStringLiteral("1"));
-    gdernier->setText(QString::number(grillesmethode()));
+    gdernier->setText(QString::number(bulletins_.grilles()));
     montreimprimante();
 }
 
@@ -133,47 +127,23 @@ void TForm7::montreimprimante() {
     impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
-std::int32_t TForm7::grillesmethode() const {
-    const TMethode* m = methodeselectionnee(etat_);
-    return m ? m->nbgrilles : 0;
-}
-
 void TForm7::boutannuleClick() {
     reject();
 }
 
-std::optional<TForm7::Requete> TForm7::requete() const {
-    if (ComboBox1->currentIndex() < 0)
-        return std::nullopt;
-    const std::int32_t mode = bimptsbull->isChecked() ? 1 : 2;
-    const std::int32_t premier = valeurtexte(Gpremier->text().toStdString());
-    const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
-    // No selected method counts as no grid at all, so every range is refused.
-    if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
-        messages_.message(tr("Incorrect grid numbers to print"), tr("Problem !!"), Boutons::Ok,
-                          Icone::Exclamation);
-        return std::nullopt;
-    }
-    return Requete{ComboBox1->currentIndex() + 1, mode, premier, dernier};
+std::optional<RequeteBulletins> TForm7::requete() const {
+    return bulletins_.requete(ComboBox1->currentIndex(), bimpunbull->isChecked(), Gpremier->text(),
+                              gdernier->text());
 }
 
 void TForm7::boutlancerClick() {
     construit();
-    const std::optional<Requete> r = requete();
+    const std::optional<RequeteBulletins> r = requete();
     if (!r)
         return;
-    const std::int32_t methode = etat_.methodechoisie;
-    const auto suivant = [this] {
-        //: Asked between two slips printed one at a time; French in both languages.
-        return messages_.message(tr("Insert the next slip and press OK"),
-                                 //: The title of the next-slip prompt; French in both languages.
-                                 tr("Slip printing"), Boutons::OkAnnuler, Icone::Question) == Reponse::Ok;
-    };
     // The program may be quit or started afresh while the run waits: this window may be gone then.
     const QPointer<TForm7> vivant(this);
-    const TLancement fait = impression_.imprime([&](SurfaceImpression& surface) {
-        imprimebulletins(etat_, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
-    });
+    const TLancement fait = bulletins_.imprime(*r);
     if (!vivant)
         return;
     // A failed run leaves the dialog open, with the request as it was.
@@ -185,18 +155,12 @@ void TForm7::boutlancerClick() {
 
 void TForm7::bapercuClick() {
     construit();
-    const std::optional<Requete> r = requete();
+    const std::optional<RequeteBulletins> r = requete();
     if (!r)
         return;
     const std::string file = impression_.imprimanteapercu();
-    const QString nom = QString::fromStdString(file);
-    SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
-    imprimebulletins(etat_, pages, etat_.methodechoisie, r->type, r->mode, r->premier, r->dernier, {});
-    SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
-    bulletin.ouvre(documentbulletins);
-    dessinebulletin(bulletin, etat_.parametres, etat_.typesbulletin[r->type]);
-    bulletin.ferme();
-    apercu_().montre(pages, &bulletin, GenreApercu::Bulletins, file);
+    const PagesBulletins pages = bulletins_.apercu(*r, file);
+    apercu_().montre(*pages.marques, pages.bulletin.get(), GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {

@@ -3,9 +3,9 @@
 #include "app/plateforme.h"
 #include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/impressionbulletins.h"
 #include "windows/surdemande.h"
 
-#include <cstdint>
 #include <optional>
 
 class QComboBox;
@@ -43,22 +43,15 @@ private:
     // The printer label, filled once the print service answered.
     void montreimprimante();
 
-    struct Requete {
-        std::int32_t type;
-        std::int32_t mode;
-        std::int32_t premier;
-        std::int32_t dernier;
-    };
     // The request as the dialog holds it; none, after saying why, when the range is wrong.
-    std::optional<Requete> requete() const;
-    // The grid count of the method selected in the main window; 0 when none is selected.
-    std::int32_t grillesmethode() const;
+    std::optional<RequeteBulletins> requete() const;
 
     TEtat& etat_;
     Messages& messages_;
     Impression& impression_;
     SurDemande<TApercu>& apercu_;
     SurDemande<TChoixImprimante>& choiximprimante_;
+    ImpressionBulletins bulletins_;
     QComboBox* ComboBox1 = nullptr;
     QLineEdit* Gpremier = nullptr;
     QLineEdit* gdernier = nullptr;
