@@ -79,6 +79,7 @@ private slots:
     void accessibles();
     void feuillecalage_data();
     void feuillecalage();
+    void changementdelangue();
 };
 
 void TestApercu::apercu_data() {
@@ -201,6 +202,33 @@ void TestApercu::feuillecalage() {
             lignes << QString::fromStdString(t.texte);
     const QString apres = lignes.join(QLatin1Char(' ')).section(QStringLiteral(" mm, vertical -2 mm "), 1);
     QVERIFY2(apres.startsWith(debut) && apres.endsWith(fin), qPrintable(apres));
+}
+
+// Made in French, the print windows speak English once the language changes.
+void TestApercu::changementdelangue() {
+    Banc banc;
+    prepare(banc, 1);
+    const auto titres = [&banc] {
+        QStringList vus;
+        QObject garde;
+        quandouverte<TApercu>(&garde, [&](TApercu* w) { vus << w->windowTitle() << texte(w, "bfermer"); });
+        pendantmodal([&](QWidget* w) {
+            vus << w->windowTitle() << texte(w, "boutlancer");
+            QTest::mouseClick(controle<QToolButton>(w, "bapercu"), Qt::LeftButton);
+        });
+        QTest::mouseClick(controle<QPushButton>(&banc.principale(), "bimpbull"), Qt::LeftButton);
+        for (const char* commande : {"mCalage1", "mImprimante1"}) {
+            pendantmodal([&](QWidget* w) { vus << w->windowTitle(); });
+            controle<QAction>(&banc.principale(), commande)->trigger();
+        }
+        return vus;
+    };
+    QCOMPARE(titres(), QStringList({"Imprimer les bulletins", "Imprimer", "Aperçu avant impression",
+                                    "&Fermer", "Feuille de calage", "Imprimante"}));
+    banc.changelangue(2);
+    choisismethode(banc.principale(), 1);
+    QCOMPARE(titres(),
+             QStringList({"Print", "Print", "Print preview", "&Close", "Calibration sheet", "Printer"}));
 }
 
 QTEST_MAIN(TestApercu)
