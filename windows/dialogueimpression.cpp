@@ -21,8 +21,8 @@ namespace vormigral {
 
 TForm7::TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
                SurDemande<TChoixImprimante>& choiximprimante)
-    : etat_(etat), messages_(messages), impression_(impression), apercu_(apercu),
-      choiximprimante_(choiximprimante), bulletins_(etat, messages, impression) {
+    : impression_(impression), apercu_(apercu), choiximprimante_(choiximprimante),
+      bulletins_(etat, messages, impression) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);

@@ -46,8 +46,6 @@ private:
     // The request as the dialog holds it; none, after saying why, when the range is wrong.
     std::optional<RequeteBulletins> requete() const;
 
-    TEtat& etat_;
-    Messages& messages_;
     Impression& impression_;
     SurDemande<TApercu>& apercu_;
     SurDemande<TChoixImprimante>& choiximprimante_;
