@@ -58,8 +58,4 @@ struct TEtat {
     std::function<void()> affichegrille;
 };
 
-inline bool anglais(const TEtat& etat) {
-    return etat.parametres.langue == 2;
-}
-
 } // namespace vormigral

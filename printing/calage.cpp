@@ -83,27 +83,6 @@ std::string decalage(std::int32_t mm) {
     return tampon;
 }
 
-const char* const explicationfr =
-    "Chaque cadre montre où l'imprimante placera la croix d'un numéro. Posez cette feuille sur un bulletin, "
-    "bords du haut et de gauche l'un contre l'autre comme ils entrent dans l'imprimante, et regardez par "
-    "transparence. Sur l'échelle placée au-dessus de la case 10, lisez en millimètres où tombe le milieu de "
-    "la "
-    "case du bulletin et ajoutez ce nombre au décalage horizontal. Sur l'échelle placée à droite de la case "
-    "40 "
-    "de la dernière grille, lisez de même le milieu de la case et ajoutez ce nombre au décalage vertical. "
-    "Réglez les décalages dans Options › Paramètres, puis imprimez une nouvelle feuille : chaque cadre doit "
-    "tomber au milieu de sa case.";
-
-const char* const explicationen =
-    "Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top "
-    "and "
-    "left edges together as they go into the printer, and look through it against the light. On the scale "
-    "above box 10, read in millimetres where the middle of the slip's box falls and add that number to the "
-    "horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the "
-    "same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then "
-    "print "
-    "a new sheet: each frame should sit in the middle of its box.";
-
 } // namespace
 
 void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, const TTypeBulletin& type) {
@@ -140,7 +119,8 @@ void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, 
     surface.cadre(gauche - bx, haut - by, droite - gauche + 2 * bx, bas - haut + 2 * by);
 }
 
-TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type) {
+TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type,
+                               const std::string& explication) {
     TBilanImpression bilan;
     initbulletins(etat.typesbulletin);
     if (type < 1 || type > nbtypesbulletin)
@@ -179,9 +159,7 @@ TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int
                         "Décalages appliqués / offsets applied : horizontal " + decalage(parametres.decalh) +
                             " mm, vertical " + decalage(parametres.decalv) + " mm");
     y += millimetres(surface, 2, 3);
-    y = ecritparagraphe(surface, gauche, y, largeur, explicationfr);
-    y += millimetres(surface, 2, 3);
-    ecritparagraphe(surface, gauche, y, largeur, explicationen);
+    ecritparagraphe(surface, gauche, y, largeur, explication);
     travail.ferme();
     bilan.travail = true;
     return bilan;

@@ -6,6 +6,7 @@
 #include "printing/surface.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vormigral {
 
@@ -20,9 +21,10 @@ void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, 
 
 // The outline of the cell of every mark of slip type `type`, as a run would print it with the
 // user's offsets, two millimetre scales centred on reference cells (above number 10 of the second
-// grid, beside number 40 of the last), and how to read them in French and in English, on plain
-// paper. Laid over a real slip it shows the shift still needed. Errors abandon the job and are
-// passed on.
-TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type);
+// grid, beside number 40 of the last), and below them `explication`, how to read them, in the
+// user's language, on plain paper. Laid over a real slip it shows the shift still needed. Errors
+// abandon the job and are passed on.
+TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type,
+                               const std::string& explication);
 
 } // namespace vormigral

@@ -245,6 +245,27 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ImpressionBulletins</name>
+    <message>
+        <source>Incorrect grid numbers to print</source>
+        <translation>Incorrect grid numbers to print</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
+    </message>
+    <message>
+        <source>Insert the next slip and press OK</source>
+        <extracomment>Asked between two slips printed one at a time; French in both languages.</extracomment>
+        <translation>Insérez le prochain bulletin et appuyer sur OK</translation>
+    </message>
+    <message>
+        <source>Slip printing</source>
+        <extracomment>The title of the next-slip prompt; French in both languages.</extracomment>
+        <translation>Impression bulletin</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Lancement</name>
     <message numerus="yes">
         <source>%n page(s)</source>
@@ -553,6 +574,69 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TApercu</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Previous</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>Preview of the pages</source>
+        <translation>Preview of the pages</translation>
+    </message>
+    <message>
+        <source>on the printer &quot;%1&quot;</source>
+        <translation>on the printer &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>in a PDF file (no printer is installed)</source>
+        <translation>in a PDF file (no printer is installed)</translation>
+    </message>
+    <message>
+        <source>laid out as a PDF file (the printer will be chosen when printing)</source>
+        <translation>laid out as a PDF file (the printer will be chosen when printing)</translation>
+    </message>
+    <message>
+        <source>The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in red, the slip&apos;s boxes where these offsets place it; dotted, the printable area.</source>
+        <translation>The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in red, the slip&apos;s boxes where these offsets place it; dotted, the printable area.</translation>
+    </message>
+    <message>
+        <source>The pages as they will be printed %1; dotted, the printable area.</source>
+        <translation>The pages as they will be printed %1; dotted, the printable area.</translation>
+    </message>
+    <message>
+        <source>The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); dotted, the printable area.</source>
+        <translation>The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); dotted, the printable area.</translation>
+    </message>
+    <message>
+        <source>Slip %1 of %2</source>
+        <translation>Slip %1 of %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TApercuImport</name>
     <message>
         <source>Import preview</source>
@@ -615,6 +699,45 @@ Do you want to save the same pages to a PDF file?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TCalage</name>
+    <message>
+        <source>Calibration sheet</source>
+        <translation>Calibration sheet</translation>
+    </message>
+    <message>
+        <source>&amp;Ticket type</source>
+        <translation>&amp;Ticket type</translation>
+    </message>
+    <message>
+        <source>The calibration sheet prints on plain paper: a frame where each cross would go, with the current offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the offsets (Options › Parameters). The sheet itself explains how to read it.</source>
+        <translation>The calibration sheet prints on plain paper: a frame where each cross would go, with the current offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the offsets (Options › Parameters). The sheet itself explains how to read it.</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Preview</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>P&amp;rint</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Ticket type</source>
+        <translation>Ticket type</translation>
+    </message>
+    <message>
+        <source>Current offsets: horizontal %1 mm, vertical %2 mm.</source>
+        <translation>Current offsets: horizontal %1 mm, vertical %2 mm.</translation>
+    </message>
+    <message>
+        <source>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</source>
+        <translation>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TChoixColonnes</name>
     <message>
         <source>Line %1: %2 — %3 + %4</source>
@@ -647,6 +770,65 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>Ball %1</source>
         <translation>Ball %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TChoixImprimante</name>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Printers</translation>
+    </message>
+    <message>
+        <source>%1 — stopped%2</source>
+        <translation>%1 — stopped%2</translation>
+    </message>
+    <message>
+        <source>%1 — refuses jobs%2</source>
+        <translation>%1 — refuses jobs%2</translation>
+    </message>
+    <message>
+        <source>%1 — system default</source>
+        <translation>%1 — system default</translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer.</source>
+        <translation>No printer is installed on this computer.</translation>
+    </message>
+    <message>
+        <source>Choose the printer for your slips and lists. The choice is kept for you on this computer.</source>
+        <translation>Choose the printer for your slips and lists. The choice is kept for you on this computer.</translation>
+    </message>
+    <message>
+        <source>The printer you had chosen no longer exists: choose the one that should print.</source>
+        <translation>The printer you had chosen no longer exists: choose the one that should print.</translation>
+    </message>
+    <message>
+        <source>No default printer is set on this computer: choose the one that should print. The choice will be kept for the next prints.</source>
+        <translation>No default printer is set on this computer: choose the one that should print. The choice will be kept for the next prints.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default printer (%1)</source>
+        <translation>The system&apos;s default printer (%1)</translation>
+    </message>
+    <message>
+        <source>The choice of printer could not be saved in %1: it holds for this time only.</source>
+        <translation>The choice of printer could not be saved in %1: it holds for this time only.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problem !!</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1329,89 @@ Do you want to save the same pages to a PDF file?</translation>
     <message>
         <source>Save file</source>
         <translation>Save file</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm7</name>
+    <message>
+        <source>Print</source>
+        <comment>the window&apos;s title</comment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>TICKET TYPE</source>
+        <translation>TICKET TYPE</translation>
+    </message>
+    <message>
+        <source>Grids to print</source>
+        <translation>Grids to print</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Print Type</source>
+        <translation>Print Type</translation>
+    </message>
+    <message>
+        <source>Print all the tickets</source>
+        <translation>Print all the tickets</translation>
+    </message>
+    <message>
+        <source>Stop after each tickets</source>
+        <translation>Stop after each tickets</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>the button</comment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Choose the printer</source>
+        <translation>Choose the printer</translation>
+    </message>
+    <message>
+        <source>Ticket type</source>
+        <translation>Ticket type</translation>
+    </message>
+    <message>
+        <source>First grid to print</source>
+        <translation>First grid to print</translation>
+    </message>
+    <message>
+        <source>Last grid to print</source>
+        <translation>Last grid to print</translation>
+    </message>
+    <message>
+        <source>Enter the number of the first grid to print</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Entrez le numero de la première grille à imprimer</translation>
+    </message>
+    <message>
+        <source>Enter the number of the last grid to print</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Entrez le numero de la dernière grille à imprimer</translation>
     </message>
 </context>
 <context>

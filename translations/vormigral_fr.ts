@@ -245,6 +245,27 @@
     </message>
 </context>
 <context>
+    <name>vormigral::ImpressionBulletins</name>
+    <message>
+        <source>Incorrect grid numbers to print</source>
+        <translation>Numéros des grilles à imprimer incorrect</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
+    </message>
+    <message>
+        <source>Insert the next slip and press OK</source>
+        <extracomment>Asked between two slips printed one at a time; French in both languages.</extracomment>
+        <translation>Insérez le prochain bulletin et appuyer sur OK</translation>
+    </message>
+    <message>
+        <source>Slip printing</source>
+        <extracomment>The title of the next-slip prompt; French in both languages.</extracomment>
+        <translation>Impression bulletin</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::Lancement</name>
     <message numerus="yes">
         <source>%n page(s)</source>
@@ -553,6 +574,69 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TApercu</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Agrandir</translation>
+    </message>
+    <message>
+        <source>Preview of the pages</source>
+        <translation>Aperçu des pages</translation>
+    </message>
+    <message>
+        <source>on the printer &quot;%1&quot;</source>
+        <translation>sur l&apos;imprimante « %1 »</translation>
+    </message>
+    <message>
+        <source>in a PDF file (no printer is installed)</source>
+        <translation>dans un fichier PDF (aucune imprimante n&apos;est installée)</translation>
+    </message>
+    <message>
+        <source>laid out as a PDF file (the printer will be chosen when printing)</source>
+        <translation>avec la mise en page d&apos;un fichier PDF (l&apos;imprimante sera choisie en imprimant)</translation>
+    </message>
+    <message>
+        <source>The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in red, the slip&apos;s boxes where these offsets place it; dotted, the printable area.</source>
+        <translation>Les croix sont là où elles seront imprimées %1, décalages compris (horizontal %2 mm, vertical %3 mm) ; en rouge, les cases du bulletin là où ces décalages le placent ; en pointillés, la zone imprimable.</translation>
+    </message>
+    <message>
+        <source>The pages as they will be printed %1; dotted, the printable area.</source>
+        <translation>Les pages telles qu&apos;elles seront imprimées %1 ; en pointillés, la zone imprimable.</translation>
+    </message>
+    <message>
+        <source>The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); dotted, the printable area.</source>
+        <translation>La feuille de calage telle qu&apos;elle sera imprimée %1, décalages compris (horizontal %2 mm, vertical %3 mm) ; en pointillés, la zone imprimable.</translation>
+    </message>
+    <message>
+        <source>Slip %1 of %2</source>
+        <translation>Bulletin %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TApercuImport</name>
     <message>
         <source>Import preview</source>
@@ -615,6 +699,45 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
+    <name>vormigral::TCalage</name>
+    <message>
+        <source>Calibration sheet</source>
+        <translation>Feuille de calage</translation>
+    </message>
+    <message>
+        <source>&amp;Ticket type</source>
+        <translation>&amp;Type de bulletin</translation>
+    </message>
+    <message>
+        <source>The calibration sheet prints on plain paper: a frame where each cross would go, with the current offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the offsets (Options › Parameters). The sheet itself explains how to read it.</source>
+        <translation>La feuille de calage s&apos;imprime sur du papier ordinaire : un cadre à la place de chaque croix, avec les décalages actuels, et deux échelles en millimètres. Posée sur un vrai bulletin, elle montre de combien corriger les décalages (Options › Paramètres). La feuille elle-même explique comment la lire.</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Ticket type</source>
+        <translation>Type de bulletin</translation>
+    </message>
+    <message>
+        <source>Current offsets: horizontal %1 mm, vertical %2 mm.</source>
+        <translation>Décalages actuels : horizontal %1 mm, vertical %2 mm.</translation>
+    </message>
+    <message>
+        <source>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</source>
+        <translation>Chaque cadre montre où l&apos;imprimante placera la croix d&apos;un numéro. Posez cette feuille sur un bulletin, bords du haut et de gauche l&apos;un contre l&apos;autre comme ils entrent dans l&apos;imprimante, et regardez par transparence. Sur l&apos;échelle placée au-dessus de la case 10, lisez en millimètres où tombe le milieu de la case du bulletin et ajoutez ce nombre au décalage horizontal. Sur l&apos;échelle placée à droite de la case 40 de la dernière grille, lisez de même le milieu de la case et ajoutez ce nombre au décalage vertical. Réglez les décalages dans Options › Paramètres, puis imprimez une nouvelle feuille : chaque cadre doit tomber au milieu de sa case.</translation>
+    </message>
+</context>
+<context>
     <name>vormigral::TChoixColonnes</name>
     <message>
         <source>Line %1: %2 — %3 + %4</source>
@@ -647,6 +770,65 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>Ball %1</source>
         <translation>Boule %1</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TChoixImprimante</name>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation>Imprimantes</translation>
+    </message>
+    <message>
+        <source>%1 — stopped%2</source>
+        <translation>%1 — arrêtée%2</translation>
+    </message>
+    <message>
+        <source>%1 — refuses jobs%2</source>
+        <translation>%1 — refuse les travaux%2</translation>
+    </message>
+    <message>
+        <source>%1 — system default</source>
+        <translation>%1 — par défaut du système</translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer.</source>
+        <translation>Aucune imprimante n&apos;est installée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Choose the printer for your slips and lists. The choice is kept for you on this computer.</source>
+        <translation>Choisissez l&apos;imprimante de vos bulletins et de vos listes. Ce choix est gardé pour vous sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The printer you had chosen no longer exists: choose the one that should print.</source>
+        <translation>L&apos;imprimante que vous aviez choisie n&apos;existe plus : choisissez celle qui doit imprimer.</translation>
+    </message>
+    <message>
+        <source>No default printer is set on this computer: choose the one that should print. The choice will be kept for the next prints.</source>
+        <translation>Aucune imprimante par défaut n&apos;est réglée sur cet ordinateur : choisissez celle qui doit imprimer. Ce choix sera gardé pour les impressions suivantes.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default printer (%1)</source>
+        <translation>Imprimante par défaut du système (%1)</translation>
+    </message>
+    <message>
+        <source>The choice of printer could not be saved in %1: it holds for this time only.</source>
+        <translation>Le choix de l&apos;imprimante n&apos;a pas pu être enregistré dans %1 : il vaut pour cette fois.</translation>
+    </message>
+    <message>
+        <source>Problem !!</source>
+        <translation>Problème !!</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1329,89 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
     <message>
         <source>Save file</source>
         <translation>Indiquer le nom du fichier à enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>vormigral::TForm7</name>
+    <message>
+        <source>Print</source>
+        <comment>the window&apos;s title</comment>
+        <translation>Imprimer les bulletins</translation>
+    </message>
+    <message>
+        <source>TICKET TYPE</source>
+        <translation>TYPE DE BULLETIN</translation>
+    </message>
+    <message>
+        <source>Grids to print</source>
+        <translation>Grilles à imprimer</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Première</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernière</translation>
+    </message>
+    <message>
+        <source>Print Type</source>
+        <translation>Type d impression</translation>
+    </message>
+    <message>
+        <source>Print all the tickets</source>
+        <translation>Imprimer tous les bulletins à la fois</translation>
+    </message>
+    <message>
+        <source>Stop after each tickets</source>
+        <translation>Imprimer un bulletin à la fois</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>the button</comment>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Choose the printer</source>
+        <translation>Choisir l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Ticket type</source>
+        <translation>Type de bulletin</translation>
+    </message>
+    <message>
+        <source>First grid to print</source>
+        <translation>Première grille à imprimer</translation>
+    </message>
+    <message>
+        <source>Last grid to print</source>
+        <translation>Dernière grille à imprimer</translation>
+    </message>
+    <message>
+        <source>Enter the number of the first grid to print</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Entrez le numero de la première grille à imprimer</translation>
+    </message>
+    <message>
+        <source>Enter the number of the last grid to print</source>
+        <extracomment>A hint, French in both languages.</extracomment>
+        <translation>Entrez le numero de la dernière grille à imprimer</translation>
     </message>
 </context>
 <context>

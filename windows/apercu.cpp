@@ -3,48 +3,15 @@
 #include "printer/surface_qt.h"
 #include "printer/vuepages_qt.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace vormigral {
-
-namespace {
-
-// Every text the window shows, in both languages.
-const Legende legendesapercu[] = {
-    {"", "Aperçu avant impression", "Print preview"},
-    {"bprecedent", "&Précédent", "&Previous"},
-    {"bsuivant", "&Suivant", "&Next"},
-    {"bfermer", "&Fermer", "&Close"},
-    {"acc:vueapercu", "Aperçu des pages", "Preview of the pages"},
-    {"bulletin", "Bulletin %1 sur %2", "Slip %1 of %2"},
-    {"page", "Page %1 sur %2", "Page %1 of %2"},
-    {"breduire", "&Réduire", "Zoom &out"},
-    {"bagrandir", "&Agrandir", "Zoom &in"},
-    {"notebulletins",
-     "Les croix sont là où elles seront imprimées %1, décalages compris (horizontal %2 mm, vertical %3 mm) ; "
-     "en rouge, les cases du bulletin là où ces décalages le placent ; en pointillés, la zone imprimable.",
-     "The crosses are where they will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); in "
-     "red, the slip's boxes where these offsets place it; dotted, the printable area."},
-    {"noteliste", "Les pages telles qu'elles seront imprimées %1 ; en pointillés, la zone imprimable.",
-     "The pages as they will be printed %1; dotted, the printable area."},
-    {"notecalage",
-     "La feuille de calage telle qu'elle sera imprimée %1, décalages compris (horizontal %2 mm, vertical %3 "
-     "mm) ; en pointillés, la zone imprimable.",
-     "The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, vertical %3 mm); "
-     "dotted, the printable area."},
-    {"surimprimante", "sur l'imprimante « %1 »", "on the printer \"%1\""},
-    {"achoisir", "avec la mise en page d'un fichier PDF (l'imprimante sera choisie en imprimant)",
-     "laid out as a PDF file (the printer will be chosen when printing)"},
-    {"sansimprimante", "dans un fichier PDF (aucune imprimante n'est installée)",
-     "in a PDF file (no printer is installed)"},
-};
-
-} // namespace
 
 TApercu::TApercu(const TEtat& etat, const Impression& impression, QWidget* parent)
     : QDialog(parent), etat_(etat), impression_(impression) {
@@ -82,8 +49,20 @@ TApercu::TApercu(const TEtat& etat, const Impression& impression, QWidget* paren
 }
 
 void TApercu::traduitapercu() {
-    const bool en = anglais(etat_);
-    appliquelegendes(this, legendesapercu, en);
+    setWindowTitle(tr("Print preview"));
+    const auto bouton = [this](const char* nom) { return findChild<QPushButton*>(QString::fromLatin1(nom)); };
+    legende(bouton("bprecedent"), tr("&Previous"));
+    legende(bouton("bsuivant"), tr("&Next"));
+    legende(bouton("bfermer"), tr("&Close"));
+    legende(bouton("breduire"), tr("Zoom &out"));
+    legende(bouton("bagrandir"), tr("Zoom &in"));
+    vueapercu->setAccessibleName(tr("Preview of the pages"));
+}
+
+void TApercu::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::LanguageChange)
+        traduitapercu();
+    QDialog::changeEvent(evenement);
 }
 
 void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
@@ -95,18 +74,22 @@ void TApercu::montre(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu 
 
 void TApercu::prepare(const SurfaceQt& pages, const SurfaceQt* fond, GenreApercu genre,
                       const std::string& file) {
-    traduitapercu();
     genre_ = genre;
-    const bool en = anglais(etat_);
     const TParametres& p = etat_.parametres;
-    const QString imprimante =
-        !file.empty() ? texte(legendesapercu, "surimprimante", en).arg(QString::fromStdString(file))
-        : impression_.sansimprimante() ? texte(legendesapercu, "sansimprimante", en)
-                                       : texte(legendesapercu, "achoisir", en);
-    const char* note = genre == GenreApercu::Bulletins ? "notebulletins"
-                       : genre == GenreApercu::Liste   ? "noteliste"
-                                                       : "notecalage";
-    const QString modele = texte(legendesapercu, note, en);
+    const QString imprimante = !file.empty() ? tr("on the printer \"%1\"").arg(QString::fromStdString(file))
+                               : impression_.sansimprimante()
+                                   ? tr("in a PDF file (no printer is installed)")
+                                   : tr("laid out as a PDF file (the printer will be chosen when printing)");
+    const QString modele =
+        genre == GenreApercu::Bulletins
+            ? tr("The crosses are where they will be printed %1, offsets included (horizontal %2 mm, "
+                 "vertical "
+                 "%3 mm); in red, the slip's boxes where these offsets place it; dotted, the printable area.")
+        : genre == GenreApercu::Liste
+            ? tr("The pages as they will be printed %1; dotted, the printable area.")
+            : tr("The calibration sheet as it will be printed %1, offsets included (horizontal %2 mm, "
+                 "vertical "
+                 "%3 mm); dotted, the printable area.");
     // A list is not shifted by the offsets, and its note does not name them.
     lnote->setText(genre == GenreApercu::Liste
                        ? modele.arg(imprimante)
@@ -135,8 +118,7 @@ void TApercu::bsuivantClick() {
 }
 
 void TApercu::affichepage() {
-    const bool en = anglais(etat_);
-    const QString compteur = texte(legendesapercu, genre_ == GenreApercu::Bulletins ? "bulletin" : "page", en)
+    const QString compteur = (genre_ == GenreApercu::Bulletins ? tr("Slip %1 of %2") : tr("Page %1 of %2"))
                                  .arg(pagecourante())
                                  .arg(nombrepages());
     lpage->setText(compteur);

@@ -42,6 +42,9 @@ public:
     void bprecedentClick();
     void bsuivantClick();
 
+protected:
+    void changeEvent(QEvent* evenement) override;
+
 private:
     void affichepage();
 

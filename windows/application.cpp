@@ -36,7 +36,7 @@ namespace vormigral {
 
 Application::Application(const Plateforme& plateforme, Langue& langue)
     : plateforme_(plateforme), choiximprimante_([this](QWidget* proprietaire) {
-          return new TChoixImprimante(etat_, plateforme_, *imprime_, proprietaire);
+          return new TChoixImprimante(plateforme_, *imprime_, proprietaire);
       }),
       apercu_([this](QWidget* proprietaire) { return new TApercu(etat_, *imprime_, proprietaire); }),
       calage_([this](QWidget* proprietaire) { return new TCalage(etat_, *imprime_, apercu_, proprietaire); }),

@@ -4,38 +4,16 @@
 #include "printing/calage.h"
 #include "windows/apercu.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
 namespace vormigral {
-
-namespace {
-
-// Every text the window shows, in both languages.
-const Legende legendescalage[] = {
-    {"", "Feuille de calage", "Calibration sheet"},
-    {"ltype", "&Type de bulletin", "&Ticket type"},
-    {"lexplication",
-     "La feuille de calage s'imprime sur du papier ordinaire : un cadre à la place de chaque croix, avec les "
-     "décalages actuels, et deux échelles en millimètres. Posée sur un vrai bulletin, elle montre de combien "
-     "corriger les décalages (Options › Paramètres). La feuille elle-même explique comment la lire.",
-     "The calibration sheet prints on plain paper: a frame where each cross would go, with the current "
-     "offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the offsets "
-     "(Options › Parameters). The sheet itself explains how to read it."},
-    {"decalages", "Décalages actuels : horizontal %1 mm, vertical %2 mm.",
-     "Current offsets: horizontal %1 mm, vertical %2 mm."},
-    {"bapercu", "&Aperçu", "&Preview"},
-    {"bimprimer", "&Imprimer", "P&rint"},
-    {"bfermer", "&Fermer", "&Close"},
-    {"acc:ctype", "Type de bulletin", "Ticket type"},
-};
-
-} // namespace
 
 TCalage::TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& apercu, QWidget* parent)
     : QDialog(parent), etat_(etat), impression_(impression), apercu_(apercu) {
@@ -69,11 +47,44 @@ TCalage::TCalage(TEtat& etat, Impression& impression, SurDemande<TApercu>& aperc
 }
 
 void TCalage::traduitcalage() {
-    const bool en = anglais(etat_);
-    appliquelegendes(this, legendescalage, en);
+    setWindowTitle(tr("Calibration sheet"));
+    legende(findChild<QLabel*>(QStringLiteral("ltype")), tr("&Ticket type"));
+    legende(
+        findChild<QLabel*>(QStringLiteral("lexplication")),
+        tr("The calibration sheet prints on plain paper: a frame where each cross would go, with the current "
+           "offsets, and two millimetre scales. Laid on a real slip, it shows how much to correct the "
+           "offsets (Options › Parameters). The sheet itself explains how to read it."));
+    const auto bouton = [this](const char* nom) { return findChild<QPushButton*>(QString::fromLatin1(nom)); };
+    legende(bouton("bapercu"), tr("&Preview"));
+    legende(bouton("bimprimer"), tr("P&rint"));
+    legende(bouton("bfermer"), tr("&Close"));
+    ctype->setAccessibleName(tr("Ticket type"));
+}
+
+void TCalage::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::LanguageChange)
+        traduitcalage();
+    QDialog::changeEvent(evenement);
+}
+
+// The offsets may have changed since the window was last shown.
+void TCalage::montredecalages() {
     const TParametres& p = etat_.parametres;
-    ldecalages->setText(texte(legendescalage, "decalages", en).arg(p.decalh).arg(p.decalv));
+    ldecalages->setText(tr("Current offsets: horizontal %1 mm, vertical %2 mm.").arg(p.decalh).arg(p.decalv));
     montreimprimante();
+}
+
+std::string TCalage::explication() const {
+    return tr("Each frame shows where the printer will put the cross of a number. Lay this sheet on a play "
+              "slip, top and left edges together as they go into the printer, and look through it against "
+              "the "
+              "light. On the scale above box 10, read in millimetres where the middle of the slip's box "
+              "falls "
+              "and add that number to the horizontal offset. On the scale to the right of box 40 of the last "
+              "grid, read the middle of the box the same way and add that number to the vertical offset. Set "
+              "the offsets in Options › Parameters, then print a new sheet: each frame should sit in the "
+              "middle of its box.")
+        .toStdString();
 }
 
 void TCalage::showEvent(QShowEvent* evenement) {
@@ -82,7 +93,7 @@ void TCalage::showEvent(QShowEvent* evenement) {
     for (int t = 1; t <= nbtypesbulletin; ++t)
         ctype->addItem(QString::fromStdString(etat_.typesbulletin[t].nom));
     ctype->setCurrentIndex(avant > 0 ? avant : 0);
-    traduitcalage();
+    montredecalages();
     QDialog::showEvent(evenement);
     centreecran(this);
     ctype->setFocus();
@@ -99,16 +110,18 @@ std::int32_t TCalage::type() const {
 void TCalage::bapercuClick() {
     const std::string file = impression_.imprimanteapercu();
     SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    imprimecalage(etat_, apercu, type());
+    imprimecalage(etat_, apercu, type(), explication());
     apercu_().montre(apercu, nullptr, GenreApercu::Calage, file);
 }
 
 void TCalage::bimprimerClick() {
     const std::int32_t t = type();
+    const std::string texte = explication();
     // The program may be quit or started afresh while the run waits: this window may be gone then.
     const QPointer<TCalage> vivant(this);
     const bool fait =
-        impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t); }).fait;
+        impression_.imprime([&](SurfaceImpression& surface) { imprimecalage(etat_, surface, t, texte); })
+            .fait;
     if (!vivant)
         return;
     if (fait)

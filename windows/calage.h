@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QComboBox;
 class QLabel;
 
@@ -25,10 +27,14 @@ public:
     void bimprimerClick();
 
 protected:
+    void changeEvent(QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
 
 private:
     std::int32_t type() const;
+    void montredecalages();
+    // How to read the sheet, printed on it in the language of the program.
+    std::string explication() const;
     // The printer label, filled once the print service answered.
     void montreimprimante();
 

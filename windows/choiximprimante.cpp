@@ -2,9 +2,10 @@
 
 #include "app/imprimantechoisie.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,54 +16,12 @@ namespace vormigral {
 
 namespace {
 
-// Every text the window shows, in both languages.
-const Legende legendeschoiximprimante[] = {
-    {"", "Imprimante", "Printer"},
-    {"bok", "OK", "OK"},
-    {"bannuler", "Annuler", "Cancel"},
-    {"acc:listeimprimantes", "Imprimantes", "Printers"},
-    {"raisonmenu",
-     "Choisissez l'imprimante de vos bulletins et de vos listes. Ce choix est gardé pour vous sur cet "
-     "ordinateur.",
-     "Choose the printer for your slips and lists. The choice is kept for you on this computer."},
-    {"raisonsansdefaut",
-     "Aucune imprimante par défaut n'est réglée sur cet ordinateur : choisissez celle qui doit imprimer. Ce "
-     "choix sera gardé pour les impressions suivantes.",
-     "No default printer is set on this computer: choose the one that should print. The choice will be kept "
-     "for the next prints."},
-    {"raisondisparue",
-     "L'imprimante que vous aviez choisie n'existe plus : choisissez celle qui doit imprimer.",
-     "The printer you had chosen no longer exists: choose the one that should print."},
-    {"raisonaucune", "Aucune imprimante n'est installée sur cet ordinateur.",
-     "No printer is installed on this computer."},
-    {"suitdefaut", "Imprimante par défaut du système (%1)", "The system's default printer (%1)"},
-    {"defaut", "%1 — par défaut du système", "%1 — system default"},
-    {"refuse", "%1 — refuse les travaux%2", "%1 — refuses jobs%2"},
-    {"arretee", "%1 — arrêtée%2", "%1 — stopped%2"},
-    {"nonretenu", "Le choix de l'imprimante n'a pas pu être enregistré dans %1 : il vaut pour cette fois.",
-     "The choice of printer could not be saved in %1: it holds for this time only."},
-};
-
 constexpr int rolesuitdefaut = Qt::UserRole + 1;
-
-QString description(const TFile& file, bool en, bool suitdefaut) {
-    const QString nom = QString::fromStdString(file.nom);
-    const QString message =
-        file.message.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(file.message));
-    if (file.arretee)
-        return texte(legendeschoiximprimante, "arretee", en).arg(nom, message);
-    if (!file.accepte)
-        return texte(legendeschoiximprimante, "refuse", en).arg(nom, message);
-    if (file.defaut && !suitdefaut)
-        return texte(legendeschoiximprimante, "defaut", en).arg(nom);
-    return nom;
-}
 
 } // namespace
 
-TChoixImprimante::TChoixImprimante(const TEtat& etat, const Plateforme& plateforme, Impression& impression,
-                                   QWidget* parent)
-    : QDialog(parent), etat_(etat), plateforme_(plateforme), impression_(impression) {
+TChoixImprimante::TChoixImprimante(const Plateforme& plateforme, Impression& impression, QWidget* parent)
+    : QDialog(parent), plateforme_(plateforme), impression_(impression) {
     setObjectName(QStringLiteral("choiximprimante"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(policestandard());
@@ -85,8 +44,29 @@ TChoixImprimante::TChoixImprimante(const TEtat& etat, const Plateforme& platefor
 }
 
 void TChoixImprimante::traduitchoiximprimante() {
-    const bool en = anglais(etat_);
-    appliquelegendes(this, legendeschoiximprimante, en);
+    setWindowTitle(tr("Printer"));
+    legende(findChild<QPushButton*>(QStringLiteral("bok")), tr("OK"));
+    legende(findChild<QPushButton*>(QStringLiteral("bannuler")), tr("Cancel"));
+    listeimprimantes->setAccessibleName(tr("Printers"));
+}
+
+void TChoixImprimante::changeEvent(QEvent* evenement) {
+    if (evenement->type() == QEvent::LanguageChange)
+        traduitchoiximprimante();
+    QDialog::changeEvent(evenement);
+}
+
+QString TChoixImprimante::description(const TFile& file, bool suitdefaut) const {
+    const QString nom = QString::fromStdString(file.nom);
+    const QString message =
+        file.message.empty() ? QString() : QStringLiteral(" (%1)").arg(QString::fromStdString(file.message));
+    if (file.arretee)
+        return tr("%1 — stopped%2").arg(nom, message);
+    if (!file.accepte)
+        return tr("%1 — refuses jobs%2").arg(nom, message);
+    if (file.defaut && !suitdefaut)
+        return tr("%1 — system default").arg(nom);
+    return nom;
 }
 
 void TChoixImprimante::choisit() {
@@ -94,18 +74,25 @@ void TChoixImprimante::choisit() {
     const std::vector<TFile> files = impression_.listefiles(code);
     // A print service that did not answer was said already; its silence is not "no printer".
     if (code == TCodeCups::ok || code == TCodeCups::sansimprimante)
-        execute(files, files.empty() ? "raisonaucune" : "raisonmenu", true);
+        execute(files,
+                files.empty()
+                    ? tr("No printer is installed on this computer.")
+                    : tr("Choose the printer for your slips and lists. The choice is kept for you on "
+                         "this computer."),
+                true);
 }
 
 std::string TChoixImprimante::demande(const std::vector<TFile>& files, bool disparue) {
-    return execute(files, disparue ? "raisondisparue" : "raisonsansdefaut", false).value_or(std::string());
+    const QString raison =
+        disparue ? tr("The printer you had chosen no longer exists: choose the one that should print.")
+                 : tr("No default printer is set on this computer: choose the one that should print. The "
+                      "choice will be kept for the next prints.");
+    return execute(files, raison, false).value_or(std::string());
 }
 
-std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& files, const char* raison,
+std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& files, const QString& raison,
                                                      bool suitdefaut) {
-    traduitchoiximprimante();
-    const bool en = anglais(etat_);
-    lraison->setText(texte(legendeschoiximprimante, raison, en));
+    lraison->setText(raison);
     listeimprimantes->clear();
     const auto defaut = std::find_if(files.begin(), files.end(), [](const TFile& f) { return f.defaut; });
     // The system's default is named once: the first row follows it wherever it goes, and the
@@ -113,7 +100,7 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
     const bool lignesuivre = suitdefaut && defaut != files.end();
     if (lignesuivre) {
         auto* suivre = new QListWidgetItem(
-            texte(legendeschoiximprimante, "suitdefaut", en).arg(QString::fromStdString(defaut->nom)),
+            tr("The system's default printer (%1)").arg(QString::fromStdString(defaut->nom)),
             listeimprimantes);
         suivre->setData(rolesuitdefaut, true);
     }
@@ -121,7 +108,7 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
     int choisie = 0;
     for (const TFile& file : files) {
         const QString nom = QString::fromStdString(file.nom);
-        auto* element = new QListWidgetItem(description(file, en, lignesuivre), listeimprimantes);
+        auto* element = new QListWidgetItem(description(file, lignesuivre), listeimprimantes);
         element->setData(Qt::UserRole, nom);
         if (nom == memorisee)
             choisie = listeimprimantes->count() - 1;
@@ -142,10 +129,10 @@ std::optional<std::string> TChoixImprimante::execute(const std::vector<TFile>& f
 void TChoixImprimante::garde(const std::string& file) {
     if (memoriseimprimante(plateforme_.systeme, QString::fromStdString(file)))
         return;
-    const bool en = anglais(etat_);
     plateforme_.messages.message(
-        texte(legendeschoiximprimante, "nonretenu", en).arg(plateforme_.systeme.repertoireconfig()),
-        texte(titreprobleme, en), Boutons::Ok, Icone::Exclamation);
+        tr("The choice of printer could not be saved in %1: it holds for this time only.")
+            .arg(plateforme_.systeme.repertoireconfig()),
+        tr("Problem !!"), Boutons::Ok, Icone::Exclamation);
 }
 
 } // namespace vormigral

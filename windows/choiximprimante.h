@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/plateforme.h"
-#include "engine/etat.h"
 #include "printing/imprimantes.h"
 
 #include <QDialog>
@@ -22,8 +21,7 @@ class Impression;
 class TChoixImprimante : public QDialog {
     Q_OBJECT
 public:
-    TChoixImprimante(const TEtat& etat, const Plateforme& plateforme, Impression& impression,
-                     QWidget* parent);
+    TChoixImprimante(const Plateforme& plateforme, Impression& impression, QWidget* parent);
 
     // From the Options menu: every queue, the current choice selected; OK keeps the one selected.
     void choisit();
@@ -33,13 +31,18 @@ public:
 
     void traduitchoiximprimante();
 
+protected:
+    void changeEvent(QEvent* evenement) override;
+
 private:
     // Shows the queues with `raison` above them; the queue picked ("" to follow the system's
     // default) once kept, or nothing.
-    std::optional<std::string> execute(const std::vector<TFile>& files, const char* raison, bool suitdefaut);
+    std::optional<std::string> execute(const std::vector<TFile>& files, const QString& raison,
+                                       bool suitdefaut);
+    // A queue's row: its name, and its state when it cannot print or is the default no other row names.
+    QString description(const TFile& file, bool suitdefaut) const;
     void garde(const std::string& file);
 
-    const TEtat& etat_;
     const Plateforme plateforme_;
     Impression& impression_;
     QLabel* lraison = nullptr;

@@ -1,17 +1,12 @@
 #include "windows/dialogueimpression.h"
 
-#include "engine/methodes.h"
-#include "engine/saisie.h"
-#include "engine/serie.h"
 #include "printer/surface_qt.h"
-#include "printing/calage.h"
-#include "printing/impression.h"
 #include "windows/apercu.h"
 #include "windows/choiximprimante.h"
 #include "windows/filtretouches.h"
 #include "windows/imprimer.h"
-#include "windows/legendes.h"
 #include "windows/outils.h"
+#include "windows/traduction.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,8 +21,8 @@ namespace vormigral {
 
 TForm7::TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
                SurDemande<TChoixImprimante>& choiximprimante)
-    : etat_(etat), messages_(messages), impression_(impression), apercu_(apercu),
-      choiximprimante_(choiximprimante), anglaiscreation_(anglais(etat)) {
+    : impression_(impression), apercu_(apercu), choiximprimante_(choiximprimante),
+      bulletins_(etat, messages, impression) {
     setObjectName(QStringLiteral("Form7"));
     setFont(policestandard());
     setFixedSize(477, 290);
@@ -78,53 +73,33 @@ void TForm7::construitcontroles() {
             bouton->setEnabled(!oui);
     });
 
-    traduit(anglaiscreation_);
+    traduitcontroles();
 }
 
-namespace {
-
-// The hints, French only and always shown.
-const Legende bullesimpression[] = {
-    {"Gpremier", "Entrez le numero de la première grille à imprimer", nullptr},
-    {"gdernier", "Entrez le numero de la dernière grille à imprimer", nullptr},
-};
-
-// Every text the window shows, in both languages.
-const Legende legendesimpression[] = {
-    {"", "Imprimer les bulletins", "Print"},
-    {"Label3", "TYPE DE BULLETIN", "TICKET TYPE"},
-    {"GroupBox3", "Grilles à imprimer", "Grids to print"},
-    {"Label1", "Première", "First"},
-    {"Label2", "Dernière", "Last"},
-    {"GroupBox2", "Type d impression", "Print Type"},
-    {"bimptsbull", "Imprimer tous les bulletins à la fois", "Print all the tickets"},
-    {"bimpunbull", "Imprimer un bulletin à la fois", "Stop after each tickets"},
-    {"boutannule", "Annuler", "Cancel"},
-    {"boutlancer", "Imprimer", "Print"},
-    {"plageincorrecte", "Numéros des grilles à imprimer incorrect", "Incorrect grid numbers to print"},
-    {"bapercu", "Aperçu", "Preview"},
-    {"bimprimante", "Imprimante", "Printer"},
-    {"acc:bapercu", "Aperçu avant impression", "Print preview"},
-    {"acc:bimprimante", "Choisir l'imprimante", "Choose the printer"},
-    // The next-slip prompt, French whatever the language.
-    {"bulletinsuivant", "Insérez le prochain bulletin et appuyer sur OK",
-     "Insérez le prochain bulletin et appuyer sur OK"},
-    {"titrebulletinsuivant", "Impression bulletin", "Impression bulletin"},
-    {"acc:ComboBox1", "Type de bulletin", "Ticket type"},
-    {"acc:Gpremier", "Première grille à imprimer", "First grid to print"},
-    {"acc:gdernier", "Dernière grille à imprimer", "Last grid to print"},
-};
-
-} // namespace
-
-void TForm7::traduitimpression() {
-    construit();
-    traduit(anglais(etat_));
-}
-
-void TForm7::traduit(bool en) {
-    appliquelegendes(this, legendesimpression, en);
-    appliquebulles(this, bullesimpression, true);
+void TForm7::traduitcontroles() {
+    setWindowTitle(tr("Print", "the window's title"));
+    legende(findChild<QLabel*>(QStringLiteral("Label3")), tr("TICKET TYPE"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox3")), tr("Grids to print"));
+    legende(findChild<QLabel*>(QStringLiteral("Label1")), tr("First"));
+    legende(findChild<QLabel*>(QStringLiteral("Label2")), tr("Last"));
+    legende(findChild<QGroupBox*>(QStringLiteral("GroupBox2")), tr("Print Type"));
+    legende(bimptsbull, tr("Print all the tickets"));
+    legende(bimpunbull, tr("Stop after each tickets"));
+    legende(findChild<QPushButton*>(QStringLiteral("boutannule")), tr("Cancel"));
+    legende(findChild<QPushButton*>(QStringLiteral("boutlancer")), tr("Print", "the button"));
+    auto* apercu = findChild<QToolButton*>(QStringLiteral("bapercu"));
+    auto* imprimante = findChild<QToolButton*>(QStringLiteral("bimprimante"));
+    legende(apercu, tr("Preview"));
+    legende(imprimante, tr("Printer"));
+    apercu->setAccessibleName(tr("Print preview"));
+    imprimante->setAccessibleName(tr("Choose the printer"));
+    ComboBox1->setAccessibleName(tr("Ticket type"));
+    Gpremier->setAccessibleName(tr("First grid to print"));
+    gdernier->setAccessibleName(tr("Last grid to print"));
+    //: A hint, French in both languages.
+    Gpremier->setToolTip(tr("Enter the number of the first grid to print"));
+    //: A hint, French in both languages.
+    gdernier->setToolTip(tr("Enter the number of the last grid to print"));
 }
 
 void TForm7::showEvent(QShowEvent* evenement) {
@@ -136,17 +111,15 @@ void TForm7::showEvent(QShowEvent* evenement) {
 
 void TForm7::formshow() {
     construit();
-    traduitimpression();
     ComboBox1->clear();
-    for (int type = 1; type <= nbtypesbulletin; ++type)
-        ComboBox1->addItem(QString::fromStdString(etat_.typesbulletin[type].nom));
+    ComboBox1->addItems(bulletins_.types());
     ComboBox1->setCurrentIndex(0);
 }
 
 void TForm7::activate() {
     construit();
     Gpremier->setText(QStringLiteral("1"));
-    gdernier->setText(QString::number(grillesmethode()));
+    gdernier->setText(QString::number(bulletins_.grilles()));
     montreimprimante();
 }
 
@@ -154,47 +127,23 @@ void TForm7::montreimprimante() {
     impression_.imprimanteprevue(limprimante, [this](const QString& texte) { limprimante->setText(texte); });
 }
 
-std::int32_t TForm7::grillesmethode() const {
-    const TMethode* m = methodeselectionnee(etat_);
-    return m ? m->nbgrilles : 0;
-}
-
 void TForm7::boutannuleClick() {
     reject();
 }
 
-std::optional<TForm7::Requete> TForm7::requete() const {
-    if (ComboBox1->currentIndex() < 0)
-        return std::nullopt;
-    const std::int32_t mode = bimptsbull->isChecked() ? 1 : 2;
-    const std::int32_t premier = valeurtexte(Gpremier->text().toStdString());
-    const std::int32_t dernier = valeurtexte(gdernier->text().toStdString());
-    // No selected method counts as no grid at all, so every range is refused.
-    if (verifieplage(premier, dernier, grillesmethode()) != TPlage::correcte) {
-        const bool en = anglais(etat_);
-        messages_.message(texte(legendesimpression, "plageincorrecte", en), texte(titreprobleme, en),
-                          Boutons::Ok, Icone::Exclamation);
-        return std::nullopt;
-    }
-    return Requete{ComboBox1->currentIndex() + 1, mode, premier, dernier};
+std::optional<RequeteBulletins> TForm7::requete() const {
+    return bulletins_.requete(ComboBox1->currentIndex(), bimpunbull->isChecked(), Gpremier->text(),
+                              gdernier->text());
 }
 
 void TForm7::boutlancerClick() {
     construit();
-    const std::optional<Requete> r = requete();
+    const std::optional<RequeteBulletins> r = requete();
     if (!r)
         return;
-    const std::int32_t methode = etat_.methodechoisie;
-    const auto suivant = [this] {
-        return messages_.message(texte(legendesimpression, "bulletinsuivant", false),
-                                 texte(legendesimpression, "titrebulletinsuivant", false), Boutons::OkAnnuler,
-                                 Icone::Question) == Reponse::Ok;
-    };
     // The program may be quit or started afresh while the run waits: this window may be gone then.
     const QPointer<TForm7> vivant(this);
-    const TLancement fait = impression_.imprime([&](SurfaceImpression& surface) {
-        imprimebulletins(etat_, surface, methode, r->type, r->mode, r->premier, r->dernier, suivant);
-    });
+    const TLancement fait = bulletins_.imprime(*r);
     if (!vivant)
         return;
     // A failed run leaves the dialog open, with the request as it was.
@@ -206,18 +155,12 @@ void TForm7::boutlancerClick() {
 
 void TForm7::bapercuClick() {
     construit();
-    const std::optional<Requete> r = requete();
+    const std::optional<RequeteBulletins> r = requete();
     if (!r)
         return;
     const std::string file = impression_.imprimanteapercu();
-    const QString nom = QString::fromStdString(file);
-    SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
-    imprimebulletins(etat_, pages, etat_.methodechoisie, r->type, r->mode, r->premier, r->dernier, {});
-    SurfaceQt bulletin(SurfaceQt::Sortie::Apercu, nom);
-    bulletin.ouvre(documentbulletins);
-    dessinebulletin(bulletin, etat_.parametres, etat_.typesbulletin[r->type]);
-    bulletin.ferme();
-    apercu_().montre(pages, &bulletin, GenreApercu::Bulletins, file);
+    const PagesBulletins pages = bulletins_.apercu(*r, file);
+    apercu_().montre(*pages.marques, pages.bulletin.get(), GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {

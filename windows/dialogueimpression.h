@@ -3,9 +3,9 @@
 #include "app/plateforme.h"
 #include "engine/etat.h"
 #include "windows/differe.h"
+#include "windows/impressionbulletins.h"
 #include "windows/surdemande.h"
 
-#include <cstdint>
 #include <optional>
 
 class QComboBox;
@@ -26,8 +26,7 @@ public:
     TForm7(TEtat& etat, Messages& messages, Impression& impression, SurDemande<TApercu>& apercu,
            SurDemande<TChoixImprimante>& choiximprimante);
 
-    void traduitimpression();
-    // Each showing: captions, the ticket types with the first selected, then the range 1..N.
+    // Each showing: the ticket types with the first selected, then the range 1..N.
     void formshow();
     void activate();
     void boutannuleClick();
@@ -40,33 +39,23 @@ protected:
 
 private:
     void construitcontroles() override;
-    void traduit(bool en);
+    void traduitcontroles() override;
     // The printer label, filled once the print service answered.
     void montreimprimante();
 
-    struct Requete {
-        std::int32_t type;
-        std::int32_t mode;
-        std::int32_t premier;
-        std::int32_t dernier;
-    };
     // The request as the dialog holds it; none, after saying why, when the range is wrong.
-    std::optional<Requete> requete() const;
-    // The grid count of the method selected in the main window; 0 when none is selected.
-    std::int32_t grillesmethode() const;
+    std::optional<RequeteBulletins> requete() const;
 
-    TEtat& etat_;
-    Messages& messages_;
     Impression& impression_;
     SurDemande<TApercu>& apercu_;
     SurDemande<TChoixImprimante>& choiximprimante_;
+    ImpressionBulletins bulletins_;
     QComboBox* ComboBox1 = nullptr;
     QLineEdit* Gpremier = nullptr;
     QLineEdit* gdernier = nullptr;
     QRadioButton* bimptsbull = nullptr;
     QRadioButton* bimpunbull = nullptr;
     QLabel* limprimante = nullptr;
-    const bool anglaiscreation_;
 };
 
 } // namespace vormigral

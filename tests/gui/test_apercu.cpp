@@ -77,6 +77,9 @@ private slots:
     void apercu();
     void accessibles_data();
     void accessibles();
+    void feuillecalage_data();
+    void feuillecalage();
+    void changementdelangue();
 };
 
 void TestApercu::apercu_data() {
@@ -170,6 +173,62 @@ void TestApercu::accessibles() {
     ouvre<TForm7>(&principale, "bimpbull", nullptr, [](TForm7* w) {
         nomsaccessibles(w, {"bapercu", "bimprimante", "boutlancer"});
     });
+}
+
+void TestApercu::feuillecalage_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("debut");
+    QTest::addColumn<QString>("fin");
+    QTest::newRow("fr") << 1 << "Chaque cadre montre où l'imprimante placera la croix d'un numéro. Posez"
+                        << "chaque cadre doit tomber au milieu de sa case.";
+    QTest::newRow("en") << 2 << "Each frame shows where the printer will put the cross of a number. Lay"
+                        << "each frame should sit in the middle of its box.";
+}
+
+// Below the offsets applied, the printed sheet explains how to read it once, in the program's language.
+void TestApercu::feuillecalage() {
+    QFETCH(int, langue);
+    QFETCH(QString, debut);
+    QFETCH(QString, fin);
+    Banc banc;
+    prepare(banc, langue);
+    pendantmodal(
+        [](QWidget* w) { QTest::mouseClick(controle<QPushButton>(w, "bimprimer"), Qt::LeftButton); });
+    controle<QAction>(&banc.principale(), "mCalage1")->trigger();
+    QCOMPARE(banc.imprimantes.surfaces.size(), std::size_t(1));
+    QStringList lignes;
+    for (const TraceImpression& t : banc.imprimantes.surfaces[0]->traces)
+        if (t.genre == TraceImpression::Genre::Texte)
+            lignes << QString::fromStdString(t.texte);
+    const QString apres = lignes.join(QLatin1Char(' ')).section(QStringLiteral(" mm, vertical -2 mm "), 1);
+    QVERIFY2(apres.startsWith(debut) && apres.endsWith(fin), qPrintable(apres));
+}
+
+// Made in French, the print windows speak English once the language changes.
+void TestApercu::changementdelangue() {
+    Banc banc;
+    prepare(banc, 1);
+    const auto titres = [&banc] {
+        QStringList vus;
+        QObject garde;
+        quandouverte<TApercu>(&garde, [&](TApercu* w) { vus << w->windowTitle() << texte(w, "bfermer"); });
+        pendantmodal([&](QWidget* w) {
+            vus << w->windowTitle() << texte(w, "boutlancer");
+            QTest::mouseClick(controle<QToolButton>(w, "bapercu"), Qt::LeftButton);
+        });
+        QTest::mouseClick(controle<QPushButton>(&banc.principale(), "bimpbull"), Qt::LeftButton);
+        for (const char* commande : {"mCalage1", "mImprimante1"}) {
+            pendantmodal([&](QWidget* w) { vus << w->windowTitle(); });
+            controle<QAction>(&banc.principale(), commande)->trigger();
+        }
+        return vus;
+    };
+    QCOMPARE(titres(), QStringList({"Imprimer les bulletins", "Imprimer", "Aperçu avant impression",
+                                    "&Fermer", "Feuille de calage", "Imprimante"}));
+    banc.changelangue(2);
+    choisismethode(banc.principale(), 1);
+    QCOMPARE(titres(),
+             QStringList({"Print", "Print", "Print preview", "&Close", "Calibration sheet", "Printer"}));
 }
 
 QTEST_MAIN(TestApercu)

@@ -12,6 +12,7 @@
 #include "tests/support/doubles.h"
 
 #include "app/plateforme_qt.h"
+#include "windows/apercu.h"
 #include "windows/apropos.h"
 #include "windows/bilanargent.h"
 #include "windows/colonnes.h"
@@ -311,6 +312,19 @@ const Fenetre fenetres[] = {
          examine(&fenetre);
      },
      {}},
+    {"Form7", pargrilles("Imprimerlesbulletins1"), {"ComboBox1"}},
+    // The preview of the slips the print dialog would print.
+    {"apercu",
+     [](Banc& banc, const Examine& examine) {
+         QObject garde;
+         quandouverte<TApercu>(&garde, [&](TApercu* apercu) { examine(apercu); });
+         pargrilles("Imprimerlesbulletins1")(banc, [](QWidget* dialogue) {
+             QTest::mouseClick(controle<QAbstractButton>(dialogue, "bapercu"), Qt::LeftButton);
+         });
+     },
+     {}},
+    {"choiximprimante", parmenu("mImprimante1"), {"listeimprimantes"}},
+    {"calage", parmenu("mCalage1"), {"ctype"}},
     {"fenetrecolonnes",
      [](Banc& banc, const Examine& examine) {
          demarre(banc);

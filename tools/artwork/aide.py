@@ -362,7 +362,7 @@ grille. Posez la feuille sur un bulletin, bords du haut et de gauche ensemble, �
 l'échelle du haut, lisez où tombe le milieu de la case du bulletin et ajoutez ce nombre au décalage
 horizontal&nbsp;; sur l'échelle de droite, faites de même pour le décalage vertical. Imprimez une
 nouvelle feuille pour vérifier&nbsp;: chaque cadre doit tomber au milieu de sa case. La feuille
-elle-même rappelle la marche à suivre, en français et en anglais.</p>
+elle-même rappelle la marche à suivre, dans la langue du programme.</p>
 {back_fr()}
 
 {h("fr-comparer")}
@@ -831,7 +831,7 @@ millimetre scales, above box 10 and to the right of box 40 of the last grid. Lay
 top and left edges together, against the light. On the top scale, read where the middle of the slip's
 box falls and add that number to the horizontal adjustment; on the right-hand scale, do the same for
 the vertical adjustment. Print a new sheet to check: each frame should sit in the middle of its box.
-The sheet itself recalls these steps, in French and in English.</p>
+The sheet itself recalls these steps, in the language of the program.</p>
 {back_en()}
 
 {h("en-compare")}
