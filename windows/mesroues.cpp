@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
@@ -210,10 +211,6 @@ QWidget* TMesRoues::cadreroue() {
     tanalyse_->setTabKeyNavigation(false);
     tanalyse_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tanalyse_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Four rows at most: 3 to 6 drawn numbers.
-    tanalyse_->setFixedHeight(tanalyse_->horizontalHeader()->sizeHint().height() +
-                              4 * tanalyse_->verticalHeader()->defaultSectionSize() +
-                              2 * tanalyse_->frameWidth());
     ltableau->setBuddy(tanalyse_);
     lpromesse_ = ligne("lpromesse");
     auto* jouer = new QGridLayout;
@@ -286,6 +283,10 @@ void TMesRoues::traduitroues() {
         entetes << tr("%1 numbers").arg(h);
     entetes << tr("2 or fewer");
     tanalyse_->setHorizontalHeaderLabels(entetes);
+    // Four rows at most, 3 to 6 drawn numbers, under a header as tall as its texts now are.
+    tanalyse_->setFixedHeight(tanalyse_->horizontalHeader()->sizeHint().height() +
+                              4 * tanalyse_->verticalHeader()->defaultSectionSize() +
+                              2 * tanalyse_->frameWidth());
     examine();
     afficheroue();
     remplisbibliotheque();
@@ -295,6 +296,26 @@ void TMesRoues::changeEvent(QEvent* evenement) {
     if (evenement->type() == QEvent::LanguageChange && onglets_)
         traduitroues();
     QDialog::changeEvent(evenement);
+}
+
+bool TMesRoues::event(QEvent* evenement) {
+    const bool traite = QDialog::event(evenement);
+    if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Resize)
+        ajustehauteur();
+    return traite;
+}
+
+// A window's minimum comes from its controls' minimums, whereas its layout gives a wrapped text
+// the height its lines take at the window's width: a status of several lines would squeeze the
+// wheel's frame and draw its controls over one another. The window grows with its texts instead.
+void TMesRoues::ajustehauteur() {
+    const QLayout* disposition = layout();
+    if (!disposition)
+        return;
+    const int hauteur =
+        std::max(disposition->totalMinimumSize().height(), disposition->totalHeightForWidth(width()));
+    if (hauteur != minimumHeight())
+        setMinimumHeight(hauteur);
 }
 
 void TMesRoues::done(int resultat) {

@@ -53,6 +53,7 @@ public:
     const std::optional<TBilan>& bilan() const { return bilan_; }
 
 protected:
+    bool event(QEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void done(int resultat) override;
 
@@ -63,6 +64,7 @@ private:
     QWidget* pagebibliotheque();
     QWidget* cadreroue();
     void traduitroues();
+    void ajustehauteur();
 
     void examine();
     void construit();
