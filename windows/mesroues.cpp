@@ -29,7 +29,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 
 namespace vormigral {
@@ -142,8 +141,8 @@ QWidget* TMesRoues::pageverification() {
     connect(importer, &QPushButton::clicked, this, &TMesRoues::importe);
     evt_ = nombre("evt", 2, rouetaillegrille, 3);
     evm_ = nombre("evm", 2, rouetaillegrille, 3);
-    auto* verifier = bouton("bverifier");
-    connect(verifier, &QPushButton::clicked, this, &TMesRoues::verifie);
+    bverifier_ = bouton("bverifier");
+    connect(bverifier_, &QPushButton::clicked, this, &TMesRoues::verifie);
     breparer_ = bouton("breparer");
     connect(breparer_, &QPushButton::clicked, this, &TMesRoues::repare);
     auto* garantie = new QHBoxLayout;
@@ -153,7 +152,7 @@ QWidget* TMesRoues::pageverification() {
         garantie->addWidget(l);
         garantie->addWidget(champ);
     }
-    garantie->addWidget(verifier);
+    garantie->addWidget(bverifier_);
     garantie->addWidget(breparer_);
     lverification_ = ligne("lverification");
     ltrous_ = nomme(new QListWidget, "ltrous");
@@ -321,7 +320,7 @@ void TMesRoues::ajustehauteur() {
 void TMesRoues::done(int resultat) {
     // Closed by its button, its title bar or Escape: a build left running would hold every core
     // out of sight. Its best wheel so far is kept, and shown when the window opens again.
-    atelier_.arrete();
+    arrete();
     QDialog::done(resultat);
 }
 
@@ -344,31 +343,57 @@ void TMesRoues::construit() {
     if (!atelier_.construit(n, t, m, esecondes_->value(), graine_))
         return;
     reparation_ = false;
-    bconstruire_->setEnabled(false);
-    breparer_->setEnabled(false);
-    barreter_->setEnabled(true);
+    boutons();
     barreter_->setFocus();
     afficheavancement();
     minuterie_->start();
 }
 
+// Stops a build or a repair, which then ends with its best wheel, and drops a check, which has
+// nothing to show before its end.
 void TMesRoues::arrete() {
+    const bool verifiait = atelier_.verifieencours();
     atelier_.arrete();
+    signaleabandon(verifiait);
+}
+
+// A check dropped before its end says so, rather than go on saying that it runs.
+void TMesRoues::signaleabandon(bool verifiait) {
+    if (!verifiait || atelier_.verifieencours())
+        return;
+    lverification_->setText(
+        tr("The check of %1 if %2 was stopped.").arg(verifiee_.first).arg(verifiee_.second));
+    boutons();
+}
+
+// Build and Repair wait for the work under way; Check waits only for a check.
+void TMesRoues::boutons() {
+    const bool construction = atelier_.encours(), verification = atelier_.verifieencours();
+    bconstruire_->setEnabled(!construction && !verification);
+    breparer_->setEnabled(!construction && !verification);
+    bverifier_->setEnabled(!verification);
+    barreter_->setEnabled(construction || verification);
 }
 
 void TMesRoues::surveille() {
     if (atelier_.encours()) {
+        const bool verifiait = atelier_.verifieencours();
         TResultatRoue resultat;
-        if (atelier_.termine(resultat))
+        if (atelier_.termine(resultat)) {
             finit(resultat);
-        else
+            // A repair's end says what it did on the check page.
+            if (!reparation_)
+                signaleabandon(verifiait);
+        } else
             afficheavancement();
     }
-    if (analyse_.valid() && analyse_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        bilan_ = analyse_.get();
+    if (std::optional<TControle> controle = atelier_.verification())
+        finisverification(*controle);
+    if (std::optional<TBilan> bilan = analyse_.prends()) {
+        bilan_ = std::move(bilan);
         affichebilan();
     }
-    if (!atelier_.encours() && !analyse_.valid())
+    if (!atelier_.encours() && !atelier_.verifieencours() && !analyse_.encours())
         minuterie_->stop();
 }
 
@@ -377,9 +402,7 @@ void TMesRoues::afficheavancement() {
 }
 
 void TMesRoues::finit(const TResultatRoue& resultat) {
-    bconstruire_->setEnabled(true);
-    breparer_->setEnabled(true);
-    barreter_->setEnabled(false);
+    boutons();
     const QString texte = texteissue(resultat, reparation_);
     lavancement_->setText(texte);
     if (reparation_)
@@ -399,7 +422,7 @@ void TMesRoues::nouvelleroue() {
     afficheroue();
     if (!atelier_.aroue())
         return;
-    analyse_ = std::async(std::launch::async, [roue = atelier_.roue()] { return analyseroue(roue); });
+    analyse_.lance([roue = atelier_.roue()](const std::atomic<bool>&) { return analyseroue(roue); });
     minuterie_->start();
 }
 
@@ -458,6 +481,7 @@ void TMesRoues::importe() {
     lverification_->setText(
         tr("Imported: %n grid(s).", nullptr, static_cast<int>(atelier_.roue().grilles.size())));
     ltrous_->clear();
+    boutons();
     nouvelleroue();
 }
 
@@ -472,23 +496,36 @@ QString TMesRoues::ensemble(std::uint64_t masque) const {
     return nombres.join(QLatin1Char(' '));
 }
 
+bool TMesRoues::garantievalide(int t, int m) {
+    if (t <= m && m <= atelier_.roue().nbnumeros)
+        return true;
+    probleme(tr("The guarantee needs t at most m, and m at most the wheel's %1 numbers.")
+                 .arg(atelier_.roue().nbnumeros));
+    return false;
+}
+
 void TMesRoues::verifie() {
     if (!atelier_.aroue()) {
         probleme(tr("There is no wheel to check: build one, import a file or open one from the library."));
         return;
     }
     const int t = evt_->value(), m = evm_->value();
-    if (t > m || m > atelier_.roue().nbnumeros) {
-        probleme(tr("The guarantee needs t at most m, and m at most the wheel's %1 numbers.")
-                     .arg(atelier_.roue().nbnumeros));
+    if (!garantievalide(t, m) || !atelier_.lanceverification(t, m, garde))
         return;
-    }
-    const TControle controle = atelier_.verifie(t, m, garde);
-    lverification_->setText(texteverification(controle, t, m));
+    verifiee_ = {t, m};
+    lverification_->setText(tr("Checking %1 if %2…").arg(t).arg(m));
     ltrous_->clear();
+    boutons();
+    minuterie_->start();
+}
+
+void TMesRoues::finisverification(const TControle& controle) {
+    const TRoue& roue = atelier_.roue();
+    lverification_->setText(texteverification(controle, roue.t, roue.m));
     for (std::uint64_t trou : controle.premiers)
         ltrous_->addItem(ensemble(trou));
-    lroue_->setText(textedescription(atelier_.roue()));
+    boutons();
+    lroue_->setText(textedescription(roue));
     nouvelleroue();
 }
 
@@ -497,17 +534,22 @@ void TMesRoues::repare() {
         probleme(tr("There is no wheel to repair: build one, import a file or open one from the library."));
         return;
     }
-    if (atelier_.roue().t != evt_->value() || atelier_.roue().m != evm_->value())
-        verifie();
+    const int t = evt_->value(), m = evm_->value();
+    if (atelier_.roue().t != t || atelier_.roue().m != m) {
+        // The repair finds the holes of the guarantee itself: no check to wait for.
+        if (!garantievalide(t, m) || !atelier_.garantit(t, m))
+            return;
+        ltrous_->clear();
+        lroue_->setText(textedescription(atelier_.roue()));
+        nouvelleroue();
+    }
     if (!atelier_.repare(esecondes_->value(), graine_)) {
         const TRoue& r = atelier_.roue();
         probleme(texteportee(AtelierRoues::examine(r.nbnumeros, r.t, r.m), r.nbnumeros, r.t, r.m));
         return;
     }
     reparation_ = true;
-    bconstruire_->setEnabled(false);
-    breparer_->setEnabled(false);
-    barreter_->setEnabled(true);
+    boutons();
     lverification_->setText(tr("Repairing…"));
     onglets_->setCurrentIndex(0);
     barreter_->setFocus();
@@ -552,6 +594,7 @@ void TMesRoues::ouvre() {
     evm_->setValue(atelier_.roue().m);
     ltrous_->clear();
     lverification_->clear();
+    boutons();
     nouvelleroue();
 }
 

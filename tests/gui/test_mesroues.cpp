@@ -60,6 +60,8 @@ private slots:
     void bibliotheque();
     void jeu_data();
     void jeu();
+    void verification_data();
+    void verification();
 };
 
 void TestMesRoues::construction_data() {
@@ -143,7 +145,7 @@ void TestMesRoues::importation() {
     controle<QSpinBox>(&roues, "evt")->setValue(4);
     controle<QSpinBox>(&roues, "evm")->setValue(4);
     clique(&roues, "bverifier");
-    QVERIFY(texte(&roues, "lverification").startsWith(QStringLiteral("4 if 4 is not kept: ")));
+    QTRY_VERIFY(texte(&roues, "lverification").startsWith(QStringLiteral("4 if 4 is not kept: ")));
     QCOMPARE(controle<QListWidget>(&roues, "ltrous")->item(0)->text(), trou);
     clique(&roues, "breparer");
     QTRY_VERIFY_WITH_TIMEOUT(!roues.atelier().encours(), 15000);
@@ -218,6 +220,43 @@ void TestMesRoues::jeu() {
     QVERIFY2(vues[1].endsWith(QStringLiteral("08-19-27-33-40-45")), qPrintable(vues[1]));
     QCOMPARE(banc.etat().methodechoisie, 12);
     QVERIFY(banc.etat().rouejouee.grilles.empty());
+}
+
+void TestMesRoues::verification_data() {
+    QTest::addColumn<QString>("suite"); // the control used while the check runs, if any
+    QTest::addColumn<QString>("dit");   // what the check page says at the end
+    QTest::addColumn<int>("trous");     // the holes listed then
+    QTest::newRow("left to end") << QString() << "4 if 4 is not kept: 10 holes" << 10;
+    QTest::newRow("window closed") << "bfermer"
+                                   << "The check of 4 if 4 was stopped." << 0;
+    QTest::newRow("stopped") << "barreter"
+                             << "The check of 4 if 4 was stopped." << 0;
+}
+
+// A check runs off the window's thread with Build, Check and Repair disabled meanwhile; its result
+// lands once it has ended; a check stopped or whose window closed says so and lists nothing.
+void TestMesRoues::verification() {
+    QFETCH(QString, suite);
+    QFETCH(QString, dit);
+    QFETCH(int, trous);
+    Banc banc;
+    TMesRoues& roues = ouvre(banc);
+    importe(banc, roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
+    controle<QSpinBox>(&roues, "evt")->setValue(4);
+    controle<QSpinBox>(&roues, "evm")->setValue(4);
+    clique(&roues, "bverifier");
+    QCOMPARE(texte(&roues, "lverification"), QStringLiteral("Checking 4 if 4…"));
+    for (const char* bouton : {"bconstruire", "bverifier", "breparer"})
+        QVERIFY(!controle<QPushButton>(&roues, bouton)->isEnabled());
+    if (!suite.isEmpty())
+        clique(&roues, qPrintable(suite));
+    QTRY_VERIFY(roues.bilan().has_value() && !roues.atelier().verifieencours());
+    QTest::qWait(300);
+    QVERIFY2(texte(&roues, "lverification").startsWith(dit), qPrintable(texte(&roues, "lverification")));
+    QCOMPARE(controle<QListWidget>(&roues, "ltrous")->count(), trous);
+    for (const char* bouton : {"bconstruire", "bverifier", "breparer"})
+        QVERIFY(controle<QPushButton>(&roues, bouton)->isEnabled());
+    QVERIFY(!controle<QPushButton>(&roues, "barreter")->isEnabled());
 }
 
 QTEST_MAIN(TestMesRoues)
