@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -286,9 +287,24 @@ void TMesRoues::traduitroues() {
     tanalyse_->setFixedHeight(tanalyse_->horizontalHeader()->sizeHint().height() +
                               4 * tanalyse_->verticalHeader()->defaultSectionSize() +
                               2 * tanalyse_->frameWidth());
+    elargistableau();
     examine();
     afficheroue();
     remplisbibliotheque();
+}
+
+// The columns share the table's width evenly: it holds the widest header text in each of them,
+// between the margins the style draws it in, whatever the language and the font.
+void TMesRoues::elargistableau() {
+    const QHeaderView* tete = tanalyse_->horizontalHeader();
+    const int marges = 2 * tete->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, tete);
+    int colonne = 0;
+    for (int c = 0; c < colonnes; ++c)
+        colonne = std::max(colonne, tete->fontMetrics().horizontalAdvance(
+                                        tanalyse_->model()->headerData(c, Qt::Horizontal).toString()) +
+                                        marges);
+    tanalyse_->setMinimumWidth(colonnes * colonne + tanalyse_->verticalHeader()->sizeHint().width() +
+                               2 * tanalyse_->frameWidth());
 }
 
 void TMesRoues::changeEvent(QEvent* evenement) {
@@ -455,6 +471,7 @@ void TMesRoues::affichebilan() {
             tanalyse_->setItem(r, c, item);
         }
     }
+    elargistableau();
     lpromesse_->setText(textepromesse(b));
 }
 

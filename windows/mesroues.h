@@ -65,6 +65,7 @@ private:
     QWidget* cadreroue();
     void traduitroues();
     void ajustehauteur();
+    void elargistableau();
 
     void examine();
     void construit();

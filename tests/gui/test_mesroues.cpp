@@ -7,11 +7,13 @@
 #include "windows/principale.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTest>
 
@@ -62,6 +64,8 @@ private slots:
     void jeu();
     void verification_data();
     void verification();
+    void tableau_data();
+    void tableau();
 };
 
 void TestMesRoues::construction_data() {
@@ -257,6 +261,48 @@ void TestMesRoues::verification() {
     for (const char* bouton : {"bconstruire", "bverifier", "breparer"})
         QVERIFY(controle<QPushButton>(&roues, bouton)->isEnabled());
     QVERIFY(!controle<QPushButton>(&roues, "barreter")->isEnabled());
+}
+
+void TestMesRoues::tableau_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<double>("taille"); // the application's font, times its size
+    for (const auto& [langue, nom] : {std::pair{1, "French"}, std::pair{2, "English"}})
+        for (const double taille : {1.0, 1.6})
+            QTest::addRow("%s, font x%.1f", nom, taille) << langue << taille;
+}
+
+// The analysis of a wheel is shown whole in either language and a large font: every header text
+// within its column's margins, every row above the table's edge, the promise below the table.
+void TestMesRoues::tableau() {
+    QFETCH(int, langue);
+    QFETCH(double, taille);
+    const struct Police {
+        QFont avant = QApplication::font();
+        ~Police() { QApplication::setFont(avant); }
+    } police;
+    QFont grande = police.avant;
+    grande.setPointSizeF(grande.pointSizeF() * taille);
+    QApplication::setFont(grande);
+    Banc banc;
+    ecrisparametres(banc, langue);
+    banc.demarre();
+    controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+    auto* roues = banc.principale().findChild<TMesRoues*>();
+    QVERIFY(roues);
+    importe(banc, *roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
+    QTRY_VERIFY(roues->bilan().has_value());
+    QTest::qWait(50);
+    auto* table = controle<QTableWidget>(roues, "tanalyse");
+    const QHeaderView* tete = table->horizontalHeader();
+    const int marges = 2 * tete->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, tete);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString texte = table->horizontalHeaderItem(c)->text();
+        QVERIFY2(tete->fontMetrics().horizontalAdvance(texte) + marges <= tete->sectionSize(c),
+                 qPrintable(texte));
+    }
+    QVERIFY(table->visualItemRect(table->item(table->rowCount() - 1, 0)).bottom() <
+            table->viewport()->height());
+    QVERIFY(table->geometry().bottom() < controle<QLabel>(roues, "lpromesse")->geometry().top());
 }
 
 QTEST_MAIN(TestMesRoues)
