@@ -2468,6 +2468,14 @@ Technical detail: %1</translation>
         <source>B&amp;uild the wheel</source>
         <translation>B&amp;uild the wheel</translation>
     </message>
+    <message>
+        <source>The check of %1 if %2 was stopped.</source>
+        <translation>The check of %1 if %2 was stopped.</translation>
+    </message>
+    <message>
+        <source>Checking %1 if %2…</source>
+        <translation>Checking %1 if %2…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TPageTirages</name>

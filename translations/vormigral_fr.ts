@@ -2468,6 +2468,14 @@ Détail technique : %1</translation>
         <source>B&amp;uild the wheel</source>
         <translation>Constr&amp;uire la roue</translation>
     </message>
+    <message>
+        <source>The check of %1 if %2 was stopped.</source>
+        <translation>La vérification de %1 si %2 a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>Checking %1 if %2…</source>
+        <translation>Vérification de %1 si %2…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TPageTirages</name>

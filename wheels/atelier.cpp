@@ -32,6 +32,7 @@ bool AtelierRoues::repare(double secondes, std::uint32_t graine, int fils) {
 void AtelierRoues::arrete() {
     if (construction_ != nullptr)
         construction_->arrete();
+    verification_.abandonne();
 }
 
 TAvancement AtelierRoues::avancement() const {
@@ -48,6 +49,7 @@ bool AtelierRoues::termine(TResultatRoue& resultat) {
         if (!reparation_)
             numeros_.clear();
         roue_ = resultat.roue;
+        verification_.abandonne();
     }
     return true;
 }
@@ -59,15 +61,35 @@ TLecture AtelierRoues::importe(const std::string& octets, int t, int m) {
     TImport i = vormigral::importe(l, t, m);
     roue_ = std::move(i.roue);
     numeros_ = std::move(i.numeros);
+    verification_.abandonne();
     return l;
 }
 
-TControle AtelierRoues::verifie(int t, int m, std::size_t garde) {
+bool AtelierRoues::garantit(int t, int m) {
     if (!aroue() || t < 1 || t > m || m > roue_.nbnumeros || m > rouetaillegrille)
-        return {};
+        return false;
+    // A check of another guarantee would land as this one's.
+    if (t != roue_.t || m != roue_.m)
+        verification_.abandonne();
     roue_.t = t;
     roue_.m = m;
+    return true;
+}
+
+TControle AtelierRoues::verifie(int t, int m, std::size_t garde) {
+    if (!garantit(t, m))
+        return {};
     return controle(roue_.grilles, roue_.nbnumeros, t, m, garde);
+}
+
+bool AtelierRoues::lanceverification(int t, int m, std::size_t garde) {
+    if (!garantit(t, m))
+        return false;
+    verification_.lance(
+        [grilles = roue_.grilles, n = roue_.nbnumeros, t, m, garde](const std::atomic<bool>& arret) {
+            return controle(grilles, n, t, m, garde, 0, &arret);
+        });
+    return true;
 }
 
 TOperation AtelierRoues::enregistre(const std::string& nom, bool remplace) {
@@ -85,6 +107,7 @@ TOperation AtelierRoues::ouvre(const std::string& nom) {
     if (o) {
         roue_ = std::move(r);
         numeros_.clear();
+        verification_.abandonne();
     }
     return o;
 }

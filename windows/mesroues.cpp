@@ -22,13 +22,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <chrono>
+#include <algorithm>
 #include <functional>
 
 namespace vormigral {
@@ -141,8 +142,8 @@ QWidget* TMesRoues::pageverification() {
     connect(importer, &QPushButton::clicked, this, &TMesRoues::importe);
     evt_ = nombre("evt", 2, rouetaillegrille, 3);
     evm_ = nombre("evm", 2, rouetaillegrille, 3);
-    auto* verifier = bouton("bverifier");
-    connect(verifier, &QPushButton::clicked, this, &TMesRoues::verifie);
+    bverifier_ = bouton("bverifier");
+    connect(bverifier_, &QPushButton::clicked, this, &TMesRoues::verifie);
     breparer_ = bouton("breparer");
     connect(breparer_, &QPushButton::clicked, this, &TMesRoues::repare);
     auto* garantie = new QHBoxLayout;
@@ -152,7 +153,7 @@ QWidget* TMesRoues::pageverification() {
         garantie->addWidget(l);
         garantie->addWidget(champ);
     }
-    garantie->addWidget(verifier);
+    garantie->addWidget(bverifier_);
     garantie->addWidget(breparer_);
     lverification_ = ligne("lverification");
     ltrous_ = nomme(new QListWidget, "ltrous");
@@ -210,10 +211,6 @@ QWidget* TMesRoues::cadreroue() {
     tanalyse_->setTabKeyNavigation(false);
     tanalyse_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tanalyse_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Four rows at most: 3 to 6 drawn numbers.
-    tanalyse_->setFixedHeight(tanalyse_->horizontalHeader()->sizeHint().height() +
-                              4 * tanalyse_->verticalHeader()->defaultSectionSize() +
-                              2 * tanalyse_->frameWidth());
     ltableau->setBuddy(tanalyse_);
     lpromesse_ = ligne("lpromesse");
     auto* jouer = new QGridLayout;
@@ -286,9 +283,28 @@ void TMesRoues::traduitroues() {
         entetes << tr("%1 numbers").arg(h);
     entetes << tr("2 or fewer");
     tanalyse_->setHorizontalHeaderLabels(entetes);
+    // Four rows at most, 3 to 6 drawn numbers, under a header as tall as its texts now are.
+    tanalyse_->setFixedHeight(tanalyse_->horizontalHeader()->sizeHint().height() +
+                              4 * tanalyse_->verticalHeader()->defaultSectionSize() +
+                              2 * tanalyse_->frameWidth());
+    elargistableau();
     examine();
     afficheroue();
     remplisbibliotheque();
+}
+
+// The columns share the table's width evenly: it holds the widest header text in each of them,
+// between the margins the style draws it in, whatever the language and the font.
+void TMesRoues::elargistableau() {
+    const QHeaderView* tete = tanalyse_->horizontalHeader();
+    const int marges = 2 * tete->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, tete);
+    int colonne = 0;
+    for (int c = 0; c < colonnes; ++c)
+        colonne = std::max(colonne, tete->fontMetrics().horizontalAdvance(
+                                        tanalyse_->model()->headerData(c, Qt::Horizontal).toString()) +
+                                        marges);
+    tanalyse_->setMinimumWidth(colonnes * colonne + tanalyse_->verticalHeader()->sizeHint().width() +
+                               2 * tanalyse_->frameWidth());
 }
 
 void TMesRoues::changeEvent(QEvent* evenement) {
@@ -297,10 +313,30 @@ void TMesRoues::changeEvent(QEvent* evenement) {
     QDialog::changeEvent(evenement);
 }
 
+bool TMesRoues::event(QEvent* evenement) {
+    const bool traite = QDialog::event(evenement);
+    if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Resize)
+        ajustehauteur();
+    return traite;
+}
+
+// A window's minimum comes from its controls' minimums, whereas its layout gives a wrapped text
+// the height its lines take at the window's width: a status of several lines would squeeze the
+// wheel's frame and draw its controls over one another. The window grows with its texts instead.
+void TMesRoues::ajustehauteur() {
+    const QLayout* disposition = layout();
+    if (!disposition)
+        return;
+    const int hauteur =
+        std::max(disposition->totalMinimumSize().height(), disposition->totalHeightForWidth(width()));
+    if (hauteur != minimumHeight())
+        setMinimumHeight(hauteur);
+}
+
 void TMesRoues::done(int resultat) {
     // Closed by its button, its title bar or Escape: a build left running would hold every core
     // out of sight. Its best wheel so far is kept, and shown when the window opens again.
-    atelier_.arrete();
+    arrete();
     QDialog::done(resultat);
 }
 
@@ -323,31 +359,57 @@ void TMesRoues::construit() {
     if (!atelier_.construit(n, t, m, esecondes_->value(), graine_))
         return;
     reparation_ = false;
-    bconstruire_->setEnabled(false);
-    breparer_->setEnabled(false);
-    barreter_->setEnabled(true);
+    boutons();
     barreter_->setFocus();
     afficheavancement();
     minuterie_->start();
 }
 
+// Stops a build or a repair, which then ends with its best wheel, and drops a check, which has
+// nothing to show before its end.
 void TMesRoues::arrete() {
+    const bool verifiait = atelier_.verifieencours();
     atelier_.arrete();
+    signaleabandon(verifiait);
+}
+
+// A check dropped before its end says so, rather than go on saying that it runs.
+void TMesRoues::signaleabandon(bool verifiait) {
+    if (!verifiait || atelier_.verifieencours())
+        return;
+    lverification_->setText(
+        tr("The check of %1 if %2 was stopped.").arg(verifiee_.first).arg(verifiee_.second));
+    boutons();
+}
+
+// Build and Repair wait for the work under way; Check waits only for a check.
+void TMesRoues::boutons() {
+    const bool construction = atelier_.encours(), verification = atelier_.verifieencours();
+    bconstruire_->setEnabled(!construction && !verification);
+    breparer_->setEnabled(!construction && !verification);
+    bverifier_->setEnabled(!verification);
+    barreter_->setEnabled(construction || verification);
 }
 
 void TMesRoues::surveille() {
     if (atelier_.encours()) {
+        const bool verifiait = atelier_.verifieencours();
         TResultatRoue resultat;
-        if (atelier_.termine(resultat))
+        if (atelier_.termine(resultat)) {
             finit(resultat);
-        else
+            // A repair's end says what it did on the check page.
+            if (!reparation_)
+                signaleabandon(verifiait);
+        } else
             afficheavancement();
     }
-    if (analyse_.valid() && analyse_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
-        bilan_ = analyse_.get();
+    if (std::optional<TControle> controle = atelier_.verification())
+        finisverification(*controle);
+    if (std::optional<TBilan> bilan = analyse_.prends()) {
+        bilan_ = std::move(bilan);
         affichebilan();
     }
-    if (!atelier_.encours() && !analyse_.valid())
+    if (!atelier_.encours() && !atelier_.verifieencours() && !analyse_.encours())
         minuterie_->stop();
 }
 
@@ -356,9 +418,7 @@ void TMesRoues::afficheavancement() {
 }
 
 void TMesRoues::finit(const TResultatRoue& resultat) {
-    bconstruire_->setEnabled(true);
-    breparer_->setEnabled(true);
-    barreter_->setEnabled(false);
+    boutons();
     const QString texte = texteissue(resultat, reparation_);
     lavancement_->setText(texte);
     if (reparation_)
@@ -378,7 +438,7 @@ void TMesRoues::nouvelleroue() {
     afficheroue();
     if (!atelier_.aroue())
         return;
-    analyse_ = std::async(std::launch::async, [roue = atelier_.roue()] { return analyseroue(roue); });
+    analyse_.lance([roue = atelier_.roue()](const std::atomic<bool>&) { return analyseroue(roue); });
     minuterie_->start();
 }
 
@@ -411,6 +471,7 @@ void TMesRoues::affichebilan() {
             tanalyse_->setItem(r, c, item);
         }
     }
+    elargistableau();
     lpromesse_->setText(textepromesse(b));
 }
 
@@ -437,6 +498,7 @@ void TMesRoues::importe() {
     lverification_->setText(
         tr("Imported: %n grid(s).", nullptr, static_cast<int>(atelier_.roue().grilles.size())));
     ltrous_->clear();
+    boutons();
     nouvelleroue();
 }
 
@@ -451,23 +513,36 @@ QString TMesRoues::ensemble(std::uint64_t masque) const {
     return nombres.join(QLatin1Char(' '));
 }
 
+bool TMesRoues::garantievalide(int t, int m) {
+    if (t <= m && m <= atelier_.roue().nbnumeros)
+        return true;
+    probleme(tr("The guarantee needs t at most m, and m at most the wheel's %1 numbers.")
+                 .arg(atelier_.roue().nbnumeros));
+    return false;
+}
+
 void TMesRoues::verifie() {
     if (!atelier_.aroue()) {
         probleme(tr("There is no wheel to check: build one, import a file or open one from the library."));
         return;
     }
     const int t = evt_->value(), m = evm_->value();
-    if (t > m || m > atelier_.roue().nbnumeros) {
-        probleme(tr("The guarantee needs t at most m, and m at most the wheel's %1 numbers.")
-                     .arg(atelier_.roue().nbnumeros));
+    if (!garantievalide(t, m) || !atelier_.lanceverification(t, m, garde))
         return;
-    }
-    const TControle controle = atelier_.verifie(t, m, garde);
-    lverification_->setText(texteverification(controle, t, m));
+    verifiee_ = {t, m};
+    lverification_->setText(tr("Checking %1 if %2…").arg(t).arg(m));
     ltrous_->clear();
+    boutons();
+    minuterie_->start();
+}
+
+void TMesRoues::finisverification(const TControle& controle) {
+    const TRoue& roue = atelier_.roue();
+    lverification_->setText(texteverification(controle, roue.t, roue.m));
     for (std::uint64_t trou : controle.premiers)
         ltrous_->addItem(ensemble(trou));
-    lroue_->setText(textedescription(atelier_.roue()));
+    boutons();
+    lroue_->setText(textedescription(roue));
     nouvelleroue();
 }
 
@@ -476,17 +551,22 @@ void TMesRoues::repare() {
         probleme(tr("There is no wheel to repair: build one, import a file or open one from the library."));
         return;
     }
-    if (atelier_.roue().t != evt_->value() || atelier_.roue().m != evm_->value())
-        verifie();
+    const int t = evt_->value(), m = evm_->value();
+    if (atelier_.roue().t != t || atelier_.roue().m != m) {
+        // The repair finds the holes of the guarantee itself: no check to wait for.
+        if (!garantievalide(t, m) || !atelier_.garantit(t, m))
+            return;
+        ltrous_->clear();
+        lroue_->setText(textedescription(atelier_.roue()));
+        nouvelleroue();
+    }
     if (!atelier_.repare(esecondes_->value(), graine_)) {
         const TRoue& r = atelier_.roue();
         probleme(texteportee(AtelierRoues::examine(r.nbnumeros, r.t, r.m), r.nbnumeros, r.t, r.m));
         return;
     }
     reparation_ = true;
-    bconstruire_->setEnabled(false);
-    breparer_->setEnabled(false);
-    barreter_->setEnabled(true);
+    boutons();
     lverification_->setText(tr("Repairing…"));
     onglets_->setCurrentIndex(0);
     barreter_->setFocus();
@@ -531,6 +611,7 @@ void TMesRoues::ouvre() {
     evm_->setValue(atelier_.roue().m);
     ltrous_->clear();
     lverification_->clear();
+    boutons();
     nouvelleroue();
 }
 

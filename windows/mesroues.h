@@ -8,8 +8,8 @@
 
 #include <QDialog>
 
-#include <future>
 #include <optional>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -37,7 +37,7 @@ struct FenetresRoues {
 
 // The player's own wheels: build one near the best size known, check and repair any wheel, keep
 // a library of them, and play one through the grid windows. The work is AtelierRoues's; the window
-// polls it on a timer, so a build never holds the window up.
+// polls it on a timer, so a build, a check or an analysis never holds the window up.
 class TMesRoues : public QDialog {
     Q_OBJECT
 public:
@@ -53,6 +53,7 @@ public:
     const std::optional<TBilan>& bilan() const { return bilan_; }
 
 protected:
+    bool event(QEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void done(int resultat) override;
 
@@ -63,6 +64,8 @@ private:
     QWidget* pagebibliotheque();
     QWidget* cadreroue();
     void traduitroues();
+    void ajustehauteur();
+    void elargistableau();
 
     void examine();
     void construit();
@@ -70,12 +73,16 @@ private:
     void surveille();
     void finit(const TResultatRoue& resultat);
     void afficheavancement();
+    void boutons();
+    void signaleabandon(bool verifiait);
     void nouvelleroue();
     void afficheroue();
     void affichebilan();
 
     void importe();
+    bool garantievalide(int t, int m);
     void verifie();
+    void finisverification(const TControle& controle);
     void repare();
 
     void remplisbibliotheque();
@@ -97,8 +104,9 @@ private:
     AtelierRoues atelier_;
     std::uint32_t graine_ = 1;
     bool reparation_ = false;
+    std::pair<int, int> verifiee_; // the guarantee of the last check started
     QString issue_;
-    std::future<TBilan> analyse_;
+    Travail<TBilan> analyse_;
     std::optional<TBilan> bilan_;
 
     QTimer* minuterie_ = nullptr;
@@ -113,6 +121,7 @@ private:
     QLabel* lavancement_ = nullptr;
     QSpinBox* evt_ = nullptr;
     QSpinBox* evm_ = nullptr;
+    QPushButton* bverifier_ = nullptr;
     QLabel* lverification_ = nullptr;
     QListWidget* ltrous_ = nullptr;
     QPushButton* breparer_ = nullptr;

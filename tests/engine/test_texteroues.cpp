@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <functional>
 #include <thread>
 
 using namespace vormigral;
@@ -43,6 +45,8 @@ private slots:
     void nomsdesroues_data();
     void nomsdesroues();
     void atelier();
+    void verificationdefond_data();
+    void verificationdefond();
 };
 
 void TestTexteRoues::lignes_data() {
@@ -196,6 +200,59 @@ void TestTexteRoues::atelier() {
     QVERIFY(roueverifiee(a.roue()));
     QVERIFY(!a.construit(40, 5, 5));
     QCOMPARE(AtelierRoues::examine(40, 5, 5).portee, Portee::Grilles);
+}
+
+void TestTexteRoues::verificationdefond_data() {
+    QTest::addColumn<int>("suite"); // what follows the start of the check
+    QTest::addColumn<int>("trous"); // the holes of the result given, -1 when none is
+    QTest::newRow("nothing") << 0 << 1;
+    QTest::newRow("another file imported") << 1 << -1;
+    QTest::newRow("a saved wheel opened") << 2 << -1;
+    QTest::newRow("stopped") << 3 << -1;
+    QTest::newRow("another guarantee set") << 4 << -1;
+    QTest::newRow("checked again for 2 if 3") << 5 << 0;
+    QTest::newRow("a build ended") << 6 << -1;
+}
+
+// A check off the caller's thread gives what the check on it gives, once; a check whose wheel or
+// guarantee changed before it was taken gives nothing, even once its thread has ended.
+void TestTexteRoues::verificationdefond() {
+    QFETCH(int, suite);
+    QFETCH(int, trous);
+    QTemporaryDir dossier;
+    AtelierRoues a(s(dossier.path()));
+    const std::string fichier = "5 10 15 20 25 30\n5 10 15 20 25 35\n5 10 15 20 30 35\n";
+    QCOMPARE(a.importe(fichier, 3, 3).cause, Lecture::Bonne);
+    QVERIFY(a.enregistre("trois"));
+    QVERIFY(a.lanceverification(3, 3, 3));
+    QVERIFY(a.verifieencours());
+    const std::function<void()> suites[] = {
+        [] {},
+        [&] { a.importe(fichier, 3, 3); },
+        [&] { a.ouvre("trois"); },
+        [&] { a.arrete(); },
+        [&] { a.garantit(2, 3); },
+        [&] { a.lanceverification(2, 3); },
+        [&] {
+            QVERIFY(a.construit(9, 3, 3, 1, 1, 1));
+            TResultatRoue r;
+            bool fini = false;
+            QTRY_VERIFY_WITH_TIMEOUT(fini = fini || a.termine(r), 10000);
+        },
+    };
+    suites[suite]();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::optional<TControle> c;
+    for (int essai = 0; essai < 200 && !c && a.verifieencours(); ++essai) {
+        c = a.verification();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    QCOMPARE(c.has_value(), trous >= 0);
+    QVERIFY(!a.verifieencours() && !a.verification());
+    if (c)
+        QCOMPARE(c->trous, std::int64_t{trous});
+    if (suite == 0)
+        QCOMPARE(c->premiers, a.verifie(3, 3, 3).premiers);
 }
 
 QTEST_APPLESS_MAIN(TestTexteRoues)

@@ -7,11 +7,13 @@
 #include "windows/principale.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTest>
 
@@ -60,6 +62,10 @@ private slots:
     void bibliotheque();
     void jeu_data();
     void jeu();
+    void verification_data();
+    void verification();
+    void tableau_data();
+    void tableau();
 };
 
 void TestMesRoues::construction_data() {
@@ -143,7 +149,7 @@ void TestMesRoues::importation() {
     controle<QSpinBox>(&roues, "evt")->setValue(4);
     controle<QSpinBox>(&roues, "evm")->setValue(4);
     clique(&roues, "bverifier");
-    QVERIFY(texte(&roues, "lverification").startsWith(QStringLiteral("4 if 4 is not kept: ")));
+    QTRY_VERIFY(texte(&roues, "lverification").startsWith(QStringLiteral("4 if 4 is not kept: ")));
     QCOMPARE(controle<QListWidget>(&roues, "ltrous")->item(0)->text(), trou);
     clique(&roues, "breparer");
     QTRY_VERIFY_WITH_TIMEOUT(!roues.atelier().encours(), 15000);
@@ -218,6 +224,85 @@ void TestMesRoues::jeu() {
     QVERIFY2(vues[1].endsWith(QStringLiteral("08-19-27-33-40-45")), qPrintable(vues[1]));
     QCOMPARE(banc.etat().methodechoisie, 12);
     QVERIFY(banc.etat().rouejouee.grilles.empty());
+}
+
+void TestMesRoues::verification_data() {
+    QTest::addColumn<QString>("suite"); // the control used while the check runs, if any
+    QTest::addColumn<QString>("dit");   // what the check page says at the end
+    QTest::addColumn<int>("trous");     // the holes listed then
+    QTest::newRow("left to end") << QString() << "4 if 4 is not kept: 10 holes" << 10;
+    QTest::newRow("window closed") << "bfermer"
+                                   << "The check of 4 if 4 was stopped." << 0;
+    QTest::newRow("stopped") << "barreter"
+                             << "The check of 4 if 4 was stopped." << 0;
+}
+
+// A check runs off the window's thread with Build, Check and Repair disabled meanwhile; its result
+// lands once it has ended; a check stopped or whose window closed says so and lists nothing.
+void TestMesRoues::verification() {
+    QFETCH(QString, suite);
+    QFETCH(QString, dit);
+    QFETCH(int, trous);
+    Banc banc;
+    TMesRoues& roues = ouvre(banc);
+    importe(banc, roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
+    controle<QSpinBox>(&roues, "evt")->setValue(4);
+    controle<QSpinBox>(&roues, "evm")->setValue(4);
+    clique(&roues, "bverifier");
+    QCOMPARE(texte(&roues, "lverification"), QStringLiteral("Checking 4 if 4…"));
+    for (const char* bouton : {"bconstruire", "bverifier", "breparer"})
+        QVERIFY(!controle<QPushButton>(&roues, bouton)->isEnabled());
+    if (!suite.isEmpty())
+        clique(&roues, qPrintable(suite));
+    QTRY_VERIFY(roues.bilan().has_value() && !roues.atelier().verifieencours());
+    QTest::qWait(300);
+    QVERIFY2(texte(&roues, "lverification").startsWith(dit), qPrintable(texte(&roues, "lverification")));
+    QCOMPARE(controle<QListWidget>(&roues, "ltrous")->count(), trous);
+    for (const char* bouton : {"bconstruire", "bverifier", "breparer"})
+        QVERIFY(controle<QPushButton>(&roues, bouton)->isEnabled());
+    QVERIFY(!controle<QPushButton>(&roues, "barreter")->isEnabled());
+}
+
+void TestMesRoues::tableau_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<double>("taille"); // the application's font, times its size
+    for (const auto& [langue, nom] : {std::pair{1, "French"}, std::pair{2, "English"}})
+        for (const double taille : {1.0, 1.6})
+            QTest::addRow("%s, font x%.1f", nom, taille) << langue << taille;
+}
+
+// The analysis of a wheel is shown whole in either language and a large font: every header text
+// within its column's margins, every row above the table's edge, the promise below the table.
+void TestMesRoues::tableau() {
+    QFETCH(int, langue);
+    QFETCH(double, taille);
+    const struct Police {
+        QFont avant = QApplication::font();
+        ~Police() { QApplication::setFont(avant); }
+    } police;
+    QFont grande = police.avant;
+    grande.setPointSizeF(grande.pointSizeF() * taille);
+    QApplication::setFont(grande);
+    Banc banc;
+    ecrisparametres(banc, langue);
+    banc.demarre();
+    controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+    auto* roues = banc.principale().findChild<TMesRoues*>();
+    QVERIFY(roues);
+    importe(banc, *roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
+    QTRY_VERIFY(roues->bilan().has_value());
+    QTest::qWait(50);
+    auto* table = controle<QTableWidget>(roues, "tanalyse");
+    const QHeaderView* tete = table->horizontalHeader();
+    const int marges = 2 * tete->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, tete);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString texte = table->horizontalHeaderItem(c)->text();
+        QVERIFY2(tete->fontMetrics().horizontalAdvance(texte) + marges <= tete->sectionSize(c),
+                 qPrintable(texte));
+    }
+    QVERIFY(table->visualItemRect(table->item(table->rowCount() - 1, 0)).bottom() <
+            table->viewport()->height());
+    QVERIFY(table->geometry().bottom() < controle<QLabel>(roues, "lpromesse")->geometry().top());
 }
 
 QTEST_MAIN(TestMesRoues)

@@ -1,7 +1,8 @@
 // The windows in the pseudo-translation (tests/traductions/pseudo.py): every text that went
 // through the translations is marked ⟦…⟧ and a third longer. A window showing a text without the
 // marks shows a text written into the code; a window with layouts whose text no longer fits its
-// control cuts it.
+// control cuts it, and one whose layout is short of room draws controls over one another or
+// table rows past a table's edge.
 //
 // What is checked: window titles, labels, buttons, group boxes, menus and their entries, hints,
 // accessible names, table headers, the items of drop-down lists, and the messages the program
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -106,6 +108,42 @@ bool dispose(QWidget* controle) {
     return controle->parentWidget() && contient(controle->parentWidget()->layout());
 }
 
+// A view without a scroll bar shows all its rows: none is drawn beyond its bottom edge.
+bool lignesvisibles(QWidget* controle) {
+    auto* vue = qobject_cast<QAbstractItemView*>(controle);
+    if (!vue || !vue->model() || vue->model()->rowCount() == 0 ||
+        vue->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        return true;
+    const QRect derniere = vue->visualRect(vue->model()->index(vue->model()->rowCount() - 1, 0));
+    return derniere.bottom() < vue->viewport()->height();
+}
+
+// The controls a layout placed over one another: a layout short of room gives a control less
+// than its minimum, which the control keeps, so the next one is drawn over it.
+QStringList chevauchements(QWidget* fenetre, const QString& nom) {
+    QStringList constats;
+    const auto montres = [fenetre](QWidget* parent) {
+        QList<QWidget*> places;
+        for (auto* c : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (c->isVisibleTo(fenetre) && !c->isWindow() && dispose(c))
+                places << c;
+        return places;
+    };
+    QList<QWidget*> parents = fenetre->findChildren<QWidget*>();
+    parents.prepend(fenetre);
+    for (QWidget* parent : parents) {
+        if (parent != fenetre && !parent->isVisibleTo(fenetre))
+            continue;
+        const QList<QWidget*> places = montres(parent);
+        for (qsizetype i = 0; i < places.size(); ++i)
+            for (qsizetype j = i + 1; j < places.size(); ++j)
+                if (places[i]->geometry().intersects(places[j]->geometry()))
+                    constats << QStringLiteral("%1: %2 and %3 overlap")
+                                    .arg(nom, places[i]->objectName(), places[j]->objectName());
+    }
+    return constats;
+}
+
 class Examen {
 public:
     Examen(Constat& constat, const QString& fenetre, const QStringList& donnees)
@@ -133,6 +171,7 @@ public:
         }
         for (auto* menu : w->findChildren<QMenu*>())
             this->menu(menu);
+        constat_.coupes << chevauchements(w, fenetre_);
     }
 
 private:
@@ -164,6 +203,8 @@ private:
                 texte(nom + QStringLiteral(" header %1").arg(i),
                       vue->model()->headerData(i, Qt::Horizontal).toString());
         }
+        if (!lignesvisibles(c))
+            constat_.coupes << QStringLiteral("%1: %2: rows beyond its bottom edge").arg(fenetre_, nom);
         if (!montre.isEmpty() && lettres(montre) && !tient(c))
             (dispose(c) ? constat_.coupes : constat_.serres)
                 << QStringLiteral("%1: %2: %3").arg(fenetre_, nom, montre);
@@ -285,6 +326,28 @@ const Fenetre fenetres[] = {
          controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
          auto* roues = banc.principale().findChild<TMesRoues*>();
          QVERIFY(roues);
+         examine(roues);
+         roues->close();
+     },
+     {"lbibliotheque"}},
+    // A wheel with holes repaired: the longest status lines, over the analysis of the result.
+    {"mesroues, repaired",
+     [](Banc& banc, const Examine& examine) {
+         demarre(banc);
+         controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+         auto* roues = banc.principale().findChild<TMesRoues*>();
+         QVERIFY(roues);
+         const QString chemin = banc.systeme.exe + QStringLiteral("roue.txt");
+         QFile fichier(chemin);
+         QVERIFY(fichier.open(QIODevice::WriteOnly) &&
+                 fichier.write("3 8 19 27 33 40\n3 8 19 27 33 45\n") > 0);
+         fichier.close();
+         banc.fichiers.lectures.push_back(chemin);
+         controle<QPushButton>(roues, "bimporter")->click();
+         controle<QSpinBox>(roues, "evt")->setValue(4);
+         controle<QSpinBox>(roues, "evm")->setValue(4);
+         controle<QPushButton>(roues, "breparer")->click();
+         QTRY_VERIFY_WITH_TIMEOUT(!roues->atelier().encours() && roues->bilan(), 15000);
          examine(roues);
          roues->close();
      },
