@@ -18,6 +18,12 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
+// Steps of one plain descent at a size, and of one structured try, where a step weighs its swaps
+// over a few hundred sets, as it does for "t if t".
+constexpr std::int64_t patience = 200'000;
+constexpr std::int64_t essai = 60'000;
+constexpr std::int64_t ensemblesparpas = 300;
+
 // C(p, i) for p <= 64, i <= 6, for the ranks of sets of positions.
 struct Binomes {
     std::array<std::array<std::int32_t, 7>, 65> c{};
@@ -165,9 +171,19 @@ private:
         return r;
     }
     std::int64_t pertesiretire(std::size_t i) const;
+    // Where one evaluation walks thousands of sets, a step weighs only this many swaps, at random.
+    std::int64_t maxcandidats(int orbite) const {
+        return std::max<std::int64_t>(
+            8, 40'000 / std::max<std::int64_t>(1, static_cast<std::int64_t>(choixa_.size() * choixc_.size()) *
+                                                      orbite));
+    }
     void gourmand();
     void reduit(int taille);
     bool descend(int cible, std::int64_t budget);
+    // `budget` steps of about ensemblesparpas sets each (a step of "t if t"), as steps of this
+    // search: where one swap walks thousands of sets ("3 if 6" among 20), one structured try of
+    // 60,000 steps took all the time given, and the plain descents never came.
+    std::int64_t pasmesures(std::int64_t budget) const;
     bool placeinutile();
     void publie();
     bool structure(int cible, int orbite, std::int64_t budget);
@@ -518,9 +534,7 @@ bool Chercheur::descend(int cible, std::int64_t budget) {
         int a, c;
     };
     std::vector<Candidat> candidats;
-    const std::size_t maxcandidats = static_cast<std::size_t>(std::max<std::int64_t>(
-        8, 40'000 / std::max<std::int64_t>(1, static_cast<std::int64_t>(choixa_.size() * choixc_.size()) *
-                                                  orbite_)));
+    const std::size_t maxcandidats = static_cast<std::size_t>(this->maxcandidats(orbite_));
     partage_.cible = cible;
     while (true) {
         const std::int64_t reste = static_cast<std::int64_t>(trous_.size()) + inutiles();
@@ -593,6 +607,12 @@ bool Chercheur::descend(int cible, std::int64_t budget) {
                     ++poidsusage_[static_cast<std::size_t>(p)];
         }
     }
+}
+
+std::int64_t Chercheur::pasmesures(std::int64_t budget) const {
+    const std::int64_t parpas = std::min<std::int64_t>(maxcandidats(1), 30) *
+                                static_cast<std::int64_t>(choixa_.size() * choixc_.size());
+    return std::max<std::int64_t>(200, budget * ensemblesparpas / std::max(parpas, ensemblesparpas));
 }
 
 // One try at `cible` grids among the wheels that turn into themselves under the rotation of
@@ -718,10 +738,6 @@ std::pair<int, int> prochaine(int n, int echec, int meilleure) {
     return r;
 }
 
-// Steps of one plain descent at a size, and of one structured try.
-constexpr std::int64_t patience = 200'000;
-constexpr std::int64_t essai = 60'000;
-
 // Turns of plain descents and structured tries. Structured tries look for the smallest size they
 // can reach by halving the gap between the highest size that failed (at first, just under the best
 // known size or the lower bound) and the best wheel so far; once the gap is closed they start over
@@ -768,7 +784,7 @@ void Chercheur::cherche() {
                     orbite = essais[static_cast<std::size_t>(tries / 2 + rang_) %
                                     std::min<std::size_t>(essais.size(), 3)];
             }
-            const bool ok = cible / orbite >= 2 && structure(cible, orbite, essai);
+            const bool ok = cible / orbite >= 2 && structure(cible, orbite, pasmesures(essai));
             if (ok) {
                 publie();
                 plain.assign(blocs_.begin() + fixes_, blocs_.end());
@@ -786,7 +802,7 @@ void Chercheur::cherche() {
         const int cible = std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
                                     echecplain + 1, fixes_});
         reduit(cible);
-        const bool ok = descend(cible, patience);
+        const bool ok = descend(cible, pasmesures(patience));
         if (ok) {
             publie();
         } else if (cible < meilleure - 1) {
