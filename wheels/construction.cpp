@@ -86,6 +86,7 @@ struct Construction::Partage {
     int plancher = 0; // searching stops once the best is this small
     const std::atomic<bool>* parent = nullptr;
     int voisinsrang = 0; // the thread that derives wheels from N - 1 and N + 1: the second if any
+    int fils = 1;
     Horloge::time_point debut;
     Horloge::time_point echeance;
     TFaisabilite faisabilite;
@@ -769,8 +770,10 @@ void Chercheur::cherche() {
             voisins(plain);
             continue;
         }
-        // Odd threads give three turns in four to structured tries, even ones every other turn.
-        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : tour % 2 == 0)) {
+        // Odd threads give three turns in four to structured tries. Even ones make only plain
+        // descents when other threads make the tries (a try starts afresh, and the holes' weights a
+        // long descent has learnt were lost every other turn), and every other turn alone.
+        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : partage_.fils == 1 && tour % 2 == 0)) {
             int& echec = echecs[static_cast<std::size_t>(tries % 2)];
             if (echec >= meilleure - 1)
                 echec = bas - 1;
@@ -890,6 +893,7 @@ bool Construction::lance() {
     const int nb = d.fils > 0 ? d.fils : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     p.actifs = nb;
     p.voisinsrang = nb > 1 ? 1 : 0;
+    p.fils = nb;
     for (int k = 0; k < nb; ++k)
         fils_.emplace_back([this, k] {
             Chercheur(demande_, *partage_, demande_.graine + static_cast<std::uint32_t>(k), k).cherche();
