@@ -801,9 +801,12 @@ void Chercheur::cherche() {
             !std::equal(plain.begin(), plain.end(), blocs_.begin() + fixes_))
             initialise(plain, 1);
         // Far above the best known size a wheel a quarter of the gap smaller is found about as fast
-        // as one grid fewer; a size that failed is not aimed below again.
-        const int cible = std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
-                                    echecplain + 1, fixes_});
+        // as one grid fewer; a size that failed is not aimed below again. Once the best wheel is
+        // one grid above such a size, that size is aimed at again, from that wheel: aiming at the
+        // best wheel's own size found it at once and did nothing but check it again and again.
+        const int cible = std::min(
+            meilleure - 1, std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
+                                     echecplain + 1, fixes_}));
         reduit(cible);
         const bool ok = descend(cible, pasmesures(patience));
         if (ok) {
