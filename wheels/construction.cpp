@@ -18,6 +18,12 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
+// Steps of one plain descent at a size, and of one structured try, where a step weighs its swaps
+// over a few hundred sets, as it does for "t if t".
+constexpr std::int64_t patience = 200'000;
+constexpr std::int64_t essai = 60'000;
+constexpr std::int64_t ensemblesparpas = 300;
+
 // C(p, i) for p <= 64, i <= 6, for the ranks of sets of positions.
 struct Binomes {
     std::array<std::array<std::int32_t, 7>, 65> c{};
@@ -80,6 +86,7 @@ struct Construction::Partage {
     int plancher = 0; // searching stops once the best is this small
     const std::atomic<bool>* parent = nullptr;
     int voisinsrang = 0; // the thread that derives wheels from N - 1 and N + 1: the second if any
+    int fils = 1;
     Horloge::time_point debut;
     Horloge::time_point echeance;
     TFaisabilite faisabilite;
@@ -165,9 +172,19 @@ private:
         return r;
     }
     std::int64_t pertesiretire(std::size_t i) const;
+    // Where one evaluation walks thousands of sets, a step weighs only this many swaps, at random.
+    std::int64_t maxcandidats(int orbite) const {
+        return std::max<std::int64_t>(
+            8, 40'000 / std::max<std::int64_t>(1, static_cast<std::int64_t>(choixa_.size() * choixc_.size()) *
+                                                      orbite));
+    }
     void gourmand();
     void reduit(int taille);
     bool descend(int cible, std::int64_t budget);
+    // `budget` steps of about ensemblesparpas sets each (a step of "t if t"), as steps of this
+    // search: where one swap walks thousands of sets ("3 if 6" among 20), one structured try of
+    // 60,000 steps took all the time given, and the plain descents never came.
+    std::int64_t pasmesures(std::int64_t budget) const;
     bool placeinutile();
     void publie();
     bool structure(int cible, int orbite, std::int64_t budget);
@@ -518,9 +535,7 @@ bool Chercheur::descend(int cible, std::int64_t budget) {
         int a, c;
     };
     std::vector<Candidat> candidats;
-    const std::size_t maxcandidats = static_cast<std::size_t>(std::max<std::int64_t>(
-        8, 40'000 / std::max<std::int64_t>(1, static_cast<std::int64_t>(choixa_.size() * choixc_.size()) *
-                                                  orbite_)));
+    const std::size_t maxcandidats = static_cast<std::size_t>(this->maxcandidats(orbite_));
     partage_.cible = cible;
     while (true) {
         const std::int64_t reste = static_cast<std::int64_t>(trous_.size()) + inutiles();
@@ -593,6 +608,12 @@ bool Chercheur::descend(int cible, std::int64_t budget) {
                     ++poidsusage_[static_cast<std::size_t>(p)];
         }
     }
+}
+
+std::int64_t Chercheur::pasmesures(std::int64_t budget) const {
+    const std::int64_t parpas = std::min<std::int64_t>(maxcandidats(1), 30) *
+                                static_cast<std::int64_t>(choixa_.size() * choixc_.size());
+    return std::max<std::int64_t>(200, budget * ensemblesparpas / std::max(parpas, ensemblesparpas));
 }
 
 // One try at `cible` grids among the wheels that turn into themselves under the rotation of
@@ -718,10 +739,6 @@ std::pair<int, int> prochaine(int n, int echec, int meilleure) {
     return r;
 }
 
-// Steps of one plain descent at a size, and of one structured try.
-constexpr std::int64_t patience = 200'000;
-constexpr std::int64_t essai = 60'000;
-
 // Turns of plain descents and structured tries. Structured tries look for the smallest size they
 // can reach by halving the gap between the highest size that failed (at first, just under the best
 // known size or the lower bound) and the best wheel so far; once the gap is closed they start over
@@ -753,8 +770,10 @@ void Chercheur::cherche() {
             voisins(plain);
             continue;
         }
-        // Odd threads give three turns in four to structured tries, even ones every other turn.
-        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : tour % 2 == 0)) {
+        // Odd threads give three turns in four to structured tries. Even ones make only plain
+        // descents when other threads make the tries (a try starts afresh, and the holes' weights a
+        // long descent has learnt were lost every other turn), and every other turn alone.
+        if (fixes_ == 0 && (rang_ % 2 == 1 ? tour % 4 != 3 : partage_.fils == 1 && tour % 2 == 0)) {
             int& echec = echecs[static_cast<std::size_t>(tries % 2)];
             if (echec >= meilleure - 1)
                 echec = bas - 1;
@@ -768,7 +787,7 @@ void Chercheur::cherche() {
                     orbite = essais[static_cast<std::size_t>(tries / 2 + rang_) %
                                     std::min<std::size_t>(essais.size(), 3)];
             }
-            const bool ok = cible / orbite >= 2 && structure(cible, orbite, essai);
+            const bool ok = cible / orbite >= 2 && structure(cible, orbite, pasmesures(essai));
             if (ok) {
                 publie();
                 plain.assign(blocs_.begin() + fixes_, blocs_.end());
@@ -782,11 +801,14 @@ void Chercheur::cherche() {
             !std::equal(plain.begin(), plain.end(), blocs_.begin() + fixes_))
             initialise(plain, 1);
         // Far above the best known size a wheel a quarter of the gap smaller is found about as fast
-        // as one grid fewer; a size that failed is not aimed below again.
-        const int cible = std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
-                                    echecplain + 1, fixes_});
+        // as one grid fewer; a size that failed is not aimed below again. Once the best wheel is
+        // one grid above such a size, that size is aimed at again, from that wheel: aiming at the
+        // best wheel's own size found it at once and did nothing but check it again and again.
+        const int cible = std::min(
+            meilleure - 1, std::max({meilleure - std::max(1, (meilleure - std::max(bas, echecplain + 1)) / 4),
+                                     echecplain + 1, fixes_}));
         reduit(cible);
-        const bool ok = descend(cible, patience);
+        const bool ok = descend(cible, pasmesures(patience));
         if (ok) {
             publie();
         } else if (cible < meilleure - 1) {
@@ -874,6 +896,7 @@ bool Construction::lance() {
     const int nb = d.fils > 0 ? d.fils : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     p.actifs = nb;
     p.voisinsrang = nb > 1 ? 1 : 0;
+    p.fils = nb;
     for (int k = 0; k < nb; ++k)
         fils_.emplace_back([this, k] {
             Chercheur(demande_, *partage_, demande_.graine + static_cast<std::uint32_t>(k), k).cherche();

@@ -2,12 +2,13 @@
 // time of the exhaustive check of large wheels. Every wheel printed as ours was checked again,
 // exhaustively, here.
 //
-//   bench_wheels [--seconds S] [--seed X] [--cells] [--methods] [--check]
+//   bench_wheels [--seconds S] [--seed X] [--cells] [--methods] [--check] [--cell N T M]...
 //
 // Without a choice it runs all three parts: --check times the check of "3 if 6" wheels on 49
 // numbers; --cells builds "t if t" for 3 if 3 with N = 7..24, 4 if 4 with N = 7..16, 5 if 5 with
 // N = 7..12 and 2 if 2 with N = 7..30; --methods builds a wheel for the parameters of each of the
-// 50 methods. Each build has S seconds (30 by default) on every core.
+// 50 methods; --cell builds only "T if M" among N (repeatable) and skips the rest. Each build has S
+// seconds (30 by default) on every core.
 
 #include "analysis/analyse.h"
 #include "engine/methodes.h"
@@ -219,12 +220,16 @@ int main(int argc, char** argv) {
     bool verif = false;
     bool cells = false;
     bool meth = false;
+    std::vector<Cle> seules;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--seconds" && i + 1 < argc) {
             secondes = std::max(1.0, std::atof(argv[++i]));
         } else if (a == "--seed" && i + 1 < argc) {
             graine = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (a == "--cell" && i + 3 < argc) {
+            seules.emplace_back(std::atoi(argv[i + 1]), std::atoi(argv[i + 2]), std::atoi(argv[i + 3]));
+            i += 3;
         } else if (a == "--check") {
             verif = true;
         } else if (a == "--cells") {
@@ -233,9 +238,21 @@ int main(int argc, char** argv) {
             meth = true;
         } else {
             std::fprintf(stderr,
-                         "usage: bench_wheels [--seconds S] [--seed X] [--cells] [--methods] [--check]\n");
+                         "usage: bench_wheels [--seconds S] [--seed X] [--cells] [--methods] [--check] "
+                         "[--cell N T M]...\n");
             return 2;
         }
+    }
+    if (!seules.empty()) {
+        for (const auto& [n, t, m] : seules) {
+            const Mesure x = construit(n, t, m, secondes, graine);
+            std::printf("%d if %d among %d: %d grids (lower bound %lld, best known %d, method table %d), "
+                        "%.1f s, verified: %s\n",
+                        t, m, n, x.taille, static_cast<long long>(x.borne), x.connue, tablede(n, t, m),
+                        x.secondes, x.verifiee ? "yes" : "NO");
+            std::fflush(stdout);
+        }
+        return 0;
     }
     if (!verif && !cells && !meth)
         verif = cells = meth = true;
