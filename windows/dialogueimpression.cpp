@@ -209,7 +209,10 @@ void TForm7::bapercuClick() {
     const std::optional<Requete> r = requete();
     if (!r)
         return;
+    const QPointer<TForm7> vivant(this);
     const std::string file = impression_.imprimanteapercu();
+    if (!vivant)
+        return;
     const QString nom = QString::fromStdString(file);
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, nom);
     imprimebulletins(etat_, pages, etat_.methodechoisie, r->type, r->mode, r->premier, r->dernier, {});
@@ -222,8 +225,10 @@ void TForm7::bapercuClick() {
 
 void TForm7::bimprimanteClick() {
     construit();
+    const QPointer<TForm7> vivant(this);
     choiximprimante_().choisit();
-    montreimprimante();
+    if (vivant)
+        montreimprimante();
 }
 
 } // namespace vormigral
