@@ -177,19 +177,27 @@ std::vector<TFile> Impression::listefiles(TCodeCups& code) {
     code = TCodeCups::annule;
     if (encours_ || QCoreApplication::closingDown())
         return {};
-    TTravailCups cups(plateforme_.imprimantes);
-    cups.delai(delai_);
-    Attente attente(*this, [&cups] { cups.annule(); });
+    // A cancel ends the wait at once: libcups waits up to a second for an answer without looking at
+    // the cancel, and the call ends in its own time, its object with it (or with this one).
+    auto* cups = new TTravailCups(plateforme_.imprimantes, this);
+    cups->delai(delai_);
+    connect(cups, &TTravailCups::filesrecues, cups, &QObject::deleteLater);
+    Attente attente(*this, [cups, &attente] {
+        cups->annule();
+        attente.fin();
+    });
+    bool recue = false;
     TReponseCups reponse;
     std::vector<TFile> files;
-    connect(&cups, &TTravailCups::filesrecues, &attente,
+    connect(cups, &TTravailCups::filesrecues, &attente,
             [&](const TReponseCups& r, const std::vector<TFile>& f) {
+                recue = true;
                 reponse = r;
                 files = f;
                 attente.fin();
             });
     attente.montre(tr("Looking for printers…"));
-    if (attend(attente, [&cups] { return cups.demandefiles(); }) != Issue::fini)
+    if (attend(attente, [cups] { return cups->demandefiles(); }) != Issue::fini || !recue)
         return {};
     code = reponse.code;
     derniereliste_ = code;
