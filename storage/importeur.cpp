@@ -8,8 +8,8 @@ namespace vormigral {
 
 namespace {
 
-TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirageDate>& tirages,
-                                const std::vector<TGains>& gains, int attente, const TSuiviStockage& suivi) {
+TStockageTirages::TBilan ecrit(const QString& chemin, int attente,
+                               const std::function<TStockageTirages::TBilan(TStockageTirages&)>& ecriture) {
     TBaseTirages base;
     base.attente(attente);
     const TStockageTirages::TOuverture ouverture = base.rejoint(chemin);
@@ -21,7 +21,7 @@ TStockageTirages::TBilan stocke(const QString& chemin, const std::vector<TTirage
         bilan.detail = ouverture.detail;
         return bilan;
     }
-    return base.stocke(tirages, suivi, gains);
+    return ecriture(base);
 }
 
 } // namespace
@@ -38,7 +38,6 @@ TImporteur::~TImporteur() {
 bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages, std::vector<TGains> gains) {
     if (fil_)
         return false;
-    annulation_ = false;
     TSuiviStockage suivi;
     suivi.annulation = &annulation_;
     suivi.progression = [this](std::size_t fait, std::size_t total) {
@@ -46,12 +45,24 @@ bool TImporteur::lance(const QString& chemin, std::vector<TTirageDate> tirages, 
             this, [this, fait, total] { emit progression(qint64(fait), qint64(total)); },
             Qt::QueuedConnection);
     };
-    fil_.reset(QThread::create(
-        [this, chemin, tirages = std::move(tirages), gains = std::move(gains), suivi, attente = attente_] {
-            const TStockageTirages::TBilan bilan = stocke(chemin, tirages, gains, attente, suivi);
-            QMetaObject::invokeMethod(
-                this, [this, bilan] { fin(bilan); }, Qt::QueuedConnection);
-        }));
+    return lancefil(chemin, [tirages = std::move(tirages), gains = std::move(gains),
+                             suivi](TStockageTirages& base) { return base.stocke(tirages, suivi, gains); });
+}
+
+bool TImporteur::retire(const QString& chemin, std::vector<TTirageDate> tirages) {
+    if (fil_)
+        return false;
+    return lancefil(chemin,
+                    [tirages = std::move(tirages)](TStockageTirages& base) { return base.retire(tirages); });
+}
+
+bool TImporteur::lancefil(const QString& chemin, Ecriture ecriture) {
+    annulation_ = false;
+    fil_.reset(QThread::create([this, chemin, ecriture = std::move(ecriture), attente = attente_] {
+        const TStockageTirages::TBilan bilan = ecrit(chemin, attente, ecriture);
+        QMetaObject::invokeMethod(
+            this, [this, bilan] { fin(bilan); }, Qt::QueuedConnection);
+    }));
     fil_->start();
     return true;
 }

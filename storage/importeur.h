@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,11 +14,12 @@ class QThread;
 
 namespace vormigral {
 
-// Stores a long import off the window's thread: the draws go into the history file in chunks
-// inside one transaction, on a thread of the importer's own that joins the file with a connection
-// of its own (Qt SQL connections belong to their thread), while the window's storage stays where
-// it is. Progress and the outcome come back as signals on the importer's thread; a cancel stores
-// nothing. The wait for the other copy of the program (attentemillisecondes) happens there too.
+// Writes to the history off the window's thread: a long import, whose draws go into the history
+// file in chunks inside one transaction, or one draw added or some removed. It runs on a thread of
+// the importer's own that joins the file with a connection of its own (Qt SQL connections belong to
+// their thread), while the window's storage stays where it is. Progress and the outcome come back
+// as signals on the importer's thread; a cancel stores nothing. The wait for the other copy of the
+// program (attentemillisecondes) happens there too, so the windows go on meanwhile.
 class TImporteur final : public QObject {
     Q_OBJECT
 
@@ -35,6 +37,9 @@ public:
     // window's storage, which made and checked it), with the payouts of each (`gains`, as
     // TStockageTirages::stocke takes them). False, and nothing started, while a run goes on.
     bool lance(const QString& chemin, std::vector<TTirageDate> tirages, std::vector<TGains> gains = {});
+    // Starts removing `tirages` from the history file `chemin` (as TStockageTirages::retire). False,
+    // and nothing started, while a run goes on.
+    bool retire(const QString& chemin, std::vector<TTirageDate> tirages);
     // Asks the run to stop at its next chunk; it then ends with TErreur::annulee, nothing stored.
     void annule() { annulation_ = true; }
     bool encours() const { return static_cast<bool>(fil_); }
@@ -46,6 +51,9 @@ signals:
     void termine(const vormigral::TStockageTirages::TBilan& bilan);
 
 private:
+    using Ecriture = std::function<TStockageTirages::TBilan(TStockageTirages& base)>;
+    // Runs `ecriture` on a connection of the thread's own to `chemin`.
+    bool lancefil(const QString& chemin, Ecriture ecriture);
     void fin(const TStockageTirages::TBilan& bilan);
 
     std::unique_ptr<QThread> fil_;

@@ -1806,6 +1806,10 @@ A new history could not be made: %2</translation>
         <source>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</source>
         <translation>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</translation>
     </message>
+    <message>
+        <source>Waiting for another copy of the program, which is using the draw history…</source>
+        <translation>Waiting for another copy of the program, which is using the draw history…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::THistorique</name>

@@ -1806,6 +1806,10 @@ Un nouvel historique n&apos;a pas pu être créé : %2</translation>
         <source>Your wheel: %1 grids over your %2 numbers; draws compared: %3.</source>
         <translation>Votre roue : %1 grilles sur vos %2 numéros ; tirages comparés : %3.</translation>
     </message>
+    <message>
+        <source>Waiting for another copy of the program, which is using the draw history…</source>
+        <translation>En attente d&apos;une autre copie du programme, qui utilise l&apos;historique des tirages…</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::THistorique</name>

@@ -108,7 +108,10 @@ std::int32_t TCalage::type() const {
 }
 
 void TCalage::bapercuClick() {
+    const QPointer<TCalage> vivant(this);
     const std::string file = impression_.imprimanteapercu();
+    if (!vivant)
+        return;
     SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
     imprimecalage(etat_, apercu, type(), explication());
     apercu_().montre(apercu, nullptr, GenreApercu::Calage, file);

@@ -158,15 +158,20 @@ void TForm7::bapercuClick() {
     const std::optional<RequeteBulletins> r = requete();
     if (!r)
         return;
+    const QPointer<TForm7> vivant(this);
     const std::string file = impression_.imprimanteapercu();
+    if (!vivant)
+        return;
     const PagesBulletins pages = bulletins_.apercu(*r, file);
     apercu_().montre(*pages.marques, pages.bulletin.get(), GenreApercu::Bulletins, file);
 }
 
 void TForm7::bimprimanteClick() {
     construit();
+    const QPointer<TForm7> vivant(this);
     choiximprimante_().choisit();
-    montreimprimante();
+    if (vivant)
+        montreimprimante();
 }
 
 } // namespace vormigral

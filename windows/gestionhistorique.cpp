@@ -20,6 +20,9 @@ namespace vormigral {
 
 namespace {
 
+// Writing one draw takes milliseconds; past this, the other copy of the program holds the history.
+constexpr int momentavantattente = 500;
+
 bool memesliste(const std::vector<TTirageDate>& a, const std::vector<TTirageDate>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const TTirageDate& x, const TTirageDate& y) {
         return memetirage(x, y) && x.tirage.complementaire == y.tirage.complementaire;
@@ -32,6 +35,12 @@ TGestionHistorique::TGestionHistorique(TEtat& etat, const Plateforme& plateforme
     : QObject(parent), etat_(etat), plateforme_(plateforme), importeur_(std::make_unique<TImporteur>()) {
     connect(importeur_.get(), &TImporteur::progression, this, &TGestionHistorique::progression);
     connect(importeur_.get(), &TImporteur::termine, this, &TGestionHistorique::termine);
+    moment_.setSingleShot(true);
+    moment_.setInterval(momentavantattente);
+    connect(&moment_, &QTimer::timeout, this, [this] {
+        attendautre_ = true;
+        emit etatchange();
+    });
 }
 
 // A storing still going on is cancelled and waited for by the importer: nothing of it is kept.
@@ -51,6 +60,10 @@ bool TGestionHistorique::encours() const {
 
 bool TGestionHistorique::modifiable() const {
     return causeindisponible_.isEmpty() && base_ && base_->ouverte() && !base_->lectureseule() && !encours();
+}
+
+void TGestionHistorique::attente(int millisecondes) {
+    importeur_->attente(millisecondes);
 }
 
 void TGestionHistorique::probleme(const QString& texte) {
@@ -152,6 +165,8 @@ void TGestionHistorique::recharge() {
 }
 
 QString TGestionHistorique::resume() const {
+    if (attendautre_)
+        return tr("Waiting for another copy of the program, which is using the draw history…");
     if (!causeindisponible_.isEmpty())
         return tr("History unavailable: %1.").arg(causeindisponible_);
     if (tirages_.empty())
@@ -179,7 +194,30 @@ bool TGestionHistorique::ajoute(const TDate& date, const std::array<int, 7>& num
         return false;
     }
     ordonne(t);
-    const TStockageTirages::TBilan bilan = base_->stocke({t});
+    return ecrit(Ecriture::ajout, {t});
+}
+
+bool TGestionHistorique::ecrit(Ecriture ecriture, const std::vector<TTirageDate>& tirages) {
+    if (encours())
+        return false;
+    if (!base_ || !base_->ouverte()) {
+        TStockageTirages::TBilan fermee;
+        fermee.erreur = TStockageTirages::TErreur::fermee;
+        probleme(texteerreur(fermee));
+        return false;
+    }
+    const bool lance = ecriture == Ecriture::ajout ? importeur_->lance(base_->chemin(), tirages)
+                                                   : importeur_->retire(base_->chemin(), tirages);
+    if (!lance)
+        return false;
+    ecriture_ = ecriture;
+    moment_.start();
+    emit etatchange();
+    return true;
+}
+
+bool TGestionHistorique::finajout(const TStockageTirages::TBilan& bilan) {
+    TLigneRejetee rejet;
     if (!bilan.reussi()) {
         probleme(texteerreur(bilan));
         return false;
@@ -207,13 +245,7 @@ bool TGestionHistorique::supprime(const std::vector<TTirageDate>& choisis) {
     if (plateforme_.messages.message(question, tr("Confirm"), Boutons::OuiNon, Icone::Question) !=
         Reponse::Oui)
         return false;
-    const TStockageTirages::TBilan bilan = base_->retire(choisis);
-    if (!bilan.reussi()) {
-        probleme(texteerreur(bilan));
-        return false;
-    }
-    recharge();
-    return true;
+    return ecrit(Ecriture::retrait, choisis);
 }
 
 std::optional<TGestionHistorique::TApercu> TGestionHistorique::prepareimport() {
@@ -322,7 +354,10 @@ bool TGestionHistorique::lanceimport(const TProjetImport& projet) {
             nouveaux.push_back(l.tirage);
             gains.push_back(g);
         }
-    return importeur_->lance(base_->chemin(), std::move(nouveaux), std::move(gains));
+    if (!importeur_->lance(base_->chemin(), std::move(nouveaux), std::move(gains)))
+        return false;
+    ecriture_ = Ecriture::importation;
+    return true;
 }
 
 void TGestionHistorique::annuleimport() {
@@ -330,6 +365,30 @@ void TGestionHistorique::annuleimport() {
 }
 
 void TGestionHistorique::termine(const TStockageTirages::TBilan& bilan) {
+    const Ecriture ecriture = ecriture_;
+    ecriture_ = Ecriture::aucune;
+    moment_.stop();
+    attendautre_ = false;
+    switch (ecriture) {
+    case Ecriture::ajout:
+        emit ajoutfini(finajout(bilan));
+        break;
+    case Ecriture::retrait: {
+        if (!bilan.reussi())
+            probleme(texteerreur(bilan));
+        else
+            recharge();
+        emit retraitfini(bilan.reussi());
+        break;
+    }
+    case Ecriture::importation:
+    case Ecriture::aucune:
+        finimport(bilan);
+        break;
+    }
+}
+
+void TGestionHistorique::finimport(const TStockageTirages::TBilan& bilan) {
     recharge();
     emit importtermine();
     if (!bilan.reussi()) {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -21,9 +22,10 @@ namespace vormigral {
 class TImporteur;
 
 // The draw history's use cases, without a window: opening the history and listing its draws,
-// adding one typed in, deleting some, importing a file (its columns when its header is not
-// known, its preview, then the storing of its draws and payouts off the window's thread), checking
-// the grids against the draws and exporting the check. What goes wrong is said to the user through
+// adding one typed in, deleting some (both written off the window's thread, which another copy of
+// the program holding the history would otherwise freeze for seconds), importing a file (its columns when its
+// header is not known, its preview, then the storing of its draws and payouts off the window's thread),
+// checking the grids against the draws and exporting the check. What goes wrong is said to the user through
 // the platform's messages; the window shows the state and forwards.
 class TGestionHistorique : public QObject {
     Q_OBJECT
@@ -50,15 +52,21 @@ public:
     // Why the history cannot be used, empty when it can.
     const QString& causeindisponible() const { return causeindisponible_; }
     bool lectureseule() const;
+    // An import, an addition or a deletion is being written.
     bool encours() const;
-    // Draws can be added, imported and deleted: open, writable, no import storing.
+    // Draws can be added, imported and deleted: open, writable, nothing being written.
     bool modifiable() const;
-    // The line under the list: how many draws, over which days, or why there are none.
+    // The line under the list: how many draws, over which days, or why there are none; while an
+    // addition or a deletion waits past a moment, that it waits for the other copy of the program.
     QString resume() const;
+    // How long a writing waits for the other copy of the program; attentemillisecondes unless changed.
+    void attente(int millisecondes);
 
-    // A draw typed in; a number 0 is one not chosen yet. True when it was stored.
+    // A draw typed in; a number 0 is one not chosen yet. False when it is refused before any
+    // storing (said); true when its storing started: ajoutfini() says how it ended.
     bool ajoute(const TDate& date, const std::array<int, 7>& numeros);
-    // Deletes the chosen draws once the user confirms. True when they are gone.
+    // Deletes the chosen draws once the user confirms. True when their removal started:
+    // retraitfini() says how it ended.
     bool supprime(const std::vector<TTirageDate>& choisis);
 
     // What a file would bring, against the draws stored now: the file the user chose, read and
@@ -103,13 +111,25 @@ signals:
     void progression(qint64 fait, qint64 total);
     // A storing started by lanceimport ended; its outcome is said right after.
     void importtermine();
+    // A draw's storing started by ajoute ended, its outcome said and the list read again.
+    void ajoutfini(bool stocke);
+    // A removal started by supprime ended, its failure said and the list read again.
+    void retraitfini(bool retires);
+    // What resume() and modifiable() say changed while the draws listed did not.
+    void etatchange();
 
 private:
     // Says why the file as read cannot be imported; true when it can.
     bool lisible(const TApercu& apercu);
     void ouverture(const TStockageTirages::TOuverture& o, const QString& dossier);
     QString cause(const TStockageTirages::TOuverture& o, const QString& dossier) const;
+    // What the importer writes now.
+    enum class Ecriture { aucune, importation, ajout, retrait };
+    // Hands a draw's addition or a removal to the importer; false when it refused (said).
+    bool ecrit(Ecriture ecriture, const std::vector<TTirageDate>& tirages);
     void termine(const TStockageTirages::TBilan& bilan);
+    void finimport(const TStockageTirages::TBilan& bilan);
+    bool finajout(const TStockageTirages::TBilan& bilan);
 
     TEtat& etat_;
     const Plateforme plateforme_;
@@ -118,6 +138,10 @@ private:
     std::unique_ptr<TImporteur> importeur_;
     std::vector<TTirageDate> tirages_;
     QString causeindisponible_;
+    Ecriture ecriture_ = Ecriture::aucune;
+    // A draw's addition or a removal still going on past this moment waits for the other copy.
+    QTimer moment_;
+    bool attendautre_ = false;
 };
 
 } // namespace vormigral

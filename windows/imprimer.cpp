@@ -24,14 +24,23 @@ namespace {
 // How long a wait goes unseen: a print service that answers at once shows nothing.
 constexpr int delaiavantattente = 400;
 
-// What a print run's wait for the print service shows after a moment: what it waits for, and a
-// Cancel that stops it. A print service that answers at once shows nothing.
-class Attente final : public QObject {
+} // namespace
+
+// A wait of the windows for the print service: a local event loop while their events go on, as a
+// dialog's would; after a moment, what it waits for with a Cancel that stops the work. The wait
+// ends with the work (fin), or earlier when the program quits (QCoreApplication::exit ends every
+// event loop) or the Impression goes with the program started afresh, taking the windows and what
+// the work reads from with it: the work is then cancelled.
+class Impression::Attente final : public QObject {
 public:
-    explicit Attente(std::function<void()> annule) : annule_(std::move(annule)) {
+    Attente(const Impression& impression, std::function<void()> annule) : annule_(std::move(annule)) {
         minuterie_.setSingleShot(true);
         minuterie_.setInterval(delaiavantattente);
         connect(&minuterie_, &QTimer::timeout, this, &Attente::affiche);
+        connect(&impression, &QObject::destroyed, &boucle_, [this] {
+            annule_();
+            boucle_.quit();
+        });
     }
     ~Attente() override {
         if (dialogue_)
@@ -51,6 +60,20 @@ public:
         minuterie_.stop();
         if (dialogue_)
             dialogue_->hide();
+    }
+    // The work is over: the wait ends.
+    void fin() {
+        fini_ = true;
+        boucle_.quit();
+    }
+    // True when the work ended; false when the wait was given up, the work cancelled.
+    bool attend(const std::function<bool()>& lance) {
+        if (lance() && !fini_)
+            boucle_.exec();
+        cache();
+        if (!fini_)
+            annule_();
+        return fini_;
     }
 
 private:
@@ -73,12 +96,12 @@ private:
     }
 
     std::function<void()> annule_;
+    QEventLoop boucle_;
+    bool fini_ = false;
     QTimer minuterie_;
     QPointer<QProgressDialog> dialogue_;
     QString texte_;
 };
-
-} // namespace
 
 Impression::Impression(const Plateforme& plateforme, SurDemande<TChoixImprimante>& choiximprimante)
     : plateforme_(plateforme), choiximprimante_(choiximprimante) {}
@@ -100,12 +123,23 @@ QString Impression::imprimantechoisie() {
     return lue.file;
 }
 
+Impression::Issue Impression::attend(Attente& attente, const std::function<bool()>& lance) {
+    const QPointer<Impression> vivant(this);
+    encours_ = true;
+    emit occupe(true);
+    const bool fini = attente.attend(lance);
+    if (!vivant)
+        return Issue::disparu;
+    encours_ = false;
+    emit occupe(false);
+    return fini ? Issue::fini : Issue::abandon;
+}
+
 TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& travail) {
     if (encours_ || QCoreApplication::closingDown())
         return {};
     imprimantechoisie();
-    // The program may end, or be started afresh, while the run waits: this object, the window that
-    // started the run and the printer chooser may be gone when the wait is over.
+    // The printer chooser may be gone with the program started afresh when the run asks for it.
     const QPointer<Impression> vivant(this);
     bool abandon = false;
     const auto demande = [this, vivant, &abandon](const std::vector<TFile>& files, bool disparue) {
@@ -115,41 +149,20 @@ TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& tr
     };
     TLanceurImpression lanceur(plateforme_, demande, travail);
     lanceur.delai(delai_);
-    Attente attente([&lanceur] { lanceur.annule(); });
+    Attente attente(*this, [&lanceur] { lanceur.annule(); });
     connect(&lanceur, &TLanceurImpression::attente, &attente, [&attente](TEtapeImpression etape) {
         attente.montre(etape == TEtapeImpression::recherche ? tr("Looking for printers…")
                                                             : tr("Sending to the printer…"));
     });
     connect(&lanceur, &TLanceurImpression::reprise, &attente, &Attente::cache);
     TFinImpression fin;
-    bool fini = false;
-    QEventLoop boucle;
-    connect(&lanceur, &TLanceurImpression::termine, &boucle, [&](const TFinImpression& f) {
+    connect(&lanceur, &TLanceurImpression::termine, &attente, [&](const TFinImpression& f) {
         fin = f;
-        fini = true;
-        boucle.quit();
+        attente.fin();
     });
-    // Gone with the program started afresh, this object takes the windows and what the run prints
-    // from with it: the run stops there.
-    connect(this, &QObject::destroyed, &boucle, [&] {
-        lanceur.annule();
-        boucle.quit();
-    });
-    encours_ = true;
-    emit occupe(true);
-    if (lanceur.lance() && !fini)
-        boucle.exec();
-    attente.cache();
-    // A wait ended before the run did: the program is quitting (QCoreApplication::exit ends every
-    // event loop). The run is cancelled and asks nothing more; the lanceur waits for the print
+    // A run cancelled by an ended wait asks nothing more; the lanceur waits for the print
     // service's call as it goes.
-    abandon = !fini;
-    if (abandon)
-        lanceur.annule();
-    if (!vivant)
-        return {};
-    encours_ = false;
-    emit occupe(false);
+    abandon = attend(attente, [&lanceur] { return lanceur.lance(); }) != Issue::fini;
     if (abandon)
         return {};
     if (fin.code == TCodeCups::annule)
@@ -161,22 +174,44 @@ TLancement Impression::imprime(const std::function<void(SurfaceImpression&)>& tr
 }
 
 std::vector<TFile> Impression::listefiles(TCodeCups& code) {
-    // On the window's thread, every wait bounded: what the window shows next needs the answer.
-    TEtatService service;
-    std::vector<TFile> files = plateforme_.imprimantes.files(TLimitesService{delai_, nullptr}, service);
-    code = service.etat == TService::absent ? TCodeCups::injoignable
-           : service.etat == TService::muet ? TCodeCups::sansreponse
-           : files.empty()                  ? TCodeCups::sansimprimante
-                                            : TCodeCups::ok;
+    code = TCodeCups::annule;
+    if (encours_ || QCoreApplication::closingDown())
+        return {};
+    // A cancel ends the wait at once: libcups waits up to a second for an answer without looking at
+    // the cancel, and the call ends in its own time, its object with it (or with this one).
+    auto* cups = new TTravailCups(plateforme_.imprimantes, this);
+    cups->delai(delai_);
+    connect(cups, &TTravailCups::filesrecues, cups, &QObject::deleteLater);
+    Attente attente(*this, [cups, &attente] {
+        cups->annule();
+        attente.fin();
+    });
+    bool recue = false;
+    TReponseCups reponse;
+    std::vector<TFile> files;
+    connect(cups, &TTravailCups::filesrecues, &attente,
+            [&](const TReponseCups& r, const std::vector<TFile>& f) {
+                recue = true;
+                reponse = r;
+                files = f;
+                attente.fin();
+            });
+    attente.montre(tr("Looking for printers…"));
+    if (attend(attente, [cups] { return cups->demandefiles(); }) != Issue::fini || !recue)
+        return {};
+    code = reponse.code;
     derniereliste_ = code;
-    signaleservice(code, service.serveur, true);
+    signaleservice(code, reponse.serveur, true);
     return code == TCodeCups::ok ? files : std::vector<TFile>{};
 }
 
 std::string Impression::imprimanteapercu() {
     imprimantechoisie();
+    const QPointer<Impression> vivant(this);
     TCodeCups code = TCodeCups::ok;
     const std::vector<TFile> files = listefiles(code);
+    if (!vivant)
+        return {};
     return destination(files, imprimantememorisee(plateforme_.systeme).toStdString()).file;
 }
 

@@ -43,11 +43,14 @@ public:
     void imprimanteprevue(QObject* contexte, const std::function<void(const QString&)>& affiche);
 
     // The queue a preview lays its pages out for: the one a print would use without asking; empty
-    // when there is none, or the print service did not answer (which is said).
+    // when there is none, the print service did not answer (which is said) or the user cancelled
+    // the wait. The window that asked may be gone when this returns.
     std::string imprimanteapercu();
 
-    // The queues, asked on the window's thread within the print service's limit; none when it did
-    // not answer (which is said). `code`: how the listing went.
+    // The queues, asked off the window's thread within the print service's limit while the windows
+    // go on (a local event loop, as imprime waits); none when it did not answer (which is said) or
+    // the user cancelled the wait (code annule, nothing said). The window that asked may be gone
+    // when this returns. `code`: how the listing went.
     std::vector<TFile> listefiles(TCodeCups& code);
 
     // Whether the last listing found the print service answering with no printer at all.
@@ -64,6 +67,15 @@ signals:
     void occupe(bool oui);
 
 private:
+    class Attente;
+    enum class Issue {
+        fini,    // the work ended
+        abandon, // the program is quitting: the work was cancelled
+        disparu, // this object went away with the program started afresh
+    };
+    // Starts the work (`lance`, false when it could not start) and waits for it in `attente`;
+    // nothing else starts meanwhile (occupe).
+    Issue attend(Attente& attente, const std::function<bool()>& lance);
     // The print service's failure in the user's words; empty for any other code.
     QString texteservice(TCodeCups code, const std::string& serveur, bool liste) const;
     void signaleservice(TCodeCups code, const std::string& serveur, bool liste);

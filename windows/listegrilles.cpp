@@ -148,7 +148,10 @@ void TForm5::imprimeliste() {
 }
 
 void TForm5::bapercuClick() {
+    const QPointer<TForm5> vivant(this);
     const std::string file = impression_.imprimanteapercu();
+    if (!vivant)
+        return;
     SurfaceQt pages(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
     vormigral::imprimeliste(etat_, pages, etat_.methodechoisie, titreliste());
     apercu_().montre(pages, nullptr, GenreApercu::Liste, file);

@@ -93,6 +93,14 @@ TPageTirages::TPageTirages(TGestionHistorique& gestion, const QDate& aujourdhui,
     });
     connect(&gestion_, &TGestionHistorique::progression, this, &TPageTirages::progression);
     connect(&gestion_, &TGestionHistorique::importtermine, this, &TPageTirages::importtermine);
+    connect(&gestion_, &TGestionHistorique::etatchange, this, &TPageTirages::miseajour);
+    connect(&gestion_, &TGestionHistorique::ajoutfini, this, &TPageTirages::ajoutfini);
+    connect(&gestion_, &TGestionHistorique::retraitfini, this, [this](bool retires) {
+        if (retires)
+            vuetirages_->clearSelection();
+        miseajour();
+        rendfocus();
+    });
 }
 
 void TPageTirages::traduit() {
@@ -129,9 +137,19 @@ void TPageTirages::ajouteclick() {
     std::array<int, 7> valeurs{};
     for (std::size_t i = 0; i < valeurs.size(); ++i)
         valeurs[i] = numeros_[i]->value();
+    focus_ = focusWidget();
+    gestion_.ajoute(depuisqdate(edate_->date()), valeurs);
+}
+
+// The draw typed in stays in the fields until the storing ends: they take nothing meanwhile.
+void TPageTirages::ajoutfini(bool stocke) {
+    miseajour();
+    if (!stocke)
+        return rendfocus();
+    std::array<int, 7> valeurs{};
+    for (std::size_t i = 0; i < valeurs.size(); ++i)
+        valeurs[i] = numeros_[i]->value();
     const TDate date = depuisqdate(edate_->date());
-    if (!gestion_.ajoute(date, valeurs))
-        return;
     for (QSpinBox* s : numeros_)
         s->setValue(0);
     // Shows the new draw where the list keeps it.
@@ -155,8 +173,14 @@ void TPageTirages::supprimeclick() {
     std::vector<TTirageDate> choisis;
     for (const int l : lignes)
         choisis.push_back(gestion_.tirages()[static_cast<std::size_t>(l)]);
-    if (gestion_.supprime(choisis))
-        vuetirages_->clearSelection();
+    focus_ = focusWidget();
+    gestion_.supprime(choisis);
+}
+
+void TPageTirages::rendfocus() {
+    if (focus_ && focus_->isEnabled())
+        focus_->setFocus();
+    focus_ = nullptr;
 }
 
 void TPageTirages::importeclick() {

@@ -39,6 +39,9 @@ public:
 private:
     void progression(qint64 fait, qint64 total);
     void importtermine();
+    void ajoutfini(bool stocke);
+    // After an addition or a deletion, the focus where it was, unless it went with its control.
+    void rendfocus();
     QString texteprogression(qint64 fait, qint64 total) const;
 
     TGestionHistorique& gestion_;
@@ -55,6 +58,9 @@ private:
     QAction* supprimer_ = nullptr; // the Delete key and the Delete button
     QPushButton* bimporter_ = nullptr;
     QPointer<QProgressDialog> progression_;
+    // Where the focus was when an addition or a deletion started: its commands are disabled while
+    // it is written.
+    QPointer<QWidget> focus_;
 };
 
 } // namespace vormigral

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/stat.h>
@@ -38,6 +39,12 @@ void demarre(Banc& banc) {
     banc.demarre();
 }
 
+// Adds a draw and waits for its storing; true when it was stored.
+bool ajoutefini(TGestionHistorique& g, const TDate& date, const std::array<int, 7>& numeros) {
+    QSignalSpy fin(&g, &TGestionHistorique::ajoutfini);
+    return g.ajoute(date, numeros) && (!fin.isEmpty() || fin.wait(10000)) && fin.first().first().toBool();
+}
+
 } // namespace
 
 class TestGestionHistorique : public QObject {
@@ -55,6 +62,7 @@ private slots:
     void gains();
     void deuxcopies_data();
     void deuxcopies();
+    void verrouillee_data();
     void verrouillee();
     void annulation();
     void lectureseule();
@@ -96,11 +104,11 @@ void TestGestionHistorique::ajout() {
     demarre(banc);
     TGestionHistorique g(banc.etat(), banc.plateforme());
     g.ouvre();
-    QVERIFY(g.ajoute({2024, 3, 9}, {6, 5, 4, 3, 2, 1, 7}));
+    QVERIFY(ajoutefini(g, {2024, 3, 9}, {6, 5, 4, 3, 2, 1, 7}));
     std::array<int, 7> valeurs{};
     std::copy(numeros.begin(), numeros.end(), valeurs.begin());
     const TDate date = jour.isValid() ? TDate{jour.year(), jour.month(), jour.day()} : TDate{2024, 3, 9};
-    QCOMPARE(g.ajoute(date, valeurs), message.isEmpty());
+    QCOMPARE(ajoutefini(g, date, valeurs), message.isEmpty());
     QCOMPARE(dernier(banc), message);
     QCOMPARE(g.tirages().size(), message.isEmpty() ? std::size_t{2} : std::size_t{1});
     if (!message.isEmpty()) {
@@ -299,29 +307,57 @@ void TestGestionHistorique::deuxcopies() {
     QCOMPARE(b.tirages()[1].tirage.complementaire, complementaire ? complementaire : 14);
 }
 
-// A lock held past the wait by the other copy is named, and nothing is stored.
+void TestGestionHistorique::verrouillee_data() {
+    QTest::addColumn<bool>("retrait"); // a deletion, else an addition
+    QTest::addColumn<bool>("lache");   // the other copy lets go during the wait
+    QTest::newRow("addition, let go") << false << true;
+    QTest::newRow("addition, held past the wait") << false << false;
+    QTest::newRow("deletion, let go") << true << true;
+    QTest::newRow("deletion, held past the wait") << true << false;
+}
+
+// The other copy of the program holds the history: an addition or a deletion waits for it off the
+// window's thread, the events going on, nothing else written meanwhile and the wait said; it lands
+// once the lock is let go, or is refused, the lock named, after the wait.
 void TestGestionHistorique::verrouillee() {
+    QFETCH(bool, retrait);
+    QFETCH(bool, lache);
     Banc banc;
     demarre(banc);
     TGestionHistorique g(banc.etat(), banc.plateforme());
-    g.fabrique([] {
-        auto base = std::make_unique<TBaseTirages>();
-        base->attente(200);
-        return base;
-    });
+    g.attente(1500);
     g.ouvre();
-    const std::array<int, 7> numeros = {9, 3, 40, 12, 25, 31, 7};
-    {
-        Autre autre(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier);
-        QVERIFY(autre.execute(QStringLiteral("BEGIN EXCLUSIVE")));
-        QVERIFY(!g.ajoute({2024, 3, 9}, numeros));
+    const TTirageDate present{{2024, 3, 2}, {{1, 2, 3, 4, 5, 6}, 7}};
+    QVERIFY(ajoutefini(g, present.date, {1, 2, 3, 4, 5, 6, 7}));
+    Autre autre(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier);
+    QVERIFY(autre.execute(QStringLiteral("BEGIN EXCLUSIVE")));
+    int battements = 0;
+    QTimer minuterie;
+    connect(&minuterie, &QTimer::timeout, [&battements] { ++battements; });
+    minuterie.start(10);
+    QSignalSpy fin(&g, retrait ? &TGestionHistorique::retraitfini : &TGestionHistorique::ajoutfini);
+    banc.messages.reponses = {Reponse::Oui};
+    QVERIFY(retrait ? g.supprime({present}) : g.ajoute({2024, 3, 9}, {9, 3, 40, 12, 25, 31, 7}));
+    QVERIFY(!g.modifiable());
+    QTRY_COMPARE(g.resume(),
+                 QStringLiteral("En attente d'une autre copie du programme, qui utilise l'historique des "
+                                "tirages…"));
+    if (lache)
+        QVERIFY(autre.execute(QStringLiteral("ROLLBACK")));
+    QVERIFY(fin.wait(5000));
+    QVERIFY2(battements >= 40, qPrintable(QString::number(battements)));
+    QCOMPARE(fin.first().first().toBool(), lache);
+    QVERIFY(g.modifiable());
+    const std::size_t reste = retrait ? 0 : 2;
+    QCOMPARE(g.tirages().size(), lache ? reste : std::size_t{1});
+    QCOMPARE(banc.messages.messages.size(), (retrait ? 1 : 0) + (lache ? 0 : 1));
+    if (!lache) {
         QVERIFY(dernier(banc).startsWith(QStringLiteral(
             "L'historique des tirages est occupé par une autre copie du programme depuis plus de 5 "
             "secondes : rien n'a été enregistré. Réessayez dans un moment.\n\nDétail technique : ")));
         QVERIFY(autre.execute(QStringLiteral("ROLLBACK")));
     }
-    QVERIFY(g.ajoute({2024, 3, 9}, numeros));
-    QCOMPARE(g.tirages().size(), std::size_t{1});
+    QVERIFY(!g.resume().startsWith(QStringLiteral("En attente")));
 }
 
 // A cancelled import stores nothing and says so; the commands come back once it ends.
@@ -330,7 +366,7 @@ void TestGestionHistorique::annulation() {
     demarre(banc);
     TGestionHistorique g(banc.etat(), banc.plateforme());
     g.ouvre();
-    QVERIFY(g.ajoute({2024, 3, 9}, {9, 3, 40, 12, 25, 31, 7}));
+    QVERIFY(ajoutefini(g, {2024, 3, 9}, {9, 3, 40, 12, 25, 31, 7}));
     TProjetImport projet;
     for (int i = 0; i < 3 * int(TBaseTirages::tranche); ++i) {
         const QDate jour = QDate(1901, 1, 1).addDays(i);

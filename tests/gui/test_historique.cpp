@@ -329,11 +329,28 @@ void TestHistoriqueFenetre::ajout() {
         for (int i = 0; i < 7; ++i)
             controle<QSpinBox>(&h, noms[i])->setValue(QList<int>{9, 3, 40, 12, 25, 31, 7}[i]);
         clique(&h, "bajouter");
+        QTRY_VERIFY(!h.gestion().encours());
     }
     QCOMPARE(banc.messages.messages.size(), 0);
     QCOMPARE(h.tirages().size(), std::size_t{2});
     QCOMPARE(controle<QSpinBox>(&h, "enum1")->value(), 0);
     QCOMPARE(controle<QTableView>(&h, "vuetirages")->selectionModel()->selectedRows().front().row(), 1);
+    // Another copy holding the history: the page says it waits, writes nothing else meanwhile, and
+    // shows the draw once the other copy lets go.
+    Autre autre(banc.systeme.repertoiredonnees() + TBaseTirages::nomfichier);
+    QVERIFY(autre.execute(QStringLiteral("BEGIN EXCLUSIVE")));
+    for (int i = 0; i < 7; ++i)
+        controle<QSpinBox>(&h, noms[i])->setValue(QList<int>{1, 2, 3, 4, 5, 6, 7}[i]);
+    clique(&h, "bajouter");
+    QTRY_COMPARE(texte(&h, "lnombre"),
+                 QStringLiteral("En attente d'une autre copie du programme, qui utilise "
+                                "l'historique des tirages…"));
+    for (const char* nom : {"bajouter", "bimporter", "bsupprimer"})
+        QVERIFY2(!controle<QPushButton>(&h, nom)->isEnabled(), nom);
+    QVERIFY(autre.execute(QStringLiteral("ROLLBACK")));
+    QTRY_VERIFY(controle<QPushButton>(&h, "bajouter")->isEnabled());
+    QCOMPARE(h.tirages().size(), std::size_t{3});
+    QVERIFY(texte(&h, "lnombre").startsWith(QStringLiteral("3 tirages")));
 }
 
 void TestHistoriqueFenetre::suppression() {
@@ -364,7 +381,7 @@ void TestHistoriqueFenetre::suppression() {
     QApplication::setActiveWindow(&h);
     vue->setFocus();
     QTest::keyClick(vue, Qt::Key_Delete);
-    QCOMPARE(h.tirages().size(), std::size_t{298});
+    QTRY_COMPARE(h.tirages().size(), std::size_t{298});
     QCOMPARE(h.tirages().front().date, deuxieme.date);
 }
 

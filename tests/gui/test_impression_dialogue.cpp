@@ -7,6 +7,7 @@
 #include "files/parametres.h"
 #include "printing/geometrie.h"
 #include "printing/impression.h"
+#include "windows/apercu.h"
 #include "windows/application.h"
 #include "windows/choiximprimante.h"
 #include "windows/dialogueimpression.h"
@@ -687,26 +688,40 @@ void TestImpressionDialogue::choixmenu() {
 }
 
 void TestImpressionDialogue::service_data() {
+    QTest::addColumn<QString>("bouton"); // what waits for the service: a print, a preview, the chooser
     QTest::addColumn<int>("service");
     QTest::addColumn<bool>("annule");
     QTest::addColumn<QString>("message"); // none when empty
     QTest::addColumn<QString>("annonce"); // the main window's status line; unchecked when empty
+    const QString absent =
+        "L'impression n'est pas possible : le service d'impression (/run/cups/cups.sock) ne répond pas.";
+    const QString liste = "Le service d'impression (/run/cups/cups.sock) ne répond pas : les imprimantes "
+                          "n'ont pas pu être listées après quelques secondes d'attente.";
     QTest::newRow("no print service")
-        << int(TService::absent) << false
-        << "L'impression n'est pas possible : le service d'impression (/run/cups/cups.sock) ne répond pas."
-        << QString();
+        << "boutlancer" << int(TService::absent) << false << absent << QString();
     QTest::newRow("a silent print service")
-        << int(TService::muet) << false
+        << "boutlancer" << int(TService::muet) << false
         << "Le service d'impression (/run/cups/cups.sock) ne répond pas : l'impression a été abandonnée "
            "après quelques secondes d'attente."
         << QString();
     QTest::newRow("cancelled while waiting")
-        << int(TService::muet) << true << QString() << "Impression annulée.";
+        << "boutlancer" << int(TService::muet) << true << QString() << "Impression annulée.";
+    for (const char* bouton : {"bapercu", "bimprimante"}) {
+        QTest::addRow("%s: no print service", bouton)
+            << bouton << int(TService::absent) << false << absent << QString();
+        QTest::addRow("%s: a silent print service", bouton)
+            << bouton << int(TService::muet) << false << liste << QString();
+        // Cancelling is no failure: nothing is said.
+        QTest::addRow("%s: cancelled while waiting", bouton)
+            << bouton << int(TService::muet) << true << QString() << QString();
+    }
 }
 
 // A print service that is not there or says nothing: the dialog opens at once, says which service
-// does not answer, and stays alive while printing waits for it, with Print disabled and a Cancel.
+// does not answer, and stays alive while a print, a preview or the printer chooser waits for it,
+// with Print disabled and a Cancel that ends the wait at once.
 void TestImpressionDialogue::service() {
+    QFETCH(QString, bouton);
     QFETCH(int, service);
     QFETCH(bool, annule);
     QFETCH(QString, message);
@@ -715,6 +730,9 @@ void TestImpressionDialogue::service() {
     banc.imprimantes.service = {TService(service), "/run/cups/cups.sock", {}};
     prepare(banc, 1, 1);
     banc.application().impressions().delai(std::chrono::milliseconds(1500));
+    QObject garde;
+    // The preview opens once the listing gave up or was cancelled.
+    quandouverte<TApercu>(&garde, [](TApercu*) {});
     dansledialogue(banc, [&](TForm7* w) {
         // Shown before the service answered.
         if (service == int(TService::muet))
@@ -740,13 +758,20 @@ void TestImpressionDialogue::service() {
                         QTest::mouseClick(attente->findChild<QPushButton*>(), Qt::LeftButton);
                     }
             });
-        lance(w);
+        // Long enough that a cancel not heeded at once shows in the time taken.
+        if (annule)
+            banc.application().impressions().delai(std::chrono::milliseconds(4000));
+        QElapsedTimer duree;
+        duree.start();
+        controle<QAbstractButton>(w, qPrintable(bouton))->click();
         QVERIFY(w->isVisible());
         if (service == int(TService::muet)) {
             QVERIFY(desactive);
             QVERIFY2(battements >= 10, qPrintable(QString::number(battements)));
         }
         QCOMPARE(annulable, annule);
+        if (annule)
+            QVERIFY2(duree.elapsed() < 3000, qPrintable(QString::number(duree.elapsed())));
         QVERIFY(controle<QPushButton>(w, "boutlancer")->isEnabled());
         w->reject();
     });
@@ -761,15 +786,20 @@ void TestImpressionDialogue::service() {
 
 void TestImpressionDialogue::interruption_data() {
     QTest::addColumn<bool>("redemarre");
-    QTest::newRow("the program started afresh") << true;
-    QTest::newRow("the program quit") << false;
+    QTest::addColumn<QString>("bouton"); // what starts the wait: a print, a preview, the chooser
+    // The quitting rows last: once the program quits, every later event loop ends at once.
+    for (const bool redemarre : {true, false})
+        for (const char* bouton : {"boutlancer", "bapercu", "bimprimante"})
+            QTest::addRow("%s, %s", redemarre ? "the program started afresh" : "the program quit", bouton)
+                << redemarre << QString::fromLatin1(bouton);
 }
 
-// The program started afresh, or quit (every event loop ended), while a print run waits for the print
-// service: the run stops at once, prints, asks and says nothing, and the window it started from, once gone,
-// is not used.
+// The program started afresh, or quit (every event loop ended), while a print run, a preview or the
+// printer chooser waits for the print service: the wait stops at once, prints, asks and says
+// nothing, and the window it started from, once gone, is not used.
 void TestImpressionDialogue::interruption() {
     QFETCH(bool, redemarre);
+    QFETCH(QString, bouton);
     Banc banc;
     banc.imprimantes.service = {TService::muet, "/run/cups/cups.sock", {}};
     prepare(banc, 1, 1);
@@ -779,14 +809,16 @@ void TestImpressionDialogue::interruption() {
     QTimer::singleShot(200, [&] { redemarre ? banc.demarre() : QCoreApplication::exit(0); });
     QElapsedTimer duree;
     duree.start();
-    controle<QPushButton>(w, "boutlancer")->click();
+    controle<QAbstractButton>(w, qPrintable(bouton))->click();
     QVERIFY2(duree.elapsed() < 2000, qPrintable(QString::number(duree.elapsed())));
     QCOMPARE(w.isNull(), redemarre);
     QVERIFY2(banc.messages.messages.empty(), qPrintable(banc.messages.messages.value(0).texte));
     QVERIFY(banc.imprimantes.surfaces.empty());
-    // No other window opened: the wait is gone, and no printer chooser was opened.
+    // No other window opened: the wait is gone, and no printer chooser was opened. (A preview
+    // asked for as the program quits opens and ends with it.)
     QWidget* modal = QApplication::activeModalWidget();
-    QVERIFY2(!modal || modal == w, qPrintable(modal ? modal->objectName() : QString()));
+    QVERIFY2(!modal || modal == w || (!redemarre && bouton == QLatin1String("bapercu")),
+             qPrintable(modal ? modal->objectName() : QString()));
 }
 
 QTEST_MAIN(TestImpressionDialogue)

@@ -181,7 +181,9 @@ private:
         verifie();
     }
 
-    // Closes what is open, one window per step, then ends the run.
+    // Closes what is open, one window per step, then ends the run. A wait for the print service or
+    // the history still going on keeps the run's loop from returning, and may open a window when it
+    // ends: that one is closed too.
     void termine() {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();
@@ -192,6 +194,7 @@ private:
                 modal->close();
         } else {
             boucle_->quit();
+            QTimer::singleShot(10, this, &Singe::termine);
             return;
         }
         QTimer::singleShot(0, this, &Singe::termine);

@@ -1,6 +1,11 @@
 // Times of the largest jobs the printing does: the 371 grids of method 47 printed on slips (to a
 // PDF file through the Qt surface, as without a printer), its 371-line list printed, and the list
 // window filled with the 371 lines. Run: bench_printing [repetitions]
+//
+// With --service-muet, how long the printers' listing of a preview or of Options › Printer holds
+// the window's thread when the print service takes the connection and never answers: the longest
+// gap between two turns of a 10 ms timer during the wait, with the wait run out and cancelled.
+//   bench_printing --service-muet
 
 #include "app/langue.h"
 #include "app/plateforme_qt.h"
@@ -8,6 +13,7 @@
 #include "engine/cases.h"
 #include "printer/imprimantes_qt.h"
 #include "printer/surface_qt.h"
+#include "printer/travailcups.h"
 #include "printing/calage.h"
 #include "printing/impression.h"
 #include "printing/liste.h"
@@ -17,17 +23,29 @@
 #include "windows/listegrilles.h"
 #include "windows/principale.h"
 
+#include "tools/bench_common/banc.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace vormigral;
 
@@ -49,6 +67,74 @@ void mesure(const char* quoi, int n, const std::function<void()>& travail) {
                 temps.front(), n);
 }
 
+// One listing of the printers; `annule`: the wait's Cancel pressed after `apres` ms.
+void listesilencieuse(Impression& impression, bool annule, int apres) {
+    double ecartmax = 0;
+    auto dernier = std::chrono::steady_clock::now();
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        const auto maintenant = std::chrono::steady_clock::now();
+        ecartmax =
+            std::max(ecartmax, std::chrono::duration<double, std::milli>(maintenant - dernier).count());
+        dernier = maintenant;
+    });
+    QElapsedTimer depuisannulation;
+    if (annule)
+        QTimer::singleShot(apres, [&depuisannulation] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* attente = qobject_cast<QProgressDialog*>(w); attente && attente->isVisible()) {
+                    depuisannulation.start();
+                    attente->findChild<QPushButton*>()->click();
+                }
+        });
+    QElapsedTimer duree;
+    duree.start();
+    minuterie.start(10);
+    TCodeCups code = TCodeCups::ok;
+    impression.listefiles(code);
+    const double total = duree.nsecsElapsed() / 1e6;
+    std::printf("%-40s %7.0f ms in all, the window's thread held at most %5.1f ms",
+                annule ? "cancelled" : "run out", total, ecartmax);
+    if (depuisannulation.isValid())
+        std::printf(", over %.1f ms after Cancel", depuisannulation.nsecsElapsed() / 1e6);
+    std::printf(" (code %d)\n", static_cast<int>(code));
+}
+
+int servicemuet() {
+    QTemporaryDir dossier;
+    // Listening, never accepting: the kernel takes the connection, and nothing ever answers.
+    const QByteArray chemin = QFile::encodeName(dossier.filePath(QStringLiteral("cups.sock")));
+    const int ecoute = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    std::copy_n(chemin.constData(), std::min<std::size_t>(chemin.size(), sizeof adresse.sun_path - 1),
+                adresse.sun_path);
+    if (::bind(ecoute, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) != 0 ||
+        ::listen(ecoute, 16) != 0) {
+        std::perror("socket");
+        return 1;
+    }
+    qputenv("CUPS_SERVER", chemin);
+    banc::MessagesMuets messages;
+    banc::SystemeTemporaire systeme(dossier.path());
+    banc::AideMuette aide;
+    banc::HasardFixe hasard;
+    VolumesQt volumes;
+    ImprimantesQt imprimantes;
+    ChoixFichiersQt fichiers;
+    HorlogeQt horloge;
+    Langue langue;
+    Application application({messages, aide, systeme, hasard, volumes, imprimantes, fichiers, horloge},
+                            langue);
+    std::printf("printers listed from a print service that never answers (limit %lld ms):\n",
+                static_cast<long long>(TTravailCups::delaipardefaut.count()));
+    listesilencieuse(application.impressions(), false, 0);
+    listesilencieuse(application.impressions(), true, 1000);
+    std::printf("messages shown: %d (the silence, once)\n", messages.messages);
+    ::close(ecoute);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -56,6 +142,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication programme(argc, argv);
     initialiseapplication();
+    if (argc > 1 && std::string(argv[1]) == "--service-muet")
+        return servicemuet();
     const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
     MessagesQt messages;
