@@ -3,7 +3,6 @@
 #include "printing/geometrie.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -77,12 +76,6 @@ void echelle(SurfaceImpression& surface, std::int32_t x0, std::int32_t y0, bool 
     }
 }
 
-std::string decalage(std::int32_t mm) {
-    char tampon[16];
-    std::snprintf(tampon, sizeof tampon, mm == 0 ? "%d" : "%+d", static_cast<int>(mm));
-    return tampon;
-}
-
 } // namespace
 
 void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, const TTypeBulletin& type) {
@@ -120,7 +113,7 @@ void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, 
 }
 
 TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type,
-                               const std::string& explication) {
+                               const TTextesCalage& textes) {
     TBilanImpression bilan;
     initbulletins(etat.typesbulletin);
     if (type < 1 || type > nbtypesbulletin)
@@ -152,14 +145,11 @@ TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int
     const std::int32_t largeur = std::min(surface.largeurpage() - gauche, millimetres(surface, 1, 175));
     std::int32_t y = bas + millimetres(surface, 2, 12);
     surface.police("Times New Roman", 12, true);
-    y = ecritparagraphe(surface, gauche, y, largeur,
-                        "FEUILLE DE CALAGE / CALIBRATION SHEET : " + bulletin.nom);
+    y = ecritparagraphe(surface, gauche, y, largeur, textes.titre);
     surface.police("Times New Roman", 10, false);
-    y = ecritparagraphe(surface, gauche, y, largeur,
-                        "Décalages appliqués / offsets applied : horizontal " + decalage(parametres.decalh) +
-                            " mm, vertical " + decalage(parametres.decalv) + " mm");
+    y = ecritparagraphe(surface, gauche, y, largeur, textes.decalages);
     y += millimetres(surface, 2, 3);
-    ecritparagraphe(surface, gauche, y, largeur, explication);
+    ecritparagraphe(surface, gauche, y, largeur, textes.explication);
     travail.ferme();
     bilan.travail = true;
     return bilan;

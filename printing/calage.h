@@ -19,12 +19,19 @@ extern const char* const documentcalage;
 // begun; opens no job.
 void dessinebulletin(SurfaceImpression& surface, const TParametres& parametres, const TTypeBulletin& type);
 
+// What a calibration sheet says, in the user's language: its title (naming the slip type), the
+// offsets it was printed with, and how to read it.
+struct TTextesCalage {
+    std::string titre;
+    std::string decalages;
+    std::string explication;
+};
+
 // The outline of the cell of every mark of slip type `type`, as a run would print it with the
 // user's offsets, two millimetre scales centred on reference cells (above number 10 of the second
-// grid, beside number 40 of the last), and below them `explication`, how to read them, in the
-// user's language, on plain paper. Laid over a real slip it shows the shift still needed. Errors
-// abandon the job and are passed on.
+// grid, beside number 40 of the last), and below them `textes`, on plain paper. Laid over a real
+// slip it shows the shift still needed. Errors abandon the job and are passed on.
 TBilanImpression imprimecalage(TEtat& etat, SurfaceImpression& surface, std::int32_t type,
-                               const std::string& explication);
+                               const TTextesCalage& textes);
 
 } // namespace vormigral

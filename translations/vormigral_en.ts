@@ -736,6 +736,14 @@ Do you want to save the same pages to a PDF file?</translation>
         <source>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</source>
         <translation>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</translation>
     </message>
+    <message>
+        <source>CALIBRATION SHEET: %1</source>
+        <translation>CALIBRATION SHEET: %1</translation>
+    </message>
+    <message>
+        <source>Offsets applied: horizontal %1 mm, vertical %2 mm</source>
+        <translation>Offsets applied: horizontal %1 mm, vertical %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TChoixColonnes</name>

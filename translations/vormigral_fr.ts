@@ -736,6 +736,14 @@ Voulez-vous enregistrer les mêmes pages dans un fichier PDF ?</translation>
         <source>Each frame shows where the printer will put the cross of a number. Lay this sheet on a play slip, top and left edges together as they go into the printer, and look through it against the light. On the scale above box 10, read in millimetres where the middle of the slip&apos;s box falls and add that number to the horizontal offset. On the scale to the right of box 40 of the last grid, read the middle of the box the same way and add that number to the vertical offset. Set the offsets in Options › Parameters, then print a new sheet: each frame should sit in the middle of its box.</source>
         <translation>Chaque cadre montre où l&apos;imprimante placera la croix d&apos;un numéro. Posez cette feuille sur un bulletin, bords du haut et de gauche l&apos;un contre l&apos;autre comme ils entrent dans l&apos;imprimante, et regardez par transparence. Sur l&apos;échelle placée au-dessus de la case 10, lisez en millimètres où tombe le milieu de la case du bulletin et ajoutez ce nombre au décalage horizontal. Sur l&apos;échelle placée à droite de la case 40 de la dernière grille, lisez de même le milieu de la case et ajoutez ce nombre au décalage vertical. Réglez les décalages dans Options › Paramètres, puis imprimez une nouvelle feuille : chaque cadre doit tomber au milieu de sa case.</translation>
     </message>
+    <message>
+        <source>CALIBRATION SHEET: %1</source>
+        <translation>FEUILLE DE CALAGE : %1</translation>
+    </message>
+    <message>
+        <source>Offsets applied: horizontal %1 mm, vertical %2 mm</source>
+        <translation>Décalages appliqués : horizontal %1 mm, vertical %2 mm</translation>
+    </message>
 </context>
 <context>
     <name>vormigral::TChoixColonnes</name>

@@ -74,17 +74,36 @@ void TCalage::montredecalages() {
     montreimprimante();
 }
 
-std::string TCalage::explication() const {
-    return tr("Each frame shows where the printer will put the cross of a number. Lay this sheet on a play "
-              "slip, top and left edges together as they go into the printer, and look through it against "
-              "the "
-              "light. On the scale above box 10, read in millimetres where the middle of the slip's box "
-              "falls "
-              "and add that number to the horizontal offset. On the scale to the right of box 40 of the last "
-              "grid, read the middle of the box the same way and add that number to the vertical offset. Set "
-              "the offsets in Options › Parameters, then print a new sheet: each frame should sit in the "
-              "middle of its box.")
-        .toStdString();
+namespace {
+
+std::string nombulletin(const TEtat& etat, std::int32_t type) {
+    return type >= 1 && type <= nbtypesbulletin ? etat.typesbulletin[type].nom : std::string();
+}
+
+// An offset as the sheet prints it: signed unless zero, so that a shift's direction is plain.
+QString decalage(std::int32_t mm) {
+    return mm > 0 ? QStringLiteral("+%1").arg(mm) : QString::number(mm);
+}
+
+} // namespace
+
+TTextesCalage TCalage::textes(std::int32_t type) const {
+    const QString explication =
+        tr("Each frame shows where the printer will put the cross of a number. Lay this sheet on a play "
+           "slip, top and left edges together as they go into the printer, and look through it against "
+           "the "
+           "light. On the scale above box 10, read in millimetres where the middle of the slip's box "
+           "falls "
+           "and add that number to the horizontal offset. On the scale to the right of box 40 of the last "
+           "grid, read the middle of the box the same way and add that number to the vertical offset. Set "
+           "the offsets in Options › Parameters, then print a new sheet: each frame should sit in the "
+           "middle of its box.");
+    const TParametres& p = etat_.parametres;
+    return {tr("CALIBRATION SHEET: %1").arg(QString::fromStdString(nombulletin(etat_, type))).toStdString(),
+            tr("Offsets applied: horizontal %1 mm, vertical %2 mm")
+                .arg(decalage(p.decalh), decalage(p.decalv))
+                .toStdString(),
+            explication.toStdString()};
 }
 
 void TCalage::showEvent(QShowEvent* evenement) {
@@ -113,13 +132,13 @@ void TCalage::bapercuClick() {
     if (!vivant)
         return;
     SurfaceQt apercu(SurfaceQt::Sortie::Apercu, QString::fromStdString(file));
-    imprimecalage(etat_, apercu, type(), explication());
+    imprimecalage(etat_, apercu, type(), textes(type()));
     apercu_().montre(apercu, nullptr, GenreApercu::Calage, file);
 }
 
 void TCalage::bimprimerClick() {
     const std::int32_t t = type();
-    const std::string texte = explication();
+    const TTextesCalage texte = textes(t);
     // The program may be quit or started afresh while the run waits: this window may be gone then.
     const QPointer<TCalage> vivant(this);
     const bool fait =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/etat.h"
+#include "printing/calage.h"
 #include "windows/surdemande.h"
 
 #include <QDialog>
@@ -33,8 +34,8 @@ protected:
 private:
     std::int32_t type() const;
     void montredecalages();
-    // How to read the sheet, printed on it in the language of the program.
-    std::string explication() const;
+    // What the sheet of slip type `type` says, in the language of the program.
+    TTextesCalage textes(std::int32_t type) const;
     // The printer label, filled once the print service answered.
     void montreimprimante();
 

@@ -203,11 +203,12 @@ QSizeF cellule() {
 // The calibration sheet of slip type `type`: where each outline must be, from the slip measurements.
 Travail calage(SurfaceImpression& surface, int type) {
     TEtat etat = etatpour(1);
-    // The window passes how to read the sheet in the program's language; its words do not move an outline.
+    // The window passes the sheet's words in the program's language; they do not move an outline.
     imprimecalage(
         etat, surface, type,
-        "Each frame shows where the printer will put the cross of a number. Lay this sheet on a play "
-        "slip and look through it against the light.");
+        {"CALIBRATION SHEET", "Offsets applied",
+         "Each frame shows where the printer will put the cross of a number. Lay this sheet on a play "
+         "slip and look through it against the light."});
     Travail travail{QStringLiteral("calage"), 1, {}, {}, 0, {}, {}};
     const TTypeBulletin& b = etat.typesbulletin[type];
     const QSizeF c = cellule();

@@ -179,17 +179,23 @@ void TestApercu::feuillecalage_data() {
     QTest::addColumn<int>("langue");
     QTest::addColumn<QString>("debut");
     QTest::addColumn<QString>("fin");
-    QTest::newRow("fr") << 1 << "Chaque cadre montre où l'imprimante placera la croix d'un numéro. Posez"
-                        << "chaque cadre doit tomber au milieu de sa case.";
-    QTest::newRow("en") << 2 << "Each frame shows where the printer will put the cross of a number. Lay"
-                        << "each frame should sit in the middle of its box.";
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("fr")
+        << 1 << "Chaque cadre montre où l'imprimante placera la croix d'un numéro. Posez"
+        << "chaque cadre doit tomber au milieu de sa case."
+        << "FEUILLE DE CALAGE : LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES Décalages appliqués : horizontal";
+    QTest::newRow("en")
+        << 2 << "Each frame shows where the printer will put the cross of a number. Lay"
+        << "each frame should sit in the middle of its box."
+        << "CALIBRATION SHEET: LOTO FRANCAIS MERCREDI/SAMEDI 8 GRILLES Offsets applied: horizontal";
 }
 
-// Below the offsets applied, the printed sheet explains how to read it once, in the program's language.
+// The printed sheet's title, offsets and how to read it, once, in the program's language.
 void TestApercu::feuillecalage() {
     QFETCH(int, langue);
     QFETCH(QString, debut);
     QFETCH(QString, fin);
+    QFETCH(QString, titre);
     Banc banc;
     prepare(banc, langue);
     pendantmodal(
@@ -202,6 +208,7 @@ void TestApercu::feuillecalage() {
             lignes << QString::fromStdString(t.texte);
     const QString apres = lignes.join(QLatin1Char(' ')).section(QStringLiteral(" mm, vertical -2 mm "), 1);
     QVERIFY2(apres.startsWith(debut) && apres.endsWith(fin), qPrintable(apres));
+    QVERIFY2(lignes.join(QLatin1Char(' ')).contains(titre), qPrintable(lignes.join(QLatin1Char(' '))));
 }
 
 // Made in French, the print windows speak English once the language changes.
