@@ -15,7 +15,7 @@ namespace {
 // Beyond this many (way the drawn fall) x (grid shape) pairs a shape costs more than a few
 // milliseconds; over all shapes, a first wheel must come within a fraction of a second.
 constexpr std::int64_t coutforme = 2'000'000;
-constexpr std::int64_t couttotal = 60'000'000;
+constexpr std::int64_t couttotal = 10'000'000;
 
 // Every vector v with 0 <= v[i] <= bornes[i] summing to `total`, or false once there are more
 // than `plafond`.
@@ -45,6 +45,20 @@ bool vecteurs(const std::vector<int>& bornes, int total, std::size_t plafond,
     return ok;
 }
 
+// How many such vectors there are, counted without listing them.
+std::int64_t nombre(const std::vector<int>& bornes, int total) {
+    std::vector<std::int64_t> n(static_cast<std::size_t>(total) + 1, 0);
+    n[0] = 1;
+    for (const int b : bornes) {
+        std::vector<std::int64_t> suite(n.size(), 0);
+        for (std::size_t s = 0; s < n.size(); ++s)
+            for (int x = 0; x <= b && s + static_cast<std::size_t>(x) < n.size(); ++x)
+                suite[s + static_cast<std::size_t>(x)] += n[s];
+        n = std::move(suite);
+    }
+    return n[static_cast<std::size_t>(total)];
+}
+
 std::vector<int> bornees(const std::vector<int>& groupes, int plafond) {
     std::vector<int> r;
     for (const int s : groupes)
@@ -58,6 +72,9 @@ std::vector<int> bornees(const std::vector<int>& groupes, int plafond) {
 std::vector<std::uint64_t> couverture(const std::vector<int>& groupes, int t, int m, std::int64_t& cout) {
     std::vector<std::vector<int>> tirages;
     std::vector<std::vector<int>> formes;
+    if (nombre(bornees(groupes, m), m) * nombre(bornees(groupes, rouetaillegrille), rouetaillegrille) >
+        coutforme)
+        return {};
     const auto plafond = static_cast<std::size_t>(coutforme);
     if (!vecteurs(bornees(groupes, m), m, plafond, tirages) ||
         !vecteurs(bornees(groupes, rouetaillegrille), rouetaillegrille, plafond, formes) ||
@@ -128,7 +145,7 @@ std::vector<std::uint64_t> rouepartition(int n, int t, int m, const std::atomic<
         return meilleure;
     std::int64_t cout = 0;
     std::vector<int> groupes;
-    // Shapes as non-increasing group sizes, the fewest groups first being the cheapest.
+    // Shapes as non-increasing group sizes; a shape too costly is left out before anything is listed.
     const std::function<void(int, int)> formes = [&](int reste, int plus) {
         if (cout > couttotal || (arret != nullptr && arret->load(std::memory_order_relaxed)))
             return;
