@@ -2,6 +2,7 @@
 
 #include "wheels/controle.h"
 #include "wheels/hasard.h"
+#include "wheels/lotto.h"
 
 #include <algorithm>
 #include <array>
@@ -753,6 +754,17 @@ void Chercheur::cherche() {
                                                              : static_cast<int>(partage_.borne),
                              partage_.plancher);
     std::vector<std::uint64_t> plain(blocs_.begin() + fixes_, blocs_.end());
+    // For "t if m" with t < m a partition of the positions often gives a far smaller wheel than
+    // the greedy one, and each step of the descents costs thousands of sets there. One thread
+    // computes it, the same for every seed.
+    if (fixes_ == 0 && t_ < m_ && rang_ == 0 && profondeur_ == 0 && !fini()) {
+        const std::vector<std::uint64_t> partition = rouepartition(n_, t_, m_, &partage_.arret);
+        // It is shared as the best wheel, but the descents go on from the greedy wheel: from a
+        // partition wheel well above the table ("3 if 6" among 20: 13 grids) they stalled there.
+        std::vector<std::uint64_t> depart = plain;
+        if (!partition.empty() && partition.size() < plain.size())
+            essaie(partition, depart);
+    }
     // Wheels from one position away, once a first turn has shown the size is not easy (waiting for
     // more turns, under load, left no time for them).
     bool voisinage =

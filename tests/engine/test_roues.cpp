@@ -5,6 +5,7 @@
 #include "wheels/bornes.h"
 #include "wheels/construction.h"
 #include "wheels/controle.h"
+#include "wheels/lotto.h"
 
 #include <QtTest>
 
@@ -85,6 +86,8 @@ private slots:
     void bornessaines();
     void construitaloptimum_data();
     void construitaloptimum();
+    void partitionpetite_data();
+    void partitionpetite();
     void reparebouchetouslestrous();
     void refusedavance_data();
     void refusedavance();
@@ -185,6 +188,40 @@ void TestRoues::construitaloptimum() {
     QCOMPARE(static_cast<int>(r.roue.grilles.size()), taille);
     QVERIFY(roueverifiee(r.roue));
     QCOMPARE(construitroue(demande(n, t, m)).roue.grilles, r.roue.grilles);
+}
+
+void TestRoues::partitionpetite_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("t");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("taille");
+    // Groups A, B, C of 3: grids A+B and B+C both hold fewer than two of three drawn only when B
+    // holds none and A and C one each at most.
+    QTest::newRow("2 if 3 among 9") << 9 << 2 << 3 << 2;
+    // Groups of 2: three grids, each leaving out one of the last three groups; four drawn fill at
+    // most two of those, so one grid leaves out at most one drawn.
+    QTest::newRow("3 if 4 among 8") << 8 << 3 << 4 << 3;
+    // Groups 6+6+4: one grid per group; four drawn put two in one group.
+    QTest::newRow("2 if 4 among 16") << 16 << 2 << 4 << 3;
+    // Groups 6+4+3+2+1+1 give six grids, which the search on its own did not reach in 30 s.
+    QTest::newRow("3 if 6 among 17") << 17 << 3 << 6 << 6;
+}
+
+// The partition wheel passes the exhaustive check, is no larger than the partition shown, and a
+// search of a few steps starts from it.
+void TestRoues::partitionpetite() {
+    QFETCH(int, n);
+    QFETCH(int, t);
+    QFETCH(int, m);
+    QFETCH(int, taille);
+    const std::vector<std::uint64_t> grilles = rouepartition(n, t, m);
+    QVERIFY(!grilles.empty() && static_cast<int>(grilles.size()) <= taille);
+    QVERIFY(roueverifiee(TRoue{n, t, m, grilles}));
+    TDemandeRoue d = demande(n, t, m);
+    d.paslimite = 200;
+    const TResultatRoue r = construitroue(d);
+    QVERIFY(roueverifiee(r.roue));
+    QVERIFY(static_cast<int>(r.roue.grilles.size()) <= taille);
 }
 
 // Method 22's table misses six sets of four: the repair keeps its grids first and plugs them all.
