@@ -94,7 +94,12 @@ TMesRoues::TMesRoues(TEtat& etat, const Plateforme& plateforme, const FenetresRo
     examine();
 }
 
-TMesRoues::~TMesRoues() = default;
+TMesRoues::~TMesRoues() {
+    // The controls go before the window does: the focus leaving one as it goes must not reach
+    // a scroll area already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    contenu_->removeEventFilter(this);
+}
 
 void TMesRoues::construitfenetre() {
     onglets_ = nomme(new QTabWidget, "onglets");
@@ -118,6 +123,8 @@ void TMesRoues::construitfenetre() {
     defilement_->setFrameShape(QFrame::NoFrame);
     defilement_->setWidgetResizable(true);
     defilement_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No stop of its own on Tab: the focus moving over the controls scrolls them into sight.
+    defilement_->setFocusPolicy(Qt::NoFocus);
     defilement_->setWidget(contenu_);
     // Tab and the mnemonics move the focus onto a control that may be scrolled out of sight.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* vers) {
