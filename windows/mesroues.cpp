@@ -9,6 +9,7 @@
 #include "windows/traduction.h"
 #include "windows/visionneuse.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -21,6 +22,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabBar>
@@ -65,6 +69,15 @@ QLabel* ligne(const char* nom, int lignes = 3) {
     return etiquette;
 }
 
+// A scroll area as large as its content would like: the one Qt gives stops at a few hundred
+// pixels, which would open the window smaller than its controls want on a screen with room.
+class Defilement : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() + QSize(2, 2) * frameWidth() : QScrollArea::sizeHint();
+    }
+};
+
 } // namespace
 
 TMesRoues::TMesRoues(TEtat& etat, const Plateforme& plateforme, const FenetresRoues& fenetres,
@@ -81,7 +94,12 @@ TMesRoues::TMesRoues(TEtat& etat, const Plateforme& plateforme, const FenetresRo
     examine();
 }
 
-TMesRoues::~TMesRoues() = default;
+TMesRoues::~TMesRoues() {
+    // The controls go before the window does: the focus leaving one as it goes must not reach
+    // a scroll area already gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    contenu_->removeEventFilter(this);
+}
 
 void TMesRoues::construitfenetre() {
     onglets_ = nomme(new QTabWidget, "onglets");
@@ -93,9 +111,28 @@ void TMesRoues::construitfenetre() {
     auto* bas = new QHBoxLayout;
     bas->addStretch();
     bas->addWidget(fermer);
+    // The pages and the wheel's frame scroll when the screen is too short for them; Close stays
+    // in sight.
+    contenu_ = nomme(new QWidget, "contenu");
+    auto* dedans = new QVBoxLayout(contenu_);
+    dedans->setContentsMargins(0, 0, 0, 0);
+    dedans->addWidget(onglets_);
+    dedans->addWidget(cadreroue());
+    contenu_->installEventFilter(this);
+    defilement_ = nomme(new Defilement, "defilement");
+    defilement_->setFrameShape(QFrame::NoFrame);
+    defilement_->setWidgetResizable(true);
+    defilement_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No stop of its own on Tab: the focus moving over the controls scrolls them into sight.
+    defilement_->setFocusPolicy(Qt::NoFocus);
+    defilement_->setWidget(contenu_);
+    // Tab and the mnemonics move the focus onto a control that may be scrolled out of sight.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* vers) {
+        if (vers && contenu_->isAncestorOf(vers))
+            defilement_->ensureWidgetVisible(vers);
+    });
     auto* disposition = new QVBoxLayout(this);
-    disposition->addWidget(onglets_);
-    disposition->addWidget(cadreroue());
+    disposition->addWidget(defilement_);
     disposition->addLayout(bas);
 }
 
@@ -315,22 +352,58 @@ void TMesRoues::changeEvent(QEvent* evenement) {
 
 bool TMesRoues::event(QEvent* evenement) {
     const bool traite = QDialog::event(evenement);
-    if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Resize)
+    if (evenement->type() == QEvent::LayoutRequest || evenement->type() == QEvent::Resize ||
+        evenement->type() == QEvent::ScreenChangeInternal)
         ajustehauteur();
     return traite;
 }
 
+// The content's own layout is asked again when one of its texts takes more lines.
+bool TMesRoues::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == contenu_ && evenement->type() == QEvent::LayoutRequest)
+        ajustehauteur();
+    return QDialog::eventFilter(objet, evenement);
+}
+
+// The height the window may take on its screen, its frame and title bar left out. A frame thinner
+// than a title bar has none yet: the window manager has not framed the window, or frames it
+// without one; room is kept for one all the same.
+int TMesRoues::placeecran() const {
+    const QScreen* ecran = screen();
+    const int disponible =
+        hauteurdisponible_ ? *hauteurdisponible_ : (ecran ? ecran->availableGeometry().height() : 0);
+    const int cadre = frameGeometry().height() - height();
+    const int titre = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return disponible - (cadre >= titre ? cadre : cadre + titre);
+}
+
 // A window's minimum comes from its controls' minimums, whereas its layout gives a wrapped text
 // the height its lines take at the window's width: a status of several lines would squeeze the
-// wheel's frame and draw its controls over one another. The window grows with its texts instead.
+// wheel's frame and draw its controls over one another. The window grows with its texts instead,
+// as far as its screen has room; beyond, the pages and the wheel's frame scroll.
 void TMesRoues::ajustehauteur() {
-    const QLayout* disposition = layout();
-    if (!disposition)
+    QLayout* disposition = layout();
+    const QLayout* dedans = contenu_ ? contenu_->layout() : nullptr;
+    if (!disposition || !dedans || disposition->count() == 0)
         return;
-    const int hauteur =
-        std::max(disposition->totalMinimumSize().height(), disposition->totalHeightForWidth(width()));
-    if (hauteur != minimumHeight())
-        setMinimumHeight(hauteur);
+    const int largeur = defilement_->maximumViewportSize().width();
+    const int besoin = std::max(dedans->totalMinimumSize().height(), dedans->totalHeightForWidth(largeur));
+    const int autour =
+        disposition->totalMinimumSize().height() - disposition->itemAt(0)->minimumSize().height();
+    const int place = placeecran() - autour;
+    const bool defile = place > 0 && besoin > place;
+    const QSize minimum(dedans->totalMinimumSize().width() +
+                            (defile ? defilement_->verticalScrollBar()->sizeHint().width() : 0),
+                        defile ? place : besoin);
+    if (minimum == defilement_->minimumSize() && autour + minimum.height() == minimumHeight())
+        return;
+    defilement_->setMinimumSize(minimum);
+    setMinimumHeight(autour + minimum.height());
+    // Placed at once: a window just shown is looked at before its layout's request comes round.
+    disposition->activate();
+    // A window taller than its screen's room comes back within it.
+    if (defile && height() > autour + place)
+        resize(width(), autour + place);
 }
 
 void TMesRoues::done(int resultat) {

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
@@ -51,9 +52,16 @@ public:
     void graine(std::uint32_t graine) { graine_ = graine; }
     // What the analysis of the current wheel said, once it has come back.
     const std::optional<TBilan>& bilan() const { return bilan_; }
+    // The height of the screen's room for windows; a test sets it, the window's screen says it
+    // otherwise.
+    void hauteurdisponible(int hauteur) {
+        hauteurdisponible_ = hauteur;
+        ajustehauteur();
+    }
 
 protected:
     bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void changeEvent(QEvent* evenement) override;
     void done(int resultat) override;
 
@@ -65,6 +73,7 @@ private:
     QWidget* cadreroue();
     void traduitroues();
     void ajustehauteur();
+    int placeecran() const;
     void elargistableau();
 
     void examine();
@@ -109,7 +118,10 @@ private:
     Travail<TBilan> analyse_;
     std::optional<TBilan> bilan_;
 
+    std::optional<int> hauteurdisponible_;
     QTimer* minuterie_ = nullptr;
+    QScrollArea* defilement_ = nullptr;
+    QWidget* contenu_ = nullptr;
     QTabWidget* onglets_ = nullptr;
     QSpinBox* enumeros_ = nullptr;
     QSpinBox* et_ = nullptr;

@@ -66,6 +66,8 @@ private slots:
     void verification();
     void tableau_data();
     void tableau();
+    void ecran_data();
+    void ecran();
 };
 
 void TestMesRoues::construction_data() {
@@ -303,6 +305,40 @@ void TestMesRoues::tableau() {
     QVERIFY(table->visualItemRect(table->item(table->rowCount() - 1, 0)).bottom() <
             table->viewport()->height());
     QVERIFY(table->geometry().bottom() < controle<QLabel>(roues, "lpromesse")->geometry().top());
+}
+
+void TestMesRoues::ecran_data() {
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<int>("hauteur"); // the screen's room for windows
+    for (const auto& [langue, nom] : {std::pair{1, "French"}, std::pair{2, "English"}})
+        for (const int hauteur : {600, 768})
+            QTest::addRow("%s, %d px", nom, hauteur) << langue << hauteur;
+}
+
+// With a wheel's analysis shown, the window and a title bar fit on a short screen, and every play
+// button comes into sight whole when it takes the focus.
+void TestMesRoues::ecran() {
+    QFETCH(int, langue);
+    QFETCH(int, hauteur);
+    Banc banc;
+    ecrisparametres(banc, langue);
+    banc.demarre();
+    controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
+    auto* roues = banc.principale().findChild<TMesRoues*>();
+    QVERIFY(roues);
+    roues->hauteurdisponible(hauteur);
+    importe(banc, *roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
+    QTRY_VERIFY(roues->bilan().has_value());
+    roues->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(roues));
+    const int titre = roues->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, roues);
+    QVERIFY2(roues->frameGeometry().height() + titre <= hauteur,
+             qPrintable(QString::number(roues->frameGeometry().height())));
+    for (const char* nom : {"bvoir", "bliste", "bimprimer", "bhistorique"}) {
+        auto* bouton = controle<QPushButton>(roues, nom);
+        bouton->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(bouton->visibleRegion().boundingRect(), bouton->rect());
+    }
 }
 
 QTEST_MAIN(TestMesRoues)
