@@ -286,7 +286,12 @@ private:
             } else {
                 const Qt::Key touche = touches[tire(int(std::size(touches)))];
                 journal(QStringLiteral("key %1 in %2").arg(int(touche), 0, 16).arg(nom(w)));
-                QTest::keyClick(w, touche, tire(6) == 0 ? Qt::AltModifier : Qt::NoModifier);
+                // The press alone may start a wait whose steps close the control: no release then.
+                const Qt::KeyboardModifiers modificateurs = tire(6) == 0 ? Qt::AltModifier : Qt::NoModifier;
+                const QPointer<QWidget> cible(w);
+                QTest::keyPress(cible, touche, modificateurs);
+                if (cible)
+                    QTest::keyRelease(cible, touche, modificateurs);
             }
         } else if (choix < 97) {
             QList<QAction*> actions;
