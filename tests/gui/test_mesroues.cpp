@@ -22,9 +22,9 @@ using namespace vormigral::test;
 
 namespace {
 
-// The program started in English, its wheels window open.
-TMesRoues& ouvre(Banc& banc) {
-    ecrisparametres(banc, 2);
+// The program started in `langue` (English unless said), its wheels window open.
+TMesRoues& ouvre(Banc& banc, int langue = 2) {
+    ecrisparametres(banc, langue);
     banc.demarre();
     controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
     auto* roues = banc.principale().findChild<TMesRoues*>();
@@ -286,11 +286,7 @@ void TestMesRoues::tableau() {
     grande.setPointSizeF(grande.pointSizeF() * taille);
     QApplication::setFont(grande);
     Banc banc;
-    ecrisparametres(banc, langue);
-    banc.demarre();
-    controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
-    auto* roues = banc.principale().findChild<TMesRoues*>();
-    QVERIFY(roues);
+    TMesRoues* roues = &ouvre(banc, langue);
     importe(banc, *roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
     QTRY_VERIFY(roues->bilan().has_value());
     QTest::qWait(50);
@@ -321,11 +317,7 @@ void TestMesRoues::ecran() {
     QFETCH(int, langue);
     QFETCH(int, hauteur);
     Banc banc;
-    ecrisparametres(banc, langue);
-    banc.demarre();
-    controle<QAction>(&banc.principale(), "mMesroues1")->trigger();
-    auto* roues = banc.principale().findChild<TMesRoues*>();
-    QVERIFY(roues);
+    TMesRoues* roues = &ouvre(banc, langue);
     roues->hauteurdisponible(hauteur);
     importe(banc, *roues, "3 8 19 27 33 40\n3 8 19 27 33 45\n");
     QTRY_VERIFY(roues->bilan().has_value());
